@@ -1,0 +1,11 @@
+#include "kvmainwindow.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    KvMainWindow window;
+    window.show();
+    return app.exec();
+}
