@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Karvo and builds it, then starts Karvo
+# ("./dev.sh start") or runs the whole test suite ("./dev.sh test").
+# Safe to run again: it installs only what is missing and rebuilds only
+# what changed.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(cmake ninja-build g++ pkg-config qtbase5-dev libuchardet-dev fonts-dejavu-core)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null | grep -qx installed \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing ${missing[*]} ..."
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}" > /dev/null
+}
+
+# build DIR [CMAKE_ARGS...]: configure and build quietly; show the log only on failure.
+build() {
+    local dir=$1
+    shift
+    mkdir -p "$dir"
+    if ! { cmake -S . -B "$dir" -G Ninja "$@" && cmake --build "$dir"; } > "$dir/build.log" 2>&1; then
+        cat "$dir/build.log"
+        echo "Build failed; the log is in $dir/build.log." >&2
+        exit 1
+    fi
+}
+
+case "${1:-}" in
+start)
+    install_missing "${packages[@]}"
+    build build
+    exec build/app/karvo
+    ;;
+test)
+    install_missing "${packages[@]}"
+    build build -DBUILD_TESTING=ON
+    ctest --test-dir build --output-on-failure
+    ;;
+*)
+    echo "usage: $0 start|test" >&2
+    exit 2
+    ;;
+esac
