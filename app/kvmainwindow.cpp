@@ -12,10 +12,12 @@
 
 namespace {
 
+// clang-format off
 const QString folderIdleStyle = QStringLiteral(
     ".QToolButton { width: 30px; height: 16px; color: gray;  background-color: darkgray; border: none; border-radius: 3px; }");
 const QString folderActiveStyle = QStringLiteral(
     ".QToolButton {width: 30px;height: 16px;color: white;background-color:rgb(15,120,255);border: none;border-radius: 3px;}");
+// clang-format on
 
 // The labels never fill their background, so this shows as the text colour.
 void setWidgetColor(QWidget *widget, const QColor &color)

@@ -118,27 +118,20 @@ void TstDropTarget::dragAndDrop_data()
     text->setText(QStringLiteral("/tmp/a.txt"));
     QTest::newRow("plain text is refused") << text << Qt::CopyAction << false << QString() << false;
 
-    QTest::newRow("one file")
-        << urlData({QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt"))}) << Qt::CopyAction << true
-        << QStringLiteral("/tmp/a.txt") << false;
-    QTest::newRow("three files report the first")
-        << urlData({QUrl::fromLocalFile(QStringLiteral("/tmp/b.txt")),
-                    QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt")),
-                    QUrl::fromLocalFile(QStringLiteral("/tmp/c.txt"))})
-        << Qt::CopyAction << true << QStringLiteral("/tmp/b.txt") << false;
-    QTest::newRow("a folder")
-        << urlData({QUrl::fromLocalFile(QStringLiteral("/tmp/notes"))}) << Qt::CopyAction << true
-        << QStringLiteral("/tmp/notes") << false;
+    QTest::newRow("one file") << urlData({QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt"))}) << Qt::CopyAction << true
+                              << QStringLiteral("/tmp/a.txt") << false;
+    QTest::newRow("three files report the first") << urlData({QUrl::fromLocalFile(QStringLiteral("/tmp/b.txt")),
+        QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt")), QUrl::fromLocalFile(QStringLiteral("/tmp/c.txt"))})
+                                                  << Qt::CopyAction << true << QStringLiteral("/tmp/b.txt") << false;
+    QTest::newRow("a folder") << urlData({QUrl::fromLocalFile(QStringLiteral("/tmp/notes"))}) << Qt::CopyAction << true
+                              << QStringLiteral("/tmp/notes") << false;
     QTest::newRow("web link gives an empty path")
-        << urlData({QUrl(QStringLiteral("https://example.org/a.txt"))}) << Qt::CopyAction << true << QString()
-        << false;
-    QTest::newRow("web link before a file")
-        << urlData({QUrl(QStringLiteral("https://example.org/a.txt")),
-                    QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt"))})
-        << Qt::CopyAction << true << QString() << false;
-    QTest::newRow("move keeps the proposed action")
-        << urlData({QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt"))}) << Qt::MoveAction << true
-        << QStringLiteral("/tmp/a.txt") << false;
+        << urlData({QUrl(QStringLiteral("https://example.org/a.txt"))}) << Qt::CopyAction << true << QString() << false;
+    QTest::newRow("web link before a file") << urlData(
+        {QUrl(QStringLiteral("https://example.org/a.txt")), QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt"))})
+                                            << Qt::CopyAction << true << QString() << false;
+    QTest::newRow("move keeps the proposed action") << urlData({QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt"))})
+                                                    << Qt::MoveAction << true << QStringLiteral("/tmp/a.txt") << false;
 
     auto *emptyList = new QMimeData;
     emptyList->setData(QStringLiteral("text/uri-list"), QByteArray());
@@ -177,7 +170,7 @@ void TstDropTarget::dragAndDrop()
     }
 
     qInstallMessageHandler(previous);
-    QCOMPARE(debugMessages, complains ? QStringList{QStringLiteral("file not support.")} : QStringList());
+    QCOMPARE(debugMessages, complains ? QStringList {QStringLiteral("file not support.")} : QStringList());
 }
 
 void TstDropTarget::dropWithoutAcceptedDrag()

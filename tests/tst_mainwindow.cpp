@@ -14,13 +14,14 @@
 
 namespace {
 
+// clang-format off
 const QString idleStyle = QStringLiteral(
     ".QToolButton { width: 30px; height: 16px; color: gray;  background-color: darkgray; border: none; border-radius: 3px; }");
 const QString activeStyle = QStringLiteral(
     ".QToolButton {width: 30px;height: 16px;color: white;background-color:rgb(15,120,255);border: none;border-radius: 3px;}");
+// clang-format on
 
-template <typename T>
-T *child(const KvMainWindow &window, const char *name)
+template<typename T> T *child(const KvMainWindow &window, const char *name)
 {
     T *widget = window.findChild<T *>(QLatin1String(name));
     if (!widget)
@@ -95,15 +96,24 @@ void TstMainWindow::formWidgets_data()
     QTest::addColumn<QString>("className");
     QTest::addColumn<int>("page");
 
-    QTest::newRow("drop page") << "dropPage" << "KvAcceptFileWidget" << 0;
-    QTest::newRow("target list") << "targetCoding" << "QComboBox" << 0;
-    QTest::newRow("folder button") << "folderButton" << "QToolButton" << 0;
-    QTest::newRow("home button") << "moreAppButton" << "QToolButton" << 0;
-    QTest::newRow("hint") << "tishiLabel" << "QLabel" << 0;
-    QTest::newRow("processing note") << "noteLabel" << "QLabel" << 1;
-    QTest::newRow("back button") << "backButton" << "QToolButton" << 2;
-    QTest::newRow("summary") << "resultLabel" << "QLabel" << 2;
-    QTest::newRow("detail button") << "checkButton" << "QToolButton" << 2;
+    QTest::newRow("drop page") << "dropPage"
+                               << "KvAcceptFileWidget" << 0;
+    QTest::newRow("target list") << "targetCoding"
+                                 << "QComboBox" << 0;
+    QTest::newRow("folder button") << "folderButton"
+                                   << "QToolButton" << 0;
+    QTest::newRow("home button") << "moreAppButton"
+                                 << "QToolButton" << 0;
+    QTest::newRow("hint") << "tishiLabel"
+                          << "QLabel" << 0;
+    QTest::newRow("processing note") << "noteLabel"
+                                     << "QLabel" << 1;
+    QTest::newRow("back button") << "backButton"
+                                 << "QToolButton" << 2;
+    QTest::newRow("summary") << "resultLabel"
+                             << "QLabel" << 2;
+    QTest::newRow("detail button") << "checkButton"
+                                   << "QToolButton" << 2;
 }
 
 void TstMainWindow::formWidgets()
@@ -169,15 +179,17 @@ void TstMainWindow::saveFolder_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("hint");
 
-    QTest::newRow("choose") << QStringList{"/home/me/Docs"} << 1 << 1 << "/home/me/Docs" << "save to: Docs";
-    QTest::newRow("cancel") << QStringList{QString()} << 1 << 1 << QString() << "replace source file";
+    QTest::newRow("choose") << QStringList {"/home/me/Docs"} << 1 << 1 << "/home/me/Docs"
+                            << "save to: Docs";
+    QTest::newRow("cancel") << QStringList {QString()} << 1 << 1 << QString() << "replace source file";
     QTest::newRow("second click clears without asking")
-        << QStringList{"/home/me/Docs"} << 2 << 1 << QString() << "replace source file";
-    QTest::newRow("clear then choose again")
-        << QStringList{"/a", "/home/me/Out"} << 3 << 2 << "/home/me/Out" << "save to: Out";
-    QTest::newRow("file-system root") << QStringList{"/"} << 1 << 1 << "/" << "save to: ";
-    QTest::newRow("markup in a folder name")
-        << QStringList{"/tmp/<i>x"} << 1 << 1 << "/tmp/<i>x" << "save to: <i>x";
+        << QStringList {"/home/me/Docs"} << 2 << 1 << QString() << "replace source file";
+    QTest::newRow("clear then choose again") << QStringList {"/a", "/home/me/Out"} << 3 << 2 << "/home/me/Out"
+                                             << "save to: Out";
+    QTest::newRow("file-system root") << QStringList {"/"} << 1 << 1 << "/"
+                                      << "save to: ";
+    QTest::newRow("markup in a folder name") << QStringList {"/tmp/<i>x"} << 1 << 1 << "/tmp/<i>x"
+                                             << "save to: <i>x";
 }
 
 void TstMainWindow::saveFolder()

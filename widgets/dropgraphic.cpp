@@ -51,8 +51,8 @@ QPainterPath dropGraphicPath(int frameSide, const QSize &area, int arrowInset, c
     const int barbY = hh + s2 - s4 - a2 + 2;
 
     QPainterPath path;
-    path.addRoundedRect(QRectF((w - frameSide) / 2 + ox, (h - frameSide) / 2 + oy, frameSide, frameSide),
-                        10.0, 10.0, Qt::AbsoluteSize);
+    path.addRoundedRect(
+        QRectF((w - frameSide) / 2 + ox, (h - frameSide) / 2 + oy, frameSide, frameSide), 10.0, 10.0, Qt::AbsoluteSize);
     path.moveTo(hw + ox, hh - s2 + a2 + oy);
     path.lineTo(hw + ox, tipY + oy);
     path.lineTo(hw + s4 + ox, barbY + oy);
