@@ -1,0 +1,25 @@
+// How a file operation ended, in words a user can act on.
+#ifndef KARVO_OUTCOME_H
+#define KARVO_OUTCOME_H
+
+#include <QString>
+
+namespace Karvo {
+
+struct Outcome
+{
+    bool ok = true;
+    QString message; // the sentence shown to the user; empty on success
+    QString detail; // which file, and the system's reason where there is one
+
+    static Outcome success() { return {}; }
+    static Outcome failure(const QString &message, const QString &detail) { return {false, message, detail}; }
+};
+
+// Shows a failure in a modal warning box titled "Karvo": the engine's one
+// piece of user interface.
+void showWarning(const Outcome &failure);
+
+} // namespace Karvo
+
+#endif
