@@ -1,14 +1,25 @@
 #include "kvmainwindow.h"
 
+#include "conversion.h"
+#include "detection.h"
 #include "dropgraphic.h"
+#include "kvresultdialog.h"
 #include "ui_kvmainwindow.h"
 
+#include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
+#include <QDirIterator>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPalette>
 #include <QPixmap>
+#include <QStringList>
+#include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -18,6 +29,10 @@ const QString folderIdleStyle = QStringLiteral(
 const QString folderActiveStyle = QStringLiteral(
     ".QToolButton {width: 30px;height: 16px;color: white;background-color:rgb(15,120,255);border: none;border-radius: 3px;}");
 // clang-format on
+
+// Larger files are converted only if the user confirms that they are text.
+constexpr qint64 largeFileSize = 10 * 1024 * 1024;
+constexpr int stepPause = 500;
 
 // The labels never fill their background, so this shows as the text colour.
 void setWidgetColor(QWidget *widget, const QColor &color)
@@ -86,8 +101,99 @@ void KvMainWindow::setDirectoryChooser(DirectoryChooser chooser)
 
 void KvMainWindow::fileDragIn(const QString &file)
 {
-    Q_UNUSED(file)
     ui->stackedWidget->setCurrentIndex(1);
+    QTimer::singleShot(stepPause, this, [this, file] { processStep2(file); });
+}
+
+void KvMainWindow::processStep2(const QString &filepath)
+{
+    processPath(filepath);
+    QTimer::singleShot(stepPause, this, &KvMainWindow::processStep3);
+}
+
+void KvMainWindow::processStep3()
+{
+    if (results.size() == 1) {
+        const FileResult &result = results.first();
+        ui->resultLabel->setText((result.success ? QStringLiteral("[Success] ") : QStringLiteral("[Failed] "))
+            + result.fileName + QStringLiteral("\n(") + result.detectedName + QStringLiteral("->")
+            + targetCodec.name.toUpper() + QStringLiteral(")"));
+        ui->checkButton->hide();
+    } else {
+        const auto succeeded
+            = std::count_if(results.cbegin(), results.cend(), [](const FileResult &result) { return result.success; });
+        ui->resultLabel->setText(QStringLiteral("[%1/%2] Success!").arg(succeeded).arg(results.size()));
+        ui->checkButton->show();
+    }
+    ui->stackedWidget->setCurrentIndex(2);
+}
+
+void KvMainWindow::processPath(const QString &path)
+{
+    const QFileInfo info(path);
+    results.clear();
+    if (info.isDir()) {
+        processFolder(path);
+    } else {
+        ui->noteLabel->setText(tr("Processing") + QStringLiteral(" ") + info.fileName());
+        processFile(path);
+    }
+}
+
+void KvMainWindow::processFolder(const QString &path)
+{
+    ui->noteLabel->setText(tr("Processing") + QStringLiteral(", ") + tr("please waiting..."));
+    QDirIterator it(path, QDir::Files | QDir::Readable | QDir::NoDotAndDotDot, QDirIterator::NoIteratorFlags);
+    while (it.hasNext()) {
+        it.next();
+        processFile(it.filePath());
+    }
+}
+
+void KvMainWindow::processFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return;
+    if (info.size() > largeFileSize) {
+        const QMessageBox::StandardButton answer = QMessageBox::question(this, info.fileName(),
+            tr("File Size > 10 MBytes.\n Does this really a text file?"), QMessageBox::Yes | QMessageBox::No);
+        if (answer == QMessageBox::No) {
+            qDebug("No was clicked");
+            return;
+        }
+    }
+
+    const DetectResult detection = Karvo::detectFileCoding(path);
+    FileResult result {info.fileName(), detection.name, true};
+    const QString destination = saveFolder.isEmpty() ? path : saveFolder + QDir::separator() + info.fileName();
+    if (detection.mib == -1) {
+        result.success = false;
+    } else if (detection.mib != targetCodec.mib) {
+        if (!saveFolder.isEmpty())
+            qDebug() << destination;
+        result.success = Karvo::convertFileCoding(path, destination, detection, targetCodec, true);
+    } else if (!saveFolder.isEmpty()) {
+        const Karvo::Outcome copied = Karvo::copyFile(path, destination);
+        if (!copied.ok)
+            Karvo::showWarning(copied);
+        result.success = copied.ok;
+    }
+    results.append(result);
+}
+
+void KvMainWindow::on_checkButton_clicked()
+{
+    const QString target = targetCodec.name.toUpper();
+    QStringList lines;
+    for (const FileResult &result : qAsConst(results)) {
+        lines.append((result.success ? QStringLiteral("[Success] ") : QStringLiteral("[Failed]     ")) + result.fileName
+            + QStringLiteral("  (") + (result.detectedName.isEmpty() ? QStringLiteral("Unknown") : result.detectedName)
+            + QStringLiteral("->") + target + QStringLiteral(")"));
+    }
+    KvResultDialog dialog(this);
+    dialog.setText(lines.join(QLatin1Char('\n')));
+    dialog.exec();
 }
 
 void KvMainWindow::on_backButton_clicked()
