@@ -1,0 +1,78 @@
+// libFuzzer target over the engine. The first two bytes of an input pick a
+// source and a target codec from the catalogue; the rest is a file. The
+// file is detected, then converted with the picked codecs, and the outcome
+// must be one of the two honest ones: a refusal that left the source as it
+// was and wrote nothing, or a written file that reads back, with the target
+// codec, as exactly the text the source reads as.
+#include "codecs.h"
+#include "conversion.h"
+#include "detection.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextCodec>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+[[noreturn]] void broken(const char *what, const QByteArray &input, const CodecDescriptor &from,
+                         const CodecDescriptor &to)
+{
+    std::fprintf(stderr, "%s (%s -> %s, %d bytes)\n", what, qPrintable(from.name), qPrintable(to.name),
+                 int(input.size()));
+    std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static int argc = 1;
+    static char name[] = "fuzz_conversion";
+    static char *argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    static const QList<CodecDescriptor> codecs = Karvo::availableCodecs();
+    static QTemporaryDir dir;
+    static const QString source = dir.filePath(QStringLiteral("source.txt"));
+    static const QString target = dir.filePath(QStringLiteral("target.txt"));
+
+    if (size < 2)
+        return 0;
+    const CodecDescriptor from = codecs.at(data[0] % codecs.size());
+    const CodecDescriptor to = codecs.at(data[1] % codecs.size());
+    const QByteArray input(reinterpret_cast<const char *>(data) + 2, int(size - 2));
+
+    QFile file(source);
+    if (!file.open(QIODevice::WriteOnly) || file.write(input) != input.size())
+        std::abort();
+    file.close();
+    QFile::remove(target);
+
+    Karvo::detectFileCoding(source);
+
+    const Karvo::Outcome outcome = Karvo::convertFile(source, target, {from.name, from.mib}, to);
+    if (contents(source) != input)
+        broken("the source changed", input, from, to);
+    if (!outcome.ok) {
+        if (QFile::exists(target))
+            broken("a refused conversion wrote a file", input, from, to);
+        return 0;
+    }
+    const QString text = QTextCodec::codecForMib(from.mib)->toUnicode(input);
+    const QString back = QTextCodec::codecForMib(to.mib)->toUnicode(contents(target));
+    if (back != text)
+        broken("the written file does not read back as the source's text", input, from, to);
+    return 0;
+}
