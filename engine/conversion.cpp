@@ -216,7 +216,7 @@ public:
         case Check::Nothing:
             return {};
         case Check::Surrogates:
-            return trailingHigh ? Loss {confirmed - 1, trailingHigh} : Loss {};
+            return held ? Loss {confirmed - 1, held} : Loss {};
         case Check::DecodeBack:
             break;
         }
@@ -249,19 +249,28 @@ private:
         }
     }
 
+    // Qt's UTF-8 encoder holds a surrogate that ends a chunk without its
+    // partner until the next chunk; one still held at the end is dropped.
     Loss advance(const QString &text)
     {
-        if (!text.isEmpty())
-            trailingHigh = text.back().isHighSurrogate() ? text.back().unicode() : 0;
+        if (!text.isEmpty()) {
+            const QChar last = text.back();
+            const QChar before = text.size() > 1 ? text.at(text.size() - 2) : QChar(held);
+            held = last.isSurrogate() && !(last.isLowSurrogate() && before.isHighSurrogate()) ? last.unicode() : 0;
+        }
         confirmed += text.size();
         return {};
     }
 
     Loss loneSurrogate(const QString &text) const
     {
-        if (trailingHigh && (text.isEmpty() || !text.front().isLowSurrogate()))
-            return {confirmed - 1, trailingHigh};
-        for (int i = trailingHigh ? 1 : 0; i < text.size(); ++i) {
+        int i = 0;
+        if (held) {
+            if (!QChar::isHighSurrogate(held) || text.isEmpty() || !text.front().isLowSurrogate())
+                return {confirmed - 1, held};
+            i = 1;
+        }
+        for (; i < text.size(); ++i) {
             const QChar c = text.at(i);
             if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
                 ++i;
@@ -288,7 +297,7 @@ private:
     QString pending;
     qint64 confirmed = 0;
     uint lastCharacter = 0;
-    ushort trailingHigh = 0;
+    ushort held = 0; // a surrogate the UTF-8 encoder has not written yet
 };
 
 struct Position

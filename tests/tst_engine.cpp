@@ -450,6 +450,8 @@ void TstEngine::refusesLoss_data()
         6) << detection("UTF-16LE") << "UTF-8" << lossy.arg("D800", "1", "2", "UTF-8");
     QTest::newRow("lone surrogate at the end into UTF-8")
         << QByteArray("a\0b\0\x00\xd8", 6) << detection("UTF-16LE") << "UTF-8" << lossy.arg("D800", "1", "3", "UTF-8");
+    QTest::newRow("lone low surrogate at the end into UTF-8")
+        << QByteArray("a\0b\0\x00\xdc", 6) << detection("UTF-16LE") << "UTF-8" << lossy.arg("DC00", "1", "3", "UTF-8");
     QTest::newRow("lone surrogate into UTF-32") << QByteArray("a\0\x00\xdc", 4) << detection("UTF-16LE") << "UTF-32LE"
                                                 << lossy.arg("DC00", "1", "2", "UTF-32LE");
     QTest::newRow("invalid Shift_JIS") << QByteArray("ab\n\x82\xa0\x82\xff x\n") << detection("Shift_JIS") << "UTF-8"
