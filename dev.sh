@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Karvo and builds it, then starts Karvo
-# ("./dev.sh start") or runs the whole test suite ("./dev.sh test").
+# ("./dev.sh start") or runs the whole test suite ("./dev.sh test"), once
+# in a plain build and once under the address and undefined-behaviour
+# sanitizers.
 # Safe to run again: it installs only what is missing and rebuilds only
 # what changed.
 set -euo pipefail
@@ -47,6 +49,9 @@ test)
     install_missing "${packages[@]}"
     build build -DBUILD_TESTING=ON
     ctest --test-dir build --output-on-failure
+    echo "The same tests under AddressSanitizer and UndefinedBehaviorSanitizer:"
+    build build-sanitize -DBUILD_TESTING=ON -DKARVO_SANITIZE=ON
+    ctest --test-dir build-sanitize --output-on-failure
     ;;
 *)
     echo "usage: $0 start|test" >&2
