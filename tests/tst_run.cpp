@@ -1,20 +1,10 @@
 // Whole runs, as a user starts them: a drop on the window, the real timers,
 // the real engine on files in a temporary folder; then the files' bytes and
 // the texts on screen. Modal boxes are answered from a timer.
-#include "kvacceptfilewidget.h"
-#include "kvmainwindow.h"
+#include "runharness.h"
 
-#include <QComboBox>
-#include <QDialog>
-#include <QLabel>
-#include <QMessageBox>
-#include <QMimeData>
-#include <QPlainTextEdit>
-#include <QProcess>
-#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTextCodec>
-#include <QToolButton>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -37,106 +27,12 @@ QByteArray gb18030(const QString &text)
     return QTextCodec::codecForName("GB18030")->fromUnicode(text);
 }
 
-QString write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 ino_t inode(const QString &path)
 {
     struct stat info = {};
     stat(QFile::encodeName(path).constData(), &info);
     return info.st_ino;
 }
-
-// Answers every modal window that opens while it lives: message boxes with
-// `button`, the Detail dialog by reading its list and pressing Ok.
-class ModalAnswerer : public QObject
-{
-public:
-    explicit ModalAnswerer(QMessageBox::StandardButton button = QMessageBox::Ok)
-        : button(button)
-    {
-        timer.setInterval(20);
-        connect(&timer, &QTimer::timeout, this, [this] { answer(); });
-        timer.start();
-    }
-
-    QStringList boxes; // "title|text" of each message box
-    QStringList listings;
-
-private:
-    void answer()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            boxes.append(box->windowTitle() + QLatin1Char('|') + box->text());
-            box->button(box->buttons().contains(box->button(button)) ? button : QMessageBox::Ok)->click();
-        } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
-            listings.append(dialog->findChild<QPlainTextEdit *>(QStringLiteral("resultList"))->toPlainText());
-            dialog->accept();
-        }
-    }
-
-    QTimer timer;
-    QMessageBox::StandardButton button;
-};
-
-struct Window
-{
-    KvMainWindow window;
-
-    template<typename T> T *child(const char *name) { return window.findChild<T *>(QLatin1String(name)); }
-
-    void setTarget(const QString &name)
-    {
-        auto *box = child<QComboBox>("targetCoding");
-        box->setCurrentIndex(box->findText(name));
-    }
-
-    void setSaveFolder(const QString &folder)
-    {
-        window.setDirectoryChooser([folder](QWidget *) { return folder; });
-        QTest::mouseClick(child<QToolButton>("folderButton"), Qt::LeftButton);
-    }
-
-    // Drops `path` on the window as a file manager would and waits for the
-    // summary.
-    bool run(const QString &path)
-    {
-        auto *stack = child<QStackedWidget>("stackedWidget");
-        stack->setCurrentIndex(0);
-        QMimeData data;
-        data.setUrls({path.isEmpty() ? QUrl(QStringLiteral("https://example.org/")) : QUrl::fromLocalFile(path)});
-        auto *dropPage = child<KvAcceptFileWidget>("dropPage");
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(dropPage, &enter);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(dropPage, &drop);
-        if (stack->currentIndex() != 1)
-            return false;
-        return QTest::qWaitFor([stack] { return stack->currentIndex() == 2; }, 20000);
-    }
-
-    QString summary() { return child<QLabel>("resultLabel")->text(); }
-    bool detailShown() { return !child<QToolButton>("checkButton")->isHidden(); }
-
-    QStringList detail()
-    {
-        ModalAnswerer answerer;
-        QTest::mouseClick(child<QToolButton>("checkButton"), Qt::LeftButton);
-        return answerer.listings.value(0).split(QLatin1Char('\n'));
-    }
-};
 
 } // namespace
 
@@ -158,7 +54,6 @@ private slots:
     void copyIntoSaveFolder();
     void warningDoesNotStopTheRun();
     void secondRunReplacesTheFirst();
-    void fifoDroppedAlone();
 };
 
 void TstRun::oneFile_data()
@@ -186,7 +81,7 @@ void TstRun::oneFile()
 
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("out"));
-    const QString source = write(dir.filePath(QStringLiteral("a.txt")), bytes);
+    const QString source = writeFile(dir.filePath(QStringLiteral("a.txt")), bytes);
     const ino_t before = inode(source);
     const QString destination = toSaveFolder ? dir.filePath(QStringLiteral("out/a.txt")) : source;
 
@@ -212,11 +107,11 @@ void TstRun::folder()
     QTemporaryDir elsewhere;
     const QDir folder(dir.path());
     folder.mkdir(QStringLiteral("sub"));
-    write(dir.filePath(QStringLiteral("sub/inner.txt")), gb18030(chinese));
-    write(dir.filePath(QStringLiteral(".hidden.txt")), gb18030(chinese));
-    write(dir.filePath(QStringLiteral("a.txt")), gb18030(chinese));
-    write(dir.filePath(QStringLiteral("b.txt")), "plain ASCII\n");
-    QVERIFY(QFile::link(write(elsewhere.filePath(QStringLiteral("real.txt")), gb18030(chinese)),
+    writeFile(dir.filePath(QStringLiteral("sub/inner.txt")), gb18030(chinese));
+    writeFile(dir.filePath(QStringLiteral(".hidden.txt")), gb18030(chinese));
+    writeFile(dir.filePath(QStringLiteral("a.txt")), gb18030(chinese));
+    writeFile(dir.filePath(QStringLiteral("b.txt")), "plain ASCII\n");
+    QVERIFY(QFile::link(writeFile(elsewhere.filePath(QStringLiteral("real.txt")), gb18030(chinese)),
         dir.filePath(QStringLiteral("link.txt"))));
     QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), dir.filePath(QStringLiteral("dangling.txt"))));
     QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo.txt"))).constData(), 0600), 0);
@@ -241,7 +136,7 @@ void TstRun::folderWithOneFile()
 {
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("sub"));
-    write(dir.filePath(QStringLiteral("<i>x.txt")), gb18030(chinese));
+    writeFile(dir.filePath(QStringLiteral("<i>x.txt")), gb18030(chinese));
 
     Window w;
     QVERIFY(w.run(dir.path()));
@@ -282,7 +177,7 @@ void TstRun::largeFile()
     QFETCH(QString, summary);
 
     QTemporaryDir dir;
-    const QString path = write(dir.filePath(QStringLiteral("big.txt")), QByteArray(int(size), 'a'));
+    const QString path = writeFile(dir.filePath(QStringLiteral("big.txt")), QByteArray(int(size), 'a'));
     Window w;
     ModalAnswerer answerer {QMessageBox::StandardButton(answer)};
     const QtMessageHandler previous = qInstallMessageHandler(captureDebug);
@@ -316,8 +211,8 @@ void TstRun::copyIntoSaveFolder()
 
     QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("out"));
-    const QString source = write(dir.filePath(QStringLiteral("a.txt")), "plain ASCII\n");
-    write(dir.filePath(QStringLiteral("out/a.txt")), existing);
+    const QString source = writeFile(dir.filePath(QStringLiteral("a.txt")), "plain ASCII\n");
+    writeFile(dir.filePath(QStringLiteral("out/a.txt")), existing);
 
     Window w;
     w.setTarget(QStringLiteral("US-ASCII"));
@@ -333,9 +228,9 @@ void TstRun::copyIntoSaveFolder()
 void TstRun::warningDoesNotStopTheRun()
 {
     QTemporaryDir dir;
-    write(dir.filePath(QStringLiteral("a.txt")), QByteArray("caf\xc3\xa9 au lait\n"));
-    write(dir.filePath(QStringLiteral("b.txt")), chinese.toUtf8());
-    write(dir.filePath(QStringLiteral("c.txt")),
+    writeFile(dir.filePath(QStringLiteral("a.txt")), QByteArray("caf\xc3\xa9 au lait\n"));
+    writeFile(dir.filePath(QStringLiteral("b.txt")), chinese.toUtf8());
+    writeFile(dir.filePath(QStringLiteral("c.txt")),
         QByteArray("cr\xc3\xa8me br\xc3\xbbl\xc3\xa9"
                    "e\n"));
 
@@ -362,8 +257,8 @@ void TstRun::warningDoesNotStopTheRun()
 void TstRun::secondRunReplacesTheFirst()
 {
     QTemporaryDir dir;
-    const QString first = write(dir.filePath(QStringLiteral("first.txt")), "one\n");
-    const QString second = write(dir.filePath(QStringLiteral("second.txt")), "two\n");
+    const QString first = writeFile(dir.filePath(QStringLiteral("first.txt")), "one\n");
+    const QString second = writeFile(dir.filePath(QStringLiteral("second.txt")), "two\n");
 
     Window w;
     QVERIFY(w.run(first));
@@ -371,21 +266,6 @@ void TstRun::secondRunReplacesTheFirst()
     QCOMPARE(w.window.lastRun().size(), 1);
     QCOMPARE(w.window.lastRun().first().fileName, QStringLiteral("second.txt"));
     QCOMPARE(w.summary(), QStringLiteral("[Success] second.txt\n(ASCII->UTF-8)"));
-}
-
-void TstRun::fifoDroppedAlone()
-{
-    QTemporaryDir dir;
-    const QString fifo = dir.filePath(QStringLiteral("pipe"));
-    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-
-    Window w;
-    QVERIFY(w.run(fifo));
-    QCOMPARE(w.summary(), QStringLiteral("[Failed] pipe\n(->UTF-8)"));
-    QVERIFY(w.run(QStringLiteral("/dev/zero")));
-    QCOMPARE(w.summary(), QStringLiteral("[Failed] zero\n(->UTF-8)"));
-    QVERIFY(w.run(QString()));
-    QCOMPARE(w.summary(), QStringLiteral("[Failed] \n(->UTF-8)"));
 }
 
 QTEST_MAIN(TstRun)
