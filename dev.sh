@@ -9,6 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ pkg-config qtbase5-dev libuchardet-dev fonts-dejavu-core)
+# The packaging tests validate the desktop files and build the Debian package.
+test_packages=(desktop-file-utils appstream dpkg-dev file groff-base)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -46,7 +48,7 @@ start)
     exec build/app/karvo
     ;;
 test)
-    install_missing "${packages[@]}"
+    install_missing "${packages[@]}" "${test_packages[@]}"
     build build -DBUILD_TESTING=ON
     ctest --test-dir build --output-on-failure
     echo "The same tests under AddressSanitizer and UndefinedBehaviorSanitizer:"

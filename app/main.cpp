@@ -5,6 +5,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Lets Wayland desktops match the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.karvo.Karvo"));
     KvMainWindow window;
     window.show();
     return app.exec();
