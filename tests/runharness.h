@@ -1,77 +1,68 @@
-// What the run tests share: a window driven as a user drives it (a drop,
-// then the real timers until the summary) and an answerer for the modal
-// boxes and dialogs that a run opens.
+// What the run tests share: a window and a temporary folder, driven as a
+// user drives them (a drop, then the real timers until the summary), with
+// every message box answered and noted.
 #ifndef KARVO_RUNHARNESS_H
 #define KARVO_RUNHARNESS_H
 
 #include "kvacceptfilewidget.h"
 #include "kvmainwindow.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextCodec>
 #include <QTimer>
 #include <QToolButton>
 
-inline QString writeFile(const QString &path, const QByteArray &bytes)
+inline const QString chinese
+    = QString::fromUtf8("春天来了，公园里的花都开了。孩子们在草地上奔跑，老人们坐在长椅上聊天。\n"
+                        "我们一起去看看湖边的柳树吧，听说今年的柳絮特别多。\n");
+
+inline QByteArray gb18030(const QString &text)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
+    return QTextCodec::codecForName("GB18030")->fromUnicode(text);
 }
 
-inline QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-// Answers every message box that opens while it lives, with `button` (or
-// Ok where there is no such button), and notes what each one said.
-class ModalAnswerer : public QObject
+class Scenario
 {
 public:
-    explicit ModalAnswerer(QMessageBox::StandardButton button = QMessageBox::Ok)
-        : button(button)
+    Scenario()
     {
         timer.setInterval(20);
-        connect(&timer, &QTimer::timeout, this, [this] { answer(); });
+        QObject::connect(&timer, &QTimer::timeout, [this] { answerBox(); });
         timer.start();
     }
 
-    QStringList boxes; // "title|text" of each message box
-
-private:
-    void answer()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            boxes.append(box->windowTitle() + QLatin1Char('|') + box->text());
-            QAbstractButton *choice = box->button(button);
-            (choice ? choice : box->button(QMessageBox::Ok))->click();
-        }
-    }
-
-    QTimer timer;
-    QMessageBox::StandardButton button;
-};
-
-struct Window
-{
+    QTemporaryDir dir;
     KvMainWindow window;
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
+    QStringList boxes; // "title|text" of each message box, answered with `answer`
 
-    template<typename T> T *child(const char *name) { return window.findChild<T *>(QLatin1String(name)); }
+    QString path(const QString &name) const { return name.startsWith(QLatin1Char('/')) ? name : dir.filePath(name); }
+    QString file(const QString &name, const QByteArray &bytes)
+    {
+        QDir(dir.path()).mkpath(QFileInfo(path(name)).path());
+        return writeFile(path(name), bytes);
+    }
+    QString folder(const QString &name)
+    {
+        QDir(dir.path()).mkpath(name);
+        return path(name);
+    }
+    QByteArray bytes(const QString &name) const { return contents(path(name)); }
+
+    template<typename T> T *child(const char *name) const { return window.findChild<T *>(QLatin1String(name)); }
 
     void setTarget(const QString &name)
     {
@@ -79,47 +70,57 @@ struct Window
         box->setCurrentIndex(box->findText(name));
     }
 
-    void setSaveFolder(const QString &folder)
+    void setSaveFolder(const QString &name)
     {
-        window.setDirectoryChooser([folder](QWidget *) { return folder; });
+        const QString chosen = path(name);
+        window.setDirectoryChooser([chosen](QWidget *) { return chosen; });
         QTest::mouseClick(child<QToolButton>("folderButton"), Qt::LeftButton);
     }
 
-    // Drops `path` (a web link when empty) on the window as a file manager
+    // Drops `name` (a web link when empty) on the window as a file manager
     // would, and waits for the summary.
-    bool run(const QString &path, int timeout = 20000)
+    bool run(const QString &name, int timeout = 20000)
     {
         auto *stack = child<QStackedWidget>("stackedWidget");
         stack->setCurrentIndex(0);
         QMimeData data;
-        data.setUrls({path.isEmpty() ? QUrl(QStringLiteral("https://example.org/")) : QUrl::fromLocalFile(path)});
+        data.setUrls({name.isEmpty() ? QUrl(QStringLiteral("https://example.org/")) : QUrl::fromLocalFile(path(name))});
         auto *dropPage = child<KvAcceptFileWidget>("dropPage");
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(dropPage, &enter);
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(dropPage, &drop);
-        if (stack->currentIndex() != 1)
-            return false;
-        return QTest::qWaitFor([stack] { return stack->currentIndex() == 2; }, timeout);
+        return stack->currentIndex() == 1 && QTest::qWaitFor([stack] { return stack->currentIndex() == 2; }, timeout);
     }
 
-    QString summary() { return child<QLabel>("resultLabel")->text(); }
-    bool detailShown() { return !child<QToolButton>("checkButton")->isHidden(); }
+    QString summary() const { return child<QLabel>("resultLabel")->text(); }
+    bool detailShown() const { return !child<QToolButton>("checkButton")->isHidden(); }
 
-    // Opens the Detail dialog and returns its lines.
-    QStringList detail()
+    // Opens the Detail dialog and returns its listing.
+    QString detail()
     {
         QString listing;
         QTimer::singleShot(0, [&listing] {
-            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            listing = dialog->findChild<QPlainTextEdit *>(QStringLiteral("resultList"))->toPlainText();
-            dialog->accept();
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                listing = dialog->findChild<QPlainTextEdit *>()->toPlainText();
+                dialog->accept();
+            }
         });
         QTest::mouseClick(child<QToolButton>("checkButton"), Qt::LeftButton);
-        return listing.split(QLatin1Char('\n'));
+        return listing;
     }
+
+private:
+    void answerBox()
+    {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            boxes.append(box->windowTitle() + QLatin1Char('|') + box->text());
+            QAbstractButton *choice = box->button(answer);
+            (choice ? choice : box->button(QMessageBox::Ok))->click();
+        }
+    }
+
+    QTimer timer;
 };
 
 #endif

@@ -1,0 +1,44 @@
+// Small helpers that several test executables share.
+#ifndef KARVO_TESTSUPPORT_H
+#define KARVO_TESTSUPPORT_H
+
+#include <QFile>
+#include <QStringList>
+#include <QtGlobal>
+
+inline QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+inline QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Collects the debug-level log lines written while it lives.
+class DebugLog
+{
+public:
+    DebugLog() { previous = qInstallMessageHandler(collect); }
+    ~DebugLog() { qInstallMessageHandler(previous); }
+    static QStringList &lines()
+    {
+        static QStringList collected;
+        return collected;
+    }
+
+private:
+    static void collect(QtMsgType type, const QMessageLogContext &, const QString &message)
+    {
+        if (type == QtDebugMsg)
+            lines().append(message);
+    }
+    QtMessageHandler previous;
+};
+
+#endif
