@@ -29,12 +29,13 @@ install_missing() {
         apt-get install -y -qq --no-install-recommends "${missing[@]}" > /dev/null
 }
 
-# build DIR [CMAKE_ARGS...]: configure and build quietly; show the log only on failure.
+# build DIR TARGET [CMAKE_ARGS...]: configure, then build TARGET ("all" for
+# everything) quietly; show the log only on failure.
 build() {
-    local dir=$1
-    shift
+    local dir=$1 target=$2
+    shift 2
     mkdir -p "$dir"
-    if ! { cmake -S . -B "$dir" -G Ninja "$@" && cmake --build "$dir"; } > "$dir/build.log" 2>&1; then
+    if ! { cmake -S . -B "$dir" -G Ninja "$@" && cmake --build "$dir" --target "$target"; } > "$dir/build.log" 2>&1; then
         cat "$dir/build.log"
         echo "Build failed; the log is in $dir/build.log." >&2
         exit 1
@@ -44,15 +45,15 @@ build() {
 case "${1:-}" in
 start)
     install_missing "${packages[@]}"
-    build build
+    build build karvo
     exec build/app/karvo
     ;;
 test)
     install_missing "${packages[@]}" "${test_packages[@]}"
-    build build -DBUILD_TESTING=ON
+    build build all -DBUILD_TESTING=ON
     ctest --test-dir build --output-on-failure
     echo "The same tests under AddressSanitizer and UndefinedBehaviorSanitizer:"
-    build build-sanitize -DBUILD_TESTING=ON -DKARVO_SANITIZE=ON
+    build build-sanitize all -DBUILD_TESTING=ON -DKARVO_SANITIZE=ON
     ctest --test-dir build-sanitize --output-on-failure
     ;;
 *)
