@@ -20,6 +20,12 @@ inline QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+// Qt's permission flags, four bits for each of owner, user, group and other.
+inline QFileDevice::Permissions permissions(int flags)
+{
+    return QFileDevice::Permissions(flags);
+}
+
 // Collects the debug-level log lines written while it lives.
 class DebugLog
 {

@@ -63,12 +63,6 @@ private:
     std::thread watcher;
 };
 
-// Qt's permission flags, four bits for each of owner, user, group and other.
-QFileDevice::Permissions permissions(int flags)
-{
-    return QFileDevice::Permissions(flags);
-}
-
 // Makes permissions bind within its scope even when the tests run as root,
 // by taking nobody's identity for file access on this thread: the run does
 // all its file work on the GUI thread.

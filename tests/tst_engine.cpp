@@ -74,12 +74,6 @@ template<typename Job> int inChild(Job job)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-// Qt's permission flags, four bits for each of owner, user, group and other.
-QFileDevice::Permissions permissions(int flags)
-{
-    return QFileDevice::Permissions(flags);
-}
-
 } // namespace
 
 class TstEngine : public QObject
