@@ -428,6 +428,21 @@ bool copyStream(QIODevice &from, QIODevice &to)
     return read == 0;
 }
 
+bool sameBytes(QFile &a, QFile &b)
+{
+    if (a.size() != b.size())
+        return false;
+    QByteArray mine(chunkSize, Qt::Uninitialized);
+    QByteArray theirs(chunkSize, Qt::Uninitialized);
+    qint64 read = 0;
+    while ((read = a.read(mine.data(), mine.size())) > 0) {
+        if (b.read(theirs.data(), read) != read
+            || !std::equal(mine.constData(), mine.constData() + read, theirs.constData()))
+            return false;
+    }
+    return read == 0;
+}
+
 // When the destination's folder does not let us create a file beside it but
 // the destination itself is writable, the text is converted into a temporary
 // file elsewhere first and then written over the destination. That last
@@ -534,17 +549,8 @@ Outcome copyFile(const QString &sourcePath, const QString &targetPath)
     const QFileInfo existing(targetPath);
     if (existing.exists() || existing.isSymLink()) {
         QFile other;
-        if (openRegularFile(other, targetPath) && other.size() == source.size()) {
-            QByteArray mine(chunkSize, Qt::Uninitialized);
-            QByteArray theirs(chunkSize, Qt::Uninitialized);
-            bool same = true;
-            qint64 read = 0;
-            while (same && (read = source.read(mine.data(), mine.size())) > 0)
-                same = other.read(theirs.data(), read) == read
-                    && std::equal(mine.constData(), mine.constData() + read, theirs.constData());
-            if (same && read == 0)
-                return Outcome::success();
-        }
+        if (openRegularFile(other, targetPath) && sameBytes(source, other))
+            return Outcome::success();
         return Outcome::failure(QStringLiteral("Could not copy file: a different file of that name is already in "
                                                "the save folder."),
             nativePath(targetPath));
