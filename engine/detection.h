@@ -1,21 +1,41 @@
-// Finding out which encoding a file is written in.
+// Finding out which encoding a file is written in, and how sure that is.
 #ifndef KARVO_DETECTION_H
 #define KARVO_DETECTION_H
 
+#include <QList>
 #include <QString>
 
 class QTextCodec;
 
 struct DetectResult
 {
+    // What the bytes are, before any question of charset.
+    enum class Kind {
+        Text, // decodable text; `name` and `mib` say in what (mib -1: no codec found)
+        Empty, // a regular file with no bytes: valid in every encoding
+        Binary, // not text in any encoding: never to be rewritten
+    };
+
+    // One encoding the bytes could be in, with how well they read in it.
+    struct Candidate
+    {
+        QString name;
+        int mib = -1;
+        double score = 0; // 0..1, higher reads more like real text
+    };
+
     QString name; // the charset as the detector spelled it; may be empty
     int mib = -1; // the MIB of the codec found for it; -1 for none
+    Kind kind = Kind::Text;
+    double confidence = 0; // 0..1: how sure detection is of `name`
+    bool doubtful = false; // too weak a guess to write without asking the user
+    QList<Candidate> candidates; // best first; when doubtful, what the user picks from
 };
 
 namespace Karvo {
 
-// Reads the whole file once, in chunks. Anything that is not a regular file,
-// cannot be read or is empty gives the default result.
+// Reads the whole file once, in chunks. Anything that is not a regular file
+// or cannot be read gives the default result.
 DetectResult detectFileCoding(const QString &path);
 
 // The codec to decode a detected file with: the one found under the
