@@ -1,15 +1,13 @@
 #include "kvmainwindow.h"
 
-#include "conversion.h"
-#include "detection.h"
 #include "dropgraphic.h"
 #include "kvresultdialog.h"
+#include "report.h"
 #include "ui_kvmainwindow.h"
+#include "warning.h"
 
 #include <QDebug>
 #include <QDesktopServices>
-#include <QDir>
-#include <QDirIterator>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -20,6 +18,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -80,7 +79,8 @@ KvMainWindow::KvMainWindow(QWidget *parent)
     setWidgetColor(ui->tishiLabel, Qt::lightGray);
     ui->tishiLabel->setText(tr("replace source file"));
 
-    connect(ui->dropPage, &KvAcceptFileWidget::fileAccept, this, &KvMainWindow::fileDragIn);
+    // Every dropped item goes into one run; fileAccept names only the first.
+    connect(ui->dropPage, &KvAcceptFileWidget::filesAccept, this, &KvMainWindow::startRun);
 
     setWidgetColor(ui->noteLabel, Qt::white);
     setWidgetColor(ui->resultLabel, Qt::white);
@@ -101,96 +101,113 @@ void KvMainWindow::setDirectoryChooser(DirectoryChooser chooser)
 
 void KvMainWindow::fileDragIn(const QString &file)
 {
-    ui->stackedWidget->setCurrentIndex(1);
-    QTimer::singleShot(stepPause, this, [this, file] { processStep2(file); });
+    startRun({file});
 }
 
-void KvMainWindow::processStep2(const QString &filepath)
+void KvMainWindow::startRun(const QStringList &paths)
 {
-    processPath(filepath);
+    // The drop page is hidden while a run is under way, but a chooser or a
+    // shortcut must not start a second one either.
+    if (run && run->isRunning())
+        return;
+    Karvo::RunOptions options;
+    options.target = targetCodec;
+    options.saveFolder = saveFolder;
+    run = std::make_unique<Karvo::Run>(options);
+    connect(run.get(), &Karvo::Run::walked, this, &KvMainWindow::walked);
+    connect(run.get(), &Karvo::Run::progress, this, &KvMainWindow::showProgress);
+    connect(run.get(), &Karvo::Run::finished, this, &KvMainWindow::runFinished);
+
+    ui->progressBar->setRange(0, 0);
+    ui->cancelButton->setEnabled(true);
+    ui->stackedWidget->setCurrentIndex(1);
+    QTimer::singleShot(stepPause, this, [this, paths] { processStep2(paths); });
+}
+
+void KvMainWindow::processStep2(const QStringList &paths)
+{
+    results.clear();
+    planned = 0;
+    ui->noteLabel->setText(tr("Processing") + QStringLiteral(", ") + tr("please waiting..."));
+    run->walk(paths);
+}
+
+void KvMainWindow::walked()
+{
+    QVector<Karvo::PlannedFile> files = run->files();
+    QVector<Karvo::PlannedFile> large;
+    std::copy_if(files.cbegin(), files.cend(), std::back_inserter(large),
+        [](const Karvo::PlannedFile &file) { return file.size > largeFileSize; });
+    if (!large.isEmpty() && !run->isCancelled()) {
+        // One question before the work starts, however many files it covers.
+        const QMessageBox::StandardButton answer = large.size() == 1
+            ? QMessageBox::question(this, QFileInfo(large.first().path).fileName(),
+                tr("File Size > 10 MBytes.\n Does this really a text file?"), QMessageBox::Yes | QMessageBox::No)
+            : QMessageBox::question(this, QStringLiteral("Karvo"),
+                tr("%n files are larger than 10 MBytes.\nAre they really text files?", nullptr, large.size()),
+                QMessageBox::Yes | QMessageBox::No);
+        if (answer == QMessageBox::No) {
+            qDebug("No was clicked");
+            files.erase(std::remove_if(files.begin(), files.end(),
+                            [](const Karvo::PlannedFile &file) { return file.size > largeFileSize; }),
+                files.end());
+        }
+    }
+    if (run->isCancelled())
+        files.clear();
+    planned = files.size();
+    run->process(files);
+}
+
+void KvMainWindow::showProgress(int done, int total, const QString &current)
+{
+    ui->progressBar->setRange(0, total);
+    ui->progressBar->setValue(done);
+    if (current.isEmpty())
+        return;
+    const QString text = tr("Processing %1").arg(current);
+    ui->noteLabel->setText(ui->noteLabel->fontMetrics().elidedText(text, Qt::ElideMiddle, ui->noteLabel->width()));
+}
+
+void KvMainWindow::on_cancelButton_clicked()
+{
+    if (!run)
+        return;
+    run->cancel();
+    ui->cancelButton->setEnabled(false);
+    ui->noteLabel->setText(tr("Cancelling..."));
+}
+
+void KvMainWindow::runFinished()
+{
+    results = run->results();
+    ui->cancelButton->setEnabled(false);
+    // A run of one file tells its failure in a box; larger runs list every
+    // reason in Detail instead of a box per file. A file without a codec was
+    // never opened for conversion and has nothing more to tell.
+    if (planned == 1 && results.size() == 1) {
+        const FileResult &result = results.first();
+        const bool noCodec = result.detection.kind == DetectResult::Kind::Text && result.detection.mib == -1;
+        if (result.status == Karvo::FileStatus::Failed && !noCodec)
+            showWarning(this, result.outcome);
+    }
     QTimer::singleShot(stepPause, this, &KvMainWindow::processStep3);
 }
 
 void KvMainWindow::processStep3()
 {
-    if (results.size() == 1) {
-        const FileResult &result = results.first();
-        ui->resultLabel->setText((result.success ? QStringLiteral("[Success] ") : QStringLiteral("[Failed] "))
-            + result.fileName + QStringLiteral("\n(") + result.detectedName + QStringLiteral("->")
-            + targetCodec.name.toUpper() + QStringLiteral(")"));
-        ui->checkButton->hide();
-    } else {
-        const auto succeeded
-            = std::count_if(results.cbegin(), results.cend(), [](const FileResult &result) { return result.success; });
-        ui->resultLabel->setText(QStringLiteral("[%1/%2] Success!").arg(succeeded).arg(results.size()));
-        ui->checkButton->show();
-    }
+    const bool oneFile = planned == 1 && results.size() == 1;
+    ui->resultLabel->setText(Karvo::summaryText(results, run->options().target.name, planned, run->isCancelled()));
+    ui->checkButton->setVisible(!oneFile);
     ui->stackedWidget->setCurrentIndex(2);
-}
-
-void KvMainWindow::processPath(const QString &path)
-{
-    const QFileInfo info(path);
-    results.clear();
-    if (info.isDir()) {
-        processFolder(path);
-    } else {
-        ui->noteLabel->setText(tr("Processing") + QStringLiteral(" ") + info.fileName());
-        processFile(path);
-    }
-}
-
-void KvMainWindow::processFolder(const QString &path)
-{
-    ui->noteLabel->setText(tr("Processing") + QStringLiteral(", ") + tr("please waiting..."));
-    QDirIterator it(path, QDir::Files | QDir::Readable | QDir::NoDotAndDotDot, QDirIterator::NoIteratorFlags);
-    while (it.hasNext()) {
-        it.next();
-        processFile(it.filePath());
-    }
-}
-
-void KvMainWindow::processFile(const QString &path)
-{
-    const QFileInfo info(path);
-    if (info.isDir())
-        return;
-    if (info.size() > largeFileSize) {
-        const QMessageBox::StandardButton answer = QMessageBox::question(this, info.fileName(),
-            tr("File Size > 10 MBytes.\n Does this really a text file?"), QMessageBox::Yes | QMessageBox::No);
-        if (answer == QMessageBox::No) {
-            qDebug("No was clicked");
-            return;
-        }
-    }
-
-    const DetectResult detection = Karvo::detectFileCoding(path);
-    FileResult result {info.fileName(), detection.name, true};
-    const QString destination = saveFolder.isEmpty() ? path : saveFolder + QDir::separator() + info.fileName();
-    if (detection.mib == -1) {
-        result.success = false;
-    } else if (detection.mib != targetCodec.mib) {
-        if (!saveFolder.isEmpty())
-            qDebug() << destination;
-        result.success = Karvo::convertFileCoding(path, destination, detection, targetCodec, true);
-    } else if (!saveFolder.isEmpty()) {
-        const Karvo::Outcome copied = Karvo::copyFile(path, destination);
-        if (!copied.ok)
-            Karvo::showWarning(copied);
-        result.success = copied.ok;
-    }
-    results.append(result);
 }
 
 void KvMainWindow::on_checkButton_clicked()
 {
-    const QString target = targetCodec.name.toUpper();
+    const QString target = run ? run->options().target.name : targetCodec.name;
     QStringList lines;
-    for (const FileResult &result : qAsConst(results)) {
-        lines.append((result.success ? QStringLiteral("[Success] ") : QStringLiteral("[Failed]     ")) + result.fileName
-            + QStringLiteral("  (") + (result.detectedName.isEmpty() ? QStringLiteral("Unknown") : result.detectedName)
-            + QStringLiteral("->") + target + QStringLiteral(")"));
-    }
+    for (const FileResult &result : qAsConst(results))
+        lines.append(Karvo::detailLine(result, target));
     KvResultDialog dialog(this);
     dialog.setText(lines.join(QLatin1Char('\n')));
     dialog.exec();

@@ -1,32 +1,29 @@
 // Karvo's one window. The form (kvmainwindow.ui) holds the widgets; this
 // controller fills the target list from the engine's codec catalogue, keeps
-// the target and the save folder, and takes the path that the drop page
-// (KvAcceptFileWidget) reports. A drop starts a run of three steps, 500 ms
-// apart: the processing page, then every file detected and converted,
-// copied or left alone (one FileResult each), then the summary, with the
-// Detail button opening KvResultDialog on the records. Detection and
-// conversion live in the engine; the window only decides what to do with
-// each file and tells the user.
+// the target and the save folder, and turns what the drop page
+// (KvAcceptFileWidget) reports into a Karvo::Run. A run shows three pages,
+// the work framed by two 500 ms pauses: the processing page with progress
+// and Cancel while the engine works on its own threads, then the summary,
+// with the Detail button opening KvResultDialog on the records. The window
+// never reads a file; it only asks the user what the engine cannot decide
+// alone (large files) and shows what the engine reports.
 #ifndef KVMAINWINDOW_H
 #define KVMAINWINDOW_H
 
 #include "codecs.h"
+#include "run.h"
 
 #include <QList>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class Ui_KvMainWindow;
 
-// What became of one file of a run.
-struct FileResult
-{
-    QString fileName; // without its folder
-    QString detectedName; // as detection reported it; may be empty
-    bool success = false;
-};
+using Karvo::FileResult;
 
 class KvMainWindow : public QMainWindow
 {
@@ -44,20 +41,25 @@ public:
     const QList<FileResult> &lastRun() const { return results; }
     void setDirectoryChooser(DirectoryChooser chooser);
 
+public slots:
+    // Starts one run over every item, in order, as a drop of them would.
+    void startRun(const QStringList &paths);
+
 private slots:
     void fileDragIn(const QString &file);
     void on_backButton_clicked();
     void on_folderButton_clicked();
     void on_targetCoding_currentIndexChanged(int index);
     void on_checkButton_clicked();
-    void processStep2(const QString &filepath);
+    void on_cancelButton_clicked();
+    void processStep2(const QStringList &paths);
     void processStep3();
     void on_moreAppButton_clicked();
 
 private:
-    void processPath(const QString &path);
-    void processFolder(const QString &path);
-    void processFile(const QString &path);
+    void walked();
+    void showProgress(int done, int total, const QString &current);
+    void runFinished();
 
     Ui_KvMainWindow *ui = nullptr;
     int targetIndex = 0;
@@ -66,6 +68,8 @@ private:
     CodecDescriptor targetCodec;
     QList<FileResult> results;
     DirectoryChooser chooseDirectory;
+    std::unique_ptr<Karvo::Run> run;
+    int planned = 0; // files the current run set out to process
 };
 
 #endif

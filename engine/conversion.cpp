@@ -526,15 +526,6 @@ Outcome convertFile(
     return Outcome::success();
 }
 
-bool convertFileCoding(const QString &sourcePath, const QString &targetPath, const DetectResult &detection,
-    const CodecDescriptor &target, bool showWarnings)
-{
-    const Outcome outcome = convertFile(sourcePath, targetPath, detection, target);
-    if (!outcome.ok && showWarnings)
-        showWarning(outcome);
-    return outcome.ok;
-}
-
 Outcome copyFile(const QString &sourcePath, const QString &targetPath)
 {
     // A save folder that is the file's own folder: the file is already there.

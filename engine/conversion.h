@@ -20,11 +20,6 @@ namespace Karvo {
 Outcome convertFile(
     const QString &sourcePath, const QString &targetPath, const DetectResult &detection, const CodecDescriptor &target);
 
-// convertFile for the conversion run: true on success; a failure is shown in a
-// warning box when showWarnings is set.
-bool convertFileCoding(const QString &sourcePath, const QString &targetPath, const DetectResult &detection,
-    const CodecDescriptor &target, bool showWarnings);
-
 // Copies a file that needs no conversion. An existing destination is never
 // replaced: holding the same bytes (or being the source itself) counts as
 // success, holding anything else as a failure.

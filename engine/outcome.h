@@ -16,10 +16,6 @@ struct Outcome
     static Outcome failure(const QString &message, const QString &detail) { return {false, message, detail}; }
 };
 
-// Shows a failure in a modal warning box titled "Karvo": the engine's one
-// piece of user interface.
-void showWarning(const Outcome &failure);
-
 } // namespace Karvo
 
 #endif

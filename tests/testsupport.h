@@ -3,7 +3,6 @@
 #define KARVO_TESTSUPPORT_H
 
 #include <QFile>
-#include <QStringList>
 #include <QtGlobal>
 
 inline QString writeFile(const QString &path, const QByteArray &bytes)
@@ -25,26 +24,5 @@ inline QFileDevice::Permissions permissions(int flags)
 {
     return QFileDevice::Permissions(flags);
 }
-
-// Collects the debug-level log lines written while it lives.
-class DebugLog
-{
-public:
-    DebugLog() { previous = qInstallMessageHandler(collect); }
-    ~DebugLog() { qInstallMessageHandler(previous); }
-    static QStringList &lines()
-    {
-        static QStringList collected;
-        return collected;
-    }
-
-private:
-    static void collect(QtMsgType type, const QMessageLogContext &, const QString &message)
-    {
-        if (type == QtDebugMsg)
-            lines().append(message);
-    }
-    QtMessageHandler previous;
-};
 
 #endif

@@ -1,205 +1,432 @@
-// Whole runs, as a user starts them: a drop on the window, the real timers,
-// the real engine on files in a temporary folder; then the files' bytes and
-// the texts on screen.
-#include "runharness.h"
+// The run without a window: folders walked into files, the decision taken
+// for each file, and whole runs on the worker pool, over files in a
+// temporary folder. Whatever happens, no source byte changes unless the file
+// was converted correctly, and every record says what really happened.
+#include "run.h"
+#include "testsupport.h"
 
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextCodec>
 #include <QtTest>
 
+#include <atomic>
+#include <csignal>
+#include <functional>
+#include <thread>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/fsuid.h>
+#include <sys/inotify.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Karvo;
 
 namespace {
 
-ino_t inode(const QString &path)
+const QString chinese = QString::fromUtf8("春天来了，公园里的花都开了。孩子们在草地上奔跑，老人们坐在长椅上聊天。\n"
+                                          "我们一起去看看湖边的柳树吧，听说今年的柳絮特别多。\n");
+
+QByteArray gb18030(const QString &text)
 {
-    struct stat info = {};
-    stat(QFile::encodeName(path).constData(), &info);
-    return info.st_ino;
+    return QTextCodec::codecForName("GB18030")->fromUnicode(text);
 }
 
+struct Folder
+{
+    QTemporaryDir dir;
+    QString path(const QString &name) const { return name.startsWith(QLatin1Char('/')) ? name : dir.filePath(name); }
+    QString file(const QString &name, const QByteArray &bytes)
+    {
+        QDir(dir.path()).mkpath(QFileInfo(path(name)).path());
+        return writeFile(path(name), bytes);
+    }
+    QString folder(const QString &name)
+    {
+        QDir(dir.path()).mkpath(name);
+        return path(name);
+    }
+    QByteArray bytes(const QString &name) const { return contents(path(name)); }
+    QStringList names(const QString &name = QString()) const
+    {
+        return QDir(path(name)).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    }
+};
+
+RunOptions into(const QString &target, const QString &saveFolder = QString())
+{
+    RunOptions options;
+    options.target = codecByName(target);
+    options.saveFolder = saveFolder;
+    return options;
+}
+
+FileResult processOne(const QString &path, const RunOptions &options)
+{
+    const QVector<PlannedFile> files = walkPaths({path});
+    return processFile(files.value(0), options);
+}
+
+// A whole run on the pool, from walk to finish; `onRecord` sees each record
+// as it arrives.
+QList<FileResult> runAll(Run &run, const QStringList &paths, std::function<void()> onRecord = {})
+{
+    QSignalSpy finished(&run, &Run::finished);
+    QObject::connect(&run, &Run::walked, [&run] { run.process(run.files()); });
+    if (onRecord)
+        QObject::connect(&run, &Run::fileFinished, onRecord);
+    run.walk(paths);
+    if (!finished.wait(60000))
+        qFatal("the run did not finish");
+    return run.results();
+}
+
+// Makes permissions bind when the tests run as root, by taking nobody's
+// identity for file access on this thread, where processOne does its work.
+class PermissionsBind
+{
+public:
+    explicit PermissionsBind(const QString &folder)
+    {
+        if (!root)
+            return;
+        QFile::setPermissions(folder, permissions(0x7755)); // let nobody in
+        setfsgid(65534);
+        setfsuid(65534);
+    }
+    ~PermissionsBind()
+    {
+        if (root) {
+            setfsuid(0);
+            setfsgid(0);
+        }
+    }
+
+private:
+    const bool root = geteuid() == 0;
+};
+
+// Runs `act` once, as soon as something opens `name` in `folder`: detection
+// opens a file first, so the conversion after it finds the path changed.
+class OnFirstOpen
+{
+public:
+    OnFirstOpen(const QString &folder, const QString &name, std::function<void()> act)
+        : fd(inotify_init1(IN_CLOEXEC))
+    {
+        inotify_add_watch(fd, QFile::encodeName(folder).constData(), IN_OPEN);
+        watcher = std::thread([this, name, act] {
+            alignas(inotify_event) char buffer[4096];
+            while (!stop) {
+                pollfd ready {fd, POLLIN, 0};
+                const ssize_t size = poll(&ready, 1, 50) > 0 ? read(fd, buffer, sizeof buffer) : 0;
+                for (char *p = buffer; p < buffer + size;
+                     p += sizeof(inotify_event) + reinterpret_cast<inotify_event *>(p)->len) {
+                    if (QFile::decodeName(reinterpret_cast<inotify_event *>(p)->name) == name) {
+                        act();
+                        done = true;
+                        return;
+                    }
+                }
+            }
+        });
+    }
+    ~OnFirstOpen()
+    {
+        stop = true;
+        watcher.join();
+        close(fd);
+    }
+    std::atomic<bool> done {false};
+
+private:
+    int fd;
+    std::atomic<bool> stop {false};
+    std::thread watcher;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Karvo::FileStatus)
 
 class TstRun : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void oneFile_data()
+    void decide_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("saveFolder");
-        QTest::addColumn<QByteArray>("written"); // what stands at the destination afterwards
-        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("saveFolder"); // "gone": chosen, then deleted
+        QTest::addColumn<QByteArray>("existing"); // already at the destination
+        QTest::addColumn<FileStatus>("status");
+        QTest::addColumn<QByteArray>("written"); // at the destination afterwards
+        QTest::addColumn<QString>("message");
 
-        const QByteArray utf8 = chinese.toUtf8();
-        QTest::newRow("already UTF-8, in place") << utf8 << QString() << utf8 << "[Success] a.txt\n(UTF-8->UTF-8)";
-        QTest::newRow("already UTF-8, copied") << utf8 << "out" << utf8 << "[Success] a.txt\n(UTF-8->UTF-8)";
-        QTest::newRow("already there: the save folder is its own")
-            << utf8 << "." << utf8 << "[Success] a.txt\n(UTF-8->UTF-8)";
-        QTest::newRow("GB18030, in place")
-            << gb18030(chinese) << QString() << utf8 << "[Success] a.txt\n(GB18030->UTF-8)";
-        QTest::newRow("GB18030, converted copy")
-            << gb18030(chinese) << "out" << utf8 << "[Success] a.txt\n(GB18030->UTF-8)";
-        QTest::newRow("empty file") << QByteArray() << QString() << QByteArray() << "[Failed] a.txt\n(->UTF-8)";
+        const QByteArray utf8 = chinese.toUtf8(), gb = gb18030(chinese), none;
+        QTest::newRow("in the target: nothing written")
+            << utf8 << "UTF-8" << QString() << none << FileStatus::Unchanged << utf8 << QString();
+        QTest::newRow("in the target: copied") << utf8 << "UTF-8"
+                                               << "out" << none << FileStatus::Copied << utf8 << QString();
+        QTest::newRow("save folder is its own folder") << utf8 << "UTF-8"
+                                                       << "." << none << FileStatus::Copied << utf8 << QString();
+        QTest::newRow("converted in place")
+            << gb << "UTF-8" << QString() << none << FileStatus::Converted << utf8 << QString();
+        QTest::newRow("converted copy") << gb << "UTF-8"
+                                        << "out" << none << FileStatus::Converted << utf8 << QString();
+        QTest::newRow("copy onto the same bytes") << utf8 << "UTF-8"
+                                                  << "out" << utf8 << FileStatus::Copied << utf8 << QString();
+        QTest::newRow("copy onto a different file")
+            << utf8 << "UTF-8"
+            << "out" << QByteArray("other\n") << FileStatus::Failed << QByteArray("other\n")
+            << "Could not copy file: a different file of that name is already in the save folder.";
+        QTest::newRow("a character the target lacks")
+            << utf8 << "ISO-8859-1" << QString() << none << FileStatus::Failed << utf8
+            << "Could not convert file: the character U+6625 at line 1, column 1 cannot be written in ISO-8859-1.";
+        QTest::newRow("save folder gone, not made again")
+            << gb << "UTF-8"
+            << "gone" << none << FileStatus::Failed << QByteArray("<missing>") << "Could not open target file.";
     }
 
-    void oneFile()
+    void decide()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, target);
         QFETCH(QString, saveFolder);
-        QFETCH(QByteArray, written);
-        QFETCH(QString, summary);
-
-        Scenario s;
-        const QString source = s.file(QStringLiteral("a.txt"), bytes);
-        const ino_t before = inode(source);
-        if (!saveFolder.isEmpty())
-            s.setSaveFolder(s.folder(saveFolder));
-        QVERIFY(s.run(QStringLiteral("a.txt")));
-
-        QCOMPARE(s.summary(), summary);
-        QVERIFY(!s.detailShown());
-        QCOMPARE(
-            s.bytes(saveFolder.isEmpty() ? QStringLiteral("a.txt") : saveFolder + QLatin1String("/a.txt")), written);
-        if (!saveFolder.isEmpty())
-            QCOMPARE(s.bytes(QStringLiteral("a.txt")), bytes);
-        if (bytes == written) // nothing needed writing, and nothing was
-            QCOMPARE(inode(source), before);
-        QCOMPARE(s.boxes, QStringList());
-    }
-
-    void folder()
-    {
-        // Eligible: the two files and the link to a file elsewhere. Not: the
-        // subfolder and its file, the hidden file, the FIFO, the dangling link.
-        Scenario s;
-        QTemporaryDir elsewhere;
-        s.folder(QStringLiteral("in/sub"));
-        s.file(QStringLiteral("in/sub/inner.txt"), gb18030(chinese));
-        s.file(QStringLiteral("in/.hidden.txt"), gb18030(chinese));
-        s.file(QStringLiteral("in/a.txt"), gb18030(chinese));
-        s.file(QStringLiteral("in/b.txt"), "plain ASCII\n");
-        QVERIFY(QFile::link(writeFile(elsewhere.filePath(QStringLiteral("real.txt")), gb18030(chinese)),
-            s.path(QStringLiteral("in/link.txt"))));
-        QVERIFY(QFile::link(s.path(QStringLiteral("gone")), s.path(QStringLiteral("in/dangling.txt"))));
-        QCOMPARE(mkfifo(QFile::encodeName(s.path(QStringLiteral("in/fifo.txt"))).constData(), 0600), 0);
-
-        QVERIFY(s.run(QStringLiteral("in")));
-        QCOMPARE(s.summary(), QStringLiteral("[3/3] Success!"));
-        QStringList lines = s.detail().split(QLatin1Char('\n'));
-        lines.sort(); // the folder's own order
-        QCOMPARE(lines,
-            QStringList({"[Success] a.txt  (GB18030->UTF-8)", "[Success] b.txt  (ASCII->UTF-8)",
-                "[Success] link.txt  (GB18030->UTF-8)"}));
-        QCOMPARE(s.bytes(QStringLiteral("in/a.txt")), chinese.toUtf8());
-        QCOMPARE(contents(elsewhere.filePath(QStringLiteral("real.txt"))), chinese.toUtf8());
-        QCOMPARE(s.bytes(QStringLiteral("in/sub/inner.txt")), gb18030(chinese));
-        QCOMPARE(s.bytes(QStringLiteral("in/.hidden.txt")), gb18030(chinese));
-    }
-
-    void folderOfOneOrNone()
-    {
-        Scenario s;
-        s.folder(QStringLiteral("empty"));
-        QVERIFY(s.run(QStringLiteral("empty")));
-        QCOMPARE(s.summary(), QStringLiteral("[0/0] Success!"));
-        QVERIFY(s.detailShown());
-        QCOMPARE(s.detail(), QString());
-
-        s.folder(QStringLiteral("one/sub"));
-        s.file(QStringLiteral("one/<i>x.txt"), gb18030(chinese));
-        QVERIFY(s.run(QStringLiteral("one")));
-        QCOMPARE(s.summary(), QStringLiteral("[Success] <i>x.txt\n(GB18030->UTF-8)"));
-        QVERIFY(!s.detailShown());
-        QCOMPARE(s.window.lastRun().size(), 1); // the second run replaced the first's records
-    }
-
-    void largeFile_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("summary");
-
-        const int limit = 10 * 1024 * 1024;
-        const QString converted = QStringLiteral("[Success] big.txt\n(ASCII->UTF-8)");
-        QTest::newRow("exactly 10 MiB asks nothing") << limit << int(QMessageBox::No) << converted;
-        QTest::newRow("larger, answered No") << limit + 1 << int(QMessageBox::No) << "[0/0] Success!";
-        QTest::newRow("larger, answered Yes") << limit + 1 << int(QMessageBox::Yes) << converted;
-    }
-
-    void largeFile()
-    {
-        QFETCH(int, size);
-        QFETCH(int, answer);
-        QFETCH(QString, summary);
-
-        Scenario s;
-        s.file(QStringLiteral("big.txt"), QByteArray(size, 'a'));
-        s.answer = QMessageBox::StandardButton(answer);
-        DebugLog::lines().clear();
-        DebugLog debug;
-        QVERIFY(s.run(QStringLiteral("big.txt")));
-
-        const bool asked = size > 10 * 1024 * 1024;
-        QCOMPARE(s.boxes,
-            asked ? QStringList {"big.txt|File Size > 10 MBytes.\n Does this really a text file?"} : QStringList());
-        QCOMPARE(DebugLog::lines().contains(QStringLiteral("No was clicked")), asked && answer == QMessageBox::No);
-        QCOMPARE(s.summary(), summary);
-    }
-
-    void copyOntoAnExistingFile_data()
-    {
-        QTest::addColumn<QByteArray>("existing");
-        QTest::addColumn<QString>("summary");
-        QTest::addColumn<QStringList>("boxes");
-
-        QTest::newRow("the same bytes") << QByteArray("plain ASCII\n") << "[Success] a.txt\n(ASCII->US-ASCII)"
-                                        << QStringList();
-        QTest::newRow("a different file")
-            << QByteArray("something else\n") << "[Failed] a.txt\n(ASCII->US-ASCII)"
-            << QStringList {"Karvo|Could not copy file: a different file of that name is already in the save folder."};
-    }
-
-    void copyOntoAnExistingFile()
-    {
         QFETCH(QByteArray, existing);
-        QFETCH(QString, summary);
-        QFETCH(QStringList, boxes);
+        QFETCH(FileStatus, status);
+        QFETCH(QByteArray, written);
+        QFETCH(QString, message);
 
-        Scenario s;
-        s.file(QStringLiteral("a.txt"), "plain ASCII\n");
-        s.folder(QStringLiteral("out"));
-        s.file(QStringLiteral("out/a.txt"), existing);
-        s.setTarget(QStringLiteral("US-ASCII"));
-        s.setSaveFolder(QStringLiteral("out"));
-        QVERIFY(s.run(QStringLiteral("a.txt")));
+        Folder f;
+        const QString source = f.file(QStringLiteral("a.txt"), bytes);
+        const QString folder = saveFolder.isEmpty() ? QString() : f.folder(saveFolder);
+        if (!existing.isNull())
+            f.file(saveFolder + QLatin1String("/a.txt"), existing);
+        if (saveFolder == QLatin1String("gone"))
+            QVERIFY(QDir(folder).removeRecursively());
 
-        QCOMPARE(s.summary(), summary);
-        QCOMPARE(s.boxes, boxes);
-        QCOMPARE(s.bytes(QStringLiteral("out/a.txt")), existing);
+        const FileResult result = processOne(source, into(target, folder));
+        QCOMPARE(result.status, status);
+        QCOMPARE(result.success, status != FileStatus::Failed);
+        QCOMPARE(result.outcome.message, message);
+        QCOMPARE(f.bytes(folder.isEmpty() ? QStringLiteral("a.txt") : folder + QLatin1String("/a.txt")), written);
+        if (!folder.isEmpty())
+            QCOMPARE(f.bytes(QStringLiteral("a.txt")), bytes);
+        QCOMPARE(QFileInfo::exists(f.path(QStringLiteral("gone"))), false);
     }
 
-    void warningDoesNotStopTheRun()
+    void walk()
     {
-        Scenario s;
-        s.file(QStringLiteral("in/a.txt"), "caf\xc3\xa9 au lait\n");
-        s.file(QStringLiteral("in/b.txt"), chinese.toUtf8());
-        s.file(QStringLiteral("in/c.txt"),
-            "cr\xc3\xa8me br\xc3\xbbl\xc3\xa9"
-            "e\n");
-        s.setTarget(QStringLiteral("ISO-8859-1"));
-        QVERIFY(s.run(QStringLiteral("in")));
+        // Eligible in a folder: the two files and the link to a file
+        // elsewhere. Not: the subfolder and its file, the hidden file, the
+        // FIFO, the dangling link. Dropped items keep the order they came in.
+        Folder f;
+        QTemporaryDir elsewhere;
+        f.file(QStringLiteral("in/sub/inner.txt"), "x\n");
+        f.file(QStringLiteral("in/.hidden.txt"), "x\n");
+        f.file(QStringLiteral("in/a.txt"), "x\n");
+        f.file(QStringLiteral("in/b.txt"), "x\n");
+        f.file(QStringLiteral("z.txt"), "x\n");
+        QVERIFY(QFile::link(
+            writeFile(elsewhere.filePath(QStringLiteral("real.txt")), "x\n"), f.path(QStringLiteral("in/link.txt"))));
+        QVERIFY(QFile::link(f.path(QStringLiteral("gone")), f.path(QStringLiteral("in/dangling.txt"))));
+        QCOMPARE(mkfifo(QFile::encodeName(f.path(QStringLiteral("in/fifo.txt"))).constData(), 0600), 0);
 
-        QCOMPARE(s.summary(), QStringLiteral("[2/3] Success!"));
-        QCOMPARE(s.boxes,
-            QStringList {"Karvo|Could not convert file: the character U+6625 at line 1, column 1 "
-                         "cannot be written in ISO-8859-1."});
-        QCOMPARE(s.bytes(QStringLiteral("in/b.txt")), chinese.toUtf8());
-        QCOMPARE(s.bytes(QStringLiteral("in/c.txt")),
-            QByteArray("cr\xe8me br\xfbl\xe9"
-                       "e\n"));
-        QVERIFY(s.detail().contains(QStringLiteral("[Failed]     b.txt  (UTF-8->ISO-8859-1)")));
+        const QVector<PlannedFile> files = walkPaths({f.path(QStringLiteral("z.txt")), f.path(QStringLiteral("in"))});
+        QStringList names;
+        for (const PlannedFile &file : files)
+            names.append(file.relativePath);
+        QCOMPARE(names.takeFirst(), QStringLiteral("z.txt"));
+        names.sort(); // the folder's own order
+        QCOMPARE(names, QStringList({"a.txt", "b.txt", "link.txt"}));
+    }
+
+    void notAFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("endless device") << "/dev/zero";
+        QTest::newRow("dangling link") << "dangling";
+        QTest::newRow("link loop") << "loop";
+        QTest::newRow("web link") << QString();
+    }
+
+    void notAFile()
+    {
+        QFETCH(QString, kind);
+
+        // Dropped alone, each is a failed record that says why, and is never
+        // opened: a FIFO would block, /dev/zero never ends.
+        Folder f;
+        const QString x = f.path(QStringLiteral("x"));
+        if (kind == QLatin1String("fifo"))
+            QCOMPARE(mkfifo(QFile::encodeName(x).constData(), 0600), 0);
+        else if (kind == QLatin1String("dangling"))
+            QVERIFY(QFile::link(f.path(QStringLiteral("missing")), x));
+        else if (kind == QLatin1String("loop"))
+            QVERIFY(QFile::link(x, x));
+        const QString dropped = kind.startsWith(QLatin1Char('/')) || kind.isEmpty() ? kind : x;
+
+        const FileResult result = processOne(dropped, into(QStringLiteral("UTF-8")));
+        QCOMPARE(result.status, FileStatus::Failed);
+        QCOMPARE(result.outcome.message, QStringLiteral("Could not open source file."));
+        QVERIFY(result.outcome.detail.endsWith(QLatin1String("It is not a regular file.")));
+    }
+
+    void permissionsBind_data()
+    {
+        QTest::addColumn<QString>("locked"); // made unreadable, or read-only
+        QTest::addColumn<QString>("message");
+        QTest::newRow("read-only save folder") << "out"
+                                               << "Could not open target file.";
+        QTest::newRow("unreadable source") << "a.txt"
+                                           << "Could not open source file.";
+    }
+
+    void permissionsBind()
+    {
+        QFETCH(QString, locked);
+        QFETCH(QString, message);
+
+        Folder f;
+        const QString source = f.file(QStringLiteral("a.txt"), gb18030(chinese));
+        const QString out = f.folder(QStringLiteral("out"));
+        QVERIFY(QFile::setPermissions(f.path(locked), permissions(locked == QLatin1String("out") ? 0x5555 : 0x2200)));
+        FileResult result;
+        {
+            PermissionsBind asNobody(f.dir.path());
+            result = processOne(source, into(QStringLiteral("UTF-8"), out));
+        }
+        QCOMPARE(result.status, FileStatus::Failed);
+        QCOMPARE(result.outcome.message, message);
+        QVERIFY(QFile::setPermissions(source, permissions(0x6600)));
+        QCOMPARE(f.bytes(QStringLiteral("a.txt")), gb18030(chinese));
+        QCOMPARE(f.names(QStringLiteral("out")), QStringList());
+    }
+
+    void writeFailsPartWay()
+    {
+        // A file-size limit makes the write fail part-way, as a full disk would.
+        Folder f;
+        const QByteArray big = gb18030(chinese).repeated(7000);
+        QVERIFY(big.size() < 1024 * 1024 && chinese.toUtf8().size() * 7000 > 1024 * 1024);
+        const QString source = f.file(QStringLiteral("big.txt"), big);
+
+        rlimit saved;
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limited {1024 * 1024, saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
+        const FileResult result = processOne(source, into(QStringLiteral("UTF-8")));
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+
+        QCOMPARE(result.outcome.message, QStringLiteral("Could not write target file."));
+        QCOMPARE(f.bytes(QStringLiteral("big.txt")), big);
+        QCOMPARE(f.names(), QStringList {"big.txt"});
+    }
+
+    void sourceChangesAfterDetection_data()
+    {
+        QTest::addColumn<bool>("becomesFolder");
+        QTest::newRow("deleted") << false;
+        QTest::newRow("replaced by a folder") << true;
+    }
+
+    void sourceChangesAfterDetection()
+    {
+        QFETCH(bool, becomesFolder);
+
+        // A large file keeps the detector busy long enough for the watcher
+        // to act before the conversion opens the file again.
+        Folder f;
+        const QString source = f.file(QStringLiteral("a.txt"), gb18030(chinese).repeated(20000));
+        OnFirstOpen watcher(f.dir.path(), QStringLiteral("a.txt"), [&] {
+            QFile::remove(source);
+            if (becomesFolder)
+                f.folder(QStringLiteral("a.txt"));
+        });
+        const FileResult result = processOne(source, into(QStringLiteral("UTF-8")));
+
+        QVERIFY(watcher.done);
+        QVERIFY(!result.detectedName.isEmpty());
+        QCOMPARE(result.outcome.message, QStringLiteral("Could not open source file."));
+        QCOMPARE(QFileInfo(source).isDir(), becomesFolder);
+        QCOMPARE(f.names(), QStringList());
+    }
+
+    void awkwardNames()
+    {
+        Folder f;
+        const QList<QByteArray> names = {"line\nbreak.txt", "<b>bold.txt", " spaces  around .txt",
+            "\xce\x95\xce\xbb\xce\xbb\xce\xb7\xce\xbd\xce\xb9\xce\xba\xce\xac \xe4\xb8\xad.txt",
+            "caf\xe9 not UTF-8.txt"};
+        const QByteArray folder = QFile::encodeName(f.dir.path()) + '/';
+        for (const QByteArray &name : names) {
+            const int fd = open(folder + name, O_WRONLY | O_CREAT, 0644);
+            QVERIFY(fd >= 0 && write(fd, gb18030(chinese).constData(), size_t(gb18030(chinese).size())) > 0);
+            close(fd);
+        }
+        Run run(into(QStringLiteral("UTF-8")));
+        const QList<FileResult> results = runAll(run, {f.dir.path()});
+
+        // Qt cannot name a file whose name is not UTF-8, so its listing of
+        // the folder leaves that one out: it is neither counted nor touched.
+        QCOMPARE(results.size(), 4);
+        for (const QByteArray &name : names) {
+            QFile file;
+            const int fd = open(folder + name, O_RDONLY);
+            QVERIFY(fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+            QCOMPARE(file.readAll(), name.contains('\xe9') ? gb18030(chinese) : chinese.toUtf8());
+        }
+        unlink(folder + names.last());
+    }
+
+    void recordsInWalkOrder()
+    {
+        // Files of very different sizes finish out of order on the pool.
+        Folder f;
+        for (int i = 0; i < 40; ++i)
+            f.file(QStringLiteral("in/%1.txt").arg(i), gb18030(chinese).repeated(i % 5 == 0 ? 3000 : 1));
+        Run run(into(QStringLiteral("UTF-8")));
+        QSignalSpy progress(&run, &Run::progress);
+        const QList<FileResult> results = runAll(run, {f.path(QStringLiteral("in"))});
+
+        QCOMPARE(results.size(), 40);
+        for (int i = 0; i < 40; ++i)
+            QCOMPARE(results.at(i).path, run.files().at(i).path);
+        QCOMPARE(progress.last().at(0).toInt(), 40);
+        QCOMPARE(progress.last().at(1).toInt(), 40);
+    }
+
+    void cancel()
+    {
+        Folder f;
+        const int count = 300;
+        for (int i = 0; i < count; ++i)
+            f.file(QStringLiteral("in/%1.txt").arg(i, 3, 10, QLatin1Char('0')), gb18030(chinese).repeated(50));
+        Run run(into(QStringLiteral("UTF-8")));
+        const QList<FileResult> results = runAll(run, {f.path(QStringLiteral("in"))}, [&run] { run.cancel(); });
+
+        // Files being written when Cancel came were finished; the rest were
+        // not begun, and are neither touched nor listed.
+        QVERIFY(!results.isEmpty() && results.size() < count);
+        QSet<QString> converted;
+        for (const FileResult &result : results) {
+            QCOMPARE(result.status, FileStatus::Converted);
+            converted.insert(result.path);
+        }
+        for (const PlannedFile &file : run.files())
+            QCOMPARE(contents(file.path),
+                converted.contains(file.path) ? chinese.toUtf8().repeated(50) : gb18030(chinese).repeated(50));
+        QCOMPARE(f.names(QStringLiteral("in")).size(), count);
     }
 };
 
-QTEST_MAIN(TstRun)
+QTEST_GUILESS_MAIN(TstRun)
 #include "tst_run.moc"

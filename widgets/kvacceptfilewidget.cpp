@@ -39,4 +39,5 @@ void KvAcceptFileWidget::dropEvent(QDropEvent *event)
     if (filepaths.isEmpty())
         return;
     emit fileAccept(filepaths.first());
+    emit filesAccept(filepaths.toList());
 }

@@ -1,10 +1,11 @@
 // The drop page: accepts any drag that carries URLs and reports the local
-// path of the first dropped item. What to do with that path is the window's
-// business, not this widget's.
+// paths of the dropped items (an empty path for one that is not a local
+// file). What to do with them is the window's business, not this widget's.
 #ifndef KVACCEPTFILEWIDGET_H
 #define KVACCEPTFILEWIDGET_H
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <QWidget>
 
@@ -17,7 +18,8 @@ public:
     ~KvAcceptFileWidget() override;
 
 signals:
-    void fileAccept(QString filepath);
+    void fileAccept(QString filepath); // the first dropped item
+    void filesAccept(const QStringList &paths); // every dropped item, in order
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;

@@ -1,0 +1,28 @@
+// How a run's records read to a person: the Detail list's lines and the
+// result page's summary. The command line prints the same texts.
+#ifndef KARVO_REPORT_H
+#define KARVO_REPORT_H
+
+#include "run.h"
+
+#include <QList>
+#include <QString>
+
+namespace Karvo {
+
+// The encoding a record was found in, as listed: "Unknown" when detection
+// had no answer, "Empty" for an empty file.
+QString detectedLabel(const FileResult &result);
+
+// One line of the Detail list, for a run into `target`: status, name,
+// "(detected->TARGET)" and, for a file that was not converted, why.
+QString detailLine(const FileResult &result, const QString &target);
+
+// The result page's text. A run that planned one file names it; a larger
+// run counts its successes among the text files, then notes what failed,
+// what needs review, what was binary and whether it was cancelled.
+QString summaryText(const QList<FileResult> &results, const QString &target, int planned, bool cancelled);
+
+} // namespace Karvo
+
+#endif

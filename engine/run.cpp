@@ -1,0 +1,239 @@
+#include "run.h"
+
+#include "conversion.h"
+#include "regularfile.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QMetaObject>
+#include <QThread>
+
+#include <sys/stat.h>
+
+namespace Karvo {
+
+namespace {
+
+bool isRegularFile(const QString &path)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// Readable, non-hidden files and links to them; FIFOs, sockets, devices and
+// dangling links count as system entries and are left out.
+void walkFolder(const QString &root, const QString &folder, bool recursive, QVector<PlannedFile> &files)
+{
+    QDirIterator it(folder, QDir::Files | QDir::Readable | QDir::NoDotAndDotDot, QDirIterator::NoIteratorFlags);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        files.append({it.filePath(), QDir(root).relativeFilePath(it.filePath()), info.size(), true});
+    }
+    if (!recursive)
+        return;
+    // Hidden folders (.git and the like) are not the user's text, and links
+    // to folders could lead in circles or out of the tree.
+    QDirIterator dirs(folder, QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDirIterator::NoIteratorFlags);
+    while (dirs.hasNext())
+        walkFolder(root, dirs.next(), recursive, files);
+}
+
+QString destinationFor(const PlannedFile &file, const RunOptions &options)
+{
+    if (options.saveFolder.isEmpty())
+        return file.path;
+    return options.saveFolder + QLatin1Char('/') + file.relativePath;
+}
+
+// Copies keep the dropped tree below the save folder. The save folder itself
+// is never created again: if it has gone, the write says so.
+bool makeFolderFor(const PlannedFile &file, const RunOptions &options)
+{
+    const QString below = QFileInfo(file.relativePath).path();
+    return options.saveFolder.isEmpty() || below == QLatin1String(".") || !QDir(options.saveFolder).exists()
+        || QDir(options.saveFolder).mkpath(below);
+}
+
+} // namespace
+
+QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive)
+{
+    QVector<PlannedFile> files;
+    for (const QString &path : paths) {
+        const QFileInfo info(path);
+        if (info.isDir())
+            walkFolder(path, path, recursive, files);
+        else
+            files.append({path, info.fileName(), info.size(), isRegularFile(path)});
+    }
+    return files;
+}
+
+FileResult processFile(const PlannedFile &file, const RunOptions &options)
+{
+    FileResult result;
+    result.fileName = file.relativePath;
+    result.path = file.path;
+    if (!file.regular) {
+        result.outcome = Outcome::failure(QStringLiteral("Could not open source file."),
+            QDir::toNativeSeparators(file.path) + QStringLiteral(": It is not a regular file."));
+        return result;
+    }
+
+    result.detection = detectFileCoding(file.path);
+    result.detectedName = result.detection.name;
+    const DetectResult &detection = result.detection;
+    const QString destination = destinationFor(file, options);
+    const bool intoFolder = !options.saveFolder.isEmpty();
+
+    if (detection.kind == DetectResult::Kind::Binary) {
+        result.status = FileStatus::Binary;
+        return result;
+    }
+    if (detection.kind == DetectResult::Kind::Text) {
+        if (detection.doubtful) {
+            result.status = FileStatus::Doubtful;
+            return result;
+        }
+        if (detection.mib == -1) {
+            // Detection gives no answer for a file it could not read; the
+            // open says why.
+            QFile source;
+            QString reason;
+            result.outcome = detection.name.isEmpty() && !openRegularFile(source, file.path, &reason)
+                ? Outcome::failure(QStringLiteral("Could not open source file."),
+                    QDir::toNativeSeparators(file.path) + QStringLiteral(": ") + reason)
+                : Outcome::failure(
+                    QStringLiteral("Could not find codec for file."), QDir::toNativeSeparators(file.path));
+            return result;
+        }
+    }
+
+    // An empty file is valid in every encoding, so it is already in the target.
+    const bool inTarget = detection.kind == DetectResult::Kind::Empty || detection.mib == options.target.mib;
+    if (!inTarget) {
+        result.status = FileStatus::Converted;
+        result.destination = destination;
+        if (!options.dryRun && makeFolderFor(file, options))
+            result.outcome = convertFile(file.path, destination, detection, options.target);
+    } else if (intoFolder) {
+        result.status = FileStatus::Copied;
+        result.destination = destination;
+        if (!options.dryRun && makeFolderFor(file, options))
+            result.outcome = copyFile(file.path, destination);
+    } else {
+        result.status = FileStatus::Unchanged;
+    }
+    if (!result.outcome.ok)
+        result.status = FileStatus::Failed;
+    result.success = result.outcome.ok;
+    return result;
+}
+
+Run::Run(const RunOptions &options, QObject *parent)
+    : QObject(parent)
+    , runOptions(options)
+{
+    qRegisterMetaType<Karvo::FileResult>();
+    // Much of a file's time goes to waiting for the disk to confirm the
+    // write, so a few more threads than cores keep both cores busy.
+    pool.setMaxThreadCount(options.threads > 0 ? options.threads : qMax(2, QThread::idealThreadCount()) * 2);
+}
+
+Run::~Run()
+{
+    cancel();
+    pool.waitForDone();
+}
+
+void Run::walk(const QStringList &paths)
+{
+    running = true;
+    const bool recursive = runOptions.recursive;
+    // Runs on the pool; the answer comes back to this object's thread.
+    pool.start(QRunnable::create([this, paths, recursive] {
+        const QVector<PlannedFile> files = walkPaths(paths, recursive);
+        QMetaObject::invokeMethod(
+            this,
+            [this, files] {
+                planned = files;
+                emit walked();
+            },
+            Qt::QueuedConnection);
+    }));
+}
+
+void Run::process(const QVector<PlannedFile> &files)
+{
+    queued = files;
+    records = QVector<FileResult>(files.size());
+    done = QVector<bool>(files.size(), false);
+    doneCount = 0;
+    next.storeRelaxed(0);
+    running = true;
+    emit progress(0, queued.size(), QString());
+
+    // A few workers take the files in order; each record goes back to this
+    // object's thread, where it is filed under the file's place in the walk.
+    workers = qMin(pool.maxThreadCount(), queued.size());
+    if (workers == 0) {
+        QMetaObject::invokeMethod(this, &Run::workerDone, Qt::QueuedConnection);
+        workers = 1;
+        return;
+    }
+    for (int w = 0; w < workers; ++w) {
+        pool.start(QRunnable::create([this] {
+            while (!isCancelled()) {
+                const int index = next.fetchAndAddRelaxed(1);
+                if (index >= queued.size())
+                    break;
+                const PlannedFile &file = queued.at(index);
+                QMetaObject::invokeMethod(
+                    this, [this, name = file.relativePath] { emit progress(doneCount, queued.size(), name); },
+                    Qt::QueuedConnection);
+                const FileResult result = processFile(file, runOptions);
+                QMetaObject::invokeMethod(
+                    this, [this, index, result] { fileDone(index, result); }, Qt::QueuedConnection);
+            }
+            QMetaObject::invokeMethod(this, &Run::workerDone, Qt::QueuedConnection);
+        }));
+    }
+}
+
+void Run::cancel()
+{
+    cancelled.storeRelaxed(1);
+}
+
+QList<FileResult> Run::results() const
+{
+    QList<FileResult> list;
+    for (int i = 0; i < records.size(); ++i) {
+        if (done.at(i))
+            list.append(records.at(i));
+    }
+    return list;
+}
+
+void Run::fileDone(int index, const FileResult &result)
+{
+    records[index] = result;
+    done[index] = true;
+    ++doneCount;
+    emit fileFinished(result);
+    emit progress(doneCount, queued.size(), result.fileName);
+}
+
+void Run::workerDone()
+{
+    // Every worker files its records before it says it is done, and posted
+    // calls arrive in order, so the last one to finish closes the run.
+    if (--workers > 0)
+        return;
+    running = false;
+    emit finished();
+}
+
+} // namespace Karvo

@@ -1,0 +1,135 @@
+// A conversion run: the dropped paths walked into a list of files, then each
+// file detected and converted, copied or left alone on a pool of worker
+// threads, with progress and a record per file. The window, the review and
+// the command line all drive this one object; none of them reads a file.
+//
+// Threads: walkPaths() and processFile() are plain functions that run on
+// the pool; Run itself lives on the thread that made it, where all of its
+// signals arrive.
+#ifndef KARVO_RUN_H
+#define KARVO_RUN_H
+
+#include "codecs.h"
+#include "detection.h"
+#include "outcome.h"
+
+#include <QAtomicInt>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QThreadPool>
+#include <QVector>
+
+#include <memory>
+
+namespace Karvo {
+
+// What became of one file.
+enum class FileStatus {
+    Converted, // rewritten in the target encoding, in place or as a copy
+    Copied, // already in the target encoding; copied into the save folder
+    Unchanged, // already in the target encoding (or empty); nothing written
+    Binary, // not text: left alone
+    Doubtful, // too weak a guess: left alone for the user to decide
+    Failed, // nothing written; `outcome` says why
+};
+
+// One file that a run will process, as the walk found it.
+struct PlannedFile
+{
+    QString path; // the file itself
+    QString relativePath; // its name, or its path below the dropped folder
+    qint64 size = 0;
+    bool regular = true; // false: recorded as failed without being opened
+};
+
+// The record of one processed file.
+struct FileResult
+{
+    QString fileName; // as listed: the name, or the path below the dropped folder
+    QString detectedName; // as detection reported it; may be empty
+    bool success = false;
+
+    QString path; // the source
+    QString destination; // what was written or would be; empty when nothing
+    FileStatus status = FileStatus::Failed;
+    DetectResult detection;
+    Outcome outcome; // why it failed, when it did
+};
+
+struct RunOptions
+{
+    CodecDescriptor target;
+    QString saveFolder; // empty: convert in place
+    bool recursive = false;
+    bool dryRun = false; // detect and decide, write nothing
+    int threads = 0; // 0: a few more than there are cores
+};
+
+// Expands dropped paths into files, in the order given: a file stands for
+// itself; a folder for its readable, non-hidden regular files (and links to
+// such files) at the top level, in the order the folder lists them. Other
+// entries of a folder are passed over; a dropped path that is not a regular
+// file is planned as not regular, so that its record says why.
+QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive = false);
+
+// Detects one file and converts it, copies it or leaves it alone.
+// Thread-safe: touches nothing but the file and its destination.
+FileResult processFile(const PlannedFile &file, const RunOptions &options);
+
+class Run : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Run(const RunOptions &options, QObject *parent = nullptr);
+    ~Run() override; // cancels, and waits for the files being written
+
+    const RunOptions &options() const { return runOptions; }
+
+    // Walks `paths` on the pool; walked() follows.
+    void walk(const QStringList &paths);
+    const QVector<PlannedFile> &files() const { return planned; }
+
+    // Processes `files` (what walked() found, less what the user left out)
+    // on the pool; progress() for each file, then finished().
+    void process(const QVector<PlannedFile> &files);
+
+    // Stops between files: a file being written is finished, files not yet
+    // begun are left untouched and get no record.
+    void cancel();
+    bool isCancelled() const { return cancelled.loadRelaxed() != 0; }
+    bool isRunning() const { return running; }
+
+    // The records of the files done so far, in walk order.
+    QList<FileResult> results() const;
+
+signals:
+    void walked();
+    void progress(int done, int total, const QString &current);
+    void fileFinished(const Karvo::FileResult &result);
+    void finished();
+
+private:
+    void fileDone(int index, const Karvo::FileResult &result);
+    void workerDone();
+
+    RunOptions runOptions;
+    QThreadPool pool;
+    QVector<PlannedFile> planned;
+    QVector<PlannedFile> queued;
+    QVector<FileResult> records;
+    QVector<bool> done;
+    int doneCount = 0;
+    int workers = 0;
+    bool running = false;
+    QAtomicInt next;
+    QAtomicInt cancelled;
+};
+
+} // namespace Karvo
+
+Q_DECLARE_METATYPE(Karvo::FileResult)
+
+#endif
