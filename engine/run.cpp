@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <QMutexLocker>
 #include <QThread>
 
 #include <sys/stat.h>
@@ -137,9 +138,11 @@ Run::Run(const RunOptions &options, QObject *parent)
     , runOptions(options)
 {
     qRegisterMetaType<Karvo::FileResult>();
-    // Much of a file's time goes to waiting for the disk to confirm the
-    // write, so a few more threads than cores keep both cores busy.
-    pool.setMaxThreadCount(options.threads > 0 ? options.threads : qMax(2, QThread::idealThreadCount()) * 2);
+    // A small file costs little processor time and then waits for the disk
+    // to confirm its write (fdatasync); many threads overlap those waits.
+    pool.setMaxThreadCount(options.threads > 0 ? options.threads : qMax(16, 4 * QThread::idealThreadCount()));
+    reportTimer.setInterval(50);
+    connect(&reportTimer, &QTimer::timeout, this, &Run::report);
 }
 
 Run::~Run()
@@ -175,14 +178,17 @@ void Run::process(const QVector<PlannedFile> &files)
     running = true;
     emit progress(0, queued.size(), QString());
 
-    // A few workers take the files in order; each record goes back to this
-    // object's thread, where it is filed under the file's place in the walk.
+    // A few workers take the files in order and file each record under the
+    // file's place in the walk. They post nothing per file: a timer here
+    // reports what they did, so that thousands of small files cannot flood
+    // this thread's event queue and freeze a window.
     workers = qMin(pool.maxThreadCount(), queued.size());
     if (workers == 0) {
-        QMetaObject::invokeMethod(this, &Run::workerDone, Qt::QueuedConnection);
         workers = 1;
+        QMetaObject::invokeMethod(this, &Run::workerDone, Qt::QueuedConnection);
         return;
     }
+    reportTimer.start();
     for (int w = 0; w < workers; ++w) {
         pool.start(QRunnable::create([this] {
             while (!isCancelled()) {
@@ -190,12 +196,15 @@ void Run::process(const QVector<PlannedFile> &files)
                 if (index >= queued.size())
                     break;
                 const PlannedFile &file = queued.at(index);
-                QMetaObject::invokeMethod(
-                    this, [this, name = file.relativePath] { emit progress(doneCount, queued.size(), name); },
-                    Qt::QueuedConnection);
-                const FileResult result = processFile(file, runOptions);
-                QMetaObject::invokeMethod(
-                    this, [this, index, result] { fileDone(index, result); }, Qt::QueuedConnection);
+                {
+                    QMutexLocker lock(&mutex);
+                    current = file.relativePath;
+                }
+                FileResult result = processFile(file, runOptions);
+                QMutexLocker lock(&mutex);
+                records[index] = std::move(result);
+                done[index] = true;
+                finishedOrder.append(index);
             }
             QMetaObject::invokeMethod(this, &Run::workerDone, Qt::QueuedConnection);
         }));
@@ -209,6 +218,7 @@ void Run::cancel()
 
 QList<FileResult> Run::results() const
 {
+    QMutexLocker lock(&mutex);
     QList<FileResult> list;
     for (int i = 0; i < records.size(); ++i) {
         if (done.at(i))
@@ -217,21 +227,32 @@ QList<FileResult> Run::results() const
     return list;
 }
 
-void Run::fileDone(int index, const FileResult &result)
+void Run::report()
 {
-    records[index] = result;
-    done[index] = true;
-    ++doneCount;
-    emit fileFinished(result);
-    emit progress(doneCount, queued.size(), result.fileName);
+    QVector<FileResult> finishedNow;
+    QString name;
+    {
+        QMutexLocker lock(&mutex);
+        for (int index : qAsConst(finishedOrder))
+            finishedNow.append(records.at(index));
+        finishedOrder.clear();
+        name = current;
+    }
+    for (const FileResult &result : qAsConst(finishedNow)) {
+        ++doneCount;
+        emit fileFinished(result);
+    }
+    emit progress(doneCount, queued.size(), name);
 }
 
 void Run::workerDone()
 {
-    // Every worker files its records before it says it is done, and posted
-    // calls arrive in order, so the last one to finish closes the run.
+    // Every worker files its records before it says it is done, so once the
+    // last one has, the report is complete.
     if (--workers > 0)
         return;
+    reportTimer.stop();
+    report();
     running = false;
     emit finished();
 }

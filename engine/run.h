@@ -15,10 +15,12 @@
 
 #include <QAtomicInt>
 #include <QList>
+#include <QMutex>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QThreadPool>
+#include <QTimer>
 #include <QVector>
 
 #include <memory>
@@ -64,7 +66,7 @@ struct RunOptions
     QString saveFolder; // empty: convert in place
     bool recursive = false;
     bool dryRun = false; // detect and decide, write nothing
-    int threads = 0; // 0: a few more than there are cores
+    int threads = 0; // 0: enough to overlap the waits for the disk
 };
 
 // Expands dropped paths into files, in the order given: a file stands for
@@ -93,7 +95,8 @@ public:
     const QVector<PlannedFile> &files() const { return planned; }
 
     // Processes `files` (what walked() found, less what the user left out)
-    // on the pool; progress() for each file, then finished().
+    // on the pool; progress() and fileFinished() several times a second,
+    // then finished().
     void process(const QVector<PlannedFile> &files);
 
     // Stops between files: a file being written is finished, files not yet
@@ -112,20 +115,26 @@ signals:
     void finished();
 
 private:
-    void fileDone(int index, const Karvo::FileResult &result);
+    void report();
     void workerDone();
 
     RunOptions runOptions;
     QThreadPool pool;
     QVector<PlannedFile> planned;
     QVector<PlannedFile> queued;
-    QVector<FileResult> records;
-    QVector<bool> done;
-    int doneCount = 0;
+    int doneCount = 0; // reported so far
     int workers = 0;
     bool running = false;
+    QTimer reportTimer;
     QAtomicInt next;
     QAtomicInt cancelled;
+
+    // Shared with the workers.
+    mutable QMutex mutex;
+    QVector<FileResult> records;
+    QVector<bool> done;
+    QVector<int> finishedOrder; // done since the last report
+    QString current;
 };
 
 } // namespace Karvo

@@ -279,21 +279,21 @@ private slots:
     void progressAndCancel()
     {
         Scenario s;
-        const int count = 400;
+        const int count = 1000;
         for (int i = 0; i < count; ++i)
-            s.file(QStringLiteral("in/%1.txt").arg(i), gb18030(chinese).repeated(200));
+            s.file(QStringLiteral("in/%1.txt").arg(i), gb18030(chinese).repeated(400));
         auto *bar = s.child<QProgressBar>("progressBar");
         s.drop({QStringLiteral("in")});
-        QVERIFY(QTest::qWaitFor([bar] { return bar->maximum() == 400 && bar->value() > 0; }, 20000));
+        QVERIFY(QTest::qWaitFor([bar, count] { return bar->maximum() == count && bar->value() > 0; }, 20000));
         QTest::mouseClick(s.child<QToolButton>("cancelButton"), Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&s] { return s.pages()->currentIndex() == 2; }, 20000));
 
         const int done = s.window.lastRun().size();
         QVERIFY(done > 0 && done < count);
-        QCOMPARE(s.summary(), QStringLiteral("[%1/%1] Success!\ncancelled after %1 of 400 files").arg(done));
+        QCOMPARE(s.summary(), QStringLiteral("[%1/%1] Success!\ncancelled after %1 of 1000 files").arg(done));
         int converted = 0;
         for (int i = 0; i < count; ++i)
-            converted += s.bytes(QStringLiteral("in/%1.txt").arg(i)) == chinese.toUtf8().repeated(200);
+            converted += s.bytes(QStringLiteral("in/%1.txt").arg(i)) == chinese.toUtf8().repeated(400);
         QCOMPARE(converted, done);
     }
 };

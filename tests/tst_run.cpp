@@ -410,7 +410,9 @@ private slots:
         const int count = 300;
         for (int i = 0; i < count; ++i)
             f.file(QStringLiteral("in/%1.txt").arg(i, 3, 10, QLatin1Char('0')), gb18030(chinese).repeated(50));
-        Run run(into(QStringLiteral("UTF-8")));
+        RunOptions options = into(QStringLiteral("UTF-8"));
+        options.threads = 1; // slow enough that Cancel comes early
+        Run run(options);
         const QList<FileResult> results = runAll(run, {f.path(QStringLiteral("in"))}, [&run] { run.cancel(); });
 
         // Files being written when Cancel came were finished; the rest were
