@@ -6,13 +6,17 @@
 #include "ui_kvmainwindow.h"
 #include "warning.h"
 
+#include <QCompleter>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPixmap>
+#include <QSignalBlocker>
 #include <QStringList>
 #include <QTimer>
 #include <QUrl>
@@ -56,28 +60,15 @@ KvMainWindow::KvMainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     ui->dropIcon->setPixmap(QPixmap::fromImage(createDropImage(96)));
-    ui->folderButton->setToolTip(tr("set save folder."));
 
-    codecs = Karvo::availableCodecs();
-    // Inserting the first item already runs on_targetCoding_currentIndexChanged;
-    // the default target set below overrides what it picked.
-    for (const CodecDescriptor &codec : qAsConst(codecs))
-        ui->targetCoding->insertItem(ui->targetCoding->count(), codec.displayName);
-
-    targetIndex = 0;
+    fillTargetList();
     targetCodec = Karvo::defaultTargetCodec();
-    for (int i = 0; i < codecs.size(); ++i) {
-        if (codecs.at(i).mib == targetCodec.mib) {
-            targetIndex = i;
-            break;
-        }
-    }
-    ui->targetCoding->setCurrentIndex(targetIndex);
+    selectTarget(Karvo::findCodec(codecs, targetCodec.name));
 
     setWidgetColor(ui->dropLabel, Qt::white);
     setWidgetColor(ui->targetLabel, Qt::white);
     setWidgetColor(ui->tishiLabel, Qt::lightGray);
-    ui->tishiLabel->setText(tr("replace source file"));
+    showSaveFolder();
 
     // Every dropped item goes into one run; fileAccept names only the first.
     connect(ui->dropPage, &KvAcceptFileWidget::filesAccept, this, &KvMainWindow::startRun);
@@ -197,7 +188,15 @@ void KvMainWindow::runFinished()
 void KvMainWindow::processStep3()
 {
     const bool oneFile = planned == 1 && results.size() == 1;
-    ui->resultLabel->setText(Karvo::summaryText(results, run->options().target.name, planned, run->isCancelled()));
+    QList<FileResult> shown = results;
+    if (oneFile) {
+        // A long name would push the status and the encodings out of the
+        // label; it is shortened in the middle, and Detail has it whole.
+        const QFontMetrics metrics(ui->resultLabel->font());
+        const int room = ui->resultLabel->width() - metrics.horizontalAdvance(QStringLiteral("[Success] ")) - 8;
+        shown.first().fileName = metrics.elidedText(shown.first().fileName, Qt::ElideMiddle, room);
+    }
+    ui->resultLabel->setText(Karvo::summaryText(shown, run->options().target.name, planned, run->isCancelled()));
     ui->checkButton->setVisible(!oneFile);
     ui->stackedWidget->setCurrentIndex(2);
 }
@@ -231,17 +230,81 @@ void KvMainWindow::on_folderButton_clicked()
         if (saveFolder.isEmpty())
             ui->folderButton->setStyleSheet(folderIdleStyle);
     }
+    showSaveFolder();
+}
 
-    if (saveFolder.isEmpty())
-        ui->tishiLabel->setText(tr("replace source file"));
-    else
-        ui->tishiLabel->setText(tr("save to: ") + QFileInfo(saveFolder).fileName());
+// The whole path, shortened in the middle to fit: two folders named "out"
+// must not look the same.
+void KvMainWindow::showSaveFolder()
+{
+    QLabel *label = ui->tishiLabel;
+    if (saveFolder.isEmpty()) {
+        label->setText(tr("replace source file"));
+        label->setToolTip(QString());
+        ui->folderButton->setToolTip(tr("Choose a save folder"));
+        return;
+    }
+    const QString prefix = tr("save to: ");
+    const QString path = QDir::toNativeSeparators(saveFolder);
+    const QFontMetrics metrics(label->font());
+    label->setText(
+        prefix + metrics.elidedText(path, Qt::ElideMiddle, label->width() - metrics.horizontalAdvance(prefix) - 4));
+    label->setToolTip(path);
+    ui->folderButton->setToolTip(tr("Stop saving to %1: replace the source files").arg(path));
 }
 
 void KvMainWindow::on_targetCoding_currentIndexChanged(int index)
 {
-    targetIndex = index;
-    targetCodec = codecs.at(index);
+    // The separator between the common targets and the rest has no codec.
+    const QVariant entry = ui->targetCoding->itemData(index);
+    if (!entry.isValid())
+        return;
+    targetIndex = entry.toInt();
+    targetCodec = codecs.at(targetIndex);
+}
+
+void KvMainWindow::fillTargetList()
+{
+    codecs = Karvo::availableCodecs();
+    QComboBox *box = ui->targetCoding;
+    const QSignalBlocker blocker(box);
+    QStringList completions;
+    for (int i = 0; i < codecs.size(); ++i) {
+        const CodecDescriptor &codec = codecs.at(i);
+        if (i > 0 && codecs.at(i - 1).common && !codec.common)
+            box->insertSeparator(box->count());
+        box->addItem(codec.displayName, i);
+        completions.append(codec.aliases.isEmpty()
+                ? codec.name
+                : QStringLiteral("%1 (%2)").arg(codec.name, codec.aliases.join(QStringLiteral(", "))));
+    }
+
+    // Typing filters the list by any part of a name or alias ("1252",
+    // "latin1"). Qt's own inline completion would fill in the first name
+    // that begins with the text, so that Enter after "iso-8859-1" chose
+    // ISO-8859-10: it is replaced by a popup that only suggests.
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    auto *completer = new QCompleter(completions, box);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    box->lineEdit()->setCompleter(completer);
+    connect(completer, QOverload<const QString &>::of(&QCompleter::activated), this,
+        [this, completions](const QString &text) { selectTarget(completions.indexOf(text)); });
+    connect(box->lineEdit(), &QLineEdit::editingFinished, this,
+        [this] { selectTarget(Karvo::findCodec(codecs, ui->targetCoding->lineEdit()->text())); });
+}
+
+// Makes entry `index` of the catalogue the target; anything else (a name
+// that matches no codec, or several) leaves the target as it was.
+void KvMainWindow::selectTarget(int index)
+{
+    QComboBox *box = ui->targetCoding;
+    if (index >= 0)
+        box->setCurrentIndex(box->findData(index));
+    box->lineEdit()->setText(box->itemText(box->currentIndex()));
 }
 
 void KvMainWindow::on_moreAppButton_clicked()

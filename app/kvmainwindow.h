@@ -57,6 +57,9 @@ private slots:
     void on_moreAppButton_clicked();
 
 private:
+    void fillTargetList();
+    void selectTarget(int index);
+    void showSaveFolder();
     void walked();
     void showProgress(int done, int total, const QString &current);
     void runFinished();
