@@ -2,6 +2,7 @@
 
 #include "dropgraphic.h"
 #include "kvresultdialog.h"
+#include "kvreviewdialog.h"
 #include "report.h"
 #include "ui_kvmainwindow.h"
 #include "warning.h"
@@ -77,6 +78,7 @@ KvMainWindow::KvMainWindow(QWidget *parent)
     setWidgetColor(ui->resultLabel, Qt::white);
     ui->stackedWidget->setCurrentIndex(0);
     ui->checkButton->hide();
+    ui->reviewButton->hide();
     ui->folderButton->setStyleSheet(folderIdleStyle);
 }
 
@@ -187,6 +189,16 @@ void KvMainWindow::runFinished()
 
 void KvMainWindow::processStep3()
 {
+    const bool doubtful = showSummary();
+    ui->stackedWidget->setCurrentIndex(2);
+    // A file dropped alone whose encoding is uncertain is reviewed at once.
+    if (doubtful && planned == 1 && results.size() == 1)
+        QTimer::singleShot(0, this, &KvMainWindow::on_reviewButton_clicked);
+}
+
+// Writes the summary of the last run; true when files await review.
+bool KvMainWindow::showSummary()
+{
     const bool oneFile = planned == 1 && results.size() == 1;
     QList<FileResult> shown = results;
     if (oneFile) {
@@ -198,7 +210,28 @@ void KvMainWindow::processStep3()
     }
     ui->resultLabel->setText(Karvo::summaryText(shown, run->options().target.name, planned, run->isCancelled()));
     ui->checkButton->setVisible(!oneFile);
-    ui->stackedWidget->setCurrentIndex(2);
+    const bool doubtful = std::any_of(results.cbegin(), results.cend(),
+        [](const FileResult &result) { return result.status == Karvo::FileStatus::Doubtful; });
+    ui->reviewButton->setVisible(doubtful);
+    return doubtful;
+}
+
+void KvMainWindow::on_reviewButton_clicked()
+{
+    QList<FileResult> doubtful;
+    std::copy_if(results.cbegin(), results.cend(), std::back_inserter(doubtful),
+        [](const FileResult &result) { return result.status == Karvo::FileStatus::Doubtful; });
+    if (doubtful.isEmpty())
+        return;
+    KvReviewDialog dialog(doubtful, run->options(), this);
+    connect(&dialog, &KvReviewDialog::fileReviewed, this, [this](const FileResult &reviewed) {
+        for (FileResult &result : results) {
+            if (result.path == reviewed.path)
+                result = reviewed;
+        }
+    });
+    dialog.exec();
+    showSummary();
 }
 
 void KvMainWindow::on_checkButton_clicked()

@@ -52,6 +52,7 @@ private slots:
     void on_targetCoding_currentIndexChanged(int index);
     void on_checkButton_clicked();
     void on_cancelButton_clicked();
+    void on_reviewButton_clicked();
     void processStep2(const QStringList &paths);
     void processStep3();
     void on_moreAppButton_clicked();
@@ -60,6 +61,7 @@ private:
     void fillTargetList();
     void selectTarget(int index);
     void showSaveFolder();
+    bool showSummary();
     void walked();
     void showProgress(int done, int total, const QString &current);
     void runFinished();

@@ -72,20 +72,26 @@ QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive)
     return files;
 }
 
-FileResult processFile(const PlannedFile &file, const RunOptions &options)
+namespace {
+
+FileResult notRegular(const PlannedFile &file)
 {
     FileResult result;
     result.fileName = file.relativePath;
     result.path = file.path;
-    if (!file.regular) {
-        result.outcome = Outcome::failure(QStringLiteral("Could not open source file."),
-            QDir::toNativeSeparators(file.path) + QStringLiteral(": It is not a regular file."));
-        return result;
-    }
+    result.outcome = Outcome::failure(QStringLiteral("Could not open source file."),
+        QDir::toNativeSeparators(file.path) + QStringLiteral(": It is not a regular file."));
+    return result;
+}
 
-    result.detection = detectFileCoding(file.path);
-    result.detectedName = result.detection.name;
-    const DetectResult &detection = result.detection;
+// Converts, copies or leaves alone a file whose encoding is settled.
+FileResult decide(const PlannedFile &file, const DetectResult &detection, const RunOptions &options)
+{
+    FileResult result;
+    result.fileName = file.relativePath;
+    result.path = file.path;
+    result.detection = detection;
+    result.detectedName = detection.name;
     const QString destination = destinationFor(file, options);
     const bool intoFolder = !options.saveFolder.isEmpty();
 
@@ -131,6 +137,26 @@ FileResult processFile(const PlannedFile &file, const RunOptions &options)
         result.status = FileStatus::Failed;
     result.success = result.outcome.ok;
     return result;
+}
+
+} // namespace
+
+FileResult processFile(const PlannedFile &file, const RunOptions &options)
+{
+    if (!file.regular)
+        return notRegular(file);
+    return decide(file, detectFileCoding(file.path), options);
+}
+
+FileResult processFileAs(const PlannedFile &file, const QString &encoding, const RunOptions &options)
+{
+    if (!file.regular)
+        return notRegular(file);
+    DetectResult detection;
+    detection.name = encoding;
+    detection.mib = codecByName(encoding).mib;
+    detection.confidence = 1;
+    return decide(file, detection, options);
 }
 
 Run::Run(const RunOptions &options, QObject *parent)

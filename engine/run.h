@@ -80,6 +80,10 @@ QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive = false)
 // Thread-safe: touches nothing but the file and its destination.
 FileResult processFile(const PlannedFile &file, const RunOptions &options);
 
+// The same for a file whose encoding a person has settled: `encoding` is
+// taken for the truth, and the conversion still refuses to lose a byte.
+FileResult processFileAs(const PlannedFile &file, const QString &encoding, const RunOptions &options);
+
 class Run : public QObject
 {
     Q_OBJECT

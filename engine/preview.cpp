@@ -1,0 +1,29 @@
+#include "preview.h"
+
+#include "regularfile.h"
+
+#include <QFile>
+#include <QTextCodec>
+#include <QTextDecoder>
+
+namespace Karvo {
+
+QString previewText(const QString &path, const QString &codecName, int maxLines)
+{
+    QTextCodec *codec = QTextCodec::codecForName(codecName.toLatin1());
+    QFile file;
+    if (!codec || !openRegularFile(file, path))
+        return QString();
+    QTextDecoder decoder(codec);
+    QString text = decoder.toUnicode(file.read(64 * 1024));
+    int end = -1;
+    for (int line = 0; line < maxLines; ++line) {
+        end = text.indexOf(QLatin1Char('\n'), end + 1);
+        if (end < 0)
+            return text;
+    }
+    text.truncate(end);
+    return text;
+}
+
+} // namespace Karvo

@@ -1,0 +1,17 @@
+// The first lines of a file as one encoding would read them, so that a
+// person can see which of several candidates is right.
+#ifndef KARVO_PREVIEW_H
+#define KARVO_PREVIEW_H
+
+#include <QString>
+
+namespace Karvo {
+
+// Decodes the start of the file (at most `maxLines` lines, at most 64 KiB)
+// with the named codec. Bytes the codec cannot decode show as U+FFFD; an
+// unreadable file or an unknown codec gives an empty text.
+QString previewText(const QString &path, const QString &codecName, int maxLines = 20);
+
+} // namespace Karvo
+
+#endif
