@@ -47,11 +47,11 @@
         <source>File Size &gt; 10 MBytes.
  Does this really a text file?</source>
         <translation>Le fichier dépasse 10 Mo.
-S’agit-il vraiment d’un fichier texte ?</translation>
+S’agit-il vraiment d’un fichier texte&#xa0;?</translation>
     </message>
     <message>
         <source>save to: </source>
-        <translation>Enregistrer dans : </translation>
+        <translation>Enregistrer dans&#xa0;: </translation>
     </message>
 </context>
 <context>
