@@ -8,9 +8,13 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ pkg-config qtbase5-dev libuchardet-dev fonts-dejavu-core)
-# The packaging tests validate the desktop files and build the Debian package.
-test_packages=(desktop-file-utils appstream dpkg-dev file groff-base)
+# Building needs Qt's translation tools (lupdate, lrelease and their CMake
+# package); running needs Qt's own catalogues for the standard buttons.
+packages=(cmake ninja-build g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
+    libuchardet-dev fonts-dejavu-core)
+# The packaging tests validate the desktop files and build and lint the Debian
+# package.
+test_packages=(desktop-file-utils appstream dpkg-dev file groff-base lintian)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
-# Builds the Debian package into a scratch folder, unpacks it with dpkg -x and
-# checks that it holds exactly the files a desktop looks for, where it looks
-# for them, and that it depends on the libraries karvo links.
+# Builds the Debian package into a scratch folder, runs lintian on it, unpacks
+# it with dpkg -x and checks that it holds exactly the files a desktop looks
+# for, where it looks for them, and that it depends on the libraries karvo
+# links.
 #
 #   data/check-deb.sh BUILD_DIR VERSION [CPACK]
 #
 # Run by ctest (test packaging_deb) after a build. Needs: dpkg-dev (for
-# dpkg-shlibdeps) and file (CPack uses it to find the binaries to scan).
+# dpkg-shlibdeps), file (CPack uses it to find the binaries to scan) and
+# lintian.
 set -euo pipefail
 build=$1
 version=$2
 cpack=${3:-cpack}
 
-for tool in dpkg-shlibdeps:dpkg-dev file:file dpkg-deb:dpkg; do
+for tool in dpkg-shlibdeps:dpkg-dev file:file dpkg-deb:dpkg lintian:lintian; do
     if ! command -v "${tool%%:*}" > /dev/null; then
         echo "${tool%%:*} not found: install the Debian package ${tool#*:}" >&2
         exit 1
@@ -22,7 +24,9 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-if ! "$cpack" -G DEB -B "$work" --config "$build/CPackConfig.cmake" > "$work/cpack.log" 2>&1; then
+# Under the umask many desktop users have, so that lintian sees any
+# permission that follows it into the package.
+if ! (umask 002 && "$cpack" -G DEB -B "$work" --config "$build/CPackConfig.cmake") > "$work/cpack.log" 2>&1; then
     cat "$work/cpack.log"
     echo "cpack failed" >&2
     exit 1
@@ -43,19 +47,28 @@ if [ ! -f "$deb" ]; then
     exit 1
 fi
 
-root=$work/root
-dpkg -x "$deb" "$root"
-
 failed=0
 fail() {
     echo "FAIL: $*" >&2
     failed=1
 }
 
+# Errors and warnings fail; the informational and pedantic tags are shown, as
+# they are cheap to fix when they appear. Lintian's complaint about running
+# as root is left out of the log.
+if ! lintian --fail-on error,warning --info --pedantic "$deb" 2> >(grep -v 'root privileges' >&2); then
+    fail "lintian found errors or warnings"
+fi
+
+root=$work/root
+dpkg -x "$deb" "$root"
+
 # Exactly these files: a missing one breaks the desktop integration, and a
 # stray one is something installed by mistake.
 expected="usr/bin/karvo
 usr/share/applications/org.karvo.Karvo.desktop
+usr/share/doc/karvo/changelog.gz
+usr/share/doc/karvo/copyright
 usr/share/icons/hicolor/128x128/apps/org.karvo.Karvo.png
 usr/share/icons/hicolor/256x256/apps/org.karvo.Karvo.png
 usr/share/icons/hicolor/48x48/apps/org.karvo.Karvo.png
@@ -91,6 +104,15 @@ if [ -f "$metainfo" ]; then
     grep -qF '<launchable type="desktop-id">org.karvo.Karvo.desktop</launchable>' "$metainfo" \
         || fail "the metainfo does not launch org.karvo.Karvo.desktop"
 fi
+# A release whose changelog does not start with its own entry.
+changelog=$root/usr/share/doc/karvo/changelog.gz
+if [ -f "$changelog" ]; then
+    top=$(gzip -dc "$changelog" | head -n 1)
+    case "$top" in
+    "karvo ($version) "*) ;;
+    *) fail "the changelog starts with '$top', not with version $version" ;;
+    esac
+fi
 man=$root/usr/share/man/man1/karvo.1.gz
 if [ -f "$man" ]; then
     gzip -dc "$man" | grep -q '^\.TH KARVO 1 ' || fail "karvo.1.gz is not the karvo(1) page"
@@ -104,6 +126,8 @@ for library in libqt5widgets5 libqt5gui5 libqt5core5a libuchardet0 libc6; do
     echo "$depends" | grep -Eq "(^|, )$library( |,|$)" || fail "Depends lacks $library: '$depends'"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "Version is not $version"
+[ "$(dpkg-deb -f "$deb" Recommends)" = qttranslations5-l10n ] \
+    || fail "Recommends is not qttranslations5-l10n, so the standard buttons may stay in English"
 
 if [ "$failed" -ne 0 ]; then
     exit 1
