@@ -1,9 +1,15 @@
+#include "commandline.h"
 #include "kvmainwindow.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    // Any argument means the command line, which must run without a display.
+    if (argc > 1) {
+        QCoreApplication app(argc, argv);
+        return Karvo::runCommandLine(app);
+    }
     QApplication app(argc, argv);
     // Lets Wayland desktops match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.karvo.Karvo"));
