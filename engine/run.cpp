@@ -30,7 +30,7 @@ bool isRegularFile(const QString &path)
 QString notRegularReason(const QString &path)
 {
     struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+    if (!path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &info) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
     return QStringLiteral("It is not a regular file.");
 }
