@@ -25,7 +25,6 @@
 
 #include <fcntl.h>
 #include <sys/ioctl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Karvo {
@@ -59,6 +58,9 @@ void onInterrupt(int)
 
 bool installInterruptHandler()
 {
+    // A reader that goes away (`karvo -r dir | head`) must not kill the run
+    // halfway; the lines are lost, the files are still done.
+    std::signal(SIGPIPE, SIG_IGN);
     if (::pipe2(interruptPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return false;
     struct sigaction action;
@@ -172,22 +174,21 @@ QString absolute(const QString &path)
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-// A file named twice (a folder and a file in it, or the same path twice)
-// would be converted twice at once, and the second pass would read the
+// A file named twice (a folder and a file in it, a link and its target)
+// would be converted twice at once, and the second pass could read the
 // first one's output in the old encoding: each file is planned once.
 // Copies into a save folder must not land on each other or on a file the
 // run reads; that is an error before anything is written.
 QString checkPlan(QVector<PlannedFile> &files, const QString &saveFolder)
 {
-    QSet<QPair<quint64, quint64>> seen;
+    QSet<QString> seen;
     QVector<PlannedFile> unique;
     for (const PlannedFile &file : qAsConst(files)) {
-        struct stat info;
-        if (file.regular && ::stat(QFile::encodeName(file.path).constData(), &info) == 0) {
-            const QPair<quint64, quint64> key(quint64(info.st_dev), quint64(info.st_ino));
-            if (seen.contains(key))
+        const QString canonical = file.regular ? QFileInfo(file.path).canonicalFilePath() : QString();
+        if (!canonical.isEmpty()) {
+            if (seen.contains(canonical))
                 continue;
-            seen.insert(key);
+            seen.insert(canonical);
         }
         unique.append(file);
     }
