@@ -12,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSocketNotifier>
 #include <QTextCodec>
@@ -248,8 +249,14 @@ int runCommandLine(QCoreApplication &app)
     parser.setApplicationDescription(
         QStringLiteral("Detects the character encoding of each file and rewrites it, losslessly, in another.\n"
                        "Without arguments, karvo opens its window."));
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
+    // Qt's own help option would add --help-all, for options a command
+    // without a window does not take.
+    const QCommandLineOption helpOption(
+        {QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
+    parser.addOption(helpOption);
+    const QCommandLineOption versionOption(
+        {QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit."));
+    parser.addOption(versionOption);
     const QCommandLineOption toOption({QStringLiteral("t"), QStringLiteral("to")},
         QStringLiteral("Rewrite files in <encoding> (default UTF-8)."), QStringLiteral("encoding"),
         QStringLiteral("UTF-8"));
@@ -278,7 +285,10 @@ int runCommandLine(QCoreApplication &app)
     if (!parser.parse(QCoreApplication::arguments()))
         return usageError(parser.errorText());
     if (parser.isSet(helpOption)) {
-        print(stdout, parser.helpText());
+        // The usage line names the program as typed, whatever path ran it.
+        QString help = parser.helpText();
+        help.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")), QStringLiteral("Usage: karvo"));
+        print(stdout, help);
         return ExitDone;
     }
     if (parser.isSet(versionOption)) {

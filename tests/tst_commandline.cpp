@@ -99,6 +99,7 @@ void TestCommandLine::run_data()
     QTest::newRow("quiet failure") << list("-q,nothere,in") << 1 << files("utf8") << QStringList()
                                    << "=[Failed]     nothere  (Unknown->UTF-8)  Could not open source file. "
                                       "(nothere: No such file or directory)\n";
+    QTest::newRow("help") << list("-h") << 0 << files("gb") << QStringList() << "Usage: karvo [options] path...";
     QTest::newRow("version") << list("--version") << 0 << files("gb") << QStringList() << "karvo 1.";
     QTest::newRow("encodings") << list("--list-encodings") << 0 << files("gb") << QStringList() << "\nShift_JIS (";
 }
