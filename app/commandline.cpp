@@ -304,11 +304,11 @@ int runCommandLine(QCoreApplication &app)
     const QString targetName = parser.value(toOption);
     options.target = codecByName(targetName);
     if (targetName.isEmpty() || options.target.mib == -1)
-        return usageError(QStringLiteral("unknown encoding '%1'; see --list-encodings").arg(targetName));
+        return usageError(QStringLiteral("unknown encoding '%1'; see --list-encodings").arg(targetName), false);
     if (parser.isSet(forceOption)) {
         const QString sourceName = parser.value(forceOption);
         if (sourceName.isEmpty() || codecByName(sourceName).mib == -1)
-            return usageError(QStringLiteral("unknown encoding '%1'; see --list-encodings").arg(sourceName));
+            return usageError(QStringLiteral("unknown encoding '%1'; see --list-encodings").arg(sourceName), false);
         options.sourceEncoding = sourceName;
     }
     const bool check = parser.isSet(checkOption);
@@ -326,13 +326,15 @@ int runCommandLine(QCoreApplication &app)
         if (folder.isEmpty())
             return usageError(QStringLiteral("the save folder's name is empty"));
         if (info.exists() && !info.isDir())
-            return usageError(QStringLiteral("cannot use '%1' as the save folder: it is not a folder").arg(folder));
+            return usageError(
+                QStringLiteral("cannot use '%1' as the save folder: it is not a folder").arg(folder), false);
         // A dry run writes nothing, not even the save folder.
         errno = 0;
         if (!options.dryRun && !QDir().mkpath(folder)) {
             const QString reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : QString();
             return usageError(QStringLiteral("cannot create the save folder '%1'%2")
-                                  .arg(folder, reason.isEmpty() ? QString() : QStringLiteral(": ") + reason));
+                                  .arg(folder, reason.isEmpty() ? QString() : QStringLiteral(": ") + reason),
+                false);
         }
         options.saveFolder = QDir::cleanPath(folder);
     }
