@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "kvmainwindow.h"
 #include "translations.h"
 
@@ -5,6 +6,11 @@
 
 int main(int argc, char *argv[])
 {
+    // Any argument means the command line, which must run without a display.
+    if (argc > 1) {
+        QCoreApplication app(argc, argv);
+        return Karvo::runCommandLine(app);
+    }
     QApplication app(argc, argv);
     Karvo::installTranslators(app);
     // Lets Wayland desktops match the window with its menu entry and icon.

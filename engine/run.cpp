@@ -10,6 +10,9 @@
 #include <QMutexLocker>
 #include <QThread>
 
+#include <cerrno>
+#include <cstring>
+
 #include <sys/stat.h>
 
 namespace Karvo {
@@ -22,15 +25,40 @@ bool isRegularFile(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+// Why a path that is not a regular file cannot be read: the system's reason
+// where the path cannot even be looked up (it does not exist, say).
+QString notRegularReason(const QString &path)
+{
+    struct stat info;
+    if (!path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return QStringLiteral("It is not a regular file.");
+}
+
+// The user's word on the source encoding replaces detection's guess.
+void forceEncoding(DetectResult &detection, const QString &encoding)
+{
+    const CodecDescriptor codec = codecByName(encoding);
+    if (codec.mib == -1 && codec.name.isEmpty())
+        return;
+    detection.name = codec.name;
+    detection.mib = codec.mib;
+    detection.confidence = 1;
+    detection.doubtful = false;
+}
+
 // Readable, non-hidden files and links to them; FIFOs, sockets, devices and
 // dangling links count as system entries and are left out.
 void walkFolder(const QString &root, const QString &folder, bool recursive, QVector<PlannedFile> &files)
 {
     QDirIterator it(folder, QDir::Files | QDir::Readable | QDir::NoDotAndDotDot, QDirIterator::NoIteratorFlags);
+    // relativeFilePath() hands a relative path back unchanged, so both sides
+    // are made absolute: `karvo -o out dir` writes out/x, not out/dir/x.
+    const QDir rootDir(QFileInfo(root).absoluteFilePath());
     while (it.hasNext()) {
         it.next();
         const QFileInfo info = it.fileInfo();
-        files.append({it.filePath(), QDir(root).relativeFilePath(it.filePath()), info.size(), true});
+        files.append({it.filePath(), rootDir.relativeFilePath(info.absoluteFilePath()), info.size(), true});
     }
     if (!recursive)
         return;
@@ -80,7 +108,7 @@ FileResult notRegular(const PlannedFile &file)
     result.fileName = file.relativePath;
     result.path = file.path;
     result.outcome = Outcome::failure(QStringLiteral("Could not open source file."),
-        QDir::toNativeSeparators(file.path) + QStringLiteral(": It is not a regular file."));
+        QDir::toNativeSeparators(file.path) + QStringLiteral(": ") + notRegularReason(file.path));
     return result;
 }
 
@@ -145,7 +173,15 @@ FileResult processFile(const PlannedFile &file, const RunOptions &options)
 {
     if (!file.regular)
         return notRegular(file);
-    return decide(file, detectFileCoding(file.path), options);
+    DetectResult detection = detectFileCoding(file.path);
+    if (!options.sourceEncoding.isEmpty() && detection.kind == DetectResult::Kind::Text) {
+        // A file detection could not read keeps its empty answer, so that
+        // the open in decide() says why.
+        QFile source;
+        if (!detection.name.isEmpty() || openRegularFile(source, file.path))
+            forceEncoding(detection, options.sourceEncoding);
+    }
+    return decide(file, detection, options);
 }
 
 FileResult processFileAs(const PlannedFile &file, const QString &encoding, const RunOptions &options)

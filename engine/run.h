@@ -66,6 +66,9 @@ struct RunOptions
     QString saveFolder; // empty: convert in place
     bool recursive = false;
     bool dryRun = false; // detect and decide, write nothing
+    // When set, every text file is read in this encoding (a name Qt knows)
+    // instead of detection's guess, doubtful or not; binary stays binary.
+    QString sourceEncoding;
     int threads = 0; // 0: enough to overlap the waits for the disk
 };
 

@@ -1,0 +1,452 @@
+#include "commandline.h"
+
+#include "codecs.h"
+#include "report.h"
+#include "run.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSocketNotifier>
+#include <QTextCodec>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace Karvo {
+
+namespace {
+
+void print(FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+int usageError(const QString &message, bool hint = true)
+{
+    print(stderr, QStringLiteral("karvo: %1\n").arg(message));
+    if (hint)
+        print(stderr, QStringLiteral("Try 'karvo --help' for more information.\n"));
+    return ExitUsage;
+}
+
+// Ctrl+C only writes a byte here; the event loop reads it and cancels the
+// run, so that the files being written are finished and reported.
+int interruptPipe[2] = {-1, -1};
+
+void onInterrupt(int)
+{
+    const char byte = 1;
+    const ssize_t written = ::write(interruptPipe[1], &byte, 1);
+    (void)written;
+}
+
+bool installInterruptHandler()
+{
+    // A reader that goes away (`karvo -r dir | head`) must not kill the run
+    // halfway; the lines are lost, the files are still done.
+    std::signal(SIGPIPE, SIG_IGN);
+    if (::pipe2(interruptPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return false;
+    struct sigaction action;
+    std::memset(&action, 0, sizeof action);
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    return ::sigaction(SIGINT, &action, nullptr) == 0;
+}
+
+// "[done/total] name" on a terminal's standard error, redrawn in place and
+// cleared before anything else is printed.
+class ProgressLine
+{
+public:
+    explicit ProgressLine(bool enabled)
+        : enabled(enabled)
+    { }
+    ~ProgressLine() { clear(); }
+
+    void show(int done, int total, const QString &name)
+    {
+        if (!enabled)
+            return;
+        QString line = QStringLiteral("[%1/%2] %3").arg(done).arg(total).arg(name);
+        // A line that wraps could no longer be drawn over.
+        struct winsize size;
+        if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 1)
+            line.truncate(size.ws_col - 1);
+        print(stderr, QStringLiteral("\r\033[K") + line);
+        shown = true;
+    }
+
+    void clear()
+    {
+        if (shown)
+            std::fputs("\r\033[K", stderr);
+        shown = false;
+    }
+
+private:
+    bool enabled = false;
+    bool shown = false;
+};
+
+QString actionName(const FileResult &result, bool dryRun)
+{
+    switch (result.status) {
+    case FileStatus::Converted:
+        return dryRun ? QStringLiteral("would convert") : QStringLiteral("converted");
+    case FileStatus::Copied:
+        return dryRun ? QStringLiteral("would copy") : QStringLiteral("copied");
+    case FileStatus::Unchanged:
+        return QStringLiteral("unchanged");
+    case FileStatus::Binary:
+        return QStringLiteral("binary");
+    case FileStatus::Doubtful:
+        return QStringLiteral("doubtful");
+    case FileStatus::Failed:
+        break;
+    }
+    return QStringLiteral("failed");
+}
+
+QJsonObject fileReport(const FileResult &result, bool dryRun)
+{
+    QJsonObject file {
+        {QStringLiteral("path"), result.path},
+        {QStringLiteral("name"), result.fileName},
+        {QStringLiteral("detected"), result.detectedName.isEmpty() ? QJsonValue() : QJsonValue(result.detectedName)},
+        {QStringLiteral("confidence"), result.detection.confidence},
+        {QStringLiteral("action"), actionName(result, dryRun)},
+        {QStringLiteral("outcome"), result.outcome.ok ? QStringLiteral("ok") : QStringLiteral("failed")},
+    };
+    if (!result.destination.isEmpty())
+        file.insert(QStringLiteral("destination"), result.destination);
+    if (!result.outcome.ok) {
+        file.insert(QStringLiteral("reason"),
+            QJsonObject {{QStringLiteral("message"), result.outcome.message},
+                {QStringLiteral("detail"), result.outcome.detail}});
+    }
+    if (result.status == FileStatus::Doubtful) {
+        QJsonArray candidates;
+        for (const DetectResult::Candidate &candidate : result.detection.candidates)
+            candidates.append(
+                QJsonObject {{QStringLiteral("name"), candidate.name}, {QStringLiteral("score"), candidate.score}});
+        file.insert(QStringLiteral("candidates"), candidates);
+    }
+    return file;
+}
+
+int countStatus(const QList<FileResult> &results, FileStatus status)
+{
+    return int(
+        std::count_if(results.cbegin(), results.cend(), [status](const FileResult &r) { return r.status == status; }));
+}
+
+int exitCodeFor(const QList<FileResult> &results, bool check, bool interrupted)
+{
+    if (interrupted)
+        return ExitInterrupted;
+    if (check && countStatus(results, FileStatus::Converted) > 0)
+        return ExitNeedsConverting;
+    if (countStatus(results, FileStatus::Failed) > 0 || countStatus(results, FileStatus::Doubtful) > 0)
+        return ExitSomeFailed;
+    return ExitDone;
+}
+
+QString absolute(const QString &path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+// A file named twice (a folder and a file in it, a link and its target)
+// would be converted twice at once, and the second pass could read the
+// first one's output in the old encoding: each file is planned once.
+// Copies into a save folder must not land on each other or on a file the
+// run reads; that is an error before anything is written.
+QString checkPlan(QVector<PlannedFile> &files, const QString &saveFolder)
+{
+    QSet<QString> seen;
+    QVector<PlannedFile> unique;
+    for (const PlannedFile &file : qAsConst(files)) {
+        const QString canonical = file.regular ? QFileInfo(file.path).canonicalFilePath() : QString();
+        if (!canonical.isEmpty()) {
+            if (seen.contains(canonical))
+                continue;
+            seen.insert(canonical);
+        }
+        unique.append(file);
+    }
+    files = unique;
+    if (saveFolder.isEmpty())
+        return QString();
+
+    QSet<QString> sources;
+    for (const PlannedFile &file : qAsConst(files))
+        sources.insert(absolute(file.path));
+    QHash<QString, QString> writers;
+    for (const PlannedFile &file : qAsConst(files)) {
+        if (!file.regular)
+            continue;
+        const QString named = QDir::cleanPath(saveFolder + QLatin1Char('/') + file.relativePath);
+        const QString destination = absolute(named);
+        if (destination == absolute(file.path))
+            continue;
+        if (writers.contains(destination))
+            return QStringLiteral("'%1' and '%2' would both be written to '%3'; no file was written")
+                .arg(writers.value(destination), file.path, QDir::toNativeSeparators(named));
+        if (sources.contains(destination))
+            return QStringLiteral("'%1' would be written over '%2', which this run also reads; no file was written")
+                .arg(file.path, QDir::toNativeSeparators(named));
+        writers.insert(destination, file.path);
+    }
+    return QString();
+}
+
+void listEncodings()
+{
+    QStringList lines;
+    const QList<int> mibs = QTextCodec::availableMibs();
+    for (int mib : mibs) {
+        const QTextCodec *codec = QTextCodec::codecForMib(mib);
+        QString line = QString::fromLatin1(codec->name());
+        QStringList aliases;
+        for (const QByteArray &alias : codec->aliases())
+            aliases.append(QString::fromLatin1(alias));
+        if (!aliases.isEmpty())
+            line += QStringLiteral(" (%1)").arg(aliases.join(QStringLiteral(", ")));
+        lines.append(line);
+    }
+    lines.sort(Qt::CaseInsensitive);
+    lines.removeDuplicates();
+    print(stdout, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+} // namespace
+
+int runCommandLine(QCoreApplication &app)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("karvo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KARVO_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Detects the character encoding of each file and rewrites it, losslessly, in another.\n"
+                       "Without arguments, karvo opens its window."));
+    // Qt's own help option would add --help-all, for options a command
+    // without a window does not take.
+    const QCommandLineOption helpOption(
+        {QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
+    parser.addOption(helpOption);
+    const QCommandLineOption versionOption(
+        {QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit."));
+    parser.addOption(versionOption);
+    const QCommandLineOption toOption({QStringLiteral("t"), QStringLiteral("to")},
+        QStringLiteral("Rewrite files in <encoding> (default UTF-8)."), QStringLiteral("encoding"),
+        QStringLiteral("UTF-8"));
+    const QCommandLineOption intoOption({QStringLiteral("o"), QStringLiteral("into")},
+        QStringLiteral("Write converted copies into <folder> (created if missing) instead of replacing the files."),
+        QStringLiteral("folder"));
+    const QCommandLineOption recursiveOption({QStringLiteral("r"), QStringLiteral("recursive")},
+        QStringLiteral("Also process the files in subfolders, but not hidden ones or links to folders."));
+    const QCommandLineOption dryRunOption({QStringLiteral("n"), QStringLiteral("dry-run")},
+        QStringLiteral("Detect and report what would be done; write nothing."));
+    const QCommandLineOption checkOption(QStringLiteral("check"),
+        QStringLiteral("Write nothing; exit with 3 if any file is not in the target encoding yet."));
+    const QCommandLineOption forceOption(QStringLiteral("force-encoding"),
+        QStringLiteral("Read every text file as <encoding> instead of the detected one."), QStringLiteral("encoding"));
+    const QCommandLineOption jsonOption(
+        QStringLiteral("json"), QStringLiteral("Print one JSON report instead of a line per file."));
+    const QCommandLineOption listOption(
+        QStringLiteral("list-encodings"), QStringLiteral("List the encodings karvo knows, with their aliases."));
+    const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
+        QStringLiteral("Print only the files that failed or whose encoding is uncertain."));
+    parser.addOptions({toOption, intoOption, recursiveOption, dryRunOption, checkOption, forceOption, jsonOption,
+        listOption, quietOption});
+    parser.addPositionalArgument(
+        QStringLiteral("path"), QStringLiteral("Files and folders to convert."), QStringLiteral("path..."));
+
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usageError(parser.errorText());
+    if (parser.isSet(helpOption)) {
+        // The usage line names the program as typed, whatever path ran it.
+        QString help = parser.helpText();
+        help.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")), QStringLiteral("Usage: karvo"));
+        print(stdout, help);
+        return ExitDone;
+    }
+    if (parser.isSet(versionOption)) {
+        print(stdout, QStringLiteral("karvo %1\n").arg(QCoreApplication::applicationVersion()));
+        return ExitDone;
+    }
+    if (parser.isSet(listOption)) {
+        listEncodings();
+        return ExitDone;
+    }
+
+    RunOptions options;
+    const QString targetName = parser.value(toOption);
+    options.target = codecByName(targetName);
+    if (targetName.isEmpty() || options.target.mib == -1)
+        return usageError(QStringLiteral("unknown encoding '%1'; see --list-encodings").arg(targetName), false);
+    if (parser.isSet(forceOption)) {
+        const QString sourceName = parser.value(forceOption);
+        if (sourceName.isEmpty() || codecByName(sourceName).mib == -1)
+            return usageError(QStringLiteral("unknown encoding '%1'; see --list-encodings").arg(sourceName), false);
+        options.sourceEncoding = sourceName;
+    }
+    const bool check = parser.isSet(checkOption);
+    options.dryRun = check || parser.isSet(dryRunOption);
+    options.recursive = parser.isSet(recursiveOption);
+    const bool json = parser.isSet(jsonOption);
+    const bool quiet = parser.isSet(quietOption);
+    const QStringList paths = parser.positionalArguments();
+    if (paths.isEmpty())
+        return usageError(QStringLiteral("no files or folders given"));
+
+    if (parser.isSet(intoOption)) {
+        const QString folder = parser.value(intoOption);
+        const QFileInfo info(folder);
+        if (folder.isEmpty())
+            return usageError(QStringLiteral("the save folder's name is empty"));
+        if (info.exists() && !info.isDir())
+            return usageError(
+                QStringLiteral("cannot use '%1' as the save folder: it is not a folder").arg(folder), false);
+        // A dry run writes nothing, not even the save folder.
+        errno = 0;
+        if (!options.dryRun && !QDir().mkpath(folder)) {
+            const QString reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : QString();
+            return usageError(QStringLiteral("cannot create the save folder '%1'%2")
+                                  .arg(folder, reason.isEmpty() ? QString() : QStringLiteral(": ") + reason),
+                false);
+        }
+        options.saveFolder = QDir::cleanPath(folder);
+    }
+
+    Run run(options);
+    ProgressLine progress(!quiet && ::isatty(STDERR_FILENO));
+    bool interrupted = false;
+    QString planError;
+
+    std::unique_ptr<QSocketNotifier> interruptNotifier;
+    if (installInterruptHandler()) {
+        interruptNotifier.reset(new QSocketNotifier(interruptPipe[0], QSocketNotifier::Read));
+        QObject::connect(interruptNotifier.get(), &QSocketNotifier::activated, [&] {
+            char byte;
+            while (::read(interruptPipe[0], &byte, 1) > 0) { }
+            interrupted = true;
+            run.cancel();
+        });
+    }
+
+    // Records arrive as files finish; they are printed in walk order, each
+    // as soon as every file before it has been printed.
+    QVector<PlannedFile> files;
+    QHash<QString, QVector<int>> pending;
+    QVector<FileResult> reported;
+    QVector<bool> filled;
+    int nextToPrint = 0;
+    const auto printReady = [&](bool all) {
+        for (; nextToPrint < reported.size() && (all || filled.at(nextToPrint)); ++nextToPrint) {
+            const FileResult &result = reported.at(nextToPrint);
+            const bool problem = result.status == FileStatus::Failed || result.status == FileStatus::Doubtful;
+            if (filled.at(nextToPrint) && !json && (!quiet || problem)) {
+                progress.clear();
+                print(stdout, detailLine(result, options.target.name) + QLatin1Char('\n'));
+            }
+        }
+    };
+
+    QObject::connect(&run, &Run::walked, [&] {
+        files = run.files();
+        planError = checkPlan(files, options.saveFolder);
+        if (interrupted || !planError.isEmpty()) {
+            QCoreApplication::exit();
+            return;
+        }
+        reported.resize(files.size());
+        filled.fill(false, files.size());
+        for (int i = files.size() - 1; i >= 0; --i)
+            pending[files.at(i).path].append(i);
+        run.process(files);
+    });
+    QObject::connect(&run, &Run::fileFinished, [&](const FileResult &result) {
+        QVector<int> &places = pending[result.path];
+        if (places.isEmpty())
+            return;
+        const int index = places.takeLast();
+        reported[index] = result;
+        filled[index] = true;
+        printReady(false);
+    });
+    QObject::connect(&run, &Run::progress,
+        [&](int done, int total, const QString &current) { progress.show(done, total, current); });
+    QObject::connect(&run, &Run::finished, [&] {
+        printReady(true);
+        QCoreApplication::exit();
+    });
+
+    run.walk(paths);
+    app.exec();
+    progress.clear();
+    if (!planError.isEmpty())
+        return usageError(planError, false);
+
+    const QList<FileResult> results = run.results();
+    const int code = exitCodeFor(results, check, interrupted);
+    const int planned = files.size();
+    // The summary's several-files form, which counts, even for one file: its
+    // line is already printed above.
+    const QString summary
+        = summaryText(results, options.target.name, planned == 1 && !interrupted ? 0 : planned, interrupted);
+    if (json) {
+        QJsonArray records;
+        for (const FileResult &result : results)
+            records.append(fileReport(result, options.dryRun));
+        const QJsonObject report {
+            {QStringLiteral("target"), options.target.name},
+            {QStringLiteral("dryRun"), options.dryRun},
+            {QStringLiteral("files"), records},
+            {QStringLiteral("summary"),
+                QJsonObject {
+                    {QStringLiteral("planned"), planned},
+                    {QStringLiteral("processed"), results.size()},
+                    {QStringLiteral("converted"), countStatus(results, FileStatus::Converted)},
+                    {QStringLiteral("copied"), countStatus(results, FileStatus::Copied)},
+                    {QStringLiteral("unchanged"), countStatus(results, FileStatus::Unchanged)},
+                    {QStringLiteral("binary"), countStatus(results, FileStatus::Binary)},
+                    {QStringLiteral("doubtful"), countStatus(results, FileStatus::Doubtful)},
+                    {QStringLiteral("failed"), countStatus(results, FileStatus::Failed)},
+                    {QStringLiteral("cancelled"), interrupted},
+                    {QStringLiteral("text"), summary},
+                    {QStringLiteral("exitCode"), code},
+                }},
+        };
+        const QByteArray bytes = QJsonDocument(report).toJson(QJsonDocument::Indented);
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    } else if (!quiet) {
+        print(stdout, summary + QLatin1Char('\n'));
+        if (options.dryRun)
+            print(stdout, QStringLiteral("Dry run: nothing was written.\n"));
+    }
+    std::fflush(stdout);
+    return code;
+}
+
+} // namespace Karvo
