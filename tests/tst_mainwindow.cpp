@@ -161,7 +161,7 @@ private slots:
 
         Scenario s;
         int calls = 0;
-        s.window.setDirectoryChooser([&](QWidget *) { return answers.value(calls++); });
+        s.window.setDirectoryChooser([&](QWidget *, const QString &) { return answers.value(calls++); });
         for (int i = 0; i < clicks; ++i)
             QTest::mouseClick(s.child<QToolButton>("folderButton"), Qt::LeftButton);
 
