@@ -174,12 +174,14 @@ void KvMainWindow::setUpKeyboardAndAccessibility()
     ui->moreAppButton->setAccessibleName(tr("Home page"));
     ui->moreAppButton->setAccessibleDescription(tr("Opens Karvo's home page in the web browser."));
     ui->notePage->setAccessibleName(tr("Processing"));
+    ui->notePage->setAccessibleDescription(tr("Shows the progress of the files being converted."));
     ui->progressBar->setAccessibleName(tr("Progress"));
     ui->progressBar->setAccessibleDescription(tr("Files done out of the files found."));
     ui->cancelButton->setAccessibleName(tr("Cancel"));
     ui->cancelButton->setAccessibleDescription(tr("Stops after the file being written; Escape does the same."));
     //: The page that shows the outcome of a run.
     ui->resultPage->setAccessibleName(tr("Result"));
+    ui->resultPage->setAccessibleDescription(tr("Tells how the last run went."));
     ui->checkButton->setAccessibleName(tr("Detail"));
     ui->checkButton->setAccessibleDescription(tr("Lists every file of the run and what became of it."));
     ui->backButton->setAccessibleName(tr("Back"));
@@ -279,6 +281,8 @@ void KvMainWindow::pageShown(int index)
 
 void KvMainWindow::announce(QWidget *page, const QString &text)
 {
+    if (text.isEmpty())
+        return;
     page->setAccessibleDescription(text);
     QAccessibleEvent changed(page, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
