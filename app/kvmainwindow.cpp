@@ -30,11 +30,13 @@
 
 namespace {
 
+// The flat buttons draw no focus frame of their own; keyboard users need one.
+const QString focusStyle = QStringLiteral("\n.QToolButton:focus { border: 1px solid white; }");
 // clang-format off
 const QString folderIdleStyle = QStringLiteral(
-    ".QToolButton { width: 30px; height: 16px; color: gray;  background-color: darkgray; border: none; border-radius: 3px; }");
+    ".QToolButton { width: 30px; height: 16px; color: gray;  background-color: darkgray; border: none; border-radius: 3px; }") + focusStyle;
 const QString folderActiveStyle = QStringLiteral(
-    ".QToolButton {width: 30px;height: 16px;color: white;background-color:rgb(15,120,255);border: none;border-radius: 3px;}");
+    ".QToolButton {width: 30px;height: 16px;color: white;background-color:rgb(15,120,255);border: none;border-radius: 3px;}") + focusStyle;
 // clang-format on
 
 // Larger files are converted only if the user confirms that they are text.
@@ -131,8 +133,12 @@ void KvMainWindow::setUpKeyboardAndAccessibility()
     connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, &KvMainWindow::pageShown);
     ui->targetLabel->setBuddy(ui->targetCoding);
 
-    for (QToolButton *button : {ui->folderButton, ui->moreAppButton, ui->cancelButton, ui->checkButton, ui->backButton})
-        button->setFocusPolicy(Qt::StrongFocus);
+    for (QToolButton *button :
+        {ui->folderButton, ui->moreAppButton, ui->cancelButton, ui->checkButton, ui->backButton}) {
+        button->setFocusPolicy(Qt::TabFocus);
+        if (button != ui->folderButton) // whose two looks already carry it
+            button->setStyleSheet(button->styleSheet() + focusStyle);
+    }
     // Hidden pages drop out of the chain, so one chain serves all three.
     QWidget::setTabOrder(ui->dropIcon, ui->targetCoding);
     QWidget::setTabOrder(ui->targetCoding, ui->folderButton);
