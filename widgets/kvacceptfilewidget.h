@@ -1,5 +1,5 @@
 // The drop page: accepts a drag that carries at least one local file, shows
-// that it would take it (highlighted() while such a drag hovers), and
+// that it would take it (isHighlighted() while such a drag hovers), and
 // reports the local paths of the dropped items (an empty path for one that
 // is not a local file). What to do with them is the window's business, not
 // this widget's.
