@@ -7,31 +7,41 @@
 #include "ui_kvmainwindow.h"
 #include "warning.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QCompleter>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include <algorithm>
 #include <iterator>
 
 namespace {
 
+// The flat buttons draw no focus frame of their own; keyboard users need one.
+const QString focusStyle = QStringLiteral("\n.QToolButton:focus { border: 1px solid white; }");
 // clang-format off
 const QString folderIdleStyle = QStringLiteral(
-    ".QToolButton { width: 30px; height: 16px; color: gray;  background-color: darkgray; border: none; border-radius: 3px; }");
+    ".QToolButton { width: 30px; height: 16px; color: gray;  background-color: darkgray; border: none; border-radius: 3px; }") + focusStyle;
 const QString folderActiveStyle = QStringLiteral(
-    ".QToolButton {width: 30px;height: 16px;color: white;background-color:rgb(15,120,255);border: none;border-radius: 3px;}");
+    ".QToolButton {width: 30px;height: 16px;color: white;background-color:rgb(15,120,255);border: none;border-radius: 3px;}") + focusStyle;
 // clang-format on
 
 // Larger files are converted only if the user confirms that they are text.
@@ -47,9 +57,14 @@ void setWidgetColor(QWidget *widget, const QColor &color)
     widget->setPalette(palette);
 }
 
-QString chooseWithDialog(QWidget *parent)
+QString chooseWithDialog(QWidget *parent, const QString &caption)
 {
-    return QFileDialog::getExistingDirectory(parent, QString(), QString(), QFileDialog::ShowDirsOnly);
+    return QFileDialog::getExistingDirectory(parent, caption, QString(), QFileDialog::ShowDirsOnly);
+}
+
+QStringList chooseFilesWithDialog(QWidget *parent)
+{
+    return QFileDialog::getOpenFileNames(parent, KvMainWindow::tr("Choose files to convert"));
 }
 
 } // namespace
@@ -58,9 +73,10 @@ KvMainWindow::KvMainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui_KvMainWindow)
     , chooseDirectory(chooseWithDialog)
+    , chooseFileList(chooseFilesWithDialog)
 {
     ui->setupUi(this);
-    ui->dropIcon->setPixmap(QPixmap::fromImage(createDropImage(96)));
+    updateDropGraphic();
 
     fillTargetList();
     targetCodec = Karvo::defaultTargetCodec();
@@ -80,6 +96,7 @@ KvMainWindow::KvMainWindow(QWidget *parent)
     ui->checkButton->hide();
     ui->reviewButton->hide();
     ui->folderButton->setStyleSheet(folderIdleStyle);
+    setUpKeyboardAndAccessibility();
 }
 
 KvMainWindow::~KvMainWindow()
@@ -92,6 +109,186 @@ void KvMainWindow::setDirectoryChooser(DirectoryChooser chooser)
     chooseDirectory = std::move(chooser);
 }
 
+void KvMainWindow::setFileChooser(FileChooser chooser)
+{
+    chooseFileList = std::move(chooser);
+}
+
+void KvMainWindow::setUpKeyboardAndAccessibility()
+{
+    // The drop graphic doubles as the button that opens the file chooser.
+    ui->dropIcon->setFocusPolicy(Qt::StrongFocus);
+    ui->dropIcon->setCursor(Qt::PointingHandCursor);
+    ui->dropLabel->setCursor(Qt::PointingHandCursor);
+    ui->dropIcon->installEventFilter(this);
+    ui->dropLabel->installEventFilter(this);
+    connect(ui->dropPage, &KvAcceptFileWidget::highlightChanged, this, &KvMainWindow::updateDropGraphic);
+    connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, &KvMainWindow::pageShown);
+    ui->targetLabel->setBuddy(ui->targetCoding);
+
+    for (QToolButton *button :
+        {ui->folderButton, ui->moreAppButton, ui->cancelButton, ui->checkButton, ui->backButton}) {
+        button->setFocusPolicy(Qt::TabFocus);
+        if (button != ui->folderButton) // whose two looks already carry it
+            button->setStyleSheet(button->styleSheet() + focusStyle);
+    }
+    // Hidden pages drop out of the chain, so one chain serves all three.
+    QWidget::setTabOrder(ui->dropIcon, ui->targetCoding);
+    QWidget::setTabOrder(ui->targetCoding, ui->folderButton);
+    QWidget::setTabOrder(ui->folderButton, ui->moreAppButton);
+    QWidget::setTabOrder(ui->moreAppButton, ui->cancelButton);
+    QWidget::setTabOrder(ui->cancelButton, ui->checkButton);
+    QWidget::setTabOrder(ui->checkButton, ui->backButton);
+
+    // A button's shortcut only works while the button is visible, so Escape
+    // cancels on the processing page and goes back on the result page.
+    ui->cancelButton->setShortcut(QKeySequence(Qt::Key_Escape));
+    ui->backButton->setShortcut(QKeySequence(Qt::Key_Escape));
+    auto addShortcut = [this](const QKeySequence &keys, void (KvMainWindow::*slot)()) {
+        auto *action = new QAction(this);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+    };
+    addShortcut(QKeySequence::Open, &KvMainWindow::chooseFiles);
+    addShortcut(QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_O), &KvMainWindow::chooseFolder);
+    auto *quit = new QAction(this);
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    addAction(quit);
+
+    ui->dropPage->setAccessibleName(tr("Convert files"));
+    ui->dropPage->setAccessibleDescription(
+        tr("Drop text files or folders here, or choose them, to rewrite them in the encoding under To."));
+    //: The drop graphic, which opens the file chooser when clicked.
+    ui->dropIcon->setAccessibleName(tr("Choose files"));
+    ui->dropIcon->setAccessibleDescription(
+        tr("Opens a file chooser. Ctrl+O chooses files, Ctrl+Shift+O a folder; dropping them here works too."));
+    ui->targetCoding->setAccessibleName(tr("Target encoding"));
+    ui->targetCoding->setAccessibleDescription(tr("The encoding the files are rewritten in."));
+    ui->folderButton->setAccessibleName(tr("Save folder"));
+    ui->folderButton->setAccessibleDescription(
+        tr("Chooses a folder for converted copies; pressed again, files are replaced in place."));
+    //: Karvo's web site.
+    ui->moreAppButton->setAccessibleName(tr("Home page"));
+    ui->moreAppButton->setAccessibleDescription(tr("Opens Karvo's home page in the web browser."));
+    ui->notePage->setAccessibleName(tr("Processing"));
+    ui->notePage->setAccessibleDescription(tr("Shows the progress of the files being converted."));
+    ui->progressBar->setAccessibleName(tr("Progress"));
+    ui->progressBar->setAccessibleDescription(tr("Files done out of the files found."));
+    ui->cancelButton->setAccessibleName(tr("Cancel"));
+    ui->cancelButton->setAccessibleDescription(tr("Stops after the file being written; Escape does the same."));
+    //: The page that shows the outcome of a run.
+    ui->resultPage->setAccessibleName(tr("Result"));
+    ui->resultPage->setAccessibleDescription(tr("Tells how the last run went."));
+    ui->checkButton->setAccessibleName(tr("Detail"));
+    ui->checkButton->setAccessibleDescription(tr("Lists every file of the run and what became of it."));
+    ui->backButton->setAccessibleName(tr("Back"));
+    ui->backButton->setAccessibleDescription(tr("Returns to the drop page; Escape does the same."));
+    pageShown(ui->stackedWidget->currentIndex());
+}
+
+void KvMainWindow::updateDropGraphic()
+{
+    const bool lit = ui->dropPage->isHighlighted() || dropIconTabbedTo;
+    ui->dropIcon->setPixmap(QPixmap::fromImage(
+        createDropImage(96, ui->dropIcon->devicePixelRatioF(), lit ? dropGraphicHighlightAlpha : dropGraphicAlpha)));
+}
+
+bool KvMainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != ui->dropIcon && watched != ui->dropLabel)
+        return QMainWindow::eventFilter(watched, event);
+    auto *widget = static_cast<QWidget *>(watched);
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->pos())) {
+            chooseFiles();
+            return true;
+        }
+        break;
+    }
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            chooseFiles();
+            return true;
+        }
+        break;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // Lit only when reached with the keyboard: focus given on start-up
+        // or by a click needs no sign.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        dropIconTabbedTo
+            = event->type() == QEvent::FocusIn && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason);
+        updateDropGraphic();
+        break;
+    }
+    case QEvent::Show:
+        // The window exists by now; moving to a screen of another pixel
+        // ratio repaints the graphic for it.
+        if (QWindow *handle = window()->windowHandle())
+            connect(handle, &QWindow::screenChanged, this, &KvMainWindow::updateDropGraphic, Qt::UniqueConnection);
+        updateDropGraphic();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void KvMainWindow::chooseFiles()
+{
+    if (ui->stackedWidget->currentIndex() == 1)
+        return;
+    const QStringList files = chooseFileList(this);
+    if (!files.isEmpty())
+        startRun(files);
+}
+
+void KvMainWindow::chooseFolder()
+{
+    if (ui->stackedWidget->currentIndex() == 1)
+        return;
+    const QString folder = chooseDirectory(this, tr("Choose a folder to convert"));
+    if (!folder.isEmpty())
+        startRun({folder});
+}
+
+void KvMainWindow::pageShown(int index)
+{
+    // Focus follows the page, and a screen reader hears what it now shows.
+    switch (index) {
+    case 0:
+        ui->dropIcon->setFocus();
+        break;
+    case 1:
+        ui->cancelButton->setFocus();
+        announce(ui->notePage, tr("Converting files, please wait."));
+        break;
+    case 2:
+        ui->backButton->setFocus();
+        announce(ui->resultPage, ui->resultLabel->text());
+        break;
+    default:
+        break;
+    }
+}
+
+void KvMainWindow::announce(QWidget *page, const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    page->setAccessibleDescription(text);
+    QAccessibleEvent changed(page, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    QAccessibleEvent alert(page, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
 void KvMainWindow::fileDragIn(const QString &file)
 {
     startRun({file});
@@ -100,8 +297,9 @@ void KvMainWindow::fileDragIn(const QString &file)
 void KvMainWindow::startRun(const QStringList &paths)
 {
     // The drop page is hidden while a run is under way, but a chooser or a
-    // shortcut must not start a second one either.
-    if (run && run->isRunning())
+    // shortcut must not start a second one either, not even in the pauses
+    // before and after the work, when the run is not yet or no longer busy.
+    if ((run && run->isRunning()) || ui->stackedWidget->currentIndex() == 1)
         return;
     Karvo::RunOptions options;
     options.target = targetCodec;
@@ -259,7 +457,7 @@ void KvMainWindow::on_folderButton_clicked()
         // The button turns blue while the chooser is open, so the user sees
         // which control asked.
         ui->folderButton->setStyleSheet(folderActiveStyle);
-        saveFolder = chooseDirectory(this);
+        saveFolder = chooseDirectory(this, tr("Choose a folder to save converted files in"));
         if (saveFolder.isEmpty())
             ui->folderButton->setStyleSheet(folderIdleStyle);
     }

@@ -4,7 +4,10 @@
 // (KvAcceptFileWidget) reports into a Karvo::Run. A run shows three pages,
 // the work framed by two 500 ms pauses: the processing page with progress
 // and Cancel while the engine works on its own threads, then the summary,
-// with the Detail button opening KvResultDialog on the records. The window
+// with the Detail button opening KvResultDialog on the records. Files and
+// folders come from a drop or from a chooser (a click on the drop graphic,
+// Ctrl+O, Ctrl+Shift+O); every control is reachable with Tab, named for
+// screen readers, and each page announces what it shows. The window
 // never reads a file; it only asks the user what the engine cannot decide
 // alone (large files) and shows what the engine reports.
 #ifndef KVMAINWINDOW_H
@@ -30,8 +33,11 @@ class KvMainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // Asks the user for a save folder; returns an empty path when cancelled.
-    using DirectoryChooser = std::function<QString(QWidget *parent)>;
+    // Asks the user for a folder, titled `caption`; returns an empty path
+    // when cancelled. Both the save folder and a folder to convert use it.
+    using DirectoryChooser = std::function<QString(QWidget *parent, const QString &caption)>;
+    // Asks the user for files to convert; returns an empty list when cancelled.
+    using FileChooser = std::function<QStringList(QWidget *parent)>;
 
     explicit KvMainWindow(QWidget *parent = nullptr);
     ~KvMainWindow() override;
@@ -40,10 +46,18 @@ public:
     const QString &currentSaveFolder() const { return saveFolder; }
     const QList<FileResult> &lastRun() const { return results; }
     void setDirectoryChooser(DirectoryChooser chooser);
+    void setFileChooser(FileChooser chooser);
 
 public slots:
     // Starts one run over every item, in order, as a drop of them would.
     void startRun(const QStringList &paths);
+    // Ask for files (Ctrl+O, a click on the drop graphic) or for a folder
+    // (Ctrl+Shift+O), then start a run over the choice.
+    void chooseFiles();
+    void chooseFolder();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void fileDragIn(const QString &file);
@@ -65,6 +79,10 @@ private:
     void walked();
     void showProgress(int done, int total, const QString &current);
     void runFinished();
+    void setUpKeyboardAndAccessibility();
+    void updateDropGraphic();
+    void pageShown(int index);
+    void announce(QWidget *page, const QString &text);
 
     Ui_KvMainWindow *ui = nullptr;
     int targetIndex = 0;
@@ -73,6 +91,8 @@ private:
     CodecDescriptor targetCodec;
     QList<FileResult> results;
     DirectoryChooser chooseDirectory;
+    FileChooser chooseFileList;
+    bool dropIconTabbedTo = false; // focus came from the keyboard, so show it
     std::unique_ptr<Karvo::Run> run;
     int planned = 0; // files the current run set out to process
 };

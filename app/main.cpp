@@ -6,6 +6,8 @@
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     // Any argument means the command line, which must run without a display.
     if (argc > 1) {
         QCoreApplication app(argc, argv);

@@ -35,22 +35,32 @@ class TstDropTarget : public QObject
 private slots:
     void dropImagePixels_data()
     {
-        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<qreal>("ratio"); // device pixels to a logical one
+        QTest::addColumn<int>("strokeAlpha");
+        QTest::addColumn<QPoint>("point"); // logical
         QTest::addColumn<int>("alpha");
-        QTest::newRow("corner is transparent") << QPoint(0, 0) << 0;
-        QTest::newRow("inside the frame, off the arrow") << QPoint(30, 70) << 0;
-        QTest::newRow("on the shaft") << QPoint(48, 48) << 128;
-        QTest::newRow("on the frame's top edge") << QPoint(48, 8) << 128;
-        QTest::newRow("outside the frame's stroke") << QPoint(48, 2) << 0;
+        QTest::newRow("corner is transparent") << 1.0 << 128 << QPoint(0, 0) << 0;
+        QTest::newRow("inside the frame, off the arrow") << 1.0 << 128 << QPoint(30, 70) << 0;
+        QTest::newRow("on the shaft") << 1.0 << 128 << QPoint(48, 48) << 128;
+        QTest::newRow("on the frame's top edge") << 1.0 << 128 << QPoint(48, 8) << 128;
+        QTest::newRow("outside the frame's stroke") << 1.0 << 128 << QPoint(48, 2) << 0;
+        QTest::newRow("2x, on the frame's top edge") << 2.0 << 128 << QPoint(48, 8) << 128;
+        QTest::newRow("2x, outside the frame's stroke") << 2.0 << 128 << QPoint(48, 2) << 0;
+        QTest::newRow("1.5x, highlighted shaft") << 1.5 << 230 << QPoint(48, 48) << 230;
+        QTest::newRow("1.5x, off the arrow") << 1.5 << 230 << QPoint(30, 70) << 0;
     }
 
     void dropImagePixels()
     {
+        QFETCH(qreal, ratio);
+        QFETCH(int, strokeAlpha);
         QFETCH(QPoint, point);
         QFETCH(int, alpha);
-        const QImage image = createDropImage(96);
-        QCOMPARE(image.size(), QSize(96, 96));
+        const QImage image = createDropImage(96, ratio, strokeAlpha);
+        QCOMPARE(image.size(), QSize(96, 96) * ratio);
+        QCOMPARE(image.devicePixelRatioF(), ratio);
         QCOMPARE(image.format(), QImage::Format_ARGB32_Premultiplied);
+        point *= ratio;
         QCOMPARE(image.pixelColor(point).alpha(), alpha);
         if (alpha > 0)
             QCOMPARE(image.pixelColor(point).rgb(), QColor(Qt::white).rgb());
@@ -69,6 +79,8 @@ private slots:
         QTest::newRow("one file") << urlData({"/tmp/a.txt"}) << Qt::CopyAction << QStringList {"/tmp/a.txt"};
         QTest::newRow("three files, in order") << urlData({"/tmp/b.txt", "/tmp/notes", "/tmp/c.txt"}) << Qt::CopyAction
                                                << QStringList {"/tmp/b.txt", "/tmp/notes", "/tmp/c.txt"};
+        QTest::newRow("web links alone are refused")
+            << urlData({"https://example.org/a.txt"}) << Qt::CopyAction << QStringList();
         QTest::newRow("web link gives an empty path") << urlData({"https://example.org/a.txt", "/tmp/a.txt"})
                                                       << Qt::CopyAction << QStringList {QString(), "/tmp/a.txt"};
         QTest::newRow("move keeps the proposed action")
@@ -91,6 +103,7 @@ private slots:
         QDragEnterEvent enter(QPoint(5, 5), proposed, data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&widget, &enter);
         QCOMPARE(enter.isAccepted(), !emitted.isEmpty());
+        QCOMPARE(widget.isHighlighted(), !emitted.isEmpty());
         if (emitted.isEmpty())
             return;
         QCOMPARE(enter.dropAction(), proposed);
@@ -98,6 +111,7 @@ private slots:
         QApplication::sendEvent(&widget, &drop);
         QVERIFY(drop.isAccepted());
         QCOMPARE(drop.dropAction(), proposed);
+        QVERIFY(!widget.isHighlighted());
         QCOMPARE(first.size(), 1);
         QCOMPARE(first.at(0).at(0).toString(), emitted.first());
         QCOMPARE(all.size(), 1);

@@ -1,10 +1,12 @@
-// The window as a user meets it: the save-folder toggle, Back and Home, and
-// runs started by a drop, with the real timers and the real engine on files
+// The window as a user meets it: the save-folder toggle, Back and Home, the
+// keyboard and screen readers, the drop graphic, and runs started by a drop
+// or a chooser, with the real timers and the real engine on files
 // in a temporary folder, every message box answered and noted.
 #include "kvacceptfilewidget.h"
 #include "kvmainwindow.h"
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -167,7 +169,7 @@ private slots:
 
         Scenario s;
         int calls = 0;
-        s.window.setDirectoryChooser([&](QWidget *) { return answers.value(calls++); });
+        s.window.setDirectoryChooser([&](QWidget *, const QString &) { return answers.value(calls++); });
         for (int i = 0; i < clicks; ++i)
             QTest::mouseClick(s.child<QToolButton>("folderButton"), Qt::LeftButton);
 
@@ -244,6 +246,125 @@ private slots:
         QTest::mouseClick(s.child<QToolButton>("moreAppButton"), Qt::LeftButton);
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QCOMPARE(catcher.opened, QList<QUrl>({QUrl(QStringLiteral("https://karvo.org/"))}));
+    }
+
+    void chooser_data()
+    {
+        QTest::addColumn<QString>("how"); // keys, or the widget clicked
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<int>("records"); // of the run started; -1 for none
+
+        QTest::newRow("Ctrl+O, two files") << "Ctrl+O" << QStringList {"a.txt", "in/b.txt"} << 2;
+        QTest::newRow("click on the graphic") << "dropIcon" << QStringList {"a.txt"} << 1;
+        QTest::newRow("click on the text") << "dropLabel" << QStringList {"in/b.txt"} << 1;
+        QTest::newRow("Space on the graphic") << "Space" << QStringList {"a.txt"} << 1;
+        QTest::newRow("Ctrl+Shift+O, a folder") << "Ctrl+Shift+O" << QStringList {"in"} << 2;
+        QTest::newRow("cancelled") << "Ctrl+O" << QStringList() << -1;
+    }
+
+    void chooser()
+    {
+        QFETCH(QString, how);
+        QFETCH(QStringList, chosen);
+        QFETCH(int, records);
+
+        Scenario s;
+        s.file(QStringLiteral("a.txt"), gb18030(chinese));
+        s.file(QStringLiteral("in/b.txt"), gb18030(chinese));
+        s.file(QStringLiteral("in/c.txt"), "x\n");
+        QStringList paths, asked; // "files", or the folder chooser's caption
+        for (const QString &name : qAsConst(chosen))
+            paths.append(s.path(name));
+        s.window.setFileChooser([&](QWidget *) { return asked.append(QStringLiteral("files")), paths; });
+        s.window.setDirectoryChooser(
+            [&](QWidget *, const QString &caption) { return asked.append(caption), paths.value(0); });
+        s.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&s.window));
+        if (how.startsWith(QLatin1String("Ctrl")))
+            QTest::keySequence(&s.window, QKeySequence(how));
+        else if (how == QLatin1String("Space"))
+            QTest::keyClick(s.child<QWidget>("dropIcon"), Qt::Key_Space);
+        else
+            QTest::mouseClick(s.child<QWidget>(qPrintable(how)), Qt::LeftButton);
+        QCOMPARE(asked.size(), 1);
+        if (records < 0) {
+            QCOMPARE(s.pages()->currentIndex(), 0);
+            return;
+        }
+
+        // A second choice cannot start a run on top of this one.
+        QTest::keySequence(&s.window, QKeySequence::Open);
+        QVERIFY(QTest::qWaitFor([&s] { return s.pages()->currentIndex() == 2; }, 60000));
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(s.window.lastRun().size(), records);
+        // The summary is announced, and the save folder is a question of its own.
+        QCOMPARE(s.child<QWidget>("resultPage")->accessibleDescription(), s.summary());
+        QTest::keyClick(&s.window, Qt::Key_Escape); // clicks Back, which takes a moment
+        QTRY_COMPARE(s.pages()->currentIndex(), 0);
+        QTest::mouseClick(s.child<QToolButton>("folderButton"), Qt::LeftButton);
+        QCOMPARE(asked.size(), 2);
+        QVERIFY(asked.at(1) != asked.at(0));
+    }
+
+    void keyboard()
+    {
+        // On each page, Tab from the control focused first visits these;
+        // they and the page are named and described for screen readers.
+        const QList<QStringList> chains = {{"dropIcon", "targetCoding", "folderButton", "moreAppButton"},
+            {"cancelButton"}, {"backButton", "checkButton"}};
+        auto described = [](QWidget *widget) {
+            QAccessibleInterface *info = QAccessible::queryAccessibleInterface(widget);
+            return !info->text(QAccessible::Name).isEmpty() && !info->text(QAccessible::Description).isEmpty();
+        };
+        Scenario s;
+        s.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&s.window));
+        s.child<QWidget>("checkButton")->show();
+        for (int page = 0; page < chains.size(); ++page) {
+            s.pages()->setCurrentIndex(page);
+            QVERIFY(described(s.pages()->currentWidget()));
+            QStringList visited;
+            for (int i = 0; i <= chains.at(page).size(); ++i) {
+                QWidget *focus = QApplication::focusWidget();
+                QVERIFY2(described(focus), qPrintable(focus->objectName()));
+                visited.append(focus->objectName());
+                QTest::keyClick(focus, Qt::Key_Tab);
+            }
+            QCOMPARE(visited, chains.at(page) + chains.at(page).mid(0, 1));
+        }
+    }
+
+    void dropHighlight_data()
+    {
+        QTest::addColumn<QList<QUrl>>("urls");
+        QTest::addColumn<int>("alpha"); // of the graphic while the drag hovers
+
+        QTest::newRow("a file lights it") << QList<QUrl> {QUrl::fromLocalFile("/tmp/a.txt")} << 230;
+        QTest::newRow("a web link does not") << QList<QUrl> {QUrl("https://example.org/a.txt")} << 128;
+    }
+
+    void dropHighlight()
+    {
+        QFETCH(QList<QUrl>, urls);
+        QFETCH(int, alpha);
+        // tests/CMakeLists.txt runs this once more with QT_SCALE_FACTOR=2.
+        const qreal ratio = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+        Scenario s;
+        auto shaftAlpha = [&s, ratio] {
+            const QPixmap pixmap = s.child<QLabel>("dropIcon")->pixmap(Qt::ReturnByValue);
+            return pixmap.devicePixelRatioF() == ratio && pixmap.size() == QSize(96, 96) * ratio
+                ? pixmap.toImage().pixelColor(QPoint(48, 48) * ratio).alpha()
+                : -1;
+        };
+        QCOMPARE(shaftAlpha(), 128);
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(s.child<QWidget>("dropPage"), &enter);
+        QCOMPARE(shaftAlpha(), alpha);
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(s.child<QWidget>("dropPage"), &leave);
+        QCOMPARE(shaftAlpha(), 128);
     }
 
     void oneFile_data()
@@ -341,9 +462,11 @@ private slots:
         for (int i = 0; i < count; ++i)
             s.file(QStringLiteral("in/%1.txt").arg(i), gb18030(chinese).repeated(400));
         auto *bar = s.child<QProgressBar>("progressBar");
+        s.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&s.window));
         s.drop({QStringLiteral("in")});
         QVERIFY(QTest::qWaitFor([bar, count] { return bar->maximum() == count && bar->value() > 0; }, 20000));
-        QTest::mouseClick(s.child<QToolButton>("cancelButton"), Qt::LeftButton);
+        QTest::keyClick(&s.window, Qt::Key_Escape); // as the Cancel button does
         QVERIFY(QTest::qWaitFor([&s] { return s.pages()->currentIndex() == 2; }, 20000));
 
         const int done = s.window.lastRun().size();

@@ -5,15 +5,19 @@
 #include <QPen>
 #include <QRectF>
 
-QImage createDropImage(int size)
+QImage createDropImage(int size, qreal devicePixelRatio, int alpha)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    const int pixels = qRound(size * devicePixelRatio);
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    // QPainter scales by the image's ratio, so the path below stays in
+    // logical pixels.
+    image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::transparent);
-    paintDropGraphic(&image, size - 20, QSize(size, size));
+    paintDropGraphic(&image, size - 20, QSize(size, size), alpha);
     return image;
 }
 
-void paintDropGraphic(QPaintDevice *device, int frameSide, const QSize &area)
+void paintDropGraphic(QPaintDevice *device, int frameSide, const QSize &area, int alpha)
 {
     if (!device)
         return;
@@ -24,7 +28,7 @@ void paintDropGraphic(QPaintDevice *device, int frameSide, const QSize &area)
     painter.fillRect(QRectF(0.0, 0.0, area.width(), area.height()), QColor(Qt::transparent));
 
     QColor color;
-    color.setRgb(255, 255, 255, 128);
+    color.setRgb(255, 255, 255, alpha);
     QPen pen(color);
     pen.setWidth(10);
     painter.setRenderHint(QPainter::Antialiasing, true);

@@ -1,10 +1,12 @@
 #include "kvacceptfilewidget.h"
 
-#include <QDebug>
 #include <QDragEnterEvent>
+#include <QDragLeaveEvent>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
+
+#include <algorithm>
 
 KvAcceptFileWidget::KvAcceptFileWidget(QWidget *parent)
     : QWidget(parent)
@@ -19,20 +21,28 @@ void KvAcceptFileWidget::dragEnterEvent(QDragEnterEvent *event)
     const QMimeData *data = event->mimeData();
     if (!data->hasUrls())
         return;
+    // A drag of web links alone has nothing Karvo could open; refusing it
+    // keeps the refused cursor and the page unlit.
+    const QList<QUrl> urls = data->urls();
+    if (std::none_of(urls.cbegin(), urls.cend(), [](const QUrl &url) { return url.isLocalFile(); }))
+        return;
 
     filepaths.clear();
-    const QList<QUrl> urls = data->urls();
     for (const QUrl &url : urls)
         filepaths.append(url.toLocalFile());
+    event->acceptProposedAction();
+    setHighlighted(true);
+}
 
-    if (!filepaths.isEmpty())
-        event->acceptProposedAction();
-    else
-        qDebug("file not support.");
+void KvAcceptFileWidget::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    setHighlighted(false);
+    QWidget::dragLeaveEvent(event);
 }
 
 void KvAcceptFileWidget::dropEvent(QDropEvent *event)
 {
+    setHighlighted(false);
     event->acceptProposedAction();
     // The framework only delivers a drop after an accepted drag enter, which
     // always leaves a path behind; a synthetic drop may not.
@@ -40,4 +50,12 @@ void KvAcceptFileWidget::dropEvent(QDropEvent *event)
         return;
     emit fileAccept(filepaths.first());
     emit filesAccept(filepaths.toList());
+}
+
+void KvAcceptFileWidget::setHighlighted(bool on)
+{
+    if (highlighted == on)
+        return;
+    highlighted = on;
+    emit highlightChanged(on);
 }
