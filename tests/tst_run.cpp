@@ -373,6 +373,75 @@ private slots:
         QVERIFY(!UndoStore(f.file(QStringLiteral("x"), "x")).problem(1).isEmpty());
     }
 
+    void subfolders()
+    {
+        // Hidden folders and links to folders (here a loop) are passed over;
+        // copies keep the tree, and undo takes away the folders it made.
+        Folder f;
+        f.file(QStringLiteral("in/a.txt"), gb18030(chinese));
+        f.file(QStringLiteral("in/sub/deep/c.txt"), gb18030(chinese));
+        f.file(QStringLiteral("in/.git/d.txt"), gb18030(chinese));
+        f.folder(QStringLiteral("out/sub"));
+        QVERIFY(QFile::link(f.path(QStringLiteral("in")), f.path(QStringLiteral("in/sub/loop"))));
+        RunOptions options = into(QStringLiteral("UTF-8"), f.path(QStringLiteral("out")));
+        options.recursive = true;
+        options.keepOriginals = true;
+        options.undoFolder = f.path(QStringLiteral("store"));
+        Run run(options);
+        QStringList names;
+        for (const FileResult &result : runAll(run, {f.path(QStringLiteral("in"))}))
+            names.append(detailLine(result, QStringLiteral("UTF-8")));
+        names.sort();
+        QCOMPARE(
+            names, QStringList({"[Success] a.txt  (GB18030->UTF-8)", "[Success] sub/deep/c.txt  (GB18030->UTF-8)"}));
+        QCOMPARE(f.bytes(QStringLiteral("out/sub/deep/c.txt")), chinese.toUtf8());
+
+        QCOMPARE(undoAll(options.undoFolder, run.undoRunId()).size(), 2);
+        QCOMPARE(QDir(f.path(QStringLiteral("out"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList {"sub"});
+        QCOMPARE(
+            QDir(f.path(QStringLiteral("out/sub"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    void clashes_data()
+    {
+        QTest::addColumn<QStringList>("dropped");
+        QTest::addColumn<QString>("saveFolder");
+        QTest::addColumn<QString>("message"); // of the second record
+        QTest::newRow("same name from two folders")
+            << QStringList {"x", "y"} << "out"
+            << "Not written: another file of this run has the same name in the save folder.";
+        QTest::newRow("a file and its folder")
+            << QStringList {"x", "x/a.txt"} << QString() << "Not converted: the same file is already in this run.";
+        QTest::newRow("a copy onto a dropped file") << QStringList {"x", "out/a.txt"} << "out"
+                                                    << "Not written: another file of this run has the same name "
+                                                       "in the save folder.";
+    }
+
+    void clashes()
+    {
+        QFETCH(QStringList, dropped);
+        QFETCH(QString, saveFolder);
+        QFETCH(QString, message);
+
+        // Decided in the plan, so whichever worker comes first, the first
+        // file dropped wins and the other is never written.
+        Folder f;
+        f.file(QStringLiteral("x/a.txt"), gb18030(chinese));
+        f.file(QStringLiteral("y/a.txt"), gb18030(chinese + chinese));
+        f.file(QStringLiteral("out/a.txt"), gb18030(chinese + chinese));
+        for (QString &path : dropped)
+            path = f.path(path);
+        Run run(into(QStringLiteral("UTF-8"), saveFolder.isEmpty() ? QString() : f.path(saveFolder)));
+        const QList<FileResult> results = runAll(run, dropped);
+        QCOMPARE(results.size(), 2);
+        QCOMPARE(results.at(0).status, FileStatus::Converted);
+        QCOMPARE(results.at(1).status, FileStatus::Failed);
+        QCOMPARE(results.at(1).outcome.message, message);
+        QCOMPARE(
+            f.bytes(saveFolder.isEmpty() ? QStringLiteral("x/a.txt") : QStringLiteral("out/a.txt")), chinese.toUtf8());
+    }
+
     void walk()
     {
         // Eligible in a folder: the two files and the link to a file
