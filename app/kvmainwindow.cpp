@@ -10,9 +10,11 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPixmap>
+#include <QSettings>
 #include <QStringList>
 #include <QTimer>
 #include <QUrl>
@@ -87,6 +89,7 @@ KvMainWindow::KvMainWindow(QWidget *parent)
     ui->stackedWidget->setCurrentIndex(0);
     ui->checkButton->hide();
     ui->folderButton->setStyleSheet(folderIdleStyle);
+    setUpUndoAndSettings();
 }
 
 KvMainWindow::~KvMainWindow()
@@ -113,6 +116,11 @@ void KvMainWindow::startRun(const QStringList &paths)
     Karvo::RunOptions options;
     options.target = targetCodec;
     options.saveFolder = saveFolder;
+    options.recursive = ui->subfolderButton->isChecked();
+    options.keepOriginals = true;
+    if (undo && undo->isRunning())
+        return;
+    declined = false;
     run = std::make_unique<Karvo::Run>(options);
     connect(run.get(), &Karvo::Run::walked, this, &KvMainWindow::walked);
     connect(run.get(), &Karvo::Run::progress, this, &KvMainWindow::showProgress);
@@ -153,6 +161,8 @@ void KvMainWindow::walked()
                 files.end());
         }
     }
+    if (!run->isCancelled() && !confirmWithoutUndo(files))
+        files.clear();
     if (run->isCancelled())
         files.clear();
     planned = files.size();
@@ -171,6 +181,12 @@ void KvMainWindow::showProgress(int done, int total, const QString &current)
 
 void KvMainWindow::on_cancelButton_clicked()
 {
+    if (undo && undo->isRunning()) {
+        undo->cancel();
+        ui->cancelButton->setEnabled(false);
+        ui->noteLabel->setText(tr("Cancelling..."));
+        return;
+    }
     if (!run)
         return;
     run->cancel();
@@ -196,6 +212,12 @@ void KvMainWindow::runFinished()
 
 void KvMainWindow::processStep3()
 {
+    if (declined) {
+        ui->stackedWidget->setCurrentIndex(0);
+        return;
+    }
+    showingUndo = false;
+    ui->undoButton->setVisible(run->undoableCount() > 0);
     const bool oneFile = planned == 1 && results.size() == 1;
     ui->resultLabel->setText(Karvo::summaryText(results, run->options().target.name, planned, run->isCancelled()));
     ui->checkButton->setVisible(!oneFile);
@@ -204,6 +226,15 @@ void KvMainWindow::processStep3()
 
 void KvMainWindow::on_checkButton_clicked()
 {
+    if (showingUndo) {
+        QStringList lines;
+        for (const Karvo::UndoResult &result : qAsConst(undoResults))
+            lines.append(Karvo::undoLine(result));
+        KvResultDialog dialog(this);
+        dialog.setText(lines.join(QLatin1Char('\n')));
+        dialog.exec();
+        return;
+    }
     const QString target = run ? run->options().target.name : targetCodec.name;
     QStringList lines;
     for (const FileResult &result : qAsConst(results))
@@ -247,4 +278,119 @@ void KvMainWindow::on_targetCoding_currentIndexChanged(int index)
 void KvMainWindow::on_moreAppButton_clicked()
 {
     QDesktopServices::openUrl(QUrl(QStringLiteral(KARVO_HOMEPAGE), QUrl::TolerantMode));
+}
+
+void KvMainWindow::setUpUndoAndSettings()
+{
+    ui->undoButton->hide();
+    ui->subfolderButton->setStyleSheet(folderIdleStyle);
+    restoreSettings();
+    // Connected after the restore, so that restoring saves nothing, and
+    // after the form's own slots, so that these see the new state.
+    connect(ui->targetCoding, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &KvMainWindow::saveSettings);
+    connect(ui->folderButton, &QToolButton::clicked, this, &KvMainWindow::saveSettings);
+    connect(ui->subfolderButton, &QToolButton::toggled, this, &KvMainWindow::saveSettings);
+    connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, [this](int page) {
+        if (page == 0)
+            refreshUndoEntry();
+    });
+    refreshUndoEntry();
+}
+
+void KvMainWindow::restoreSettings()
+{
+    QSettings settings;
+    const QString target = settings.value(QStringLiteral("target")).toString();
+    for (int i = 0; i < codecs.size(); ++i) {
+        if (codecs.at(i).name == target)
+            ui->targetCoding->setCurrentIndex(i);
+    }
+    const QString folder = settings.value(QStringLiteral("saveFolder")).toString();
+    if (QFileInfo(folder).isDir()) {
+        saveFolder = folder;
+        ui->folderButton->setChecked(true);
+        ui->folderButton->setStyleSheet(folderActiveStyle);
+        ui->tishiLabel->setText(tr("save to: ") + QFileInfo(saveFolder).fileName());
+    } else if (!folder.isEmpty()) {
+        // A folder on a drive that is gone now, say: never write anywhere
+        // but where the user chose.
+        settings.remove(QStringLiteral("saveFolder"));
+        ui->tishiLabel->setText(tr("%1 is gone: replace source file").arg(QFileInfo(folder).fileName()));
+    }
+    ui->subfolderButton->setChecked(settings.value(QStringLiteral("subfolders"), false).toBool());
+}
+
+void KvMainWindow::saveSettings()
+{
+    QSettings settings;
+    settings.setValue(QStringLiteral("target"), targetCodec.name);
+    settings.setValue(QStringLiteral("saveFolder"), saveFolder);
+    settings.setValue(QStringLiteral("subfolders"), ui->subfolderButton->isChecked());
+}
+
+void KvMainWindow::on_subfolderButton_toggled(bool checked)
+{
+    ui->subfolderButton->setStyleSheet(checked ? folderActiveStyle : folderIdleStyle);
+}
+
+void KvMainWindow::refreshUndoEntry()
+{
+    const QList<Karvo::UndoRunInfo> runs = Karvo::UndoStore().runs();
+    ui->undoLastButton->setVisible(!runs.isEmpty());
+    if (runs.isEmpty())
+        return;
+    const Karvo::UndoRunInfo &last = runs.first();
+    ui->undoLastButton->setToolTip(tr("Undo the run of %1: %n file(s) to %2", nullptr, last.files)
+                                       .arg(QLocale().toString(last.date, QLocale::ShortFormat), last.target));
+}
+
+bool KvMainWindow::confirmWithoutUndo(const QVector<Karvo::PlannedFile> &files)
+{
+    const QString problem = files.isEmpty() ? QString() : run->undoProblem(files);
+    if (problem.isEmpty())
+        return true;
+    // One question for the whole run, before anything is written.
+    const QMessageBox::StandardButton answer = QMessageBox::question(this, QStringLiteral("Karvo"),
+        problem + QLatin1Char('\n') + tr("Convert anyway, without Undo?"), QMessageBox::Yes | QMessageBox::No);
+    declined = answer != QMessageBox::Yes;
+    run->setKeepOriginals(false);
+    return !declined;
+}
+
+void KvMainWindow::on_undoButton_clicked()
+{
+    if (run)
+        startUndo(run->undoRunId());
+}
+
+void KvMainWindow::on_undoLastButton_clicked()
+{
+    const QList<Karvo::UndoRunInfo> runs = Karvo::UndoStore().runs();
+    if (!runs.isEmpty())
+        startUndo(runs.first().id);
+}
+
+void KvMainWindow::startUndo(const QString &runId)
+{
+    if (runId.isEmpty() || (run && run->isRunning()) || (undo && undo->isRunning()))
+        return;
+    undo = std::make_unique<Karvo::Undo>(Karvo::UndoStore(), runId);
+    connect(undo.get(), &Karvo::Undo::progress, this, &KvMainWindow::showProgress);
+    connect(undo.get(), &Karvo::Undo::finished, this, &KvMainWindow::undoFinished);
+    ui->progressBar->setRange(0, 0);
+    ui->cancelButton->setEnabled(true);
+    ui->noteLabel->setText(tr("Undoing..."));
+    ui->stackedWidget->setCurrentIndex(1);
+    undo->start();
+}
+
+void KvMainWindow::undoFinished()
+{
+    undoResults = undo->results();
+    showingUndo = true;
+    ui->cancelButton->setEnabled(false);
+    ui->resultLabel->setText(Karvo::undoSummary(undoResults, undo->total(), undo->isCancelled()));
+    ui->checkButton->show();
+    ui->undoButton->hide();
+    ui->stackedWidget->setCurrentIndex(2);
 }

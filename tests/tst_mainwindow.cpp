@@ -15,7 +15,9 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QTimer>
@@ -43,17 +45,24 @@ public:
 
     QTemporaryDir dir;
     KvMainWindow window;
+    KvMainWindow *current = &window; // the window, or the one after a restart
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     QStringList boxes; // "title|text" of each message box, answered with `answer`
 
     QString path(const QString &name) const { return dir.filePath(name); }
+    // Quits Karvo and starts it again, on the same settings and undo store.
+    void restart()
+    {
+        restarted = std::make_unique<KvMainWindow>();
+        current = restarted.get();
+    }
     QString file(const QString &name, const QByteArray &bytes)
     {
         QDir(dir.path()).mkpath(QFileInfo(path(name)).path());
         return writeFile(path(name), bytes);
     }
     QByteArray bytes(const QString &name) const { return contents(path(name)); }
-    template<typename T> T *child(const char *name) const { return window.findChild<T *>(QLatin1String(name)); }
+    template<typename T> T *child(const char *name) const { return current->findChild<T *>(QLatin1String(name)); }
     QStackedWidget *pages() const { return child<QStackedWidget>("stackedWidget"); }
 
     void setTarget(const QString &name)
@@ -113,6 +122,7 @@ private:
     }
 
     QTimer timer;
+    std::unique_ptr<KvMainWindow> restarted;
 };
 
 } // namespace
@@ -130,7 +140,21 @@ class TstMainWindow : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir store;
+
 private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        qputenv("KARVO_UNDO_DIR", QFile::encodeName(store.path()));
+    }
+
+    void init()
+    {
+        QSettings().clear();
+        QDir(store.path()).removeRecursively();
+    }
+
     void saveFolder_data()
     {
         // Each click takes the chooser's next answer, if the click asks at all.
@@ -170,6 +194,89 @@ private slots:
         auto *label = s.child<QLabel>("tishiLabel");
         QCOMPARE(label->text(), hint);
         QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+
+    void undo_data()
+    {
+        QTest::addColumn<bool>("restart"); // undo from the drop page of a new window
+        QTest::addColumn<bool>("changed"); // the file changed after the run
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("Undo on the result page") << false << false << "[1/1] Undone"
+                                                 << "[Undone]  a.txt";
+        QTest::newRow("Undo last run after a restart") << true << false << "[1/1] Undone"
+                                                       << "[Undone]  a.txt";
+        QTest::newRow("changed since") << false << true << "[0/1] Undone\n1 left as it is now"
+                                       << "[Left]       a.txt  It was changed after the run.";
+    }
+
+    void undo()
+    {
+        QFETCH(bool, restart);
+        QFETCH(bool, changed);
+        QFETCH(QString, summary);
+        QFETCH(QString, detail);
+
+        Scenario s;
+        s.file(QStringLiteral("a.txt"), gb18030(chinese));
+        QVERIFY(s.child<QToolButton>("undoLastButton")->isHidden());
+        QVERIFY(s.run({QStringLiteral("a.txt")}));
+        if (changed)
+            s.file(QStringLiteral("a.txt"), "mine\n");
+        auto *undo = s.child<QToolButton>(restart ? "undoLastButton" : "undoButton");
+        if (restart) {
+            s.restart();
+            undo = s.child<QToolButton>("undoLastButton");
+            QCOMPARE(undo->toolTip().section(QLatin1Char(':'), -1), QStringLiteral(" 1 file(s) to UTF-8"));
+        }
+        QVERIFY(!undo->isHidden());
+        undo->click();
+        QVERIFY(QTest::qWaitFor([&s] { return s.pages()->currentIndex() == 2; }, 20000));
+
+        QCOMPARE(s.summary(), summary);
+        QVERIFY(s.child<QToolButton>("undoButton")->isHidden());
+        QVERIFY(s.detail().startsWith(detail));
+        QCOMPARE(s.bytes(QStringLiteral("a.txt")), changed ? QByteArray("mine\n") : gb18030(chinese));
+        QTest::mouseClick(s.child<QToolButton>("backButton"), Qt::LeftButton);
+        QVERIFY(s.child<QToolButton>("undoLastButton")->isHidden());
+    }
+
+    void settingsPersist_data()
+    {
+        QTest::addColumn<bool>("subfolders");
+        QTest::addColumn<bool>("folderGone");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("all kept") << true << false << "save to: out";
+        QTest::newRow("save folder gone") << false << true << "out is gone: replace source file";
+    }
+
+    void settingsPersist()
+    {
+        QFETCH(bool, subfolders);
+        QFETCH(bool, folderGone);
+        QFETCH(QString, hint);
+
+        Scenario s;
+        s.file(QStringLiteral("in/sub/a.txt"), gb18030(chinese));
+        s.file(QStringLiteral("in/b.txt"), gb18030(chinese));
+        QDir(s.dir.path()).mkdir(QStringLiteral("out"));
+        s.window.setDirectoryChooser([&s](QWidget *) { return s.path(QStringLiteral("out")); });
+        s.setTarget(QStringLiteral("KOI8-R"));
+        QTest::mouseClick(s.child<QToolButton>("folderButton"), Qt::LeftButton);
+        if (subfolders)
+            QTest::mouseClick(s.child<QToolButton>("subfolderButton"), Qt::LeftButton);
+        s.setTarget(QStringLiteral("UTF-16"));
+        if (folderGone)
+            QVERIFY(QDir(s.path(QStringLiteral("out"))).removeRecursively());
+
+        s.restart();
+        QCOMPARE(s.current->currentTarget().name, QStringLiteral("UTF-16"));
+        QCOMPARE(s.current->currentSaveFolder(), folderGone ? QString() : s.path(QStringLiteral("out")));
+        QCOMPARE(s.child<QLabel>("tishiLabel")->text(), hint);
+        QCOMPARE(s.child<QToolButton>("subfolderButton")->isChecked(), subfolders);
+        QVERIFY(s.run({QStringLiteral("in")}));
+        QCOMPARE(s.current->lastRun().size(), subfolders ? 2 : 1);
+        QCOMPARE(QFileInfo::exists(s.path(QStringLiteral("out/sub/a.txt"))), subfolders);
     }
 
     void backAndHome()
