@@ -220,7 +220,8 @@ void KvMainWindow::processStep3()
     ui->undoButton->setVisible(run->undoableCount() > 0);
     const bool oneFile = planned == 1 && results.size() == 1;
     ui->resultLabel->setText(Karvo::summaryText(results, run->options().target.name, planned, run->isCancelled()));
-    ui->checkButton->setVisible(!oneFile);
+    // One file that replaced another in the save folder says so in Detail.
+    ui->checkButton->setVisible(!oneFile || results.first().replacedExisting);
     ui->stackedWidget->setCurrentIndex(2);
 }
 

@@ -260,10 +260,8 @@ void Run::process(const QVector<PlannedFile> &files)
     undoCount = 0;
     if (runOptions.keepOriginals && !runOptions.dryRun) {
         recorder = UndoStore(runOptions.undoFolder).begin(runOptions.target.name, runOptions.saveFolder);
-        if (recorder) {
-            undoId = recorder->id();
-            recorder->createdFolders(foldersToCreate(queued, runOptions));
-        }
+        undoId = recorder->id();
+        recorder->createdFolders(foldersToCreate(queued, runOptions));
         sinceSave.start();
     }
     records = QVector<FileResult>(files.size());

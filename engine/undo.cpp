@@ -327,8 +327,9 @@ std::unique_ptr<UndoRecorder> UndoStore::begin(const QString &target, const QStr
     QString id = stamp;
     for (int n = 2; QFileInfo::exists(runFolder(id)); ++n)
         id = stamp + QStringLiteral("-%1").arg(n);
-    if (!QDir().mkpath(runFolder(id)))
-        return nullptr;
+    // Should the folder not be made, every original fails to be kept, and
+    // the files say so rather than being replaced without a way back.
+    QDir().mkpath(runFolder(id));
     return std::make_unique<UndoRecorder>(root, id, target, saveFolder);
 }
 

@@ -77,7 +77,7 @@ public:
     // when it can.
     QString problem(qint64 bytes) const;
 
-    // Starts the journal of a new run. Null when the store cannot be written.
+    // Starts the journal of a new run.
     std::unique_ptr<UndoRecorder> begin(const QString &target, const QString &saveFolder);
 
     // Drops the oldest runs beyond the limits, never `keep`: a run ends
