@@ -341,8 +341,9 @@ void KvMainWindow::refreshUndoEntry()
     if (runs.isEmpty())
         return;
     const Karvo::UndoRunInfo &last = runs.first();
-    ui->undoLastButton->setToolTip(tr("Undo the run of %1: %n file(s) to %2", nullptr, last.files)
-                                       .arg(QLocale().toString(last.date, QLocale::ShortFormat), last.target));
+    const QString files = last.files == 1 ? tr("1 file") : tr("%1 files").arg(last.files);
+    ui->undoLastButton->setToolTip(tr("Undo the run of %1: %2 to %3")
+                                       .arg(QLocale().toString(last.date, QLocale::ShortFormat), files, last.target));
 }
 
 bool KvMainWindow::confirmWithoutUndo(const QVector<Karvo::PlannedFile> &files)

@@ -227,7 +227,7 @@ private slots:
         if (restart) {
             s.restart();
             undo = s.child<QToolButton>("undoLastButton");
-            QCOMPARE(undo->toolTip().section(QLatin1Char(':'), -1), QStringLiteral(" 1 file(s) to UTF-8"));
+            QCOMPARE(undo->toolTip().section(QLatin1Char(':'), -1), QStringLiteral(" 1 file to UTF-8"));
         }
         QVERIFY(!undo->isHidden());
         undo->click();
@@ -239,6 +239,36 @@ private slots:
         QCOMPARE(s.bytes(QStringLiteral("a.txt")), changed ? QByteArray("mine\n") : gb18030(chinese));
         QTest::mouseClick(s.child<QToolButton>("backButton"), Qt::LeftButton);
         QVERIFY(s.child<QToolButton>("undoLastButton")->isHidden());
+    }
+
+    void withoutUndo_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("page"); // where the run ends
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("No: nothing written") << int(QMessageBox::No) << 0 << gb18030(chinese);
+        QTest::newRow("Yes: converted, no Undo") << int(QMessageBox::Yes) << 2 << chinese.toUtf8();
+    }
+
+    void withoutUndo()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, page);
+        QFETCH(QByteArray, bytes);
+
+        // A store that cannot be written: one question before the run.
+        Scenario s;
+        qputenv("KARVO_UNDO_DIR", QFile::encodeName(s.file(QStringLiteral("store"), "not a folder")));
+        s.file(QStringLiteral("a.txt"), gb18030(chinese));
+        s.answer = QMessageBox::StandardButton(answer);
+        s.drop({QStringLiteral("a.txt")});
+        const bool ended
+            = QTest::qWaitFor([&s, page] { return s.boxes.size() == 1 && s.pages()->currentIndex() == page; }, 20000);
+        qputenv("KARVO_UNDO_DIR", QFile::encodeName(store.path()));
+        QVERIFY(ended);
+        QVERIFY(s.boxes.first().endsWith(QLatin1String("\nConvert anyway, without Undo?")));
+        QCOMPARE(s.bytes(QStringLiteral("a.txt")), bytes);
+        QVERIFY(s.child<QToolButton>("undoButton")->isHidden());
     }
 
     void settingsPersist_data()
