@@ -441,7 +441,7 @@ Undo::Undo(const UndoStore &store, const QString &runId, QObject *parent)
     , store(store)
     , runId(runId)
 {
-    pool.setMaxThreadCount(1);
+    pool.setMaxThreadCount(8);
     reportTimer.setInterval(50);
     connect(&reportTimer, &QTimer::timeout, this, &Undo::report);
 }
@@ -455,7 +455,12 @@ Undo::~Undo()
 QList<UndoResult> Undo::results() const
 {
     QMutexLocker lock(&mutex);
-    return records;
+    QList<UndoResult> list;
+    for (int i = 0; i < records.size(); ++i) {
+        if (done.at(i))
+            list.append(records.at(i));
+    }
+    return list;
 }
 
 void Undo::start()
@@ -463,71 +468,81 @@ void Undo::start()
     running = true;
     Journal journal;
     readJournal(store.runFolder(runId), journal);
-    totalCount = journal.entries.size();
-    emit progress(0, totalCount, QString());
+    entries = journal.entries;
+    records = QVector<UndoResult>(entries.size());
+    done = QVector<bool>(entries.size(), false);
+    emit progress(0, entries.size(), QString());
+    workers = qMax(1, qMin(pool.maxThreadCount(), entries.size()));
+    if (entries.isEmpty()) {
+        QMetaObject::invokeMethod(this, &Undo::workerDone, Qt::QueuedConnection);
+        return;
+    }
     reportTimer.start();
-    pool.start(QRunnable::create([this] {
-        work();
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                reportTimer.stop();
-                report();
-                running = false;
-                emit finished();
-            },
-            Qt::QueuedConnection);
-    }));
+    const QString folder = store.runFolder(runId);
+    for (int w = 0; w < workers; ++w) {
+        pool.start(QRunnable::create([this, folder] {
+            while (!isCancelled()) {
+                const int index = next.fetchAndAddRelaxed(1);
+                if (index >= entries.size())
+                    break;
+                {
+                    QMutexLocker lock(&mutex);
+                    current = entries.at(index).name;
+                }
+                UndoResult result = undoOne(entries.at(index), folder);
+                QMutexLocker lock(&mutex);
+                records[index] = std::move(result);
+                done[index] = true;
+                ++doneCount;
+            }
+            QMetaObject::invokeMethod(this, &Undo::workerDone, Qt::QueuedConnection);
+        }));
+    }
 }
 
-void Undo::work()
+void Undo::workerDone()
 {
+    if (--workers > 0)
+        return;
+    reportTimer.stop();
+    report();
+
+    // What was not put back stays in the journal, with the reason, and
+    // folders the run made for its copies go once they are empty again.
     const QString folder = store.runFolder(runId);
     Journal journal;
-    if (!readJournal(folder, journal))
-        return;
-    // Newest writes first, so that a file written twice would end as it began.
-    QVector<UndoEntry> remaining;
-    for (int i = journal.entries.size() - 1; i >= 0; --i) {
-        UndoEntry entry = journal.entries.at(i);
-        if (isCancelled()) {
-            remaining.prepend(entry);
-            continue;
+    if (readJournal(folder, journal)) {
+        journal.entries.clear();
+        for (int i = 0; i < entries.size(); ++i) {
+            if (!done.at(i) || !records.at(i).undone) {
+                journal.entries.append(entries.at(i));
+                if (done.at(i))
+                    journal.entries.last().left = records.at(i).reason;
+            }
         }
-        {
-            QMutexLocker lock(&mutex);
-            current = entry.name;
-        }
-        const UndoResult result = undoOne(entry, folder);
-        if (!result.undone) {
-            entry.left = result.reason;
-            remaining.prepend(entry);
-        }
-        QMutexLocker lock(&mutex);
-        records.prepend(result);
+        std::sort(journal.folders.begin(), journal.folders.end(),
+            [](const QString &a, const QString &b) { return a.size() > b.size(); });
+        for (const QString &made : qAsConst(journal.folders))
+            ::rmdir(native(made).constData());
+        if (journal.entries.isEmpty())
+            QDir(folder).removeRecursively();
+        else
+            writeJournal(folder, journal);
     }
-    // Folders the run made for its copies go once they are empty again.
-    std::sort(journal.folders.begin(), journal.folders.end(),
-        [](const QString &a, const QString &b) { return a.size() > b.size(); });
-    for (const QString &made : qAsConst(journal.folders))
-        ::rmdir(native(made).constData());
-    journal.entries = remaining;
-    if (remaining.isEmpty())
-        QDir(folder).removeRecursively();
-    else
-        writeJournal(folder, journal);
+    running = false;
+    emit finished();
 }
 
 void Undo::report()
 {
-    int done = 0;
+    int count = 0;
     QString name;
     {
         QMutexLocker lock(&mutex);
-        done = records.size();
+        count = doneCount;
         name = current;
     }
-    emit progress(done, totalCount, name);
+    emit progress(count, entries.size(), name);
 }
 
 } // namespace Karvo

@@ -143,7 +143,9 @@ struct UndoResult
     QString reason; // why it was left
 };
 
-// Puts a run's files back on the pool, with progress like a run.
+// Puts a run's files back on the pool, with progress like a run. The files
+// of one run are distinct, so several workers can share them; each waits
+// mostly for the disk.
 class Undo : public QObject
 {
     Q_OBJECT
@@ -153,11 +155,12 @@ public:
     ~Undo() override; // cancels and waits
 
     void start();
+    // Stops between files; the rest stay in the journal for a later undo.
     void cancel() { cancelled.storeRelaxed(1); }
     bool isCancelled() const { return cancelled.loadRelaxed() != 0; }
     bool isRunning() const { return running; }
-    int total() const { return totalCount; }
-    QList<UndoResult> results() const;
+    int total() const { return entries.size(); }
+    QList<UndoResult> results() const; // in the journal's order
 
 signals:
     void progress(int done, int total, const QString &current);
@@ -165,17 +168,21 @@ signals:
 
 private:
     void report();
-    void work();
+    void workerDone();
 
     UndoStore store;
     QString runId;
     QThreadPool pool;
     QTimer reportTimer;
     QAtomicInt cancelled;
+    QAtomicInt next;
     bool running = false;
-    int totalCount = 0;
+    int workers = 0;
+    QVector<UndoEntry> entries;
     mutable QMutex mutex;
-    QList<UndoResult> records;
+    QVector<UndoResult> records;
+    QVector<bool> done;
+    int doneCount = 0;
     QString current;
 };
 
