@@ -42,7 +42,7 @@ struct UndoEntry
     // What the run wrote: undo leaves the file alone unless it still holds it.
     qint64 size = -1;
     qint64 mtime = 0; // ns since the epoch
-    QByteArray hash; // SHA-1 of the contents
+    QByteArray hash; // a 64-bit digest of the contents
     QString left; // why an undo left the file; empty until then
 };
 
@@ -186,7 +186,7 @@ private:
     QString current;
 };
 
-// The fingerprint of a file as undo compares it: size, mtime and SHA-1.
+// The fingerprint of a file as undo compares it: size, mtime and a digest.
 bool fingerprint(const QString &path, UndoEntry &entry);
 
 } // namespace Karvo
