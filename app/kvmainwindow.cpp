@@ -19,11 +19,13 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QTimer>
@@ -97,6 +99,7 @@ KvMainWindow::KvMainWindow(QWidget *parent)
     ui->reviewButton->hide();
     ui->folderButton->setStyleSheet(folderIdleStyle);
     setUpKeyboardAndAccessibility();
+    setUpUndoAndSettings();
 }
 
 KvMainWindow::~KvMainWindow()
@@ -126,19 +129,20 @@ void KvMainWindow::setUpKeyboardAndAccessibility()
     connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, &KvMainWindow::pageShown);
     ui->targetLabel->setBuddy(ui->targetCoding);
 
-    for (QToolButton *button :
-        {ui->folderButton, ui->moreAppButton, ui->cancelButton, ui->checkButton, ui->backButton}) {
+    // Hidden pages and buttons drop out of the chain, so one chain serves
+    // all three pages.
+    const QList<QWidget *> chain
+        = {ui->dropIcon, ui->targetCoding, ui->folderButton, ui->subfolderButton, ui->moreAppButton, ui->undoLastButton,
+            ui->cancelButton, ui->checkButton, ui->reviewButton, ui->undoButton, ui->backButton};
+    for (int i = 2; i < chain.size(); ++i) {
+        auto *button = static_cast<QToolButton *>(chain.at(i));
         button->setFocusPolicy(Qt::TabFocus);
-        if (button != ui->folderButton) // whose two looks already carry it
+        // The two folder toggles' looks already carry it.
+        if (button != ui->folderButton && button != ui->subfolderButton)
             button->setStyleSheet(button->styleSheet() + focusStyle);
     }
-    // Hidden pages drop out of the chain, so one chain serves all three.
-    QWidget::setTabOrder(ui->dropIcon, ui->targetCoding);
-    QWidget::setTabOrder(ui->targetCoding, ui->folderButton);
-    QWidget::setTabOrder(ui->folderButton, ui->moreAppButton);
-    QWidget::setTabOrder(ui->moreAppButton, ui->cancelButton);
-    QWidget::setTabOrder(ui->cancelButton, ui->checkButton);
-    QWidget::setTabOrder(ui->checkButton, ui->backButton);
+    for (int i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
 
     // A button's shortcut only works while the button is visible, so Escape
     // cancels on the processing page and goes back on the result page.
@@ -181,6 +185,16 @@ void KvMainWindow::setUpKeyboardAndAccessibility()
     //: The page that shows the outcome of a run.
     ui->resultPage->setAccessibleName(tr("Result"));
     ui->resultPage->setAccessibleDescription(tr("Tells how the last run went."));
+    ui->subfolderButton->setAccessibleName(tr("Subfolders"));
+    ui->subfolderButton->setAccessibleDescription(
+        tr("When on, a dropped folder is converted with all its subfolders."));
+    ui->undoLastButton->setAccessibleName(tr("Undo last run"));
+    ui->undoLastButton->setAccessibleDescription(tr("Puts the files of the last run back as they were."));
+    ui->reviewButton->setAccessibleName(tr("Review"));
+    ui->reviewButton->setAccessibleDescription(
+        tr("Shows the files whose encoding is uncertain, to convert each with the encoding you pick."));
+    ui->undoButton->setAccessibleName(tr("Undo"));
+    ui->undoButton->setAccessibleDescription(tr("Puts every file of this run back as it was."));
     ui->checkButton->setAccessibleName(tr("Detail"));
     ui->checkButton->setAccessibleDescription(tr("Lists every file of the run and what became of it."));
     ui->backButton->setAccessibleName(tr("Back"));
@@ -304,6 +318,11 @@ void KvMainWindow::startRun(const QStringList &paths)
     Karvo::RunOptions options;
     options.target = targetCodec;
     options.saveFolder = saveFolder;
+    options.recursive = ui->subfolderButton->isChecked();
+    options.keepOriginals = true;
+    if (undo && undo->isRunning())
+        return;
+    declined = false;
     run = std::make_unique<Karvo::Run>(options);
     connect(run.get(), &Karvo::Run::walked, this, &KvMainWindow::walked);
     connect(run.get(), &Karvo::Run::progress, this, &KvMainWindow::showProgress);
@@ -344,6 +363,8 @@ void KvMainWindow::walked()
                 files.end());
         }
     }
+    if (!run->isCancelled() && !confirmWithoutUndo(files))
+        files.clear();
     if (run->isCancelled())
         files.clear();
     planned = files.size();
@@ -362,6 +383,12 @@ void KvMainWindow::showProgress(int done, int total, const QString &current)
 
 void KvMainWindow::on_cancelButton_clicked()
 {
+    if (undo && undo->isRunning()) {
+        undo->cancel();
+        ui->cancelButton->setEnabled(false);
+        ui->noteLabel->setText(tr("Cancelling..."));
+        return;
+    }
     if (!run)
         return;
     run->cancel();
@@ -387,6 +414,12 @@ void KvMainWindow::runFinished()
 
 void KvMainWindow::processStep3()
 {
+    if (declined) {
+        ui->stackedWidget->setCurrentIndex(0);
+        return;
+    }
+    showingUndo = false;
+    ui->undoButton->setVisible(run->undoableCount() > 0);
     const bool doubtful = showSummary();
     ui->stackedWidget->setCurrentIndex(2);
     // A file dropped alone whose encoding is uncertain is reviewed at once.
@@ -407,7 +440,8 @@ bool KvMainWindow::showSummary()
         shown.first().fileName = metrics.elidedText(shown.first().fileName, Qt::ElideMiddle, room);
     }
     ui->resultLabel->setText(Karvo::summaryText(shown, run->options().target.name, planned, run->isCancelled()));
-    ui->checkButton->setVisible(!oneFile);
+    // One file that replaced another in the save folder says so in Detail.
+    ui->checkButton->setVisible(!oneFile || results.first().replacedExisting);
     const bool doubtful = std::any_of(results.cbegin(), results.cend(),
         [](const FileResult &result) { return result.status == Karvo::FileStatus::Doubtful; });
     ui->reviewButton->setVisible(doubtful);
@@ -434,6 +468,15 @@ void KvMainWindow::on_reviewButton_clicked()
 
 void KvMainWindow::on_checkButton_clicked()
 {
+    if (showingUndo) {
+        QStringList lines;
+        for (const Karvo::UndoResult &result : qAsConst(undoResults))
+            lines.append(Karvo::undoLine(result));
+        KvResultDialog dialog(this);
+        dialog.setText(lines.join(QLatin1Char('\n')));
+        dialog.exec();
+        return;
+    }
     const QString target = run ? run->options().target.name : targetCodec.name;
     QStringList lines;
     for (const FileResult &result : qAsConst(results))
@@ -541,4 +584,120 @@ void KvMainWindow::selectTarget(int index)
 void KvMainWindow::on_moreAppButton_clicked()
 {
     QDesktopServices::openUrl(QUrl(QStringLiteral(KARVO_HOMEPAGE), QUrl::TolerantMode));
+}
+
+void KvMainWindow::setUpUndoAndSettings()
+{
+    ui->undoButton->hide();
+    ui->subfolderButton->setStyleSheet(folderIdleStyle);
+    restoreSettings();
+    // Connected after the restore, so that restoring saves nothing, and
+    // after the form's own slots, so that these see the new state.
+    connect(ui->targetCoding, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &KvMainWindow::saveSettings);
+    connect(ui->folderButton, &QToolButton::clicked, this, &KvMainWindow::saveSettings);
+    connect(ui->subfolderButton, &QToolButton::toggled, this, &KvMainWindow::saveSettings);
+    connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, [this](int page) {
+        if (page == 0)
+            refreshUndoEntry();
+    });
+    refreshUndoEntry();
+}
+
+void KvMainWindow::restoreSettings()
+{
+    QSettings settings;
+    const QString target = settings.value(QStringLiteral("target")).toString();
+    for (int i = 0; i < codecs.size(); ++i) {
+        if (codecs.at(i).name == target)
+            ui->targetCoding->setCurrentIndex(i);
+    }
+    const QString folder = settings.value(QStringLiteral("saveFolder")).toString();
+    if (QFileInfo(folder).isDir()) {
+        saveFolder = folder;
+        ui->folderButton->setChecked(true);
+        ui->folderButton->setStyleSheet(folderActiveStyle);
+        ui->tishiLabel->setText(tr("save to: ") + QFileInfo(saveFolder).fileName());
+    } else if (!folder.isEmpty()) {
+        // A folder on a drive that is gone now, say: never write anywhere
+        // but where the user chose.
+        settings.remove(QStringLiteral("saveFolder"));
+        ui->tishiLabel->setText(tr("%1 is gone: replace source file").arg(QFileInfo(folder).fileName()));
+    }
+    ui->subfolderButton->setChecked(settings.value(QStringLiteral("subfolders"), false).toBool());
+}
+
+void KvMainWindow::saveSettings()
+{
+    QSettings settings;
+    settings.setValue(QStringLiteral("target"), targetCodec.name);
+    settings.setValue(QStringLiteral("saveFolder"), saveFolder);
+    settings.setValue(QStringLiteral("subfolders"), ui->subfolderButton->isChecked());
+}
+
+void KvMainWindow::on_subfolderButton_toggled(bool checked)
+{
+    ui->subfolderButton->setStyleSheet(checked ? folderActiveStyle : folderIdleStyle);
+}
+
+void KvMainWindow::refreshUndoEntry()
+{
+    const QList<Karvo::UndoRunInfo> runs = Karvo::UndoStore().runs();
+    ui->undoLastButton->setVisible(!runs.isEmpty());
+    if (runs.isEmpty())
+        return;
+    const Karvo::UndoRunInfo &last = runs.first();
+    const QString files = last.files == 1 ? tr("1 file") : tr("%1 files").arg(last.files);
+    ui->undoLastButton->setToolTip(tr("Undo the run of %1: %2 to %3")
+                                       .arg(QLocale().toString(last.date, QLocale::ShortFormat), files, last.target));
+}
+
+bool KvMainWindow::confirmWithoutUndo(const QVector<Karvo::PlannedFile> &files)
+{
+    const QString problem = files.isEmpty() ? QString() : run->undoProblem(files);
+    if (problem.isEmpty())
+        return true;
+    // One question for the whole run, before anything is written.
+    const QMessageBox::StandardButton answer = QMessageBox::question(this, QStringLiteral("Karvo"),
+        problem + QLatin1Char('\n') + tr("Convert anyway, without Undo?"), QMessageBox::Yes | QMessageBox::No);
+    declined = answer != QMessageBox::Yes;
+    run->setKeepOriginals(false);
+    return !declined;
+}
+
+void KvMainWindow::on_undoButton_clicked()
+{
+    if (run)
+        startUndo(run->undoRunId());
+}
+
+void KvMainWindow::on_undoLastButton_clicked()
+{
+    const QList<Karvo::UndoRunInfo> runs = Karvo::UndoStore().runs();
+    if (!runs.isEmpty())
+        startUndo(runs.first().id);
+}
+
+void KvMainWindow::startUndo(const QString &runId)
+{
+    if (runId.isEmpty() || (run && run->isRunning()) || (undo && undo->isRunning()))
+        return;
+    undo = std::make_unique<Karvo::Undo>(Karvo::UndoStore(), runId);
+    connect(undo.get(), &Karvo::Undo::progress, this, &KvMainWindow::showProgress);
+    connect(undo.get(), &Karvo::Undo::finished, this, &KvMainWindow::undoFinished);
+    ui->progressBar->setRange(0, 0);
+    ui->cancelButton->setEnabled(true);
+    ui->noteLabel->setText(tr("Undoing..."));
+    ui->stackedWidget->setCurrentIndex(1);
+    undo->start();
+}
+
+void KvMainWindow::undoFinished()
+{
+    undoResults = undo->results();
+    showingUndo = true;
+    ui->cancelButton->setEnabled(false);
+    ui->resultLabel->setText(Karvo::undoSummary(undoResults, undo->total(), undo->isCancelled()));
+    ui->checkButton->show();
+    ui->undoButton->hide();
+    ui->stackedWidget->setCurrentIndex(2);
 }

@@ -9,12 +9,16 @@
 // Ctrl+O, Ctrl+Shift+O); every control is reachable with Tab, named for
 // screen readers, and each page announces what it shows. The window
 // never reads a file; it only asks the user what the engine cannot decide
-// alone (large files) and shows what the engine reports.
+// alone (large files, a run that cannot be undone) and shows what the
+// engine reports. Undo of the last run reuses the processing and result
+// pages; the target, the save folder and the subfolder toggle persist in
+// QSettings.
 #ifndef KVMAINWINDOW_H
 #define KVMAINWINDOW_H
 
 #include "codecs.h"
 #include "run.h"
+#include "undo.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -70,12 +74,24 @@ private slots:
     void processStep2(const QStringList &paths);
     void processStep3();
     void on_moreAppButton_clicked();
+    void on_undoButton_clicked();
+    void on_undoLastButton_clicked();
+    void on_subfolderButton_toggled(bool checked);
 
 private:
     void fillTargetList();
     void selectTarget(int index);
     void showSaveFolder();
     bool showSummary();
+    // Undo, the subfolder toggle and the remembered settings.
+    void setUpUndoAndSettings();
+    void restoreSettings();
+    void saveSettings();
+    void refreshUndoEntry();
+    bool confirmWithoutUndo(const QVector<Karvo::PlannedFile> &files);
+    void startUndo(const QString &runId);
+    void undoFinished();
+
     void walked();
     void showProgress(int done, int total, const QString &current);
     void runFinished();
@@ -95,6 +111,10 @@ private:
     bool dropIconTabbedTo = false; // focus came from the keyboard, so show it
     std::unique_ptr<Karvo::Run> run;
     int planned = 0; // files the current run set out to process
+    std::unique_ptr<Karvo::Undo> undo;
+    QList<Karvo::UndoResult> undoResults;
+    bool showingUndo = false; // the result page tells of an undo, not a run
+    bool declined = false; // the user would not convert without Undo
 };
 
 #endif

@@ -14,6 +14,11 @@ int main(int argc, char *argv[])
         return Karvo::runCommandLine(app);
     }
     QApplication app(argc, argv);
+    // Settings in ~/.config/karvo/karvo.conf, the undo store in
+    // ~/.local/share/karvo/karvo/undo.
+    QCoreApplication::setOrganizationName(QStringLiteral("karvo"));
+    QCoreApplication::setApplicationName(QStringLiteral("karvo"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Karvo"));
     Karvo::installTranslators(app);
     // Lets Wayland desktops match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.karvo.Karvo"));

@@ -1,7 +1,10 @@
 // How fast a whole run goes, and how live the window stays meanwhile.
 //
 //   karvo-run-bench make FOLDER COUNT KIB   write COUNT GB18030 files of KIB each
-//   karvo-run-bench run FOLDER [THREADS]    convert FOLDER's files to UTF-8 in place
+//   karvo-run-bench run FOLDER [THREADS] [--recursive] [--keep STORE]
+//                                           convert FOLDER's files to UTF-8 in place;
+//                                           --keep: keep the originals in STORE for undo
+//   karvo-run-bench undo STORE              undo the newest run kept in STORE
 //   karvo-run-bench window FOLDER|FILE      the same through the window, offscreen,
 //                                           printing the longest stall of its event loop
 //
@@ -11,6 +14,7 @@
 #include "codecs.h"
 #include "kvmainwindow.h"
 #include "run.h"
+#include "undo.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,7 +26,11 @@
 #include <QTextCodec>
 #include <QTimer>
 
+#include <QDirIterator>
+
 #include <cstdio>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -43,11 +51,28 @@ int make(const QString &folder, int count, int kib)
     return 0;
 }
 
-int run(const QString &folder, int threads)
+// What the store takes on disk: allocated blocks, so that a hard link to a
+// file that is gone counts in full.
+qint64 storeBytes(const QString &store)
+{
+    qint64 bytes = 0;
+    QDirIterator it(store, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        struct stat info;
+        if (::stat(QFile::encodeName(it.next()).constData(), &info) == 0)
+            bytes += qint64(info.st_blocks) * 512;
+    }
+    return bytes;
+}
+
+int run(const QString &folder, int threads, bool recursive, const QString &store)
 {
     Karvo::RunOptions options;
     options.target = Karvo::codecByName(QStringLiteral("UTF-8"));
     options.threads = threads;
+    options.recursive = recursive;
+    options.keepOriginals = !store.isEmpty();
+    options.undoFolder = store;
     Karvo::Run run(options);
     QElapsedTimer clock;
     QObject::connect(&run, &Karvo::Run::walked, [&] { run.process(run.files()); });
@@ -57,10 +82,33 @@ int run(const QString &folder, int threads)
             converted += result.status == Karvo::FileStatus::Converted;
         std::printf(
             "run: %d of %d files converted in %.3f s\n", converted, run.files().size(), clock.nsecsElapsed() / 1e9);
+        if (!store.isEmpty())
+            std::printf("kept for undo: %d files, store %.1f MiB on disk\n", run.undoableCount(),
+                storeBytes(store) / 1048576.0);
         QCoreApplication::quit();
     });
     clock.start();
     run.walk({folder});
+    return QCoreApplication::exec();
+}
+
+int undo(const QString &store)
+{
+    const QList<Karvo::UndoRunInfo> runs = Karvo::UndoStore(store).runs();
+    if (runs.isEmpty())
+        return 1;
+    Karvo::Undo undo(Karvo::UndoStore(store), runs.first().id);
+    QElapsedTimer clock;
+    QObject::connect(&undo, &Karvo::Undo::finished, [&] {
+        int undone = 0;
+        for (const Karvo::UndoResult &result : undo.results())
+            undone += result.undone;
+        std::printf("undo: %d of %d files put back in %.3f s, store %.1f MiB on disk after\n", undone, undo.total(),
+            clock.nsecsElapsed() / 1e9, storeBytes(store) / 1048576.0);
+        QCoreApplication::quit();
+    });
+    clock.start();
+    undo.start();
     return QCoreApplication::exec();
 }
 
@@ -104,12 +152,24 @@ int main(int argc, char *argv[])
         return make(path, atoi(argv[3]), atoi(argv[4]));
     if (mode == QLatin1String("run")) {
         QCoreApplication app(argc, argv);
-        return run(path, argc > 3 ? atoi(argv[3]) : 0);
+        QStringList args = app.arguments().mid(3);
+        const bool recursive = args.removeAll(QStringLiteral("--recursive")) > 0;
+        const int keep = args.indexOf(QStringLiteral("--keep"));
+        const QString store = keep >= 0 ? args.value(keep + 1) : QString();
+        if (keep >= 0)
+            args.erase(args.begin() + keep, args.begin() + qMin(args.size(), keep + 2));
+        return run(path, args.value(0).toInt(), recursive, store);
+    }
+    if (mode == QLatin1String("undo")) {
+        QCoreApplication app(argc, argv);
+        return undo(path);
     }
     if (mode == QLatin1String("window")) {
         QApplication app(argc, argv);
         return window(path);
     }
-    std::fputs("usage: karvo-run-bench make FOLDER COUNT KIB | run FOLDER [THREADS] | window FOLDER|FILE\n", stderr);
+    std::fputs("usage: karvo-run-bench make FOLDER COUNT KIB | run FOLDER [THREADS] [--recursive] [--keep STORE]"
+               " | undo STORE | window FOLDER|FILE\n",
+        stderr);
     return 2;
 }

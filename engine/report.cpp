@@ -49,7 +49,9 @@ QString detailLine(const FileResult &result, const QString &target)
     case FileStatus::Converted:
     case FileStatus::Copied:
     case FileStatus::Unchanged:
-        return QStringLiteral("[Success] ") + result.fileName + encodings;
+        //: a Detail line: the copy took the place of a file already in the save folder
+        return QStringLiteral("[Success] ") + result.fileName + encodings
+            + (result.replacedExisting ? QStringLiteral("  ") + tr("replaced an existing file") : QString());
     case FileStatus::Failed:
         return QStringLiteral("[Failed]     ") + result.fileName + encodings + QStringLiteral("  ") + reason(result);
     case FileStatus::Binary:
@@ -100,6 +102,28 @@ QString summaryText(const QList<FileResult> &results, const QString &target, int
     if (cancelled)
         notes.append(tr("cancelled after %1 of %2 files").arg(results.size()).arg(planned));
     QString text = QStringLiteral("[%1/%2] Success!").arg(succeeded).arg(results.size() - binary);
+    if (!notes.isEmpty())
+        text += QLatin1Char('\n') + notes.join(QStringLiteral(", "));
+    return text;
+}
+
+QString undoLine(const UndoResult &result)
+{
+    if (result.undone)
+        return QStringLiteral("[Undone]  ") + result.name;
+    return QStringLiteral("[Left]       ") + result.name + QStringLiteral("  ") + result.reason;
+}
+
+QString undoSummary(const QList<UndoResult> &results, int total, bool cancelled)
+{
+    const int undone
+        = int(std::count_if(results.cbegin(), results.cend(), [](const UndoResult &r) { return r.undone; }));
+    QStringList notes;
+    if (undone < results.size())
+        notes.append(tr("%n left as it is now", "files that changed after the run", results.size() - undone));
+    if (cancelled && results.size() < total)
+        notes.append(tr("cancelled after %1 of %2 files").arg(results.size()).arg(total));
+    QString text = tr("[%1/%2] Undone").arg(undone).arg(total);
     if (!notes.isEmpty())
         text += QLatin1Char('\n') + notes.join(QStringLiteral(", "));
     return text;

@@ -4,6 +4,7 @@
 #define KARVO_REPORT_H
 
 #include "run.h"
+#include "undo.h"
 
 #include <QList>
 #include <QString>
@@ -22,6 +23,10 @@ QString detailLine(const FileResult &result, const QString &target);
 // run counts its successes among the text files, then notes what failed,
 // what needs review, what was binary and whether it was cancelled.
 QString summaryText(const QList<FileResult> &results, const QString &target, int planned, bool cancelled);
+
+// The same for an undo: a Detail line per file, and the result page's text.
+QString undoLine(const UndoResult &result);
+QString undoSummary(const QList<UndoResult> &results, int total, bool cancelled);
 
 } // namespace Karvo
 

@@ -6,12 +6,14 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QHash>
 #include <QMetaObject>
 #include <QMutexLocker>
 #include <QThread>
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 
 #include <sys/stat.h>
 
@@ -58,7 +60,7 @@ void walkFolder(const QString &root, const QString &folder, bool recursive, QVec
     while (it.hasNext()) {
         it.next();
         const QFileInfo info = it.fileInfo();
-        files.append({it.filePath(), rootDir.relativeFilePath(info.absoluteFilePath()), info.size(), true});
+        files.append({it.filePath(), rootDir.relativeFilePath(info.absoluteFilePath()), info.size(), true, QString()});
     }
     if (!recursive)
         return;
@@ -85,7 +87,78 @@ bool makeFolderFor(const PlannedFile &file, const RunOptions &options)
         || QDir(options.saveFolder).mkpath(below);
 }
 
+// The folders below the save folder that the run's copies will create.
+QStringList foldersToCreate(const QVector<PlannedFile> &files, const RunOptions &options)
+{
+    QStringList folders;
+    if (options.saveFolder.isEmpty())
+        return folders;
+    const QDir save(options.saveFolder);
+    for (const PlannedFile &file : files) {
+        for (QString below = QFileInfo(file.relativePath).path(); below != QLatin1String(".");
+             below = QFileInfo(below).path()) {
+            const QString folder = save.absoluteFilePath(below);
+            if (!folders.contains(folder) && !QFileInfo::exists(folder))
+                folders.append(folder);
+        }
+    }
+    return folders;
+}
+
+// Writes one destination through `write`, first keeping for Undo the file
+// it is about to replace. `replaces`: the write replaces an existing
+// destination rather than leaving it alone.
+Outcome writeDestination(const PlannedFile &file, const QString &destination, bool replaces, UndoRecorder *recorder,
+    FileResult &result, const std::function<Outcome()> &write)
+{
+    UndoEntry entry;
+    entry.path = resolvedPath(destination);
+    entry.name = file.relativePath;
+    const bool exists = QFileInfo::exists(entry.path);
+    if (exists && !replaces)
+        return write();
+    entry.action = !exists                      ? UndoAction::CreatedCopy
+        : resolvedPath(file.path) == entry.path ? UndoAction::ReplacedInPlace
+                                                : UndoAction::ReplacedInSaveFolder;
+    QString reason;
+    if (recorder && exists && !recorder->keepOriginal(entry.path, entry, &reason))
+        return Outcome::failure(QStringLiteral("Not converted: its original could not be kept for Undo."),
+            QDir::toNativeSeparators(entry.path) + QStringLiteral(": ") + reason);
+    const Outcome outcome = write();
+    if (recorder)
+        recorder->written(entry, outcome.ok);
+    result.replacedExisting = outcome.ok && entry.action == UndoAction::ReplacedInSaveFolder;
+    return outcome;
+}
+
 } // namespace
+
+void markClashes(QVector<PlannedFile> &files, const RunOptions &options)
+{
+    const QString folder = options.saveFolder.isEmpty() ? QString() : resolvedPath(options.saveFolder);
+    QHash<QString, QString> taken; // destination, and the file that goes there
+    for (PlannedFile &file : files) {
+        if (!file.regular)
+            continue;
+        const QString destination
+            = folder.isEmpty() ? resolvedPath(file.path) : folder + QLatin1Char('/') + file.relativePath;
+        const auto first = taken.constFind(destination);
+        if (first != taken.constEnd())
+            file.clash = first.value();
+        else
+            taken.insert(destination, file.path);
+    }
+}
+
+qint64 bytesToKeep(const QVector<PlannedFile> &files, const RunOptions &options)
+{
+    qint64 bytes = 0;
+    for (const PlannedFile &file : files) {
+        if (file.regular)
+            bytes += options.saveFolder.isEmpty() ? file.size : QFileInfo(destinationFor(file, options)).size();
+    }
+    return bytes;
+}
 
 QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive)
 {
@@ -95,25 +168,39 @@ QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive)
         if (info.isDir())
             walkFolder(path, path, recursive, files);
         else
-            files.append({path, info.fileName(), info.size(), isRegularFile(path)});
+            files.append({path, info.fileName(), info.size(), isRegularFile(path), QString()});
     }
     return files;
 }
 
 namespace {
 
-FileResult notRegular(const PlannedFile &file)
+// A file that the plan rules out before it is read: not a regular file,
+// or a second file for a destination another file of the run already has.
+bool refused(const PlannedFile &file, const RunOptions &options, FileResult &result)
 {
-    FileResult result;
     result.fileName = file.relativePath;
     result.path = file.path;
-    result.outcome = Outcome::failure(QStringLiteral("Could not open source file."),
-        QDir::toNativeSeparators(file.path) + QStringLiteral(": ") + notRegularReason(file.path));
-    return result;
+    if (!file.regular) {
+        result.outcome = Outcome::failure(QStringLiteral("Could not open source file."),
+            QDir::toNativeSeparators(file.path) + QStringLiteral(": ") + notRegularReason(file.path));
+        return true;
+    }
+    if (!file.clash.isEmpty()) {
+        result.outcome = options.saveFolder.isEmpty()
+            ? Outcome::failure(QStringLiteral("Not converted: the same file is already in this run."),
+                QDir::toNativeSeparators(file.clash))
+            : Outcome::failure(QStringLiteral("Not written: another file of this run has the same name in the "
+                                              "save folder."),
+                QDir::toNativeSeparators(file.clash));
+        return true;
+    }
+    return false;
 }
 
 // Converts, copies or leaves alone a file whose encoding is settled.
-FileResult decide(const PlannedFile &file, const DetectResult &detection, const RunOptions &options)
+FileResult decide(
+    const PlannedFile &file, const DetectResult &detection, const RunOptions &options, UndoRecorder *recorder)
 {
     FileResult result;
     result.fileName = file.relativePath;
@@ -152,12 +239,14 @@ FileResult decide(const PlannedFile &file, const DetectResult &detection, const 
         result.status = FileStatus::Converted;
         result.destination = destination;
         if (!options.dryRun && makeFolderFor(file, options))
-            result.outcome = convertFile(file.path, destination, detection, options.target);
+            result.outcome = writeDestination(file, destination, true, recorder, result,
+                [&] { return convertFile(file.path, destination, detection, options.target); });
     } else if (intoFolder) {
         result.status = FileStatus::Copied;
         result.destination = destination;
         if (!options.dryRun && makeFolderFor(file, options))
-            result.outcome = copyFile(file.path, destination);
+            result.outcome = writeDestination(
+                file, destination, false, recorder, result, [&] { return copyFile(file.path, destination); });
     } else {
         result.status = FileStatus::Unchanged;
     }
@@ -169,10 +258,11 @@ FileResult decide(const PlannedFile &file, const DetectResult &detection, const 
 
 } // namespace
 
-FileResult processFile(const PlannedFile &file, const RunOptions &options)
+FileResult processFile(const PlannedFile &file, const RunOptions &options, UndoRecorder *recorder)
 {
-    if (!file.regular)
-        return notRegular(file);
+    FileResult result;
+    if (refused(file, options, result))
+        return result;
     DetectResult detection = detectFileCoding(file.path);
     if (!options.sourceEncoding.isEmpty() && detection.kind == DetectResult::Kind::Text) {
         // A file detection could not read keeps its empty answer, so that
@@ -181,18 +271,18 @@ FileResult processFile(const PlannedFile &file, const RunOptions &options)
         if (!detection.name.isEmpty() || openRegularFile(source, file.path))
             forceEncoding(detection, options.sourceEncoding);
     }
-    return decide(file, detection, options);
+    return decide(file, detection, options, recorder);
 }
 
-FileResult processFileAs(const PlannedFile &file, const QString &encoding, const RunOptions &options)
+FileResult processFileAs(
+    const PlannedFile &file, const QString &encoding, const RunOptions &options, UndoRecorder *recorder)
 {
-    if (!file.regular)
-        return notRegular(file);
+    FileResult result;
+    if (refused(file, options, result))
+        return result;
     DetectResult detection;
-    detection.name = encoding;
-    detection.mib = codecByName(encoding).mib;
-    detection.confidence = 1;
-    return decide(file, detection, options);
+    forceEncoding(detection, encoding);
+    return decide(file, detection, options, recorder);
 }
 
 Run::Run(const RunOptions &options, QObject *parent)
@@ -233,6 +323,14 @@ void Run::walk(const QStringList &paths)
 void Run::process(const QVector<PlannedFile> &files)
 {
     queued = files;
+    markClashes(queued, runOptions);
+    undoCount = 0;
+    if (runOptions.keepOriginals && !runOptions.dryRun) {
+        recorder = UndoStore(runOptions.undoFolder).begin(runOptions.target.name, runOptions.saveFolder);
+        undoId = recorder->id();
+        recorder->createdFolders(foldersToCreate(queued, runOptions));
+        sinceSave.start();
+    }
     records = QVector<FileResult>(files.size());
     done = QVector<bool>(files.size(), false);
     doneCount = 0;
@@ -262,7 +360,7 @@ void Run::process(const QVector<PlannedFile> &files)
                     QMutexLocker lock(&mutex);
                     current = file.relativePath;
                 }
-                FileResult result = processFile(file, runOptions);
+                FileResult result = processFile(file, runOptions, recorder.get());
                 QMutexLocker lock(&mutex);
                 records[index] = std::move(result);
                 done[index] = true;
@@ -276,6 +374,13 @@ void Run::process(const QVector<PlannedFile> &files)
 void Run::cancel()
 {
     cancelled.storeRelaxed(1);
+}
+
+QString Run::undoProblem(const QVector<PlannedFile> &files) const
+{
+    if (!runOptions.keepOriginals || runOptions.dryRun)
+        return QString();
+    return UndoStore(runOptions.undoFolder).problem(bytesToKeep(files, runOptions));
 }
 
 QList<FileResult> Run::results() const
@@ -305,6 +410,12 @@ void Run::report()
         emit fileFinished(result);
     }
     emit progress(doneCount, queued.size(), name);
+    // Should Karvo be killed during a long run, what it did so far can still
+    // be undone.
+    if (recorder && sinceSave.hasExpired(1000)) {
+        recorder->save();
+        sinceSave.restart();
+    }
 }
 
 void Run::workerDone()
@@ -315,6 +426,12 @@ void Run::workerDone()
         return;
     reportTimer.stop();
     report();
+    if (recorder) {
+        recorder->finish();
+        undoCount = recorder->count();
+        recorder.reset();
+        UndoStore(runOptions.undoFolder).prune(undoId);
+    }
     running = false;
     emit finished();
 }

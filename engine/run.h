@@ -12,8 +12,10 @@
 #include "codecs.h"
 #include "detection.h"
 #include "outcome.h"
+#include "undo.h"
 
 #include <QAtomicInt>
+#include <QElapsedTimer>
 #include <QList>
 #include <QMutex>
 #include <QObject>
@@ -44,6 +46,7 @@ struct PlannedFile
     QString relativePath; // its name, or its path below the dropped folder
     qint64 size = 0;
     bool regular = true; // false: recorded as failed without being opened
+    QString clash; // an earlier file of the run with the same destination
 };
 
 // The record of one processed file.
@@ -58,6 +61,7 @@ struct FileResult
     FileStatus status = FileStatus::Failed;
     DetectResult detection;
     Outcome outcome; // why it failed, when it did
+    bool replacedExisting = false; // overwrote another file in the save folder
 };
 
 struct RunOptions
@@ -70,6 +74,8 @@ struct RunOptions
     // instead of detection's guess, doubtful or not; binary stays binary.
     QString sourceEncoding;
     int threads = 0; // 0: enough to overlap the waits for the disk
+    bool keepOriginals = false; // keep what the run replaces, for Undo
+    QString undoFolder; // the undo store; empty: the user's own
 };
 
 // Expands dropped paths into files, in the order given: a file stands for
@@ -79,13 +85,23 @@ struct RunOptions
 // file is planned as not regular, so that its record says why.
 QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive = false);
 
-// Detects one file and converts it, copies it or leaves it alone.
-// Thread-safe: touches nothing but the file and its destination.
-FileResult processFile(const PlannedFile &file, const RunOptions &options);
+// Marks each file whose destination an earlier file of `files` already
+// has, so that neither overwrites the other on the pool.
+void markClashes(QVector<PlannedFile> &files, const RunOptions &options);
+
+// How many bytes of originals a run of `files` may have to keep for Undo:
+// the files themselves in place, what is already there in a save folder.
+qint64 bytesToKeep(const QVector<PlannedFile> &files, const RunOptions &options);
+
+// Detects one file and converts it, copies it or leaves it alone; with a
+// recorder, first keeps for Undo whatever the write replaces.
+// Thread-safe: touches nothing but the file, its destination and the store.
+FileResult processFile(const PlannedFile &file, const RunOptions &options, UndoRecorder *recorder = nullptr);
 
 // The same for a file whose encoding a person has settled: `encoding` is
 // taken for the truth, and the conversion still refuses to lose a byte.
-FileResult processFileAs(const PlannedFile &file, const QString &encoding, const RunOptions &options);
+FileResult processFileAs(
+    const PlannedFile &file, const QString &encoding, const RunOptions &options, UndoRecorder *recorder = nullptr);
 
 class Run : public QObject
 {
@@ -115,6 +131,15 @@ public:
     // The records of the files done so far, in walk order.
     QList<FileResult> results() const;
 
+    // Why the originals of `files` cannot be kept for Undo; empty when they
+    // can, or when the run keeps none.
+    QString undoProblem(const QVector<PlannedFile> &files) const;
+    void setKeepOriginals(bool keep) { runOptions.keepOriginals = keep; }
+    // Once finished: the run's entry in the undo store, and how many files
+    // undo would put back; empty and 0 when it changed nothing.
+    QString undoRunId() const { return undoCount > 0 ? undoId : QString(); }
+    int undoableCount() const { return undoCount; }
+
 signals:
     void walked();
     void progress(int done, int total, const QString &current);
@@ -133,6 +158,10 @@ private:
     int workers = 0;
     bool running = false;
     QTimer reportTimer;
+    std::unique_ptr<UndoRecorder> recorder;
+    QElapsedTimer sinceSave;
+    QString undoId;
+    int undoCount = 0;
     QAtomicInt next;
     QAtomicInt cancelled;
 

@@ -18,7 +18,9 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QTimer>
@@ -46,17 +48,24 @@ public:
 
     QTemporaryDir dir;
     KvMainWindow window;
+    KvMainWindow *current = &window; // the window, or the one after a restart
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     QStringList boxes; // "title|text" of each message box, answered with `answer`
 
     QString path(const QString &name) const { return dir.filePath(name); }
+    // Quits Karvo and starts it again, on the same settings and undo store.
+    void restart()
+    {
+        restarted = std::make_unique<KvMainWindow>();
+        current = restarted.get();
+    }
     QString file(const QString &name, const QByteArray &bytes)
     {
         QDir(dir.path()).mkpath(QFileInfo(path(name)).path());
         return writeFile(path(name), bytes);
     }
     QByteArray bytes(const QString &name) const { return contents(path(name)); }
-    template<typename T> T *child(const char *name) const { return window.findChild<T *>(QLatin1String(name)); }
+    template<typename T> T *child(const char *name) const { return current->findChild<T *>(QLatin1String(name)); }
     QStackedWidget *pages() const { return child<QStackedWidget>("stackedWidget"); }
 
     void setTarget(const QString &name)
@@ -116,6 +125,7 @@ private:
     }
 
     QTimer timer;
+    std::unique_ptr<KvMainWindow> restarted;
 };
 
 } // namespace
@@ -133,7 +143,21 @@ class TstMainWindow : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir store;
+
 private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        qputenv("KARVO_UNDO_DIR", QFile::encodeName(store.path()));
+    }
+
+    void init()
+    {
+        QSettings().clear();
+        QDir(store.path()).removeRecursively();
+    }
+
     void saveFolder_data()
     {
         // Each click takes the chooser's next answer, if the click asks at all.
@@ -232,6 +256,119 @@ private slots:
         QCOMPARE(box->currentText(), target);
     }
 
+    void undo_data()
+    {
+        QTest::addColumn<bool>("restart"); // undo from the drop page of a new window
+        QTest::addColumn<bool>("changed"); // the file changed after the run
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("Undo on the result page") << false << false << "[1/1] Undone"
+                                                 << "[Undone]  a.txt";
+        QTest::newRow("Undo last run after a restart") << true << false << "[1/1] Undone"
+                                                       << "[Undone]  a.txt";
+        QTest::newRow("changed since") << false << true << "[0/1] Undone\n1 left as it is now"
+                                       << "[Left]       a.txt  It was changed after the run.";
+    }
+
+    void undo()
+    {
+        QFETCH(bool, restart);
+        QFETCH(bool, changed);
+        QFETCH(QString, summary);
+        QFETCH(QString, detail);
+
+        Scenario s;
+        s.file(QStringLiteral("a.txt"), gb18030(chinese));
+        QVERIFY(s.child<QToolButton>("undoLastButton")->isHidden());
+        QVERIFY(s.run({QStringLiteral("a.txt")}));
+        if (changed)
+            s.file(QStringLiteral("a.txt"), "mine\n");
+        auto *undo = s.child<QToolButton>(restart ? "undoLastButton" : "undoButton");
+        if (restart) {
+            s.restart();
+            undo = s.child<QToolButton>("undoLastButton");
+            QCOMPARE(undo->toolTip().section(QLatin1Char(':'), -1), QStringLiteral(" 1 file to UTF-8"));
+        }
+        QVERIFY(!undo->isHidden());
+        undo->click();
+        QVERIFY(QTest::qWaitFor([&s] { return s.pages()->currentIndex() == 2; }, 20000));
+
+        QCOMPARE(s.summary(), summary);
+        QVERIFY(s.child<QToolButton>("undoButton")->isHidden());
+        QVERIFY(s.detail().startsWith(detail));
+        QCOMPARE(s.bytes(QStringLiteral("a.txt")), changed ? QByteArray("mine\n") : gb18030(chinese));
+        QTest::mouseClick(s.child<QToolButton>("backButton"), Qt::LeftButton);
+        QVERIFY(s.child<QToolButton>("undoLastButton")->isHidden());
+    }
+
+    void withoutUndo_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("page"); // where the run ends
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("No: nothing written") << int(QMessageBox::No) << 0 << gb18030(chinese);
+        QTest::newRow("Yes: converted, no Undo") << int(QMessageBox::Yes) << 2 << chinese.toUtf8();
+    }
+
+    void withoutUndo()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, page);
+        QFETCH(QByteArray, bytes);
+
+        // A store that cannot be written: one question before the run.
+        Scenario s;
+        qputenv("KARVO_UNDO_DIR", QFile::encodeName(s.file(QStringLiteral("store"), "not a folder")));
+        s.file(QStringLiteral("a.txt"), gb18030(chinese));
+        s.answer = QMessageBox::StandardButton(answer);
+        s.drop({QStringLiteral("a.txt")});
+        const bool ended
+            = QTest::qWaitFor([&s, page] { return s.boxes.size() == 1 && s.pages()->currentIndex() == page; }, 20000);
+        qputenv("KARVO_UNDO_DIR", QFile::encodeName(store.path()));
+        QVERIFY(ended);
+        QVERIFY(s.boxes.first().endsWith(QLatin1String("\nConvert anyway, without Undo?")));
+        QCOMPARE(s.bytes(QStringLiteral("a.txt")), bytes);
+        QVERIFY(s.child<QToolButton>("undoButton")->isHidden());
+    }
+
+    void settingsPersist_data()
+    {
+        QTest::addColumn<bool>("subfolders");
+        QTest::addColumn<bool>("folderGone");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("all kept") << true << false << "save to: out";
+        QTest::newRow("save folder gone") << false << true << "out is gone: replace source file";
+    }
+
+    void settingsPersist()
+    {
+        QFETCH(bool, subfolders);
+        QFETCH(bool, folderGone);
+        QFETCH(QString, hint);
+
+        Scenario s;
+        s.file(QStringLiteral("in/sub/a.txt"), gb18030(chinese));
+        s.file(QStringLiteral("in/b.txt"), gb18030(chinese));
+        QDir(s.dir.path()).mkdir(QStringLiteral("out"));
+        s.window.setDirectoryChooser([&s](QWidget *, const QString &) { return s.path(QStringLiteral("out")); });
+        s.setTarget(QStringLiteral("KOI8-R"));
+        QTest::mouseClick(s.child<QToolButton>("folderButton"), Qt::LeftButton);
+        if (subfolders)
+            QTest::mouseClick(s.child<QToolButton>("subfolderButton"), Qt::LeftButton);
+        s.setTarget(QStringLiteral("UTF-16"));
+        if (folderGone)
+            QVERIFY(QDir(s.path(QStringLiteral("out"))).removeRecursively());
+
+        s.restart();
+        QCOMPARE(s.current->currentTarget().name, QStringLiteral("UTF-16"));
+        QCOMPARE(s.current->currentSaveFolder(), folderGone ? QString() : s.path(QStringLiteral("out")));
+        QCOMPARE(s.child<QLabel>("tishiLabel")->text(), hint);
+        QCOMPARE(s.child<QToolButton>("subfolderButton")->isChecked(), subfolders);
+        QVERIFY(s.run({QStringLiteral("in")}));
+        QCOMPARE(s.current->lastRun().size(), subfolders ? 2 : 1);
+        QCOMPARE(QFileInfo::exists(s.path(QStringLiteral("out/sub/a.txt"))), subfolders);
+    }
+
     void backAndHome()
     {
         Scenario s;
@@ -310,8 +447,9 @@ private slots:
     {
         // On each page, Tab from the control focused first visits these;
         // they and the page are named and described for screen readers.
-        const QList<QStringList> chains = {{"dropIcon", "targetCoding", "folderButton", "moreAppButton"},
-            {"cancelButton"}, {"backButton", "checkButton"}};
+        const QList<QStringList> chains
+            = {{"dropIcon", "targetCoding", "folderButton", "subfolderButton", "moreAppButton"}, {"cancelButton"},
+                {"backButton", "checkButton", "reviewButton", "undoButton"}};
         auto described = [](QWidget *widget) {
             QAccessibleInterface *info = QAccessible::queryAccessibleInterface(widget);
             return !info->text(QAccessible::Name).isEmpty() && !info->text(QAccessible::Description).isEmpty();
@@ -319,7 +457,8 @@ private slots:
         Scenario s;
         s.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&s.window));
-        s.child<QWidget>("checkButton")->show();
+        for (const char *button : {"checkButton", "reviewButton", "undoButton"})
+            s.child<QWidget>(button)->show();
         for (int page = 0; page < chains.size(); ++page) {
             s.pages()->setCurrentIndex(page);
             QVERIFY(described(s.pages()->currentWidget()));

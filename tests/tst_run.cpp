@@ -2,6 +2,7 @@
 // for each file, and whole runs on the worker pool, over files in a
 // temporary folder. Whatever happens, no source byte changes unless the file
 // was converted correctly, and every record says what really happened.
+#include "report.h"
 #include "run.h"
 #include "testsupport.h"
 
@@ -84,6 +85,25 @@ QList<FileResult> runAll(Run &run, const QStringList &paths, std::function<void(
     return run.results();
 }
 
+// A whole undo of the run `id` in `store`.
+QList<UndoResult> undoAll(const QString &store, const QString &id)
+{
+    Undo undo(UndoStore(store), id);
+    QSignalSpy finished(&undo, &Undo::finished);
+    undo.start();
+    if (!finished.wait(60000))
+        qFatal("the undo did not finish");
+    return undo.results();
+}
+
+qint64 mtime(const QString &path)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0
+        ? qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec
+        : -1;
+}
+
 // Makes permissions bind when the tests run as root, by taking nobody's
 // identity for file access on this thread, where processOne does its work.
 class PermissionsBind
@@ -157,6 +177,12 @@ class TstRun : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().remove(QStringLiteral("undo"));
+    }
+
     void decide_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -218,6 +244,228 @@ private slots:
         if (!folder.isEmpty())
             QCOMPARE(f.bytes(QStringLiteral("a.txt")), bytes);
         QCOMPARE(QFileInfo::exists(f.path(QStringLiteral("gone"))), false);
+    }
+
+    void undo_data()
+    {
+        QTest::addColumn<QString>("saveFolder");
+        QTest::addColumn<QByteArray>("existing"); // in the save folder before the run
+        QTest::addColumn<QString>("store"); // "shm": on another file system, so nothing can be linked
+        QTest::addColumn<QString>("after"); // what happens to the written file after the run
+        QTest::addColumn<QString>("left"); // why undo left it; empty: undone
+
+        const QByteArray none;
+        QTest::newRow("in place") << QString() << none << QString() << QString() << QString();
+        QTest::newRow("in place, store elsewhere") << QString() << none << "shm" << QString() << QString();
+        QTest::newRow("new copy") << "out" << none << QString() << QString() << QString();
+        QTest::newRow("replaced in save folder")
+            << "out" << QByteArray("other\n") << QString() << QString() << QString();
+        QTest::newRow("replaced, store elsewhere") << "out" << QByteArray("other\n") << "shm" << QString() << QString();
+        QTest::newRow("changed after") << QString() << none << QString() << "append"
+                                       << "It was changed after the run.";
+        QTest::newRow("same size and time, other bytes") << "out" << QByteArray("other\n") << QString() << "same size"
+                                                         << "It was changed after the run.";
+        QTest::newRow("deleted after") << QString() << none << QString() << "delete"
+                                       << "It was moved or deleted after the run.";
+        QTest::newRow("copy deleted after") << "out" << none << QString() << "delete" << QString();
+    }
+
+    void undo()
+    {
+        QFETCH(QString, saveFolder);
+        QFETCH(QByteArray, existing);
+        QFETCH(QString, store);
+        QFETCH(QString, after);
+        QFETCH(QString, left);
+
+        Folder f;
+        QTemporaryDir shm(QStringLiteral("/dev/shm/karvo-test-XXXXXX"));
+        const QString storeFolder = store.isEmpty() ? f.path(QStringLiteral("store")) : shm.path();
+        const QString source = f.file(QStringLiteral("a.txt"), gb18030(chinese));
+        QVERIFY(QFile::setPermissions(source, permissions(0x6640)));
+        const qint64 sourceTime = mtime(source);
+        const QString folder = saveFolder.isEmpty() ? QString() : f.folder(saveFolder);
+        const QString written = folder.isEmpty() ? source : folder + QLatin1String("/a.txt");
+        if (!existing.isNull())
+            f.file(written, existing);
+
+        RunOptions options = into(QStringLiteral("UTF-8"), folder);
+        options.keepOriginals = true;
+        options.undoFolder = storeFolder;
+        Run run(options);
+        const QList<FileResult> results = runAll(run, {source});
+        QCOMPARE(results.value(0).status, FileStatus::Converted);
+        QCOMPARE(results.value(0).replacedExisting, !existing.isNull());
+        QCOMPARE(detailLine(results.value(0), QStringLiteral("UTF-8")).endsWith(QLatin1String("existing file")),
+            !existing.isNull());
+        QCOMPARE(f.bytes(written), chinese.toUtf8());
+        QCOMPARE(run.undoableCount(), 1);
+        const QList<UndoRunInfo> runs = UndoStore(storeFolder).runs();
+        QCOMPARE(runs.size(), 1);
+        QCOMPARE(runs.first().target, QStringLiteral("UTF-8"));
+
+        QByteArray changed = chinese.toUtf8();
+        if (after == QLatin1String("append"))
+            f.file(written, changed += "more\n");
+        else if (after == QLatin1String("same size")) {
+            const qint64 time = mtime(written);
+            f.file(written, changed = QByteArray(changed.size(), 'x'));
+            const timespec times[2] = {{0, UTIME_OMIT}, {time / 1000000000, time % 1000000000}};
+            QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(written).constData(), times, 0), 0);
+            QCOMPARE(mtime(written), time);
+        } else if (after == QLatin1String("delete"))
+            QVERIFY(QFile::remove(written));
+
+        const QList<UndoResult> undone = undoAll(storeFolder, run.undoRunId());
+        QCOMPARE(undone.size(), 1);
+        QCOMPARE(undone.first().undone, left.isEmpty());
+        QCOMPARE(undone.first().reason.section(QLatin1Char('.'), 0, 0) + QLatin1Char('.'),
+            left.isEmpty() ? QStringLiteral(".") : left);
+        QCOMPARE(f.bytes(QStringLiteral("a.txt")),
+            left.isEmpty() || !folder.isEmpty()    ? gb18030(chinese)
+                : after == QLatin1String("delete") ? QByteArray("<missing>")
+                                                   : changed);
+        if (left.isEmpty()) {
+            QCOMPARE(QFileInfo(source).permissions(), permissions(0x6640));
+            QCOMPARE(mtime(source), sourceTime);
+            QCOMPARE(f.bytes(written),
+                existing.isNull() && !folder.isEmpty() ? QByteArray("<missing>")
+                    : folder.isEmpty()                 ? gb18030(chinese)
+                                                       : existing);
+            QCOMPARE(UndoStore(storeFolder).runIds(), QStringList());
+            QCOMPARE(
+                f.names(saveFolder), existing.isNull() && !folder.isEmpty() ? QStringList() : QStringList {"a.txt"});
+        } else {
+            QCOMPARE(f.bytes(written), after == QLatin1String("delete") ? QByteArray("<missing>") : changed);
+            QVERIFY(UndoStore(storeFolder).runs().isEmpty());
+        }
+    }
+
+    void undoWhereNoNewFiles()
+    {
+        // A folder that takes no new files makes the conversion write
+        // through the file itself, where a hard link would see the new bytes.
+        Folder f;
+        const QString source = f.file(QStringLiteral("ro/a.txt"), gb18030(chinese));
+        QVERIFY(QFile::setPermissions(source, permissions(0x6666)));
+        QVERIFY(QFile::setPermissions(f.path(QStringLiteral("ro")), permissions(0x5555)));
+        UndoStore store(f.folder(QStringLiteral("store")));
+        std::unique_ptr<UndoRecorder> recorder = store.begin(QStringLiteral("UTF-8"), QString());
+        QVERIFY(QFile::setPermissions(store.runFolder(recorder->id()), permissions(0x7777)));
+        FileResult result;
+        {
+            PermissionsBind asNobody(f.dir.path());
+            result = processFile(walkPaths({source}).value(0), into(QStringLiteral("UTF-8")), recorder.get());
+        }
+        QCOMPARE(result.status, FileStatus::Converted);
+        QCOMPARE(f.bytes(QStringLiteral("ro/a.txt")), chinese.toUtf8());
+        const QString id = recorder->id();
+        recorder.reset();
+
+        QCOMPARE(undoAll(store.folder(), id).value(0).undone, true);
+        QCOMPARE(f.bytes(QStringLiteral("ro/a.txt")), gb18030(chinese));
+        QCOMPARE(f.names(QStringLiteral("ro")), QStringList {"a.txt"});
+    }
+
+    void undoStoreLimits()
+    {
+        Folder f;
+        const QString store = f.path(QStringLiteral("store"));
+        RunOptions options = into(QStringLiteral("UTF-8"));
+        options.keepOriginals = true;
+        options.undoFolder = store;
+        QStringList ids;
+        for (int i = 0; i < 7; ++i) {
+            // Each run keeps one original, larger each time.
+            const QString source = f.file(QStringLiteral("a%1.txt").arg(i), gb18030(chinese).repeated(100 * (i + 1)));
+            Run run(options);
+            runAll(run, {source});
+            ids.append(run.undoRunId());
+            QVERIFY(!ids.last().isEmpty());
+        }
+        QCOMPARE(UndoStore(store).runIds(), ids.mid(2));
+
+        // A smaller cap drops the oldest runs first, never the newest.
+        QSettings().setValue(QStringLiteral("undo/maxBytes"), gb18030(chinese).size() * 2000 + 4096);
+        Run run(options);
+        runAll(run, {f.file(QStringLiteral("b.txt"), gb18030(chinese).repeated(1300))});
+        QSettings().setValue(QStringLiteral("undo/maxBytes"), 1);
+        QVERIFY(!UndoStore(store).problem(2).isEmpty());
+        QCOMPARE(UndoStore(store).runIds(), QStringList({ids.last(), run.undoRunId()}));
+        QSettings().remove(QStringLiteral("undo"));
+
+        // An unusable store is a problem to ask about before the run, not a failure.
+        QCOMPARE(UndoStore(store).problem(1), QString());
+        QVERIFY(!UndoStore(f.file(QStringLiteral("x"), "x")).problem(1).isEmpty());
+    }
+
+    void subfolders()
+    {
+        // Hidden folders and links to folders (here a loop) are passed over;
+        // copies keep the tree, and undo takes away the folders it made.
+        Folder f;
+        f.file(QStringLiteral("in/a.txt"), gb18030(chinese));
+        f.file(QStringLiteral("in/sub/deep/c.txt"), gb18030(chinese));
+        f.file(QStringLiteral("in/.git/d.txt"), gb18030(chinese));
+        f.folder(QStringLiteral("out/sub"));
+        QVERIFY(QFile::link(f.path(QStringLiteral("in")), f.path(QStringLiteral("in/sub/loop"))));
+        RunOptions options = into(QStringLiteral("UTF-8"), f.path(QStringLiteral("out")));
+        options.recursive = true;
+        options.keepOriginals = true;
+        options.undoFolder = f.path(QStringLiteral("store"));
+        Run run(options);
+        QStringList names;
+        for (const FileResult &result : runAll(run, {f.path(QStringLiteral("in"))}))
+            names.append(detailLine(result, QStringLiteral("UTF-8")));
+        names.sort();
+        QCOMPARE(
+            names, QStringList({"[Success] a.txt  (GB18030->UTF-8)", "[Success] sub/deep/c.txt  (GB18030->UTF-8)"}));
+        QCOMPARE(f.bytes(QStringLiteral("out/sub/deep/c.txt")), chinese.toUtf8());
+
+        QCOMPARE(undoAll(options.undoFolder, run.undoRunId()).size(), 2);
+        QCOMPARE(QDir(f.path(QStringLiteral("out"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList {"sub"});
+        QCOMPARE(
+            QDir(f.path(QStringLiteral("out/sub"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    void clashes_data()
+    {
+        QTest::addColumn<QStringList>("dropped");
+        QTest::addColumn<QString>("saveFolder");
+        QTest::addColumn<QString>("message"); // of the second record
+        QTest::newRow("same name from two folders")
+            << QStringList {"x", "y"} << "out"
+            << "Not written: another file of this run has the same name in the save folder.";
+        QTest::newRow("a file and its folder")
+            << QStringList {"x", "x/a.txt"} << QString() << "Not converted: the same file is already in this run.";
+        QTest::newRow("a copy onto a dropped file") << QStringList {"x", "out/a.txt"} << "out"
+                                                    << "Not written: another file of this run has the same name "
+                                                       "in the save folder.";
+    }
+
+    void clashes()
+    {
+        QFETCH(QStringList, dropped);
+        QFETCH(QString, saveFolder);
+        QFETCH(QString, message);
+
+        // Decided in the plan, so whichever worker comes first, the first
+        // file dropped wins and the other is never written.
+        Folder f;
+        f.file(QStringLiteral("x/a.txt"), gb18030(chinese));
+        f.file(QStringLiteral("y/a.txt"), gb18030(chinese + chinese));
+        f.file(QStringLiteral("out/a.txt"), gb18030(chinese + chinese));
+        for (QString &path : dropped)
+            path = f.path(path);
+        Run run(into(QStringLiteral("UTF-8"), saveFolder.isEmpty() ? QString() : f.path(saveFolder)));
+        const QList<FileResult> results = runAll(run, dropped);
+        QCOMPARE(results.size(), 2);
+        QCOMPARE(results.at(0).status, FileStatus::Converted);
+        QCOMPARE(results.at(1).status, FileStatus::Failed);
+        QCOMPARE(results.at(1).outcome.message, message);
+        QCOMPARE(
+            f.bytes(saveFolder.isEmpty() ? QStringLiteral("x/a.txt") : QStringLiteral("out/a.txt")), chinese.toUtf8());
     }
 
     void walk()
