@@ -1,36 +1,17 @@
 #include "conversion.h"
 
+#include "destination.h"
 #include "regularfile.h"
 #include "streaming.h"
 #include "transcoder.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QTemporaryFile>
 #include <QTextCodec>
 
 #include <algorithm>
-#include <utility>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace Karvo {
 
 namespace {
-
-// Gives the file being written the owner of the file it replaces; as anyone
-// but root this changes nothing or fails, and either is fine.
-void keepOwner(QFileDevice &written, const QString &replaced)
-{
-    struct stat info;
-    if (::stat(QFile::encodeName(replaced).constData(), &info) != 0)
-        return;
-    if (::fchown(written.handle(), info.st_uid, info.st_gid) != 0) {
-        // Not ours to give away; the file stays ours.
-    }
-}
 
 bool copyStream(QIODevice &from, QIODevice &to)
 {
@@ -58,45 +39,10 @@ bool sameBytes(QFile &a, QFile &b)
     return read == 0;
 }
 
-// When the destination's folder does not let us create a file beside it but
-// the destination itself is writable, the text is converted into a temporary
-// file elsewhere first and then written over the destination. That last
-// write cannot be atomic; if it fails after a conversion in place, the
-// converted text is kept in the temporary file and the message says where.
-Outcome convertThroughTemporaryFile(
-    QFile &source, const QString &sourcePath, QTextCodec *from, QTextCodec *to, const QString &targetPath)
-{
-    QTemporaryFile temporary(QDir::tempPath() + QLatin1String("/karvo-XXXXXX"));
-    if (!temporary.open())
-        return Outcome::failure(
-            QStringLiteral("Could not open target file."), withReason(targetPath, temporary.errorString()));
-    const Outcome converted = transcode(source, sourcePath, from, to, temporary, temporary.fileName());
-    if (!converted.ok)
-        return converted;
-    const bool inPlace = resolvedPath(sourcePath) == resolvedPath(targetPath);
-    source.close();
-
-    QSaveFile target(targetPath);
-    target.setDirectWriteFallback(true);
-    if (!target.open(QIODevice::WriteOnly))
-        return Outcome::failure(
-            QStringLiteral("Could not open target file."), withReason(targetPath, target.errorString()));
-    if (temporary.seek(0) && copyStream(temporary, target) && target.commit())
-        return Outcome::success();
-
-    QString detail = withReason(targetPath, target.errorString());
-    if (inPlace) {
-        temporary.setAutoRemove(false);
-        detail += QLatin1Char('\n')
-            + QStringLiteral("The converted text is kept in %1.").arg(nativePath(temporary.fileName()));
-    }
-    return Outcome::failure(QStringLiteral("Could not write target file."), detail);
-}
-
 } // namespace
 
-Outcome convertFile(
-    const QString &sourcePath, const QString &targetPath, const DetectResult &detection, const CodecDescriptor &target)
+Outcome convertFile(const QString &sourcePath, const QString &targetPath, const DetectResult &detection,
+    const CodecDescriptor &target, const BeforeReplace &beforeReplace)
 {
     QTextCodec *from = codecForDetection(detection);
     if (!from)
@@ -116,29 +62,15 @@ Outcome convertFile(
         return Outcome::failure(
             QStringLiteral("Could not find codec for the target encoding."), nativePath(sourcePath));
 
-    const QFileInfo existing(targetPath);
-    QSaveFile output(targetPath);
-    output.setDirectWriteFallback(false);
-    if (!output.open(QIODevice::WriteOnly)) {
-        if (existing.isFile() && existing.isWritable())
-            return convertThroughTemporaryFile(source, sourcePath, from, to, targetPath);
-        return Outcome::failure(
-            QStringLiteral("Could not open target file."), withReason(targetPath, output.errorString()));
-    }
-
-    const Outcome converted = transcode(source, sourcePath, from, to, output, targetPath);
-    if (!converted.ok) {
-        output.cancelWriting();
-        return converted;
-    }
-    if (existing.exists())
-        keepOwner(output, targetPath);
-    else
-        output.setPermissions(QFileInfo(sourcePath).permissions());
-    if (!output.commit())
-        return Outcome::failure(
-            QStringLiteral("Could not write target file."), withReason(targetPath, output.errorString()));
-    return Outcome::success();
+    Destination destination(sourcePath, targetPath, Destination::Existing::Replace);
+    Outcome outcome = destination.check();
+    if (outcome.ok)
+        outcome = destination.open();
+    if (outcome.ok)
+        outcome = transcode(source, sourcePath, from, to, destination.file(), targetPath);
+    if (outcome.ok)
+        outcome = destination.commit(beforeReplace, &outcome.replaced);
+    return outcome;
 }
 
 bool convertFileCoding(const QString &sourcePath, const QString &targetPath, const DetectResult &detection,
@@ -150,10 +82,10 @@ bool convertFileCoding(const QString &sourcePath, const QString &targetPath, con
     return outcome.ok;
 }
 
-Outcome copyFile(const QString &sourcePath, const QString &targetPath)
+Outcome copyFile(const QString &sourcePath, const QString &targetPath, const BeforeReplace &beforeReplace)
 {
     // A save folder that is the file's own folder: the file is already there.
-    if (resolvedPath(sourcePath) == resolvedPath(targetPath))
+    if (sameEntry(sourcePath, targetPath))
         return Outcome::success();
 
     QFile source;
@@ -161,8 +93,11 @@ Outcome copyFile(const QString &sourcePath, const QString &targetPath)
     if (!openRegularFile(source, sourcePath, &reason))
         return Outcome::failure(QStringLiteral("Could not open source file."), withReason(sourcePath, reason));
 
-    const QFileInfo existing(targetPath);
-    if (existing.exists() || existing.isSymLink()) {
+    Destination destination(sourcePath, targetPath, Destination::Existing::Keep);
+    Outcome outcome = destination.check();
+    if (!outcome.ok)
+        return outcome;
+    if (destination.exists()) {
         QFile other;
         if (openRegularFile(other, targetPath) && sameBytes(source, other))
             return Outcome::success();
@@ -170,18 +105,13 @@ Outcome copyFile(const QString &sourcePath, const QString &targetPath)
                                                "the save folder."),
             nativePath(targetPath));
     }
-
-    QSaveFile target(targetPath);
-    if (!target.open(QIODevice::WriteOnly))
+    outcome = destination.open();
+    if (!outcome.ok)
+        return outcome;
+    if (!copyStream(source, destination.file()))
         return Outcome::failure(
-            QStringLiteral("Could not open target file."), withReason(targetPath, target.errorString()));
-    target.setPermissions(QFileInfo(sourcePath).permissions());
-    if (!copyStream(source, target) || !target.commit()) {
-        target.cancelWriting();
-        return Outcome::failure(
-            QStringLiteral("Could not write target file."), withReason(targetPath, target.errorString()));
-    }
-    return Outcome::success();
+            QStringLiteral("Could not write target file."), withReason(targetPath, destination.file().errorString()));
+    return destination.commit(beforeReplace, &outcome.replaced);
 }
 
 } // namespace Karvo

@@ -57,9 +57,17 @@ int mibOf(const char *name)
     return QTextCodec::codecForName(name)->mibEnum();
 }
 
+DetectResult detection(const QString &name, int mib)
+{
+    DetectResult result;
+    result.name = name;
+    result.mib = mib;
+    return result;
+}
+
 DetectResult detection(const char *name)
 {
-    return {QString::fromLatin1(name), mibOf(name)};
+    return detection(QString::fromLatin1(name), mibOf(name));
 }
 
 // Runs `job` in a child process, for an identity that must not stick to the
@@ -257,11 +265,11 @@ private slots:
             written("a\xef\xbf\xbd"
                     "b"));
         row("genuine U+FFFD in UTF-8", "\xef\xbf\xbd", detection("UTF-8"), "UTF-16LE", written("\xff\xfe\xfd\xff"));
-        row("Mac Cyrillic, not the other codec of MIB 0", iconv(russian, "MAC-CYRILLIC"), {"MAC-CYRILLIC", 0}, "UTF-8",
-            written(russian.toUtf8()));
-        row("UHC through windows-949", iconv(korean, "EUC-KR"), {"UHC", mibOf("windows-949")}, "UTF-8",
+        row("Mac Cyrillic, not the other codec of MIB 0", iconv(russian, "MAC-CYRILLIC"), detection("MAC-CYRILLIC", 0),
+            "UTF-8", written(russian.toUtf8()));
+        row("UHC through windows-949", iconv(korean, "EUC-KR"), detection("UHC", mibOf("windows-949")), "UTF-8",
             written(korean.toUtf8()));
-        row("ISO-8859-11 no-break space", "\xa1\xa0\xa2", {"ISO-8859-11", 2259}, "UTF-8",
+        row("ISO-8859-11 no-break space", "\xa1\xa0\xa2", detection("ISO-8859-11", 2259), "UTF-8",
             written(QString::fromUtf8("ก\u00a0ข").toUtf8()));
         row("UTF-7 ending in a base64 run", "+BekF3AXVBd0", detection("UTF-7"), "UTF-8",
             written(QStringLiteral("שלום").toUtf8()));
@@ -313,7 +321,8 @@ private slots:
             detection("UTF-16"), "UTF-8", cut.arg("1", "2", "UTF-16"));
 
         // The failures are tested in this order: no codec before no file.
-        row("no codec, checked first", "x", {"UTF-8", -1}, "UTF-8", "Could not find codec for file.", "missing.txt");
+        row("no codec, checked first", "x", detection("UTF-8", -1), "UTF-8", "Could not find codec for file.",
+            "missing.txt");
         row("missing source", "x", detection("UTF-8"), "UTF-16LE", "Could not open source file.", "missing.txt");
         row("FIFO source, refused at once", "x", detection("UTF-8"), "UTF-16LE", "Could not open source file.", "fifo");
         row("destination folder missing", "x", detection("UTF-8"), "UTF-16LE", "Could not open target file.", "a.txt",
@@ -389,7 +398,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = writeFile(dir.filePath(QStringLiteral("a.txt")), source);
         const Karvo::Outcome outcome
-            = Karvo::convertFile(path, path, {from, fromCodec->mibEnum()}, Karvo::codecByName(to));
+            = Karvo::convertFile(path, path, detection(from, fromCodec->mibEnum()), Karvo::codecByName(to));
         QVERIFY2(outcome.ok, qPrintable(outcome.message));
         QVERIFY(contents(path) == toCodec->fromUnicode(fromCodec->toUnicode(source)));
     }
