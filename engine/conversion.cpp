@@ -69,7 +69,7 @@ Outcome convertFile(const QString &sourcePath, const QString &targetPath, const 
     if (outcome.ok)
         outcome = transcode(source, sourcePath, from, to, destination.file(), targetPath);
     if (outcome.ok)
-        outcome = destination.commit(beforeReplace, &outcome.replaced);
+        outcome = destination.commit(beforeReplace);
     return outcome;
 }
 
@@ -111,7 +111,7 @@ Outcome copyFile(const QString &sourcePath, const QString &targetPath, const Bef
     if (!copyStream(source, destination.file()))
         return Outcome::failure(
             QStringLiteral("Could not write target file."), withReason(targetPath, destination.file().errorString()));
-    return destination.commit(beforeReplace, &outcome.replaced);
+    return destination.commit(beforeReplace);
 }
 
 } // namespace Karvo

@@ -203,12 +203,10 @@ void Destination::keepOwnerAndMode(int fd) const
     ::fchmod(fd, bits);
 }
 
-Outcome Destination::commit(const BeforeReplace &beforeReplace, bool *replaced)
+Outcome Destination::commit(const BeforeReplace &beforeReplace)
 {
-    if (replaced)
-        *replaced = false;
     if (elsewhere)
-        return writeOver(beforeReplace, replaced);
+        return writeOver(beforeReplace);
 
     const QString cannotWrite = QStringLiteral("Could not write target file.");
     if (!temporary.flush())
@@ -238,18 +236,18 @@ Outcome Destination::commit(const BeforeReplace &beforeReplace, bool *replaced)
             return failure(cannotWrite, QStringLiteral("the existing file could not be kept"));
         if (::rename(temporaryName.constData(), native.constData()) != 0)
             return failure(cannotWrite, errno);
-        if (replaced)
-            *replaced = true;
     }
     temporaryName.clear();
     syncFolder(path);
-    return Outcome::success();
+    Outcome outcome;
+    outcome.replaced = existing;
+    return outcome;
 }
 
 // After a conversion into a temporary file elsewhere, the text is written
 // over the destination. If that fails after a conversion in place, the
 // converted text is kept in the temporary file and the message says where.
-Outcome Destination::writeOver(const BeforeReplace &beforeReplace, bool *replaced)
+Outcome Destination::writeOver(const BeforeReplace &beforeReplace)
 {
     const QString cannotWrite = QStringLiteral("Could not write target file.");
     if (!elsewhere->flush())
@@ -270,9 +268,9 @@ Outcome Destination::writeOver(const BeforeReplace &beforeReplace, bool *replace
         error = errno;
     }
     if (written) {
-        if (replaced)
-            *replaced = true;
-        return Outcome::success();
+        Outcome outcome;
+        outcome.replaced = true;
+        return outcome;
     }
 
     Outcome outcome = failure(cannotWrite, error);

@@ -56,11 +56,11 @@ public:
     QFile &file();
 
     // Syncs the text, gives it the owner and mode bits it should have and
-    // puts it in place; `replaced` says whether an existing file gave way.
-    Outcome commit(const BeforeReplace &beforeReplace, bool *replaced);
+    // puts it in place; the outcome says whether an existing file gave way.
+    Outcome commit(const BeforeReplace &beforeReplace);
 
 private:
-    Outcome writeOver(const BeforeReplace &beforeReplace, bool *replaced);
+    Outcome writeOver(const BeforeReplace &beforeReplace);
     Outcome failure(const QString &message, int error) const;
     Outcome failure(const QString &message, const QString &reason) const;
     void keepOwnerAndMode(int fd) const;

@@ -138,20 +138,53 @@ private slots:
         QVERIFY(!QFileInfo::exists(s.path(QStringLiteral("out"))));
     }
 
-    void readOnlySaveFolder()
+    void refusedDestination_data()
     {
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("box");
+
+        const QByteArray utf8 = chinese.toUtf8();
+        const QString cannotOpen = QStringLiteral("Karvo|Could not open target file.");
+        const QString link
+            = QStringLiteral("Karvo|Could not write target file: a symbolic link of that name is in the save folder.");
+        QTest::newRow("read-only save folder") << "read-only folder" << gb18030(chinese) << cannotOpen;
+        QTest::newRow("read-only file, in place") << "read-only file" << gb18030(chinese) << cannotOpen;
+        QTest::newRow("symbolic link in the save folder") << "link" << gb18030(chinese) << link;
+        QTest::newRow("symbolic link in the save folder, copying") << "link" << utf8 << link;
+    }
+
+    void refusedDestination()
+    {
+        QFETCH(QString, refusal);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, box);
+
         Scenario s;
-        s.file(QStringLiteral("a.txt"), gb18030(chinese));
-        s.setSaveFolder(s.folder(QStringLiteral("out")));
-        QVERIFY(QFile::setPermissions(s.path(QStringLiteral("out")), permissions(0x5555)));
-        {
-            PermissionsBind asNobody(s.dir.path());
-            QVERIFY(s.run(QStringLiteral("a.txt")));
+        const QString source = s.file(QStringLiteral("in/a.txt"), bytes);
+        const QString victim = s.file(QStringLiteral("victim.txt"), "victim");
+        if (refusal == QLatin1String("read-only file")) {
+            QVERIFY(QFile::setPermissions(source, permissions(0x4444)));
+        } else {
+            s.setSaveFolder(s.folder(QStringLiteral("out")));
+            if (refusal == QLatin1String("link"))
+                QVERIFY(QFile::link(victim, s.path(QStringLiteral("out/a.txt"))));
+            else
+                QVERIFY(QFile::setPermissions(s.path(QStringLiteral("out")), permissions(0x5555)));
         }
-        QCOMPARE(s.summary(), QStringLiteral("[Failed] a.txt\n(GB18030->UTF-8)"));
-        QCOMPARE(s.boxes, QStringList {"Karvo|Could not open target file."});
-        QCOMPARE(s.bytes(QStringLiteral("a.txt")), gb18030(chinese));
-        QVERIFY(!QFile::exists(s.path(QStringLiteral("out/a.txt"))));
+        {
+            // The files are nobody's own, so that only their mode bits refuse.
+            if (geteuid() == 0)
+                chown(QFile::encodeName(s.path(QStringLiteral("in"))).constData(), 65534, 65534);
+            PermissionsBind asNobody(s.dir.path());
+            QVERIFY(s.run(source));
+        }
+        QCOMPARE(s.boxes, QStringList {box});
+        QVERIFY(s.summary().startsWith(QLatin1String("[Failed] a.txt")));
+        QCOMPARE(s.bytes(source), bytes);
+        QCOMPARE(s.bytes(victim), QByteArray("victim"));
+        QCOMPARE(QDir(s.path(QStringLiteral("in"))).entryList(QDir::Files | QDir::Hidden), QStringList {"a.txt"});
+        QCOMPARE(QFileInfo(s.path(QStringLiteral("out/a.txt"))).isSymLink(), refusal == QLatin1String("link"));
     }
 
     void sourceChangesAfterDetection_data()

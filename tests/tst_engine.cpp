@@ -13,6 +13,7 @@
 
 #include <uchardet/uchardet.h>
 
+#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -403,27 +404,156 @@ private slots:
         QVERIFY(contents(path) == toCodec->fromUnicode(fromCodec->toUnicode(source)));
     }
 
-    void keepsLinkPermissionsAndOwner()
+    void keepsModeAndOwner_data()
     {
-        QTemporaryDir dir;
-        const QString real = writeFile(dir.filePath(QStringLiteral("real.txt")), iconv(russian, "KOI8-R"));
-        const QString link = dir.filePath(QStringLiteral("link.txt"));
-        QVERIFY(QFile::link(QStringLiteral("real.txt"), link));
-        QVERIFY(QFile::setPermissions(real, permissions(0x6040)));
+        QTest::addColumn<QString>("destination"); // "in place", "link" to it, "replaced" or "new" in a save folder
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("expected");
+
+        // Root may write anything, so only the mode of the file tells.
+        QTest::newRow("read-only, in place") << "in place" << 0444 << 0444;
+        QTest::newRow("set-group-ID and sticky, in place") << "in place" << 03640 << 03640;
+        QTest::newRow("set-user-ID, in place") << "in place" << 04755 << 04755;
+        QTest::newRow("through a link to the file") << "link" << 0640 << 0640;
+        QTest::newRow("replaced file keeps its own mode") << "replaced" << 0604 << 0604;
+        QTest::newRow("new copy without the special bits") << "new" << 07751 << 0751;
+    }
+
+    void keepsModeAndOwner()
+    {
+        QFETCH(QString, destination);
+        QFETCH(int, mode);
+        QFETCH(int, expected);
+
         const bool root = geteuid() == 0;
+        if (!root && !(mode & 0200))
+            QSKIP("only root may convert a read-only file in place");
+        QTemporaryDir dir;
+        const QString real = writeFile(dir.filePath(QStringLiteral("a.txt")), iconv(russian, "KOI8-R"));
+        QString source = real;
+        QString target = real;
+        if (destination == QLatin1String("link")) {
+            source = target = dir.filePath(QStringLiteral("link.txt"));
+            QVERIFY(QFile::link(QStringLiteral("a.txt"), target));
+        } else if (destination != QLatin1String("in place")) {
+            target = dir.filePath(QStringLiteral("out.txt"));
+        }
+        const bool replaced = destination == QLatin1String("replaced");
+        const QString changed = replaced ? writeFile(target, "old") : real;
+        // chown() clears set-user-ID, so it comes first.
         if (root) // only root may give files away
-            QCOMPARE(chown(QFile::encodeName(real).constData(), 65534, 65534), 0);
+            QCOMPARE(chown(QFile::encodeName(changed).constData(), 65534, 65534), 0);
+        QCOMPARE(chmod(QFile::encodeName(changed).constData(), mode_t(mode)), 0);
 
-        QVERIFY(Karvo::convertFile(link, link, detection("KOI8-R"), Karvo::codecByName("UTF-8")).ok);
-        QCOMPARE(QFileInfo(link).symLinkTarget(), real);
-        QCOMPARE(contents(real), russian.toUtf8());
-        QCOMPARE(QFileInfo(real).permissions() & 0x7077, permissions(0x6040));
-        QVERIFY(!root || QFileInfo(real).ownerId() == 65534u);
+        const Karvo::Outcome outcome
+            = Karvo::convertFile(source, target, detection("KOI8-R"), Karvo::codecByName("UTF-8"));
+        QVERIFY2(outcome.ok, qPrintable(outcome.detail));
+        const QString written = destination == QLatin1String("link") ? real : target;
+        QCOMPARE(contents(written), russian.toUtf8());
+        QCOMPARE(outcome.replaced, destination != QLatin1String("new"));
+        QVERIFY(destination != QLatin1String("link") || QFileInfo(target).isSymLink());
+        struct stat info;
+        QCOMPARE(stat(QFile::encodeName(written).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 07777), expected);
+        if (root) // a copy belongs to whoever made it
+            QCOMPARE(info.st_uid, destination == QLatin1String("new") ? 0u : 65534u);
+    }
 
-        // A converted copy elsewhere takes the source's permissions, as a copy does.
-        const QString copy = dir.filePath(QStringLiteral("copy.txt"));
-        QVERIFY(Karvo::convertFile(real, copy, detection("UTF-8"), Karvo::codecByName("KOI8-R")).ok);
-        QCOMPARE(QFileInfo(copy).permissions() & 0x7077, permissions(0x6040));
+    void destinations_data()
+    {
+        QTest::addColumn<QString>("existing"); // what is at save/out.txt, or a read-only source converted in place
+        QTest::addColumn<bool>("copy"); // copyFile rather than convertFile
+        QTest::addColumn<QString>("hook"); // what beforeReplace does
+        QTest::addColumn<QString>("expected"); // the message; empty for success
+
+        const QString link
+            = QStringLiteral("Could not write target file: a symbolic link of that name is in the save folder.");
+        QTest::newRow("new file") << "" << false << "agree"
+                                  << "";
+        QTest::newRow("replaced file, the hook agreeing") << "file" << false << "agree"
+                                                          << "";
+        QTest::newRow("replaced file, the hook refusing") << "file" << false << "refuse"
+                                                          << "Could not write target file.";
+        QTest::newRow("link swapped in before the rename is replaced, not followed") << "file" << false << "swap"
+                                                                                     << "";
+        QTest::newRow("link to another file") << "link" << false << "agree" << link;
+        QTest::newRow("dangling link") << "dangling" << false << "agree" << link;
+        QTest::newRow("copy onto a link") << "link" << true << "agree" << link;
+        QTest::newRow("copy onto a dangling link") << "dangling" << true << "agree" << link;
+        QTest::newRow("read-only file for its owner, in place") << "read-only" << false << "agree"
+                                                                << "Could not open target file.";
+    }
+
+    void destinations()
+    {
+        QFETCH(QString, existing);
+        QFETCH(bool, copy);
+        QFETCH(QString, hook);
+        QFETCH(QString, expected);
+
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("save")));
+        const QByteArray original = copy ? french.toUtf8() : iconv(french, "WINDOWS-1252");
+        const QString source = writeFile(dir.filePath(QStringLiteral("a.txt")), original);
+        const QString victim = writeFile(dir.filePath(QStringLiteral("victim.txt")), "victim");
+        const QString gone = dir.filePath(QStringLiteral("gone.txt"));
+        QString target = dir.filePath(QStringLiteral("save/out.txt"));
+        if (existing == QLatin1String("file"))
+            writeFile(target, "old");
+        else if (existing == QLatin1String("link"))
+            QVERIFY(QFile::link(victim, target));
+        else if (existing == QLatin1String("dangling"))
+            QVERIFY(QFile::link(gone, target));
+
+        // The read-only file belongs to whoever converts it, in a folder of
+        // theirs; as root, that is nobody, for file access on this thread.
+        const bool asNobody = existing == QLatin1String("read-only") && geteuid() == 0;
+        if (existing == QLatin1String("read-only")) {
+            target = source;
+            QVERIFY(QFile::setPermissions(source, permissions(0x4444)));
+            if (asNobody) {
+                QCOMPARE(chown(QFile::encodeName(dir.path()).constData(), 65534, 65534), 0);
+                QCOMPARE(chown(QFile::encodeName(source).constData(), 65534, 65534), 0);
+                setfsgid(65534);
+                setfsuid(65534);
+            }
+        }
+
+        QStringList asked;
+        const auto beforeReplace = [&](const QString &path) {
+            asked.append(path);
+            if (hook == QLatin1String("swap"))
+                return QFile::remove(path) && QFile::link(victim, path);
+            return hook != QLatin1String("refuse");
+        };
+        const Karvo::Outcome outcome = copy
+            ? Karvo::copyFile(source, target, beforeReplace)
+            : Karvo::convertFile(source, target, detection("windows-1252"), Karvo::codecByName("UTF-8"), beforeReplace);
+        if (asNobody) {
+            setfsuid(0);
+            setfsgid(0);
+        }
+
+        QCOMPARE(outcome.message, expected);
+        QCOMPARE(contents(victim), QByteArray("victim"));
+        QVERIFY(!QFileInfo::exists(gone));
+        QCOMPARE(outcome.replaced, expected.isEmpty() && existing == QLatin1String("file"));
+        QCOMPARE(asked, existing == QLatin1String("file") ? QStringList {target} : QStringList());
+        if (existing == QLatin1String("read-only"))
+            QCOMPARE(outcome.detail, QDir::toNativeSeparators(source) + QLatin1String(": the file is read-only"));
+        if (existing == QLatin1String("link") || existing == QLatin1String("dangling"))
+            QVERIFY(QFileInfo(target).isSymLink());
+        if (expected.isEmpty())
+            QCOMPARE(contents(target), copy ? original : french.toUtf8());
+        else if (existing == QLatin1String("file"))
+            QCOMPARE(contents(target), QByteArray("old"));
+        QCOMPARE(contents(source), original);
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("save")))
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
+                     .size(),
+            existing.isEmpty() && !expected.isEmpty()    ? 0
+                : existing == QLatin1String("read-only") ? 0
+                                                         : 1);
     }
 
     void writesDirectlyWhereTheFolderIsLocked()
