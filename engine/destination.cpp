@@ -62,16 +62,6 @@ int renameNoReplace(const QByteArray &from, const QByteArray &to)
     return 0;
 }
 
-void syncFolder(const QString &path)
-{
-    const int fd
-        = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 } // namespace
 
 bool sameEntry(const QString &a, const QString &b)
@@ -213,7 +203,7 @@ Outcome Destination::commit(const BeforeReplace &beforeReplace)
         return failure(cannotWrite, temporary.errorString());
     const int fd = temporary.handle();
     keepOwnerAndMode(fd);
-    if (::fsync(fd) != 0)
+    if (::fdatasync(fd) != 0)
         return failure(cannotWrite, errno);
     temporary.close();
 
@@ -238,7 +228,6 @@ Outcome Destination::commit(const BeforeReplace &beforeReplace)
             return failure(cannotWrite, errno);
     }
     temporaryName.clear();
-    syncFolder(path);
     Outcome outcome;
     outcome.replaced = existing;
     return outcome;
@@ -263,7 +252,7 @@ Outcome Destination::writeOver(const BeforeReplace &beforeReplace)
         written = writeAll(existingFd, buffer.constData(), read);
         error = errno;
     }
-    if (written && (read < 0 || ::fsync(existingFd) != 0)) {
+    if (written && (read < 0 || ::fdatasync(existingFd) != 0)) {
         written = false;
         error = errno;
     }
