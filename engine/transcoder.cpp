@@ -3,10 +3,16 @@
 #include "regularfile.h"
 #include "streaming.h"
 
+#include <QSemaphore>
 #include <QTextCodec>
 #include <QTextDecoder>
 #include <QTextEncoder>
+#include <QThread>
+#include <QThreadPool>
 
+#include <atomic>
+#include <deque>
+#include <memory>
 #include <utility>
 
 namespace Karvo {
@@ -68,8 +74,10 @@ int commonPrefixLength(const QString &a, const QString &b)
 class SourceDecoder
 {
 public:
-    explicit SourceDecoder(QTextCodec *codec)
-        : decoder(codec)
+    // Away from the start of the file (a piece after a line feed) a
+    // byte-order mark is a character like any other.
+    SourceDecoder(QTextCodec *codec, bool atStart)
+        : decoder(codec, atStart ? QTextCodec::DefaultConversion : QTextCodec::IgnoreHeader)
         , unicode(isUnicodeCodec(codec))
     {
         if (unicode)
@@ -153,12 +161,12 @@ public:
         uint character = 0;
     };
 
-    explicit TargetEncoder(QTextCodec *codec)
+    TargetEncoder(QTextCodec *codec, bool atStart)
         // A stateful UTF-8 encoder would start with a byte-order mark that a
         // one-shot fromUnicode does not write; UTF-16 and UTF-32 write theirs
-        // once either way.
-        : encoder(codec, codec->mibEnum() == 106 ? QTextCodec::IgnoreHeader : QTextCodec::DefaultConversion)
-        , decoder(codec)
+        // once either way, at the start.
+        : encoder(codec, codec->mibEnum() == 106 || !atStart ? QTextCodec::IgnoreHeader : QTextCodec::DefaultConversion)
+        , decoder(codec, atStart ? QTextCodec::DefaultConversion : QTextCodec::IgnoreHeader)
         , ending(newlineBytes(codec))
         , check(checkFor(codec))
     { }
@@ -324,67 +332,339 @@ QString hexCode(uint character)
     return QString::number(character, 16).toUpper().rightJustified(4, QLatin1Char('0'));
 }
 
+// Codecs whose bytes may be cut after any line feed, each piece decoded
+// (or written) on its own with exactly the bytes and characters of one
+// stream: in all of them a 0x0A byte is a line feed of its own, never part
+// of a longer sequence, and none keeps state from one character to the next.
+// Left out are the stateful ones (ISO-2022-*, UTF-7, HZ, SCSU, BOCU-1,
+// TSCII), those with byte-order marks (UTF-16, UTF-32), EBCDIC code pages
+// (where 0x0A is no line feed and some shift) and codecs found without a
+// MIB of their own (0), whose MIB says nothing about what they are.
+bool splitsAtLineFeeds(const QTextCodec *codec)
+{
+    const int mib = codec->mibEnum();
+    if ((mib >= 3 && mib <= 13) || (mib >= 109 && mib <= 111) || (mib >= 2250 && mib <= 2259))
+        return true; // US-ASCII, ISO-8859-*, windows-125*, TIS-620
+    switch (mib) {
+    case 106: // UTF-8
+    case 17: // Shift_JIS
+    case 2024:
+    case 18: // EUC-JP
+    case 36: // EUC-KR, UHC (windows-949)
+    case 38:
+    case 57: // GB2312, GBK, GB18030
+    case 113:
+    case 2025:
+    case 114:
+    case 2026: // Big5, Big5-HKSCS
+    case 2101:
+    case 81: // ISO-8859-6 and -8 variants
+    case 82:
+    case 84:
+    case 85:
+    case 2084: // KOI8-R, KOI8-U
+    case 2088:
+    case 2004: // hp-roman8, macintosh
+    case 2027:
+    case 2009: // DOS code pages
+    case 2010:
+    case 2011:
+    case 2013:
+    case 2045:
+    case 2046:
+    case 2047:
+    case 2048:
+    case 2049:
+    case 2050:
+    case 2051:
+    case 2052:
+    case 2053:
+    case 2054:
+    case 2086:
+    case 2087:
+    case 2089:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// One piece of the source, cut after a line feed, and what became of it.
+struct Piece
+{
+    enum class Failure { None, Invalid, Cut, Lost };
+
+    QByteArray bytes;
+    bool atStart = false;
+    bool last = false;
+    QByteArray output;
+    qint64 characters = 0; // decoded from the piece
+    Failure failure = Failure::None;
+    qint64 index = 0; // of the failed character, within the piece's text
+    uint character = 0; // the one that cannot be written
+    QSemaphore done;
+};
+
+// The checks of the stream, on one piece; as in the stream, a failure to
+// decode comes before a failure to write.
+void convertPiece(Piece &piece, QTextCodec *from, QTextCodec *to)
+{
+    SourceDecoder decoder(from, piece.atStart);
+    TargetEncoder encoder(to, piece.atStart);
+    QString text;
+    const int bad = decoder.decode(piece.bytes.constData(), piece.bytes.size(), text);
+    piece.bytes = QByteArray();
+    TargetEncoder::Loss loss;
+    if (bad >= 0) {
+        piece.failure = Piece::Failure::Invalid;
+        piece.index = bad;
+    } else if ((loss = encoder.encode(text, piece.output)).index >= 0) {
+        piece.failure = Piece::Failure::Lost;
+    } else if (!decoder.finish()) {
+        piece.failure = Piece::Failure::Cut;
+        piece.index = text.size();
+    } else if ((loss = encoder.finish()).index >= 0) {
+        piece.failure = Piece::Failure::Lost;
+    }
+    if (piece.failure == Piece::Failure::Lost) {
+        piece.index = loss.index;
+        piece.character = loss.character;
+    }
+    piece.characters = text.size();
+}
+
+// Pieces are about a chunk long; a longer line ends the pieces there.
+constexpr int pieceSize = chunkSize / 2;
+
+// One conversion of one file: the source streamed through the two codecs
+// into the sink, alone or in pieces converted side by side.
+class Transcoder
+{
+public:
+    Transcoder(QFile &source, const QString &sourcePath, QTextCodec *from, QTextCodec *to, QIODevice &sink,
+        const QString &sinkPath)
+        : source(source)
+        , sourcePath(sourcePath)
+        , from(from)
+        , to(to)
+        , sink(sink)
+        , sinkPath(sinkPath)
+    { }
+
+    Outcome run()
+    {
+        const int threads = QThread::idealThreadCount();
+        if (threads >= 2 && source.size() - source.pos() > 2 * pieceSize && splitsAtLineFeeds(from)
+            && splitsAtLineFeeds(to))
+            return inPieces(threads);
+        return sequentially(0, true);
+    }
+
+private:
+    // Messages say where the trouble is; the position is found only then.
+    Outcome invalid(qint64 index)
+    {
+        const auto [line, column] = at(index);
+        return failure(QStringLiteral("Could not convert file: the bytes at line %1, column %2 are not valid %3.")
+                           .arg(line, column, fromName()));
+    }
+
+    Outcome cut(qint64 index)
+    {
+        const auto [line, column] = at(index);
+        return failure(QStringLiteral("Could not convert file: it ends in the middle of a %3 character, at "
+                                      "line %1, column %2.")
+                           .arg(line, column, fromName()));
+    }
+
+    Outcome lost(qint64 index, uint character)
+    {
+        const auto [line, column] = at(index);
+        return failure(QStringLiteral("Could not convert file: the character U+%1 at line %2, column %3 cannot be "
+                                      "written in %4.")
+                           .arg(hexCode(character), line, column, QString::fromLatin1(to->name())));
+    }
+
+    Outcome cannotRead()
+    {
+        return Outcome::failure(
+            QStringLiteral("Could not read source file."), withReason(sourcePath, source.errorString()));
+    }
+
+    Outcome cannotWrite()
+    {
+        return Outcome::failure(
+            QStringLiteral("Could not write target file."), withReason(sinkPath, sink.errorString()));
+    }
+
+    Outcome failure(const QString &message) { return Outcome::failure(message, nativePath(sourcePath)); }
+    QString fromName() const { return QString::fromLatin1(from->name()); }
+
+    std::pair<QString, QString> at(qint64 index)
+    {
+        const Position position = locate(source, from, index);
+        return std::make_pair(QString::number(position.line), QString::number(position.column));
+    }
+
+    // From where the source stands to its end, `decoded` characters into
+    // the text, stopping at the first character that would not survive.
+    Outcome sequentially(qint64 decoded, bool atStart)
+    {
+        SourceDecoder decoder(from, atStart);
+        TargetEncoder encoder(to, atStart);
+        const qint64 before = decoded;
+        QByteArray buffer(chunkSize, Qt::Uninitialized);
+        QString text;
+        for (;;) {
+            const qint64 read = source.read(buffer.data(), buffer.size());
+            if (read < 0)
+                return cannotRead();
+            if (read > 0) {
+                const int bad = decoder.decode(buffer.constData(), int(read), text);
+                if (bad >= 0)
+                    return invalid(decoded + bad);
+            } else {
+                text.clear();
+                if (!decoder.finish())
+                    return cut(decoded);
+            }
+
+            QByteArray bytes;
+            TargetEncoder::Loss loss = encoder.encode(text, bytes);
+            if (read == 0 && loss.index < 0)
+                loss = encoder.finish();
+            if (loss.index >= 0)
+                return lost(before + loss.index, loss.character);
+
+            if (sink.write(bytes) != bytes.size())
+                return cannotWrite();
+            decoded += text.size();
+            if (read == 0)
+                return Outcome::success();
+        }
+    }
+
+    enum class Cut { Piece, End, NoLineFeed, ReadError };
+
+    // The next piece: whole lines up to about pieceSize bytes, or the rest
+    // of the file.
+    Cut nextPiece(Piece &piece)
+    {
+        QByteArray &block = piece.bytes;
+        block = carry;
+        const int kept = block.size();
+        block.resize(pieceSize);
+        qint64 filled = kept;
+        while (filled < pieceSize) {
+            const qint64 read = source.read(block.data() + filled, pieceSize - filled);
+            if (read < 0)
+                return Cut::ReadError;
+            if (read == 0)
+                break;
+            filled += read;
+        }
+        block.truncate(int(filled));
+        if (filled < pieceSize) {
+            carry.clear();
+            piece.last = true;
+            return block.isEmpty() ? Cut::End : Cut::Piece;
+        }
+        const int lineFeed = block.lastIndexOf('\n');
+        if (lineFeed < 0)
+            return Cut::NoLineFeed;
+        carry = block.mid(lineFeed + 1);
+        block.truncate(lineFeed + 1);
+        return Cut::Piece;
+    }
+
+    // Pieces are converted on `threads` threads, a few more in flight than
+    // threads so that none waits, and written in order; the first failure
+    // in the file wins, as in one stream.
+    Outcome inPieces(int threads)
+    {
+        std::atomic<bool> stop {false};
+        QThreadPool pool; // waits for its threads before `stop` goes
+        pool.setMaxThreadCount(threads);
+        std::deque<std::shared_ptr<Piece>> inFlight;
+        const auto finish = [&](const Outcome &outcome) {
+            stop = true;
+            pool.waitForDone();
+            return outcome;
+        };
+
+        const qint64 start = source.pos();
+        qint64 consumed = 0; // bytes handed to pieces
+        qint64 decoded = 0; // characters written
+        bool more = true;
+        bool noLineFeed = false;
+        for (;;) {
+            while (more && int(inFlight.size()) < threads + 2) {
+                auto piece = std::make_shared<Piece>();
+                const Cut cut = nextPiece(*piece);
+                if (cut == Cut::ReadError)
+                    return finish(cannotRead());
+                if (cut != Cut::Piece) {
+                    noLineFeed = cut == Cut::NoLineFeed;
+                    more = false;
+                    break;
+                }
+                piece->atStart = consumed == 0;
+                consumed += piece->bytes.size();
+                more = !piece->last;
+                pool.start([piece, &stop, from = from, to = to] {
+                    if (!stop)
+                        convertPiece(*piece, from, to);
+                    piece->done.release();
+                });
+                inFlight.push_back(std::move(piece));
+            }
+            if (inFlight.empty())
+                break;
+
+            const std::shared_ptr<Piece> piece = std::move(inFlight.front());
+            inFlight.pop_front();
+            piece->done.acquire();
+            switch (piece->failure) {
+            case Piece::Failure::Invalid:
+                return finish(invalid(decoded + piece->index));
+            case Piece::Failure::Cut:
+                return finish(cut(decoded + piece->index));
+            case Piece::Failure::Lost:
+                return finish(lost(decoded + piece->index, piece->character));
+            case Piece::Failure::None:
+                break;
+            }
+            if (sink.write(piece->output) != piece->output.size())
+                return finish(cannotWrite());
+            decoded += piece->characters;
+        }
+        if (!noLineFeed)
+            return Outcome::success();
+
+        // A line longer than a piece: what is left goes as one stream, which
+        // starts in the same state after the line feed that ended the last
+        // piece.
+        carry.clear();
+        if (!source.seek(start + consumed))
+            return cannotRead();
+        return sequentially(decoded, consumed == 0);
+    }
+
+    QFile &source;
+    const QString &sourcePath;
+    QTextCodec *const from;
+    QTextCodec *const to;
+    QIODevice &sink;
+    const QString &sinkPath;
+    QByteArray carry; // read beyond the last line feed of a piece
+};
+
 } // namespace
 
 Outcome transcode(QFile &source, const QString &sourcePath, QTextCodec *from, QTextCodec *to, QIODevice &sink,
     const QString &sinkPath)
 {
-    SourceDecoder decoder(from);
-    TargetEncoder encoder(to);
-
-    // Messages say where the trouble is; `at` finds it only when needed.
-    const QString fromName = QString::fromLatin1(from->name());
-    const QString toName = QString::fromLatin1(to->name());
-    const auto at = [&](qint64 index) {
-        const Position position = locate(source, from, index);
-        return std::make_pair(QString::number(position.line), QString::number(position.column));
-    };
-    const auto failure = [&](const QString &message) { return Outcome::failure(message, nativePath(sourcePath)); };
-
-    QByteArray buffer(chunkSize, Qt::Uninitialized);
-    QString text;
-    qint64 decoded = 0;
-    for (;;) {
-        const qint64 read = source.read(buffer.data(), buffer.size());
-        if (read < 0)
-            return Outcome::failure(
-                QStringLiteral("Could not read source file."), withReason(sourcePath, source.errorString()));
-        if (read > 0) {
-            const int bad = decoder.decode(buffer.constData(), int(read), text);
-            if (bad >= 0) {
-                const auto [line, column] = at(decoded + bad);
-                return failure(
-                    QStringLiteral("Could not convert file: the bytes at line %1, column %2 are not valid %3.")
-                        .arg(line, column, fromName));
-            }
-        } else {
-            text.clear();
-            if (!decoder.finish()) {
-                const auto [line, column] = at(decoded);
-                return failure(QStringLiteral("Could not convert file: it ends in the middle of a %3 character, at "
-                                              "line %1, column %2.")
-                                   .arg(line, column, fromName));
-            }
-        }
-
-        QByteArray bytes;
-        TargetEncoder::Loss loss = encoder.encode(text, bytes);
-        if (read == 0 && loss.index < 0)
-            loss = encoder.finish();
-        if (loss.index >= 0) {
-            const auto [line, column] = at(loss.index);
-            return failure(QStringLiteral("Could not convert file: the character U+%1 at line %2, column %3 cannot be "
-                                          "written in %4.")
-                               .arg(hexCode(loss.character), line, column, toName));
-        }
-
-        if (sink.write(bytes) != bytes.size())
-            return Outcome::failure(
-                QStringLiteral("Could not write target file."), withReason(sinkPath, sink.errorString()));
-        decoded += text.size();
-        if (read == 0)
-            return Outcome::success();
-    }
+    return Transcoder(source, sourcePath, from, to, sink, sinkPath).run();
 }
 
 } // namespace Karvo

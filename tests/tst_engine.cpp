@@ -321,6 +321,26 @@ private slots:
                 5),
             detection("UTF-16"), "UTF-8", cut.arg("1", "2", "UTF-16"));
 
+        // Megabytes are converted in pieces side by side; the first fault in
+        // the file is the one told, at its place in the whole file.
+        const QByteArray line = QString::fromUtf8("Le café coûte cher.\n").toUtf8();
+        const int lines = 4 * 1024 * 1024 / line.size();
+        const auto lineNumber = [](int number) { return QString::number(number); };
+        row("invalid UTF-8 in a late piece", line.repeated(lines) + "ab\xff\n" + line, detection("UTF-8"),
+            "windows-1252", invalid.arg(lineNumber(lines + 1), "3", "UTF-8"));
+        row("unencodable character in a late piece", line.repeated(lines) + "ab\xe4\xb8\xad\n" + line,
+            detection("UTF-8"), "windows-1252", lossy.arg("4E2D", lineNumber(lines + 1), "3", "windows-1252"));
+        row("the first of two faults wins",
+            line.repeated(lines / 2) + "x\xe4\xb8\xad\n" + line.repeated(lines / 2) + "\xff\n", detection("UTF-8"),
+            "windows-1252", lossy.arg("4E2D", lineNumber(lines / 2 + 1), "2", "windows-1252"));
+        const QByteArray chineseLine = iconv(QString::fromUtf8("春天来了，花都开了。\n"), "GB18030");
+        const int chineseLines = 4 * 1024 * 1024 / chineseLine.size();
+        row("invalid GB18030 far in", chineseLine.repeated(chineseLines) + "a\x81\xff\n", detection("GB18030"), "UTF-8",
+            invalid.arg(lineNumber(chineseLines + 1), "2", "GB18030"));
+        row("a line longer than a piece, then invalid bytes",
+            line.repeated(lines / 4) + QByteArray(1536 * 1024, 'x') + '\n' + line.repeated(lines / 4) + "a\xff\n",
+            detection("UTF-8"), "windows-1252", invalid.arg(lineNumber(2 * (lines / 4) + 2), "2", "UTF-8"));
+
         // The failures are tested in this order: no codec before no file.
         row("no codec, checked first", "x", detection("UTF-8", -1), "UTF-8", "Could not find codec for file.",
             "missing.txt");
@@ -386,6 +406,13 @@ private slots:
                                                << "UTF-8";
         QTest::newRow("UTF-8 to ISO-2022-JP") << big(japanese.toUtf8()) << "UTF-8"
                                               << "ISO-2022-JP";
+        QTest::newRow("UTF-8 with U+FEFF starting each line to GB18030")
+            << big(chinese.toUtf8().replace("\n", "\n\xef\xbb\xbf")) << "UTF-8"
+            << "GB18030";
+        QTest::newRow("GB18030 with a line longer than a piece to UTF-8") << big(iconv(chinese, "GB18030"))
+                + iconv(chinese, "GB18030").replace('\n', ' ').repeated(4000) + big(iconv(chinese, "GB18030"))
+                                                                          << "GB18030"
+                                                                          << "UTF-8";
     }
 
     void streamingMatchesOneShot()
