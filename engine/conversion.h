@@ -21,8 +21,9 @@ namespace Karvo {
 // replaces (the source itself in place, through a symbolic link too); a new
 // file takes the source's permission bits. At a destination other than the
 // source, a symbolic link or anything else but a regular file fails the
-// file and is left alone. An existing file is replaced (`replaced` in the
-// outcome says so) after `beforeReplace`, if given, agreed.
+// file and is left alone. An existing file (in place, the source itself)
+// is replaced only after `beforeReplace`, if given, agreed, and `replaced`
+// in the outcome says so.
 // Safe to call from several threads at once.
 Outcome convertFile(const QString &sourcePath, const QString &targetPath, const DetectResult &detection,
     const CodecDescriptor &target, const BeforeReplace &beforeReplace = {});

@@ -134,8 +134,9 @@ Outcome Destination::check()
 
 Outcome Destination::open()
 {
-    const QFileInfo info(path);
-    const QString prefix = info.absolutePath() + QLatin1String("/.") + info.fileName() + QLatin1String(".karvo-");
+    // A short name of its own: the destination's name may be as long as a
+    // name can be.
+    const QString prefix = QFileInfo(path).absolutePath() + QLatin1String("/.karvo-");
     int fd = -1;
     int error = 0;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {

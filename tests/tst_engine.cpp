@@ -274,6 +274,9 @@ private slots:
             written(QString::fromUtf8("ก\u00a0ข").toUtf8()));
         row("UTF-7 ending in a base64 run", "+BekF3AXVBd0", detection("UTF-7"), "UTF-8",
             written(QStringLiteral("שלום").toUtf8()));
+        static const QByteArray longestName(255, 'n');
+        row("a destination name as long as a name can be", "caf\xc3\xa9", detection("UTF-8"), "windows-1252",
+            written("caf\xe9"), "a.txt", longestName.constData());
 
         const QString lossy = QStringLiteral("Could not convert file: the character U+%1 at line %2, column %3 cannot "
                                              "be written in %4.");
