@@ -15,6 +15,8 @@
 #include <memory>
 #include <utility>
 
+#include <fcntl.h>
+
 namespace Karvo {
 
 namespace {
@@ -433,7 +435,10 @@ void convertPiece(Piece &piece, QTextCodec *from, QTextCodec *to)
     piece.characters = text.size();
 }
 
-// Pieces are about a chunk long; a longer line ends the pieces there.
+constexpr qint64 writeBehind = 8 * chunkSize;
+
+// Pieces are half a chunk long, to keep memory flat with a few in flight;
+// a longer line ends the pieces there.
 constexpr int pieceSize = chunkSize / 2;
 
 // One conversion of one file: the source streamed through the two codecs
@@ -506,6 +511,22 @@ private:
         return std::make_pair(QString::number(position.line), QString::number(position.column));
     }
 
+    // Writes to the sink. A file written to the end is synced before it
+    // replaces anything; asking the kernel to start writing every few
+    // megabytes lets the disk work while the codecs do, instead of after.
+    bool write(const QByteArray &bytes)
+    {
+        if (sink.write(bytes) != bytes.size())
+            return false;
+        auto *file = qobject_cast<QFileDevice *>(&sink);
+        written += bytes.size();
+        if (file && written - flushed >= writeBehind && file->flush()) {
+            ::sync_file_range(file->handle(), flushed, written - flushed, SYNC_FILE_RANGE_WRITE);
+            flushed = written;
+        }
+        return true;
+    }
+
     // From where the source stands to its end, `decoded` characters into
     // the text, stopping at the first character that would not survive.
     Outcome sequentially(qint64 decoded, bool atStart)
@@ -536,7 +557,7 @@ private:
             if (loss.index >= 0)
                 return lost(before + loss.index, loss.character);
 
-            if (sink.write(bytes) != bytes.size())
+            if (!write(bytes))
                 return cannotWrite();
             decoded += text.size();
             if (read == 0)
@@ -634,7 +655,7 @@ private:
             case Piece::Failure::None:
                 break;
             }
-            if (sink.write(piece->output) != piece->output.size())
+            if (!write(piece->output))
                 return finish(cannotWrite());
             decoded += piece->characters;
         }
@@ -657,6 +678,8 @@ private:
     QIODevice &sink;
     const QString &sinkPath;
     QByteArray carry; // read beyond the last line feed of a piece
+    qint64 written = 0;
+    qint64 flushed = 0; // handed to the kernel to write back
 };
 
 } // namespace
