@@ -1,13 +1,17 @@
 // Throughput and memory of the engine on large generated files.
 //
 //   karvo-bench [MiB] [folder]
+//   karvo-bench --generate MiB folder
+//   karvo-bench --once FILE
 //
 // Writes a GB18030 file of Chinese prose and a windows-1252 file of Western
 // European prose, each of the given size (128 MiB unless told), into the
 // folder (a temporary one unless told, removed afterwards), then detects each
 // and converts it to UTF-8, printing the time, the throughput and the peak
-// resident memory of each step. With a folder given, the files stay there,
-// so that bench/compare-with-iconv.sh can run other tools on the same bytes.
+// resident memory of each step. With a folder given, the files stay there.
+// --generate only writes the files; --once detects and converts FILE into
+// FILE.utf8 once and prints one line, "once SECONDS PEAK-MiB CHARSET", so
+// that bench/compare-with-iconv.sh can take turns with other tools.
 #include "codecs.h"
 #include "conversion.h"
 #include "detection.h"
@@ -146,13 +150,35 @@ bool measure(const QString &path, const char *label, int runs)
 
 } // namespace
 
+// Detects and converts `path` once; for the comparison script.
+int once(const QString &path)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const DetectResult detection = Karvo::detectFileCoding(path);
+    const Karvo::Outcome outcome
+        = Karvo::convertFile(path, path + QLatin1String(".utf8"), detection, Karvo::defaultTargetCodec());
+    const qint64 ns = timer.nsecsElapsed();
+    if (!outcome.ok) {
+        std::fprintf(stderr, "%s\n%s\n", qPrintable(outcome.message), qPrintable(outcome.detail));
+        return 1;
+    }
+    std::printf("once %.3f %.1f %s\n", double(ns) / 1e9, peakMiB(), qPrintable(detection.name));
+    return 0;
+}
+
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    if (args.size() == 3 && args.at(1) == QLatin1String("--once"))
+        return once(args.at(2));
+    const bool generateOnly = args.size() == 4 && args.at(1) == QLatin1String("--generate");
+    if (generateOnly)
+        args.removeAt(1);
     const qint64 mebibytes = args.size() > 1 ? args.at(1).toLongLong() : 128;
     if (mebibytes <= 0) {
-        std::fprintf(stderr, "usage: karvo-bench [MiB] [folder]\n");
+        std::fprintf(stderr, "usage: karvo-bench [MiB] [folder] | --generate MiB folder | --once FILE\n");
         return 2;
     }
     QTemporaryDir temporary;
@@ -166,6 +192,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cannot write the files\n");
         return 1;
     }
+    if (generateOnly)
+        return 0;
     const int runs = mebibytes > 1024 ? 1 : 3;
     const bool ok
         = measure(chinese, "GB18030 Chinese prose", runs) & measure(western, "windows-1252 Western prose", runs);

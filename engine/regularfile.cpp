@@ -1,5 +1,6 @@
 #include "regularfile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -61,6 +62,16 @@ QString resolvedPath(const QString &path)
     const QFileInfo info(path);
     const QString canonical = info.canonicalFilePath();
     return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+QString nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString withReason(const QString &path, const QString &reason)
+{
+    return reason.isEmpty() ? nativePath(path) : nativePath(path) + QLatin1String(": ") + reason;
 }
 
 } // namespace Karvo

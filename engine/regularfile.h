@@ -16,6 +16,10 @@ bool openRegularFile(QFile &file, const QString &path, QString *reason = nullptr
 // not exist yet; two paths naming the same file compare equal.
 QString resolvedPath(const QString &path);
 
+// A path as messages show it, and followed by the system's reason if any.
+QString nativePath(const QString &path);
+QString withReason(const QString &path, const QString &reason);
+
 } // namespace Karvo
 
 #endif

@@ -13,6 +13,7 @@
 
 #include <uchardet/uchardet.h>
 
+#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -57,9 +58,17 @@ int mibOf(const char *name)
     return QTextCodec::codecForName(name)->mibEnum();
 }
 
+DetectResult detection(const QString &name, int mib)
+{
+    DetectResult result;
+    result.name = name;
+    result.mib = mib;
+    return result;
+}
+
 DetectResult detection(const char *name)
 {
-    return {QString::fromLatin1(name), mibOf(name)};
+    return detection(QString::fromLatin1(name), mibOf(name));
 }
 
 // Runs `job` in a child process, for an identity that must not stick to the
@@ -257,14 +266,17 @@ private slots:
             written("a\xef\xbf\xbd"
                     "b"));
         row("genuine U+FFFD in UTF-8", "\xef\xbf\xbd", detection("UTF-8"), "UTF-16LE", written("\xff\xfe\xfd\xff"));
-        row("Mac Cyrillic, not the other codec of MIB 0", iconv(russian, "MAC-CYRILLIC"), {"MAC-CYRILLIC", 0}, "UTF-8",
-            written(russian.toUtf8()));
-        row("UHC through windows-949", iconv(korean, "EUC-KR"), {"UHC", mibOf("windows-949")}, "UTF-8",
+        row("Mac Cyrillic, not the other codec of MIB 0", iconv(russian, "MAC-CYRILLIC"), detection("MAC-CYRILLIC", 0),
+            "UTF-8", written(russian.toUtf8()));
+        row("UHC through windows-949", iconv(korean, "EUC-KR"), detection("UHC", mibOf("windows-949")), "UTF-8",
             written(korean.toUtf8()));
-        row("ISO-8859-11 no-break space", "\xa1\xa0\xa2", {"ISO-8859-11", 2259}, "UTF-8",
+        row("ISO-8859-11 no-break space", "\xa1\xa0\xa2", detection("ISO-8859-11", 2259), "UTF-8",
             written(QString::fromUtf8("ก\u00a0ข").toUtf8()));
         row("UTF-7 ending in a base64 run", "+BekF3AXVBd0", detection("UTF-7"), "UTF-8",
             written(QStringLiteral("שלום").toUtf8()));
+        static const QByteArray longestName(255, 'n');
+        row("a destination name as long as a name can be", "caf\xc3\xa9", detection("UTF-8"), "windows-1252",
+            written("caf\xe9"), "a.txt", longestName.constData());
 
         const QString lossy = QStringLiteral("Could not convert file: the character U+%1 at line %2, column %3 cannot "
                                              "be written in %4.");
@@ -312,8 +324,29 @@ private slots:
                 5),
             detection("UTF-16"), "UTF-8", cut.arg("1", "2", "UTF-16"));
 
+        // Megabytes are converted in pieces side by side; the first fault in
+        // the file is the one told, at its place in the whole file.
+        const QByteArray line = QString::fromUtf8("Le café coûte cher.\n").toUtf8();
+        const int lines = 4 * 1024 * 1024 / line.size();
+        const auto lineNumber = [](int number) { return QString::number(number); };
+        row("invalid UTF-8 in a late piece", line.repeated(lines) + "ab\xff\n" + line, detection("UTF-8"),
+            "windows-1252", invalid.arg(lineNumber(lines + 1), "3", "UTF-8"));
+        row("unencodable character in a late piece", line.repeated(lines) + "ab\xe4\xb8\xad\n" + line,
+            detection("UTF-8"), "windows-1252", lossy.arg("4E2D", lineNumber(lines + 1), "3", "windows-1252"));
+        row("the first of two faults wins",
+            line.repeated(lines / 2) + "x\xe4\xb8\xad\n" + line.repeated(lines / 2) + "\xff\n", detection("UTF-8"),
+            "windows-1252", lossy.arg("4E2D", lineNumber(lines / 2 + 1), "2", "windows-1252"));
+        const QByteArray chineseLine = iconv(QString::fromUtf8("春天来了，花都开了。\n"), "GB18030");
+        const int chineseLines = 4 * 1024 * 1024 / chineseLine.size();
+        row("invalid GB18030 far in", chineseLine.repeated(chineseLines) + "a\x81\xff\n", detection("GB18030"), "UTF-8",
+            invalid.arg(lineNumber(chineseLines + 1), "2", "GB18030"));
+        row("a line longer than a piece, then invalid bytes",
+            line.repeated(lines / 4) + QByteArray(1536 * 1024, 'x') + '\n' + line.repeated(lines / 4) + "a\xff\n",
+            detection("UTF-8"), "windows-1252", invalid.arg(lineNumber(2 * (lines / 4) + 2), "2", "UTF-8"));
+
         // The failures are tested in this order: no codec before no file.
-        row("no codec, checked first", "x", {"UTF-8", -1}, "UTF-8", "Could not find codec for file.", "missing.txt");
+        row("no codec, checked first", "x", detection("UTF-8", -1), "UTF-8", "Could not find codec for file.",
+            "missing.txt");
         row("missing source", "x", detection("UTF-8"), "UTF-16LE", "Could not open source file.", "missing.txt");
         row("FIFO source, refused at once", "x", detection("UTF-8"), "UTF-16LE", "Could not open source file.", "fifo");
         row("destination folder missing", "x", detection("UTF-8"), "UTF-16LE", "Could not open target file.", "a.txt",
@@ -376,6 +409,13 @@ private slots:
                                                << "UTF-8";
         QTest::newRow("UTF-8 to ISO-2022-JP") << big(japanese.toUtf8()) << "UTF-8"
                                               << "ISO-2022-JP";
+        QTest::newRow("UTF-8 with U+FEFF starting each line to GB18030")
+            << big(chinese.toUtf8().replace("\n", "\n\xef\xbb\xbf")) << "UTF-8"
+            << "GB18030";
+        QTest::newRow("GB18030 with a line longer than a piece to UTF-8") << big(iconv(chinese, "GB18030"))
+                + iconv(chinese, "GB18030").replace('\n', ' ').repeated(4000) + big(iconv(chinese, "GB18030"))
+                                                                          << "GB18030"
+                                                                          << "UTF-8";
     }
 
     void streamingMatchesOneShot()
@@ -389,32 +429,161 @@ private slots:
         QTemporaryDir dir;
         const QString path = writeFile(dir.filePath(QStringLiteral("a.txt")), source);
         const Karvo::Outcome outcome
-            = Karvo::convertFile(path, path, {from, fromCodec->mibEnum()}, Karvo::codecByName(to));
+            = Karvo::convertFile(path, path, detection(from, fromCodec->mibEnum()), Karvo::codecByName(to));
         QVERIFY2(outcome.ok, qPrintable(outcome.message));
         QVERIFY(contents(path) == toCodec->fromUnicode(fromCodec->toUnicode(source)));
     }
 
-    void keepsLinkPermissionsAndOwner()
+    void keepsModeAndOwner_data()
     {
-        QTemporaryDir dir;
-        const QString real = writeFile(dir.filePath(QStringLiteral("real.txt")), iconv(russian, "KOI8-R"));
-        const QString link = dir.filePath(QStringLiteral("link.txt"));
-        QVERIFY(QFile::link(QStringLiteral("real.txt"), link));
-        QVERIFY(QFile::setPermissions(real, permissions(0x6040)));
+        QTest::addColumn<QString>("destination"); // "in place", "link" to it, "replaced" or "new" in a save folder
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("expected");
+
+        // Root may write anything, so only the mode of the file tells.
+        QTest::newRow("read-only, in place") << "in place" << 0444 << 0444;
+        QTest::newRow("set-group-ID and sticky, in place") << "in place" << 03640 << 03640;
+        QTest::newRow("set-user-ID, in place") << "in place" << 04755 << 04755;
+        QTest::newRow("through a link to the file") << "link" << 0640 << 0640;
+        QTest::newRow("replaced file keeps its own mode") << "replaced" << 0604 << 0604;
+        QTest::newRow("new copy without the special bits") << "new" << 07751 << 0751;
+    }
+
+    void keepsModeAndOwner()
+    {
+        QFETCH(QString, destination);
+        QFETCH(int, mode);
+        QFETCH(int, expected);
+
         const bool root = geteuid() == 0;
+        if (!root && !(mode & 0200))
+            QSKIP("only root may convert a read-only file in place");
+        QTemporaryDir dir;
+        const QString real = writeFile(dir.filePath(QStringLiteral("a.txt")), iconv(russian, "KOI8-R"));
+        QString source = real;
+        QString target = real;
+        if (destination == QLatin1String("link")) {
+            source = target = dir.filePath(QStringLiteral("link.txt"));
+            QVERIFY(QFile::link(QStringLiteral("a.txt"), target));
+        } else if (destination != QLatin1String("in place")) {
+            target = dir.filePath(QStringLiteral("out.txt"));
+        }
+        const bool replaced = destination == QLatin1String("replaced");
+        const QString changed = replaced ? writeFile(target, "old") : real;
+        // chown() clears set-user-ID, so it comes first.
         if (root) // only root may give files away
-            QCOMPARE(chown(QFile::encodeName(real).constData(), 65534, 65534), 0);
+            QCOMPARE(chown(QFile::encodeName(changed).constData(), 65534, 65534), 0);
+        QCOMPARE(chmod(QFile::encodeName(changed).constData(), mode_t(mode)), 0);
 
-        QVERIFY(Karvo::convertFile(link, link, detection("KOI8-R"), Karvo::codecByName("UTF-8")).ok);
-        QCOMPARE(QFileInfo(link).symLinkTarget(), real);
-        QCOMPARE(contents(real), russian.toUtf8());
-        QCOMPARE(QFileInfo(real).permissions() & 0x7077, permissions(0x6040));
-        QVERIFY(!root || QFileInfo(real).ownerId() == 65534u);
+        const Karvo::Outcome outcome
+            = Karvo::convertFile(source, target, detection("KOI8-R"), Karvo::codecByName("UTF-8"));
+        QVERIFY2(outcome.ok, qPrintable(outcome.detail));
+        const QString written = destination == QLatin1String("link") ? real : target;
+        QCOMPARE(contents(written), russian.toUtf8());
+        QCOMPARE(outcome.replaced, destination != QLatin1String("new"));
+        QVERIFY(destination != QLatin1String("link") || QFileInfo(target).isSymLink());
+        struct stat info;
+        QCOMPARE(stat(QFile::encodeName(written).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 07777), expected);
+        if (root) // a copy belongs to whoever made it
+            QCOMPARE(info.st_uid, destination == QLatin1String("new") ? 0u : 65534u);
+    }
 
-        // A converted copy elsewhere takes the source's permissions, as a copy does.
-        const QString copy = dir.filePath(QStringLiteral("copy.txt"));
-        QVERIFY(Karvo::convertFile(real, copy, detection("UTF-8"), Karvo::codecByName("KOI8-R")).ok);
-        QCOMPARE(QFileInfo(copy).permissions() & 0x7077, permissions(0x6040));
+    void destinations_data()
+    {
+        QTest::addColumn<QString>("existing"); // what is at save/out.txt, or a read-only source converted in place
+        QTest::addColumn<bool>("copy"); // copyFile rather than convertFile
+        QTest::addColumn<QString>("hook"); // what beforeReplace does
+        QTest::addColumn<QString>("expected"); // the message; empty for success
+
+        const QString link
+            = QStringLiteral("Could not write target file: a symbolic link of that name is in the save folder.");
+        QTest::newRow("new file") << "" << false << "agree"
+                                  << "";
+        QTest::newRow("replaced file, the hook agreeing") << "file" << false << "agree"
+                                                          << "";
+        QTest::newRow("replaced file, the hook refusing") << "file" << false << "refuse"
+                                                          << "Could not write target file.";
+        QTest::newRow("link swapped in before the rename is replaced, not followed") << "file" << false << "swap"
+                                                                                     << "";
+        QTest::newRow("link to another file") << "link" << false << "agree" << link;
+        QTest::newRow("dangling link") << "dangling" << false << "agree" << link;
+        QTest::newRow("copy onto a link") << "link" << true << "agree" << link;
+        QTest::newRow("copy onto a dangling link") << "dangling" << true << "agree" << link;
+        QTest::newRow("read-only file for its owner, in place") << "read-only" << false << "agree"
+                                                                << "Could not open target file.";
+    }
+
+    void destinations()
+    {
+        QFETCH(QString, existing);
+        QFETCH(bool, copy);
+        QFETCH(QString, hook);
+        QFETCH(QString, expected);
+
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("save")));
+        const QByteArray original = copy ? french.toUtf8() : iconv(french, "WINDOWS-1252");
+        const QString source = writeFile(dir.filePath(QStringLiteral("a.txt")), original);
+        const QString victim = writeFile(dir.filePath(QStringLiteral("victim.txt")), "victim");
+        const QString gone = dir.filePath(QStringLiteral("gone.txt"));
+        QString target = dir.filePath(QStringLiteral("save/out.txt"));
+        if (existing == QLatin1String("file"))
+            writeFile(target, "old");
+        else if (existing == QLatin1String("link"))
+            QVERIFY(QFile::link(victim, target));
+        else if (existing == QLatin1String("dangling"))
+            QVERIFY(QFile::link(gone, target));
+
+        // The read-only file belongs to whoever converts it, in a folder of
+        // theirs; as root, that is nobody, for file access on this thread.
+        const bool asNobody = existing == QLatin1String("read-only") && geteuid() == 0;
+        if (existing == QLatin1String("read-only")) {
+            target = source;
+            QVERIFY(QFile::setPermissions(source, permissions(0x4444)));
+            if (asNobody) {
+                QCOMPARE(chown(QFile::encodeName(dir.path()).constData(), 65534, 65534), 0);
+                QCOMPARE(chown(QFile::encodeName(source).constData(), 65534, 65534), 0);
+                setfsgid(65534);
+                setfsuid(65534);
+            }
+        }
+
+        QStringList asked;
+        const auto beforeReplace = [&](const QString &path) {
+            asked.append(path);
+            if (hook == QLatin1String("swap"))
+                return QFile::remove(path) && QFile::link(victim, path);
+            return hook != QLatin1String("refuse");
+        };
+        const Karvo::Outcome outcome = copy
+            ? Karvo::copyFile(source, target, beforeReplace)
+            : Karvo::convertFile(source, target, detection("windows-1252"), Karvo::codecByName("UTF-8"), beforeReplace);
+        if (asNobody) {
+            setfsuid(0);
+            setfsgid(0);
+        }
+
+        QCOMPARE(outcome.message, expected);
+        QCOMPARE(contents(victim), QByteArray("victim"));
+        QVERIFY(!QFileInfo::exists(gone));
+        QCOMPARE(outcome.replaced, expected.isEmpty() && existing == QLatin1String("file"));
+        QCOMPARE(asked, existing == QLatin1String("file") ? QStringList {target} : QStringList());
+        if (existing == QLatin1String("read-only"))
+            QCOMPARE(outcome.detail, QDir::toNativeSeparators(source) + QLatin1String(": the file is read-only"));
+        if (existing == QLatin1String("link") || existing == QLatin1String("dangling"))
+            QVERIFY(QFileInfo(target).isSymLink());
+        if (expected.isEmpty())
+            QCOMPARE(contents(target), copy ? original : french.toUtf8());
+        else if (existing == QLatin1String("file"))
+            QCOMPARE(contents(target), QByteArray("old"));
+        QCOMPARE(contents(source), original);
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("save")))
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
+                     .size(),
+            existing.isEmpty() && !expected.isEmpty()    ? 0
+                : existing == QLatin1String("read-only") ? 0
+                                                         : 1);
     }
 
     void writesDirectlyWhereTheFolderIsLocked()

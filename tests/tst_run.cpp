@@ -534,35 +534,58 @@ private slots:
         QVERIFY2(result.outcome.detail.endsWith(reason), qPrintable(result.outcome.detail));
     }
 
-    void permissionsBind_data()
+    void refused_data()
     {
-        QTest::addColumn<QString>("locked"); // made unreadable, or read-only
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        QTest::newRow("read-only save folder") << "out"
-                                               << "Could not open target file.";
-        QTest::newRow("unreadable source") << "a.txt"
-                                           << "Could not open source file.";
+
+        const QString cannotOpen = QStringLiteral("Could not open target file.");
+        const QString link
+            = QStringLiteral("Could not write target file: a symbolic link of that name is in the save folder.");
+        QTest::newRow("read-only save folder") << "read-only folder" << gb18030(chinese) << cannotOpen;
+        QTest::newRow("read-only file, in place") << "read-only file" << gb18030(chinese) << cannotOpen;
+        QTest::newRow("unreadable source") << "unreadable" << gb18030(chinese) << "Could not open source file.";
+        QTest::newRow("symbolic link in the save folder") << "link" << gb18030(chinese) << link;
+        QTest::newRow("symbolic link in the save folder, copying") << "link" << chinese.toUtf8() << link;
     }
 
-    void permissionsBind()
+    void refused()
     {
-        QFETCH(QString, locked);
+        QFETCH(QString, refusal);
+        QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
 
+        // Nothing is written, the source keeps its bytes, and a link in the
+        // save folder is never written through to what it points to.
         Folder f;
-        const QString source = f.file(QStringLiteral("a.txt"), gb18030(chinese));
-        const QString out = f.folder(QStringLiteral("out"));
-        QVERIFY(QFile::setPermissions(f.path(locked), permissions(locked == QLatin1String("out") ? 0x5555 : 0x2200)));
+        const QString source = f.file(QStringLiteral("in/a.txt"), bytes);
+        const QString victim = f.file(QStringLiteral("victim.txt"), "victim");
+        const bool inPlace = refusal == QLatin1String("read-only file") || refusal == QLatin1String("unreadable");
+        const QString out = inPlace ? QString() : f.folder(QStringLiteral("out"));
+        if (refusal == QLatin1String("read-only file"))
+            QVERIFY(QFile::setPermissions(source, permissions(0x4444)));
+        else if (refusal == QLatin1String("unreadable"))
+            QVERIFY(QFile::setPermissions(source, permissions(0x2200)));
+        else if (refusal == QLatin1String("link"))
+            QVERIFY(QFile::link(victim, f.path(QStringLiteral("out/a.txt"))));
+        else
+            QVERIFY(QFile::setPermissions(out, permissions(0x5555)));
         FileResult result;
         {
+            // The files are nobody's own, so that only their mode bits refuse.
+            if (geteuid() == 0)
+                QCOMPARE(chown(QFile::encodeName(f.path(QStringLiteral("in"))).constData(), 65534, 65534), 0);
             PermissionsBind asNobody(f.dir.path());
             result = processOne(source, into(QStringLiteral("UTF-8"), out));
         }
         QCOMPARE(result.status, FileStatus::Failed);
         QCOMPARE(result.outcome.message, message);
         QVERIFY(QFile::setPermissions(source, permissions(0x6600)));
-        QCOMPARE(f.bytes(QStringLiteral("a.txt")), gb18030(chinese));
-        QCOMPARE(f.names(QStringLiteral("out")), QStringList());
+        QCOMPARE(f.bytes(QStringLiteral("in/a.txt")), bytes);
+        QCOMPARE(f.bytes(QStringLiteral("victim.txt")), QByteArray("victim"));
+        QCOMPARE(f.names(QStringLiteral("in")), QStringList {"a.txt"});
+        QCOMPARE(QFileInfo(f.path(QStringLiteral("out/a.txt"))).isSymLink(), refusal == QLatin1String("link"));
     }
 
     void writeFailsPartWay()

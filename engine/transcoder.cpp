@@ -1,0 +1,693 @@
+#include "transcoder.h"
+
+#include "regularfile.h"
+#include "streaming.h"
+
+#include <QSemaphore>
+#include <QTextCodec>
+#include <QTextDecoder>
+#include <QTextEncoder>
+#include <QThread>
+#include <QThreadPool>
+
+#include <atomic>
+#include <deque>
+#include <memory>
+#include <utility>
+
+#include <fcntl.h>
+
+namespace Karvo {
+
+namespace {
+
+const QChar replacementCharacter(QChar::ReplacementCharacter);
+
+// Qt's own UTF-8, UTF-16 and UTF-32 codecs count the sequences they cannot
+// decode; the ICU-backed codecs count nothing and need the checks below.
+bool isUnicodeCodec(const QTextCodec *codec)
+{
+    switch (codec->mibEnum()) {
+    case 106:
+    case 1013:
+    case 1014:
+    case 1015:
+    case 1017:
+    case 1018:
+    case 1019:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The bytes a codec writes for a line feed in the middle of a text. Fed to a
+// decoder after the last chunk, they make it give up whatever it was holding.
+QByteArray newlineBytes(QTextCodec *codec)
+{
+    QTextEncoder encoder(codec, QTextCodec::IgnoreHeader);
+    encoder.fromUnicode(QStringLiteral("a"));
+    return encoder.fromUnicode(QStringLiteral("\n"));
+}
+
+uint codePointAt(const QString &text, int index)
+{
+    const QChar c = text.at(index);
+    if (c.isHighSurrogate() && index + 1 < text.size() && text.at(index + 1).isLowSurrogate())
+        return QChar::surrogateToUcs4(c, text.at(index + 1));
+    return c.unicode();
+}
+
+int commonPrefixLength(const QString &a, const QString &b)
+{
+    const int length = qMin(a.size(), b.size());
+    int i = 0;
+    while (i < length && a.at(i) == b.at(i))
+        ++i;
+    // Never split a surrogate pair: the character is the pair.
+    if (i > 0 && i < a.size() && a.at(i - 1).isHighSurrogate())
+        --i;
+    return i;
+}
+
+// Decodes the source and notices every place where the codec had to guess:
+// bytes it could not decode come out as U+FFFD, and bytes it still holds at
+// the end of the file would never come out at all.
+class SourceDecoder
+{
+public:
+    // Away from the start of the file (a piece after a line feed) a
+    // byte-order mark is a character like any other.
+    SourceDecoder(QTextCodec *codec, bool atStart)
+        : decoder(codec, atStart ? QTextCodec::DefaultConversion : QTextCodec::IgnoreHeader)
+        , unicode(isUnicodeCodec(codec))
+    {
+        if (unicode)
+            return;
+        ending = newlineBytes(codec);
+        // A codec that can encode U+FFFD itself (GB18030, for one) may hold
+        // genuine ones; those are told apart by their bytes.
+        QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+        const QByteArray bytes = codec->fromUnicode(&replacementCharacter, 1, &state);
+        if (state.invalidChars == 0 && !bytes.isEmpty())
+            replacementBytes = bytes;
+    }
+
+    // Decodes one chunk into `text`. Returns the index in `text` of the first
+    // character that stands for undecodable bytes, or -1.
+    int decode(const char *data, int size, QString &text)
+    {
+        text = decoder.toUnicode(data, size);
+        if (unicode) {
+            if (!decoder.hasFailure())
+                return -1;
+            return qMax(0, text.indexOf(replacementCharacter));
+        }
+        const int first = text.indexOf(replacementCharacter);
+        if (replacementBytes.isEmpty() || first < 0) {
+            keepSeam(data, size);
+            return first;
+        }
+        // A complete sequence comes out of the decoder within the chunk that
+        // completes it, so each chunk's U+FFFD must match its own sequences,
+        // counting those that straddle the seam with the chunk before.
+        qint64 genuine = countReplacementBytes(data, size);
+        for (int i = first; i >= 0; i = text.indexOf(replacementCharacter, i + 1)) {
+            if (--genuine < 0)
+                return i;
+        }
+        return -1;
+    }
+
+    // After the last chunk: false when the file ends inside a character,
+    // whose bytes the decoder would otherwise hold back without a word.
+    bool finish()
+    {
+        if (unicode)
+            return !decoder.needsMoreData();
+        return decoder.toUnicode(ending) == QLatin1String("\n");
+    }
+
+private:
+    qint64 countReplacementBytes(const char *data, int size)
+    {
+        const QByteArray chunk = QByteArray::fromRawData(data, size);
+        const QByteArray seam = carry + chunk.left(replacementBytes.size() - 1);
+        keepSeam(data, size);
+        return seam.count(replacementBytes) + chunk.count(replacementBytes);
+    }
+
+    void keepSeam(const char *data, int size)
+    {
+        if (!replacementBytes.isEmpty())
+            carry = (carry + QByteArray::fromRawData(data, size).right(replacementBytes.size() - 1))
+                        .right(replacementBytes.size() - 1);
+    }
+
+    QTextDecoder decoder;
+    const bool unicode;
+    QByteArray ending;
+    QByteArray replacementBytes;
+    QByteArray carry;
+};
+
+// Encodes the text for the target and proves, chunk by chunk, that the
+// bytes decode back to exactly the text they were made from: codecs replace
+// what they cannot represent with "?" without a word.
+class TargetEncoder
+{
+public:
+    struct Loss
+    {
+        qint64 index = -1; // in the whole text
+        uint character = 0;
+    };
+
+    TargetEncoder(QTextCodec *codec, bool atStart)
+        // A stateful UTF-8 encoder would start with a byte-order mark that a
+        // one-shot fromUnicode does not write; UTF-16 and UTF-32 write theirs
+        // once either way, at the start.
+        : encoder(codec, codec->mibEnum() == 106 || !atStart ? QTextCodec::IgnoreHeader : QTextCodec::DefaultConversion)
+        , decoder(codec, atStart ? QTextCodec::DefaultConversion : QTextCodec::IgnoreHeader)
+        , ending(newlineBytes(codec))
+        , check(checkFor(codec))
+    { }
+
+    Loss encode(const QString &text, QByteArray &bytes)
+    {
+        bytes = encoder.fromUnicode(text);
+        switch (check) {
+        case Check::Nothing:
+            return {};
+        case Check::Surrogates:
+            return encoder.hasFailure() ? loneSurrogate(text) : advance(text);
+        case Check::DecodeBack:
+            break;
+        }
+        if (!text.isEmpty())
+            lastCharacter = codePointAt(text, text.size() - (text.size() > 1 && text.back().isLowSurrogate() ? 2 : 1));
+        const QString back = decoder.toUnicode(bytes);
+        if (pending.isEmpty() && back == text) {
+            confirmed += text.size();
+            return {};
+        }
+        // A decoder may hold the last bytes of a chunk until the next one.
+        pending += text;
+        const int common = commonPrefixLength(pending, back);
+        if (common < back.size())
+            return lossAt(common);
+        pending.remove(0, common);
+        confirmed += common;
+        return {};
+    }
+
+    // After the last chunk: whatever an encoder or decoder still holds is lost.
+    Loss finish()
+    {
+        switch (check) {
+        case Check::Nothing:
+            return {};
+        case Check::Surrogates:
+            return held ? Loss {confirmed - 1, held} : Loss {};
+        case Check::DecodeBack:
+            break;
+        }
+        // A line feed makes the decoder give up what it holds.
+        const int unconfirmed = pending.size();
+        pending += QLatin1Char('\n');
+        const QString back = decoder.toUnicode(ending);
+        if (back == pending)
+            return {};
+        return lossAt(qMin(commonPrefixLength(pending, back), unconfirmed - 1));
+    }
+
+private:
+    // Qt's UTF-16 codecs write any sequence of code units, lone surrogates
+    // included, and read it back unchanged; its UTF-8 codec counts the lone
+    // surrogates that it cannot write. Everything else is decoded back.
+    enum class Check { Nothing, Surrogates, DecodeBack };
+
+    static Check checkFor(const QTextCodec *codec)
+    {
+        switch (codec->mibEnum()) {
+        case 106:
+            return Check::Surrogates;
+        case 1013:
+        case 1014:
+        case 1015:
+            return Check::Nothing;
+        default:
+            return Check::DecodeBack;
+        }
+    }
+
+    // Qt's UTF-8 encoder holds a surrogate that ends a chunk without its
+    // partner until the next chunk; one still held at the end is dropped.
+    Loss advance(const QString &text)
+    {
+        if (!text.isEmpty()) {
+            const QChar last = text.back();
+            const QChar before = text.size() > 1 ? text.at(text.size() - 2) : QChar(held);
+            held = last.isSurrogate() && !(last.isLowSurrogate() && before.isHighSurrogate()) ? last.unicode() : 0;
+        }
+        confirmed += text.size();
+        return {};
+    }
+
+    Loss loneSurrogate(const QString &text) const
+    {
+        int i = 0;
+        if (held) {
+            if (!QChar::isHighSurrogate(held) || text.isEmpty() || !text.front().isLowSurrogate())
+                return {confirmed - 1, held};
+            i = 1;
+        }
+        for (; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+                ++i;
+            else if (c.isSurrogate())
+                return {confirmed + i, c.unicode()};
+        }
+        return {confirmed, 0};
+    }
+
+    // The first character at or after `offset` in `pending` that failed;
+    // when everything was confirmed, the last character of the text.
+    Loss lossAt(int offset) const
+    {
+        if (offset < 0 || pending.isEmpty())
+            return {qMax<qint64>(0, confirmed - 1), lastCharacter};
+        offset = qMin(offset, pending.size() - 1);
+        return {confirmed + offset, codePointAt(pending, offset)};
+    }
+
+    QTextEncoder encoder;
+    QTextDecoder decoder;
+    QByteArray ending;
+    const Check check;
+    QString pending;
+    qint64 confirmed = 0;
+    uint lastCharacter = 0;
+    ushort held = 0; // a surrogate the UTF-8 encoder has not written yet
+};
+
+struct Position
+{
+    qint64 line = 1;
+    qint64 column = 1;
+};
+
+// Where the character at `index` of the decoded text stands. Only failures
+// need this, so the source is decoded once more instead of counting lines
+// on every chunk of every file.
+Position locate(QFile &source, QTextCodec *codec, qint64 index)
+{
+    Position position;
+    if (!source.seek(0))
+        return position;
+    QTextDecoder decoder(codec);
+    QByteArray buffer(chunkSize, Qt::Uninitialized);
+    qint64 seen = 0;
+    while (seen < index) {
+        const qint64 read = source.read(buffer.data(), buffer.size());
+        if (read <= 0)
+            break;
+        const QString text = decoder.toUnicode(buffer.constData(), int(read));
+        for (const QChar c : text) {
+            if (seen == index)
+                break;
+            ++seen;
+            if (c == QLatin1Char('\n')) {
+                ++position.line;
+                position.column = 1;
+            } else if (!c.isLowSurrogate()) {
+                ++position.column;
+            }
+        }
+    }
+    return position;
+}
+
+QString hexCode(uint character)
+{
+    return QString::number(character, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+// Codecs whose bytes may be cut after any line feed, each piece decoded
+// (or written) on its own with exactly the bytes and characters of one
+// stream: in all of them a 0x0A byte is a line feed of its own, never part
+// of a longer sequence, and none keeps state from one character to the next.
+// Left out are the stateful ones (ISO-2022-*, UTF-7, HZ, SCSU, BOCU-1,
+// TSCII), those with byte-order marks (UTF-16, UTF-32), EBCDIC code pages
+// (where 0x0A is no line feed and some shift) and codecs found without a
+// MIB of their own (0), whose MIB says nothing about what they are.
+bool splitsAtLineFeeds(const QTextCodec *codec)
+{
+    const int mib = codec->mibEnum();
+    if ((mib >= 3 && mib <= 13) || (mib >= 109 && mib <= 111) || (mib >= 2250 && mib <= 2259))
+        return true; // US-ASCII, ISO-8859-*, windows-125*, TIS-620
+    switch (mib) {
+    case 106: // UTF-8
+    case 17: // Shift_JIS
+    case 2024:
+    case 18: // EUC-JP
+    case 36: // EUC-KR, UHC (windows-949)
+    case 38:
+    case 57: // GB2312, GBK, GB18030
+    case 113:
+    case 2025:
+    case 114:
+    case 2026: // Big5, Big5-HKSCS
+    case 2101:
+    case 81: // ISO-8859-6 and -8 variants
+    case 82:
+    case 84:
+    case 85:
+    case 2084: // KOI8-R, KOI8-U
+    case 2088:
+    case 2004: // hp-roman8, macintosh
+    case 2027:
+    case 2009: // DOS code pages
+    case 2010:
+    case 2011:
+    case 2013:
+    case 2045:
+    case 2046:
+    case 2047:
+    case 2048:
+    case 2049:
+    case 2050:
+    case 2051:
+    case 2052:
+    case 2053:
+    case 2054:
+    case 2086:
+    case 2087:
+    case 2089:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// One piece of the source, cut after a line feed, and what became of it.
+struct Piece
+{
+    enum class Failure { None, Invalid, Cut, Lost };
+
+    QByteArray bytes;
+    bool atStart = false;
+    bool last = false;
+    QByteArray output;
+    qint64 characters = 0; // decoded from the piece
+    Failure failure = Failure::None;
+    qint64 index = 0; // of the failed character, within the piece's text
+    uint character = 0; // the one that cannot be written
+    QSemaphore done;
+};
+
+// The checks of the stream, on one piece; as in the stream, a failure to
+// decode comes before a failure to write.
+void convertPiece(Piece &piece, QTextCodec *from, QTextCodec *to)
+{
+    SourceDecoder decoder(from, piece.atStart);
+    TargetEncoder encoder(to, piece.atStart);
+    QString text;
+    const int bad = decoder.decode(piece.bytes.constData(), piece.bytes.size(), text);
+    piece.bytes = QByteArray();
+    TargetEncoder::Loss loss;
+    if (bad >= 0) {
+        piece.failure = Piece::Failure::Invalid;
+        piece.index = bad;
+    } else if ((loss = encoder.encode(text, piece.output)).index >= 0) {
+        piece.failure = Piece::Failure::Lost;
+    } else if (!decoder.finish()) {
+        piece.failure = Piece::Failure::Cut;
+        piece.index = text.size();
+    } else if ((loss = encoder.finish()).index >= 0) {
+        piece.failure = Piece::Failure::Lost;
+    }
+    if (piece.failure == Piece::Failure::Lost) {
+        piece.index = loss.index;
+        piece.character = loss.character;
+    }
+    piece.characters = text.size();
+}
+
+constexpr qint64 writeBehind = 8 * chunkSize;
+
+// Pieces are half a chunk long, to keep memory flat with a few in flight;
+// a longer line ends the pieces there.
+constexpr int pieceSize = chunkSize / 2;
+
+// One conversion of one file: the source streamed through the two codecs
+// into the sink, alone or in pieces converted side by side.
+class Transcoder
+{
+public:
+    Transcoder(QFile &source, const QString &sourcePath, QTextCodec *from, QTextCodec *to, QIODevice &sink,
+        const QString &sinkPath)
+        : source(source)
+        , sourcePath(sourcePath)
+        , from(from)
+        , to(to)
+        , sink(sink)
+        , sinkPath(sinkPath)
+    { }
+
+    Outcome run()
+    {
+        const int threads = QThread::idealThreadCount();
+        if (threads >= 2 && source.size() - source.pos() > 2 * pieceSize && splitsAtLineFeeds(from)
+            && splitsAtLineFeeds(to))
+            return inPieces(threads);
+        return sequentially(0, true);
+    }
+
+private:
+    // Messages say where the trouble is; the position is found only then.
+    Outcome invalid(qint64 index)
+    {
+        const auto [line, column] = at(index);
+        return failure(QStringLiteral("Could not convert file: the bytes at line %1, column %2 are not valid %3.")
+                           .arg(line, column, fromName()));
+    }
+
+    Outcome cut(qint64 index)
+    {
+        const auto [line, column] = at(index);
+        return failure(QStringLiteral("Could not convert file: it ends in the middle of a %3 character, at "
+                                      "line %1, column %2.")
+                           .arg(line, column, fromName()));
+    }
+
+    Outcome lost(qint64 index, uint character)
+    {
+        const auto [line, column] = at(index);
+        return failure(QStringLiteral("Could not convert file: the character U+%1 at line %2, column %3 cannot be "
+                                      "written in %4.")
+                           .arg(hexCode(character), line, column, QString::fromLatin1(to->name())));
+    }
+
+    Outcome cannotRead()
+    {
+        return Outcome::failure(
+            QStringLiteral("Could not read source file."), withReason(sourcePath, source.errorString()));
+    }
+
+    Outcome cannotWrite()
+    {
+        return Outcome::failure(
+            QStringLiteral("Could not write target file."), withReason(sinkPath, sink.errorString()));
+    }
+
+    Outcome failure(const QString &message) { return Outcome::failure(message, nativePath(sourcePath)); }
+    QString fromName() const { return QString::fromLatin1(from->name()); }
+
+    std::pair<QString, QString> at(qint64 index)
+    {
+        const Position position = locate(source, from, index);
+        return std::make_pair(QString::number(position.line), QString::number(position.column));
+    }
+
+    // Writes to the sink. A file written to the end is synced before it
+    // replaces anything; asking the kernel to start writing every few
+    // megabytes lets the disk work while the codecs do, instead of after.
+    bool write(const QByteArray &bytes)
+    {
+        if (sink.write(bytes) != bytes.size())
+            return false;
+        auto *file = qobject_cast<QFileDevice *>(&sink);
+        written += bytes.size();
+        if (file && written - flushed >= writeBehind && file->flush()) {
+            ::sync_file_range(file->handle(), flushed, written - flushed, SYNC_FILE_RANGE_WRITE);
+            flushed = written;
+        }
+        return true;
+    }
+
+    // From where the source stands to its end, `decoded` characters into
+    // the text, stopping at the first character that would not survive.
+    Outcome sequentially(qint64 decoded, bool atStart)
+    {
+        SourceDecoder decoder(from, atStart);
+        TargetEncoder encoder(to, atStart);
+        const qint64 before = decoded;
+        QByteArray buffer(chunkSize, Qt::Uninitialized);
+        QString text;
+        for (;;) {
+            const qint64 read = source.read(buffer.data(), buffer.size());
+            if (read < 0)
+                return cannotRead();
+            if (read > 0) {
+                const int bad = decoder.decode(buffer.constData(), int(read), text);
+                if (bad >= 0)
+                    return invalid(decoded + bad);
+            } else {
+                text.clear();
+                if (!decoder.finish())
+                    return cut(decoded);
+            }
+
+            QByteArray bytes;
+            TargetEncoder::Loss loss = encoder.encode(text, bytes);
+            if (read == 0 && loss.index < 0)
+                loss = encoder.finish();
+            if (loss.index >= 0)
+                return lost(before + loss.index, loss.character);
+
+            if (!write(bytes))
+                return cannotWrite();
+            decoded += text.size();
+            if (read == 0)
+                return Outcome::success();
+        }
+    }
+
+    enum class Cut { Piece, End, NoLineFeed, ReadError };
+
+    // The next piece: whole lines up to about pieceSize bytes, or the rest
+    // of the file.
+    Cut nextPiece(Piece &piece)
+    {
+        QByteArray &block = piece.bytes;
+        block = carry;
+        const int kept = block.size();
+        block.resize(pieceSize);
+        qint64 filled = kept;
+        while (filled < pieceSize) {
+            const qint64 read = source.read(block.data() + filled, pieceSize - filled);
+            if (read < 0)
+                return Cut::ReadError;
+            if (read == 0)
+                break;
+            filled += read;
+        }
+        block.truncate(int(filled));
+        if (filled < pieceSize) {
+            carry.clear();
+            piece.last = true;
+            return block.isEmpty() ? Cut::End : Cut::Piece;
+        }
+        const int lineFeed = block.lastIndexOf('\n');
+        if (lineFeed < 0)
+            return Cut::NoLineFeed;
+        carry = block.mid(lineFeed + 1);
+        block.truncate(lineFeed + 1);
+        return Cut::Piece;
+    }
+
+    // Pieces are converted on `threads` threads, a few more in flight than
+    // threads so that none waits, and written in order; the first failure
+    // in the file wins, as in one stream.
+    Outcome inPieces(int threads)
+    {
+        std::atomic<bool> stop {false};
+        QThreadPool pool; // waits for its threads before `stop` goes
+        pool.setMaxThreadCount(threads);
+        std::deque<std::shared_ptr<Piece>> inFlight;
+        const auto finish = [&](const Outcome &outcome) {
+            stop = true;
+            pool.waitForDone();
+            return outcome;
+        };
+
+        const qint64 start = source.pos();
+        qint64 consumed = 0; // bytes handed to pieces
+        qint64 decoded = 0; // characters written
+        bool more = true;
+        bool noLineFeed = false;
+        for (;;) {
+            while (more && int(inFlight.size()) < threads + 2) {
+                auto piece = std::make_shared<Piece>();
+                const Cut cut = nextPiece(*piece);
+                if (cut == Cut::ReadError)
+                    return finish(cannotRead());
+                if (cut != Cut::Piece) {
+                    noLineFeed = cut == Cut::NoLineFeed;
+                    more = false;
+                    break;
+                }
+                piece->atStart = consumed == 0;
+                consumed += piece->bytes.size();
+                more = !piece->last;
+                pool.start([piece, &stop, from = from, to = to] {
+                    if (!stop)
+                        convertPiece(*piece, from, to);
+                    piece->done.release();
+                });
+                inFlight.push_back(std::move(piece));
+            }
+            if (inFlight.empty())
+                break;
+
+            const std::shared_ptr<Piece> piece = std::move(inFlight.front());
+            inFlight.pop_front();
+            piece->done.acquire();
+            switch (piece->failure) {
+            case Piece::Failure::Invalid:
+                return finish(invalid(decoded + piece->index));
+            case Piece::Failure::Cut:
+                return finish(cut(decoded + piece->index));
+            case Piece::Failure::Lost:
+                return finish(lost(decoded + piece->index, piece->character));
+            case Piece::Failure::None:
+                break;
+            }
+            if (!write(piece->output))
+                return finish(cannotWrite());
+            decoded += piece->characters;
+        }
+        if (!noLineFeed)
+            return Outcome::success();
+
+        // A line longer than a piece: what is left goes as one stream, which
+        // starts in the same state after the line feed that ended the last
+        // piece.
+        carry.clear();
+        if (!source.seek(start + consumed))
+            return cannotRead();
+        return sequentially(decoded, consumed == 0);
+    }
+
+    QFile &source;
+    const QString &sourcePath;
+    QTextCodec *const from;
+    QTextCodec *const to;
+    QIODevice &sink;
+    const QString &sinkPath;
+    QByteArray carry; // read beyond the last line feed of a piece
+    qint64 written = 0;
+    qint64 flushed = 0; // handed to the kernel to write back
+};
+
+} // namespace
+
+Outcome transcode(QFile &source, const QString &sourcePath, QTextCodec *from, QTextCodec *to, QIODevice &sink,
+    const QString &sinkPath)
+{
+    return Transcoder(source, sourcePath, from, to, sink, sinkPath).run();
+}
+
+} // namespace Karvo

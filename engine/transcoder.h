@@ -1,0 +1,25 @@
+// The checked stream at the heart of a conversion: the source decoded with
+// its codec and encoded with the target's, with proof that no character was
+// lost on the way, and where the first one would be.
+#ifndef KARVO_TRANSCODER_H
+#define KARVO_TRANSCODER_H
+
+#include "outcome.h"
+
+#include <QFile>
+#include <QString>
+
+class QTextCodec;
+
+namespace Karvo {
+
+// Streams the source, from where it stands, through the two codecs into `sink`,
+// stopping at the first character that would not survive: bytes `from`
+// cannot decode, a file that ends inside a character, or a character `to`
+// cannot write. The failure names the line and column of that character.
+Outcome transcode(QFile &source, const QString &sourcePath, QTextCodec *from, QTextCodec *to, QIODevice &sink,
+    const QString &sinkPath);
+
+} // namespace Karvo
+
+#endif
