@@ -296,6 +296,11 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
         return;
 
     const Reading &best = readings.first();
+    if (!guess) {
+        // A charset Qt has no codec for: the user may know better, or not.
+        result.doubtful = true;
+        return;
+    }
     if (!best.isGuess) {
         result.name = best.candidate.name;
         result.mib = best.candidate.mib;
@@ -305,7 +310,7 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
     // common reads as well.
     const double score = best.candidate.score;
     const int rank = commonness(best.candidate.name);
-    result.doubtful = score < readableScore || (guessAt != readings.end() && !best.isGuess);
+    result.doubtful = score < readableScore || !best.isGuess;
     double closest = 1;
     for (const Reading &other : qAsConst(readings)) {
         if (&other == &best)
@@ -398,7 +403,8 @@ DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits
     // controls, the one whose zero bytes fit, or failing that whose start
     // reads best, wins; CJK text in UTF-16 has hardly a zero byte to show.
     const WideLayout *layout = nullptr;
-    double layoutScore = -1;
+    double layoutScore = 0;
+    bool layoutFits = false;
     for (const auto &[l, v] : wide) {
         if (!v.isValid() || v.controls() * 100 > v.characters())
             continue;
@@ -407,10 +413,12 @@ DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits
         decodeStrictly(QTextCodec::codecForName(l.name), start.left(start.size() & ~(l.unit - 1)), false, text);
         const TextVerdict verdict = judgeText(text, nullptr);
         const bool fits = wideBom || zerosFit(l, census.zeros);
-        const double score = verdict.score + (fits ? 1 : 0);
-        if ((fits || (verdict.score >= 0.9 && verdict.evidence >= 4)) && score > layoutScore) {
+        if (!fits && (verdict.score < 0.9 || verdict.evidence < 4))
+            continue;
+        if (!layout || (fits && !layoutFits) || (fits == layoutFits && verdict.score > layoutScore)) {
             layout = &l;
-            layoutScore = score;
+            layoutScore = verdict.score;
+            layoutFits = fits;
         }
     }
     const bool binary = wideBom ? (layout == nullptr && !wide.empty() && wide.front().second.isValid())
@@ -425,10 +433,9 @@ DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits
         QTextCodec *codec = QTextCodec::codecForName(layout->name);
         result.name = QString::fromLatin1(layout->name);
         result.mib = codec ? codec->mibEnum() : -1;
-        const double score = layoutScore >= 1 ? layoutScore - 1 : layoutScore;
-        result.confidence = score;
-        result.doubtful = score < readableScore;
-        result.candidates.append({result.name, result.mib, score});
+        result.confidence = layoutScore;
+        result.doubtful = layoutScore < readableScore;
+        result.candidates.append({result.name, result.mib, layoutScore});
         return result;
     }
 
