@@ -384,8 +384,9 @@ DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits
         }
         for (auto &[layout, validator] : wide)
             validator.feed(buffer.constData(), read);
-        if (feeding && limits.detectorBytes >= 0 && census.total >= limits.detectorBytes
-            && census.nonAscii >= limits.detectorNonAscii)
+        if (feeding && limits.detectorBytes >= 0
+            && ((census.total >= limits.detectorBytes && census.nonAscii >= limits.detectorNonAscii)
+                || census.total >= limits.detectorMostBytes))
             feeding = false;
     }
     if (read < 0)
@@ -445,7 +446,9 @@ DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits
 
     // The detector takes short UTF-8 texts such as "café" for a legacy code
     // page, and converting those to UTF-8 would encode them twice. Bytes that
-    // are valid UTF-8 and not plain ASCII are UTF-8 beyond reasonable doubt.
+    // are valid UTF-8 and not plain ASCII are UTF-8 unless the judge finds
+    // another reading clearly better (a word or two of EUC-JP can be valid
+    // UTF-8 too).
     if (utf8.isUtf8())
         result.name = QStringLiteral("UTF-8");
 

@@ -38,8 +38,9 @@ namespace Karvo {
 // single-byte text, so past a few MiB of telling bytes it learns nothing.
 struct DetectionLimits
 {
-    qint64 detectorBytes = 4 << 20; // -1: feed it the whole file
+    qint64 detectorBytes = 4 << 20; // at least this much; -1: feed it the whole file
     qint64 detectorNonAscii = 16 * 1024; // ... and at least this many non-ASCII bytes
+    qint64 detectorMostBytes = 64 << 20; // but never more than this
 };
 
 // Reads the whole file once, in chunks: the UTF-8 and binary checks see
