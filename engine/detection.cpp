@@ -247,9 +247,12 @@ double badness(const Reading &reading)
 // How many more wrong-looking characters a reading must have than the best
 // one for the best to stand against it: against a more common encoding, and
 // against one as common.
-constexpr double clearLead = 1.0;
-constexpr double sameRankLead = 0.0;
-constexpr double fewCharacters = 8;
+constexpr double clearLead = 0.3;
+constexpr double sameRankLead = 0;
+constexpr double fewCharacters = 6;
+// How many fewer wrong-looking characters another reading needs to take the
+// place of the detector's guess without asking.
+constexpr double switchLead = 4;
 
 // Judges the detector's guess (null when it found none) against the other
 // encodings that can decode the sample, and fills in confidence, doubt and
@@ -305,12 +308,16 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
         result.name = best.candidate.name;
         result.mib = best.candidate.mib;
     }
-    // Doubt where the text does not read as text, where the guess is beaten,
-    // where a more common encoding reads nearly as well, and where one as
-    // common reads as well.
+    // Doubt where the text does not read as text, where the guess is beaten
+    // but not clearly, where on a few characters a more common encoding reads
+    // nearly as well, and where another reads better.
     const double score = best.candidate.score;
     const int rank = commonness(best.candidate.name);
-    result.doubtful = score < readableScore || !best.isGuess;
+    // Another reading may unseat the detector's guess when it reads clearly
+    // better: the detector confuses neighbours such as KOI8-R and KOI8-U.
+    const bool unseated
+        = !best.isGuess && (guessAt == readings.end() || badness(*guessAt) - badness(best) < switchLead);
+    result.doubtful = score < readableScore || unseated;
     double closest = 1;
     for (const Reading &other : qAsConst(readings)) {
         if (&other == &best)

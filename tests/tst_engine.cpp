@@ -137,8 +137,10 @@ private slots:
             iconv(QStringLiteral("Καλημέρα, τι κάνεις σήμερα;"), "WINDOWS-1253"), "ISO-8859-7", 10);
         doubtful("one Spanish word, taken for a rare code page", QStringLiteral("mañana"), "WINDOWS-1252");
         doubtful("one Hebrew word", QStringLiteral("שלום"), "WINDOWS-1255");
-        doubtful("two Chinese characters", QStringLiteral("你好"), "GB18030");
-        doubtful("one Polish word", QStringLiteral("źródło"), "ISO-8859-2");
+        sure("two Chinese characters", iconv(QStringLiteral("你好"), "GB18030"), "GB18030", 114);
+        sure("one Polish word", iconv(QStringLiteral("źródło"), "ISO-8859-2"), "ISO-8859-2", 5);
+        doubtful("one Polish word the detector takes for windows-1252", QStringLiteral("zażółć"), "ISO-8859-2");
+        doubtful("one Polish word, windows-1250 or a Western code page", QStringLiteral("dziękuję"), "WINDOWS-1250");
         binary("random bytes", QByteArray("\x81\x00\xfe\xff\x80\x9f\x01", 7));
         binary("ASCII with a NUL", QByteArray("plain\0text\n", 11));
         binary("PNG",

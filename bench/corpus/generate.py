@@ -6,7 +6,7 @@
 From the UTF-8 texts in bench/corpus/texts (one language each: the
 encodings it is written in, a line of words, then one sentence a line) it
 writes every word, every line, paragraphs, a page and the same texts inside
-HTML, subtitles, CSV and code comments, each encoded with iconv in each of
+HTML, subtitles, CSV and code comments, and a 3 MiB file, each encoded with iconv in each of
 the language's encodings, plus UTF-8, UTF-16 and UTF-32 with and without a
 byte-order mark. It also lists binary files found on this machine (they are
 read in place, never copied) and cuts of their first bytes. OUT_FOLDER gets
@@ -125,6 +125,11 @@ def main():
                 data = encode(text, encoding)
                 if data is not None:
                     write("text", language, form, encoding, data, text)
+        # A large file, where the detector may stop being fed early.
+        page = texts[-5][1]
+        big = encode(page * (3 * 1024 * 1024 // len(page.encode("utf-8")) + 1), encodings[0])
+        if big is not None:
+            write("text", language, "large", encodings[0], big, page * (3 * 1024 * 1024 // len(page.encode("utf-8")) + 1))
         # Unicode forms of the longer texts: one paragraph and the page.
         for form, text in [t for t in texts if t[0] in ("line", "paragraph", "page")][-3:]:
             for encoding in ["UTF-8", "UTF-16LE", "UTF-16BE", "UTF-32LE", "UTF-32BE", "UTF-16", "UTF-32"]:
