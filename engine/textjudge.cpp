@@ -355,8 +355,7 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
     double nonAscii = 0;
     QHash<ushort, int> letterCounts;
     Word word;
-    int pendingInside = 0; // symbols seen after a letter, inside a word if a letter follows
-    double pendingInsideBad = 0;
+    double pendingInside = 0; // what symbols after a letter cost more if a letter follows
     int hangulRun = 0;
     int thaiConsonants = 0; // in a row, with no vowel to carry them
     int cjkGapRuns = 0; // CJK, one space, CJK: how Korean is written, not Chinese or Japanese
@@ -379,7 +378,6 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
         }
         word = Word();
         pendingInside = 0;
-        pendingInsideBad = 0;
     };
 
     const int size = text.size();
@@ -395,10 +393,9 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
             nonAscii += 1;
 
         if (script != Script::None && script != Script::Other) {
-            if (pendingInside > 0 && word.letters > 0)
-                bad += pendingInsideBad;
+            if (word.letters > 0)
+                bad += pendingInside;
             pendingInside = 0;
-            pendingInsideBad = 0;
             const QChar::Category category = QChar::category(c);
             const bool isMark = category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining;
             if (isMark && word.letters == 0 && !ascii)
@@ -504,14 +501,9 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
         }
         // Box drawing, mathematical and other odd symbols: suspicious on
         // their own, damning between two letters.
-        if (word.letters > 0) {
-            ++pendingInside;
-            pendingInsideBad += 1;
-            bad += 0.3;
-            pendingInsideBad -= 0.3;
-            continue;
-        }
         bad += 0.3;
+        if (word.letters > 0)
+            pendingInside += 0.7;
     }
     endWord();
     bad += 0.5 * cjkGapRuns * (family == CjkFamily::Korean ? 0 : 1);
