@@ -121,9 +121,10 @@ public:
     {
         if (complete())
             return head;
+        // Without a line end to cut at, the head may end inside a character
+        // that no later line could continue.
         const int end = head.lastIndexOf('\n');
-        QByteArray sample = end > 0 ? head.left(end + 1) : head;
-        return sample + lines;
+        return end > 0 ? head.left(end + 1) + lines : head;
     }
 
     // The sample for UTF-16 and UTF-32: the raw start of the file.
