@@ -2,15 +2,21 @@
 
 #include "regularfile.h"
 #include "streaming.h"
+#include "textjudge.h"
 #include "utf8validator.h"
+#include "widevalidator.h"
 
 #include <QByteArray>
 #include <QFile>
+#include <QHash>
 #include <QTextCodec>
 
 #include <uchardet/uchardet.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace Karvo {
@@ -36,48 +42,436 @@ struct DetectorDeleter
     void operator()(uchardet_t detector) const { uchardet_delete(detector); }
 };
 
+// C0 controls that no text uses: all but NUL (counted apart), BS, TAB, LF,
+// VT, FF, CR, SUB and ESC.
+constexpr bool isStrayControl(uchar b)
+{
+    return (b >= 0x01 && b <= 0x07) || (b >= 0x0E && b <= 0x19) || (b >= 0x1C && b <= 0x1F);
+}
+
+// Counts, in the one pass detection makes anyway, the bytes that tell text
+// from binary and the places of zero bytes, which tell UTF-16 and UTF-32.
+class ByteCensus
+{
+public:
+    void feed(const char *data, qint64 size)
+    {
+        const auto *p = reinterpret_cast<const uchar *>(data);
+        std::array<qint64, 256> counts {};
+        // Two tables break the dependency between neighbouring bytes.
+        std::array<qint64, 256> odd {};
+        qint64 i = 0;
+        for (; i + 1 < size; i += 2) {
+            ++counts[p[i]];
+            ++odd[p[i + 1]];
+        }
+        if (i < size)
+            ++counts[p[i]];
+        for (int b = 0; b < 256; ++b)
+            counts[b] += odd[b];
+
+        for (int b = 0x80; b < 256; ++b)
+            nonAscii += counts[b];
+        for (int b = 1; b < 0x20; ++b)
+            controls += isStrayControl(uchar(b)) ? counts[b] : 0;
+        if (counts[0] > 0) {
+            nul += counts[0];
+            for (const uchar *z = p; (z = static_cast<const uchar *>(std::memchr(z, 0, size_t(p + size - z)))); ++z)
+                ++zeros[(total + (z - p)) & 3];
+        }
+        total += size;
+    }
+
+    qint64 total = 0;
+    qint64 nul = 0;
+    qint64 controls = 0;
+    qint64 nonAscii = 0;
+    std::array<qint64, 4> zeros {}; // by offset modulo 4
+};
+
+// Keeps a bounded sample for the judge: the start of the file, and when that
+// holds little to judge by, whole lines with non-ASCII bytes from further on.
+class Sampler
+{
+public:
+    static constexpr int headSize = 64 * 1024;
+    static constexpr int maxSize = 256 * 1024;
+    static constexpr int enough = 512; // non-ASCII bytes that make a fair sample
+    static constexpr int longestLine = 4096;
+
+    void feed(const char *data, qint64 size)
+    {
+        qint64 from = 0;
+        if (head.size() < headSize) {
+            from = std::min<qint64>(size, headSize - head.size());
+            head.append(data, int(from));
+            telling += countHigh(data, from);
+        }
+        seen += size;
+        if (from < size && telling < enough && head.size() + lines.size() < maxSize)
+            takeLines(data, from, size);
+        lastByte = size > 0 ? data[size - 1] : lastByte;
+    }
+
+    bool complete() const { return seen <= head.size(); }
+
+    // The sample as ASCII-compatible text: whole lines only, unless the file
+    // is all there.
+    QByteArray text() const
+    {
+        if (complete())
+            return head;
+        // Without a line end to cut at, the head may end inside a character
+        // that no later line could continue.
+        const int end = head.lastIndexOf('\n');
+        return end > 0 ? head.left(end + 1) + lines : head;
+    }
+
+    // The sample for UTF-16 and UTF-32: the raw start of the file.
+    QByteArray start() const { return head; }
+
+private:
+    static qint64 countHigh(const char *data, qint64 size)
+    {
+        qint64 n = 0;
+        for (qint64 i = 0; i < size; ++i)
+            n += uchar(data[i]) >> 7;
+        return n;
+    }
+
+    void takeLines(const char *data, qint64 from, qint64 size)
+    {
+        qint64 lineStart = from;
+        // A line that began in an earlier chunk is not whole here.
+        bool whole = from > 0 ? data[from - 1] == '\n' : lastByte == '\n';
+        for (qint64 i = from; i < size; ++i) {
+            if (data[i] != '\n')
+                continue;
+            const qint64 length = i + 1 - lineStart;
+            if (whole && length <= longestLine) {
+                const qint64 high = countHigh(data + lineStart, length);
+                if (high > 0) {
+                    lines.append(data + lineStart, int(length));
+                    telling += high;
+                    if (telling >= enough || head.size() + lines.size() >= maxSize)
+                        return;
+                }
+            }
+            lineStart = i + 1;
+            whole = true;
+        }
+    }
+
+    QByteArray head;
+    QByteArray lines;
+    qint64 telling = 0;
+    qint64 seen = 0;
+    char lastByte = '\n';
+};
+
+enum class Bom { None, Utf8, Utf16LE, Utf16BE, Utf32LE, Utf32BE };
+
+Bom bomOf(const QByteArray &start)
+{
+    if (start.startsWith("\xef\xbb\xbf"))
+        return Bom::Utf8;
+    if (start.startsWith(QByteArray("\xff\xfe\0\0", 4)))
+        return Bom::Utf32LE;
+    if (start.startsWith(QByteArray("\0\0\xfe\xff", 4)))
+        return Bom::Utf32BE;
+    if (start.startsWith("\xff\xfe"))
+        return Bom::Utf16LE;
+    if (start.startsWith("\xfe\xff"))
+        return Bom::Utf16BE;
+    return Bom::None;
+}
+
+// The four layouts of UTF-16 and UTF-32, each checked over the whole file
+// once the start of the file shows zero bytes.
+struct WideLayout
+{
+    const char *name;
+    int unit;
+    bool big;
+};
+
+constexpr WideLayout wideLayouts[] = {
+    {"UTF-32LE", 4, false},
+    {"UTF-32BE", 4, true},
+    {"UTF-16LE", 2, false},
+    {"UTF-16BE", 2, true},
+};
+
+// Whether the zero bytes sit where text in a layout puts them: in the high
+// byte of each unit, and rarely in the low one.
+bool zerosFit(const WideLayout &layout, const std::array<qint64, 4> &zeros)
+{
+    if (layout.unit == 4)
+        return true; // the strict check alone is telling enough
+    const qint64 even = zeros[0] + zeros[2];
+    const qint64 odd = zeros[1] + zeros[3];
+    const qint64 high = layout.big ? even : odd;
+    const qint64 low = layout.big ? odd : even;
+    return high > 0 && high >= 3 * low;
+}
+
+constexpr double readableScore = 0.75;
+
+// How common an encoding is for text files: a rare one that merely reads as
+// well as a common one on a few characters is no answer to trust.
+int commonness(const QString &name)
+{
+    static const QStringList common = {"UTF-8", "WINDOWS-1252", "WINDOWS-1251", "WINDOWS-1250", "GB18030", "GBK",
+        "SHIFT_JIS", "BIG5", "EUC-KR", "UHC", "WINDOWS-949", "ISO-8859-1"};
+    static const QStringList usual = {"WINDOWS-1253", "WINDOWS-1254", "WINDOWS-1255", "WINDOWS-1256", "WINDOWS-1257",
+        "WINDOWS-1258", "EUC-JP", "KOI8-R", "ISO-8859-2", "ISO-8859-15", "ISO-8859-9", "TIS-620", "ISO-8859-11",
+        "ISO-8859-7", "ISO-8859-8", "ISO-2022-JP", "ISO-8859-13", "KOI8-U", "IBM866"};
+    const QString upper = name.toUpper();
+    if (common.contains(upper))
+        return 2;
+    return usual.contains(upper) ? 1 : 0;
+}
+
+struct Reading
+{
+    DetectResult::Candidate candidate;
+    double evidence = 0;
+    bool isGuess = false;
+};
+
+// How many telling characters of a reading look wrong.
+double badness(const Reading &reading)
+{
+    return (1 - reading.candidate.score) * reading.evidence;
+}
+
+// How many more wrong-looking characters a reading must have than the best
+// one for the best to stand against it: against a more common encoding, and
+// against one as common.
+constexpr double clearLead = 0.3;
+constexpr double sameRankLead = 0;
+constexpr double fewCharacters = 6;
+// How many fewer wrong-looking characters another reading needs to take the
+// place of the detector's guess without asking.
+constexpr double switchLead = 4;
+
+// Judges the detector's guess (null when it found none) against the other
+// encodings that can decode the sample, and fills in confidence, doubt and
+// the ranked candidates.
+void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bool complete)
+{
+    QList<Reading> readings;
+    QHash<QString, int> byText;
+    const auto add = [&](QTextCodec *codec, const QString &name, bool isGuess) {
+        QString text;
+        if (!decodeStrictly(codec, sample, complete, text))
+            return;
+        const auto known = byText.constFind(text);
+        if (known != byText.constEnd()) {
+            readings[*known].isGuess |= isGuess;
+            return;
+        }
+        const TextVerdict verdict = judgeText(text, codec);
+        byText.insert(text, readings.size());
+        readings.append({{name, codec->mibEnum(), verdict.score}, verdict.evidence, isGuess});
+    };
+    if (guess)
+        add(guess, result.name, true);
+    for (QTextCodec *codec : candidateCodecs()) {
+        if (codec != guess)
+            add(codec, QString::fromLatin1(codec->name()), false);
+    }
+    // Best first; among equals the detector's guess, then the more common.
+    std::stable_sort(readings.begin(), readings.end(), [](const Reading &a, const Reading &b) {
+        if (a.candidate.score != b.candidate.score)
+            return a.candidate.score > b.candidate.score;
+        if (a.isGuess != b.isGuess)
+            return a.isGuess;
+        return commonness(a.candidate.name) > commonness(b.candidate.name);
+    });
+    const auto guessAt = std::find_if(readings.begin(), readings.end(), [](const Reading &r) { return r.isGuess; });
+    // The guess stays first unless another reads clearly better.
+    if (guessAt != readings.end() && guessAt != readings.begin()
+        && badness(*guessAt) - badness(readings.first()) < clearLead)
+        std::rotate(readings.begin(), guessAt, guessAt + 1);
+    for (const Reading &reading : qAsConst(readings))
+        result.candidates.append(reading.candidate);
+    if (readings.isEmpty())
+        return;
+
+    const Reading &best = readings.first();
+    if (!guess) {
+        // A charset Qt has no codec for: the user may know better, or not.
+        result.doubtful = true;
+        return;
+    }
+    if (!best.isGuess) {
+        result.name = best.candidate.name;
+        result.mib = best.candidate.mib;
+    }
+    // Doubt where the text does not read as text, where the guess is beaten
+    // but not clearly, where on a few characters a more common encoding reads
+    // nearly as well, and where another reads better.
+    const double score = best.candidate.score;
+    const int rank = commonness(best.candidate.name);
+    // Another reading may unseat the detector's guess when it reads clearly
+    // better: the detector confuses neighbours such as KOI8-R and KOI8-U.
+    const bool unseated
+        = !best.isGuess && (guessAt == readings.end() || badness(*guessAt) - badness(best) < switchLead);
+    result.doubtful = score < readableScore || unseated;
+    double closest = 1;
+    for (const Reading &other : qAsConst(readings)) {
+        if (&other == &best)
+            continue;
+        const double deficit = badness(other) - badness(best);
+        const int otherRank = commonness(other.candidate.name);
+        // A rare encoding needs a clear lead over a common one only on a few
+        // characters; on more the detector's own statistics stand.
+        const double needed = otherRank > rank && best.evidence < fewCharacters ? clearLead
+            : otherRank == rank                                                 ? sameRankLead
+                                                                                : 0;
+        if (deficit < needed)
+            result.doubtful = true;
+        closest = std::min(closest, std::max(0.0, deficit) / (clearLead + 1));
+    }
+    result.confidence = std::clamp(score * best.evidence / (best.evidence + 2.0) * (0.5 + 0.5 * closest), 0.0, 1.0);
+    if (result.doubtful)
+        result.confidence = std::min(result.confidence, 0.5);
+}
+
 } // namespace
 
 DetectResult detectFileCoding(const QString &path)
+{
+    return detectFileCoding(path, DetectionLimits());
+}
+
+DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits)
 {
     QFile file;
     if (!openRegularFile(file, path))
         return {};
 
-    // Feeding the detector chunk by chunk keeps memory flat whatever the file
-    // size; once it is sure of its answer it returns from each chunk at once.
-    std::unique_ptr<uchardet, DetectorDeleter> detector;
+    // One pass over the file in chunks keeps memory flat whatever its size.
+    // The detector stops being fed once it has seen plenty of telling bytes:
+    // it never settles on single-byte text and is the slowest part by far.
+    std::unique_ptr<uchardet, DetectorDeleter> detector(uchardet_new());
+    if (!detector)
+        return {};
     Utf8Validator utf8;
+    ByteCensus census;
+    Sampler sampler;
+    std::vector<std::pair<WideLayout, WideValidator>> wide;
+    Bom bom = Bom::None;
+    bool feeding = true;
     QByteArray buffer(chunkSize, Qt::Uninitialized);
     qint64 read = 0;
     while ((read = file.read(buffer.data(), buffer.size())) > 0) {
-        if (!detector) {
-            detector.reset(uchardet_new());
-            if (!detector)
+        const bool first = census.total == 0;
+        if (feeding) {
+            if (uchardet_handle_data(detector.get(), buffer.constData(), size_t(read)) != 0) {
+                std::fputs("Handle data error.\n", stderr);
                 return {};
-        }
-        if (uchardet_handle_data(detector.get(), buffer.constData(), size_t(read)) != 0) {
-            std::fputs("Handle data error.\n", stderr);
-            return {};
+            }
         }
         utf8.feed(buffer.constData(), read);
+        census.feed(buffer.constData(), read);
+        sampler.feed(buffer.constData(), read);
+        if (first) {
+            bom = bomOf(QByteArray::fromRawData(buffer.constData(), int(std::min<qint64>(read, 4))));
+            // Only a file that shows zero bytes from its start can be UTF-16 or
+            // UTF-32 without a byte-order mark.
+            for (const WideLayout &layout : wideLayouts) {
+                const bool byBom = (bom == Bom::Utf16LE && layout.unit == 2 && !layout.big)
+                    || (bom == Bom::Utf16BE && layout.unit == 2 && layout.big)
+                    || (bom == Bom::Utf32LE && layout.unit == 4 && !layout.big)
+                    || (bom == Bom::Utf32BE && layout.unit == 4 && layout.big);
+                if (byBom || (bom == Bom::None && census.nul > 0))
+                    wide.emplace_back(layout, WideValidator(layout.unit, layout.big));
+            }
+        }
+        for (auto &[layout, validator] : wide)
+            validator.feed(buffer.constData(), read);
+        if (feeding && limits.detectorBytes >= 0
+            && ((census.total >= limits.detectorBytes && census.nonAscii >= limits.detectorNonAscii)
+                || census.total >= limits.detectorMostBytes))
+            feeding = false;
     }
-    if (read < 0 || !detector)
+    if (read < 0)
         return {};
 
-    uchardet_data_end(detector.get());
     DetectResult result;
+    if (census.total == 0) {
+        result.kind = DetectResult::Kind::Empty;
+        result.confidence = 1;
+        return result;
+    }
+
+    const bool wideBom = bom != Bom::None && bom != Bom::Utf8;
+    // Of the layouts that decode the whole file strictly and hold no stray
+    // controls, the one whose zero bytes fit, or failing that whose start
+    // reads best, wins; CJK text in UTF-16 has hardly a zero byte to show.
+    const WideLayout *layout = nullptr;
+    double layoutScore = 0;
+    bool layoutFits = false;
+    for (const auto &[l, v] : wide) {
+        if (!v.isValid() || v.controls() * 100 > v.characters())
+            continue;
+        QString text;
+        const QByteArray start = sampler.start();
+        decodeStrictly(QTextCodec::codecForName(l.name), start.left(start.size() & ~(l.unit - 1)), false, text);
+        const TextVerdict verdict = judgeText(text, nullptr);
+        const bool fits = wideBom || zerosFit(l, census.zeros);
+        if (!fits && (verdict.score < 0.9 || verdict.evidence < 4))
+            continue;
+        if (!layout || (fits && !layoutFits) || (fits == layoutFits && verdict.score > layoutScore)) {
+            layout = &l;
+            layoutScore = verdict.score;
+            layoutFits = fits;
+        }
+    }
+    const bool binary = wideBom ? (layout == nullptr && !wide.empty() && wide.front().second.isValid())
+                                : (layout == nullptr && (census.nul > 0 || census.controls * 100 > census.total));
+    if (binary) {
+        result.kind = DetectResult::Kind::Binary;
+        result.confidence = 1;
+        return result;
+    }
+
+    if (layout && !wideBom) {
+        QTextCodec *codec = QTextCodec::codecForName(layout->name);
+        result.name = QString::fromLatin1(layout->name);
+        result.mib = codec ? codec->mibEnum() : -1;
+        result.confidence = layoutScore;
+        result.doubtful = layoutScore < readableScore;
+        result.candidates.append({result.name, result.mib, layoutScore});
+        return result;
+    }
+
+    uchardet_data_end(detector.get());
     const char *charset = uchardet_get_charset(detector.get());
     result.name = QString::fromLatin1(charset ? charset : "");
 
     // The detector takes short UTF-8 texts such as "café" for a legacy code
     // page, and converting those to UTF-8 would encode them twice. Bytes that
-    // are valid UTF-8 and not plain ASCII are UTF-8 beyond reasonable doubt.
+    // are valid UTF-8 and not plain ASCII are UTF-8 unless the judge finds
+    // another reading clearly better (a word or two of EUC-JP can be valid
+    // UTF-8 too).
     if (utf8.isUtf8())
         result.name = QStringLiteral("UTF-8");
 
-    if (QTextCodec *codec = codecForCharset(result.name))
+    QTextCodec *codec = codecForCharset(result.name);
+    if (codec)
         result.mib = codec->mibEnum();
+
+    if (wideBom || census.nonAscii == 0) {
+        // A byte-order mark or plain ASCII leave nothing to weigh.
+        result.confidence = codec ? 1 : 0;
+        if (codec)
+            result.candidates.append({result.name, result.mib, 1});
+        return result;
+    }
+    weigh(result, codec, sampler.text(), sampler.complete());
     return result;
 }
 

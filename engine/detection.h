@@ -34,9 +34,21 @@ struct DetectResult
 
 namespace Karvo {
 
-// Reads the whole file once, in chunks. Anything that is not a regular file
+// How much of a file the charset detector is fed. It never settles on
+// single-byte text, so past a few MiB of telling bytes it learns nothing.
+struct DetectionLimits
+{
+    qint64 detectorBytes = 4 << 20; // at least this much; -1: feed it the whole file
+    qint64 detectorNonAscii = 16 * 1024; // ... and at least this many non-ASCII bytes
+    qint64 detectorMostBytes = 64 << 20; // but never more than this
+};
+
+// Reads the whole file once, in chunks: the UTF-8 and binary checks see
+// every byte, the charset detector the start (see DetectionLimits), and the
+// judge of the result a bounded sample. Anything that is not a regular file
 // or cannot be read gives the default result.
 DetectResult detectFileCoding(const QString &path);
+DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits);
 
 // The codec to decode a detected file with: the one found under the
 // detector's name, or by MIB where the name finds none. Null when detection

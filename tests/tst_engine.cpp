@@ -93,37 +93,83 @@ private slots:
     void detect_data()
     {
         QTest::addColumn<QByteArray>("bytes"); // or, for what is not a file, its kind
-        QTest::addColumn<QString>("name");
+        // sure, doubtful (the truth among the candidates), asks (doubtful, no codec for
+        // the detector's answer), binary, empty or unread
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QString>("name"); // when sure; when doubtful, the text to find among the candidates
         QTest::addColumn<int>("mib");
 
-        QTest::newRow("GB18030") << iconv(chinese, "GB18030") << "GB18030" << 114;
-        QTest::newRow("Big5") << iconv(traditional, "BIG5") << "BIG5" << 2026;
-        QTest::newRow("Shift_JIS") << iconv(japanese, "SHIFT_JIS") << "SHIFT_JIS" << 17;
-        QTest::newRow("EUC-JP") << iconv(japanese, "EUC-JP") << "EUC-JP" << 18;
-        QTest::newRow("EUC-KR, reported as UHC") << iconv(korean, "EUC-KR") << "UHC" << mibOf("windows-949");
-        QTest::newRow("windows-1251") << iconv(russian, "WINDOWS-1251") << "WINDOWS-1251" << 2251;
-        QTest::newRow("KOI8-R") << iconv(russian, "KOI8-R") << "KOI8-R" << 2084;
-        QTest::newRow("Mac Cyrillic, MIB 0") << iconv(russian, "MAC-CYRILLIC") << "MAC-CYRILLIC" << 0;
-        QTest::newRow("ISO-8859-2") << iconv(czech, "ISO-8859-2") << "ISO-8859-2" << 5;
-        QTest::newRow("detector's spelling") << iconv(french, "WINDOWS-1252") << "WINDOWS-1252" << 2252;
-        QTest::newRow("ISO-8859-11, read as TIS-620") << iconv(thai, "ISO-8859-11") << "ISO-8859-11" << 2259;
-        QTest::newRow("EUC-TW, no codec") << iconv(traditional, "EUC-TW") << "EUC-TW" << -1;
-        QTest::newRow("VISCII, no codec") << iconv(vietnamese, "VISCII") << "VISCII" << -1;
-        QTest::newRow("UTF-16LE with BOM") << iconv(french, "UTF-16") << "UTF-16" << 1015;
-        QTest::newRow("UTF-16BE with BOM") << "\xfe\xff" + iconv(french, "UTF-16BE") << "UTF-16" << 1015;
-        QTest::newRow("UTF-8 with BOM") << "\xef\xbb\xbf" + french.toUtf8() << "UTF-8" << 106;
-        QTest::newRow("short UTF-8 the detector takes for windows-1250")
-            << QByteArray("caf\xc3\xa9\n") << "UTF-8" << 106;
-        QTest::newRow("pure ASCII") << QByteArray("plain old text\n") << "ASCII" << 3;
-        QTest::newRow("random bytes") << QByteArray("\x81\x00\xfe\xff\x80\x9f\x01", 7) << QString() << -1;
-        QTest::newRow("empty") << QByteArray() << QString() << -1;
+        const auto sure = [](const char *row, const QByteArray &bytes, const QString &name, int mib) {
+            QTest::newRow(row) << bytes << "sure" << name << mib;
+        };
+        const auto doubtful = [](const char *row, const QString &text, const char *encoding) {
+            QTest::newRow(row) << iconv(text, encoding) << "doubtful" << text << -1;
+        };
+        const auto binary = [](const char *row, const QByteArray &bytes) {
+            QTest::newRow(row) << bytes << "binary" << QString() << -1;
+        };
+        sure("GB18030", iconv(chinese, "GB18030"), "GB18030", 114);
+        sure("Big5", iconv(traditional, "BIG5"), "BIG5", 2026);
+        sure("Shift_JIS", iconv(japanese, "SHIFT_JIS"), "SHIFT_JIS", 17);
+        sure("EUC-JP", iconv(japanese, "EUC-JP"), "EUC-JP", 18);
+        sure("EUC-KR, reported as UHC", iconv(korean, "EUC-KR"), "UHC", mibOf("windows-949"));
+        sure("windows-1251", iconv(russian, "WINDOWS-1251"), "WINDOWS-1251", 2251);
+        sure("KOI8-R", iconv(russian, "KOI8-R"), "KOI8-R", 2084);
+        sure("Mac Cyrillic, MIB 0", iconv(russian, "MAC-CYRILLIC"), "MAC-CYRILLIC", 0);
+        sure("ISO-8859-2", iconv(czech, "ISO-8859-2"), "ISO-8859-2", 5);
+        sure("detector's spelling", iconv(french, "WINDOWS-1252"), "WINDOWS-1252", 2252);
+        sure("ISO-8859-11, read as TIS-620", iconv(thai, "ISO-8859-11"), "ISO-8859-11", 2259);
+        QTest::newRow("EUC-TW, no codec: asks") << iconv(traditional, "EUC-TW") << "asks"
+                                                << "EUC-TW" << -1;
+        sure("UTF-16LE with BOM", iconv(french, "UTF-16"), "UTF-16", 1015);
+        sure("UTF-16BE with BOM", "\xfe\xff" + iconv(french, "UTF-16BE"), "UTF-16", 1015);
+        sure("UTF-8 with BOM", "\xef\xbb\xbf" + french.toUtf8(), "UTF-8", 106);
+        sure("short UTF-8 the detector takes for windows-1250", "caf\xc3\xa9\n", "UTF-8", 106);
+        sure("pure ASCII", "plain old text\n", "ASCII", 3);
+        sure("one stray control in plenty of text", QByteArray(200, 'a') + '\x01', "ASCII", 3);
+        sure("UTF-16LE without BOM", iconv(french, "UTF-16LE"), "UTF-16LE", 1014);
+        sure("UTF-16BE without BOM", iconv(russian, "UTF-16BE"), "UTF-16BE", 1013);
+        sure("UTF-16LE Chinese, hardly a zero byte", iconv(chinese, "UTF-16LE"), "UTF-16LE", 1014);
+        sure("UTF-16BE Japanese", iconv(japanese, "UTF-16BE"), "UTF-16BE", 1013);
+        sure("UTF-32LE without BOM", iconv(korean, "UTF-32LE"), "UTF-32LE", 1019);
+        sure("UTF-32BE without BOM", iconv(french, "UTF-32BE"), "UTF-32BE", 1018);
+        sure("one Russian word", iconv(QStringLiteral("привет"), "WINDOWS-1251"), "WINDOWS-1251", 2251);
+        sure("one line of Greek, same text in ISO-8859-7",
+            iconv(QStringLiteral("Καλημέρα, τι κάνεις σήμερα;"), "WINDOWS-1253"), "ISO-8859-7", 10);
+        doubtful("one Spanish word, taken for a rare code page", QStringLiteral("mañana"), "WINDOWS-1252");
+        doubtful("one Hebrew word", QStringLiteral("שלום"), "WINDOWS-1255");
+        sure("two Chinese characters", iconv(QStringLiteral("你好"), "GB18030"), "GB18030", 114);
+        sure("one Polish word", iconv(QStringLiteral("źródło"), "ISO-8859-2"), "ISO-8859-2", 5);
+        doubtful("one Polish word the detector takes for windows-1252", QStringLiteral("zażółć"), "ISO-8859-2");
+        doubtful("one Polish word, windows-1250 or a Western code page", QStringLiteral("dziękuję"), "WINDOWS-1250");
+        binary("random bytes", QByteArray("\x81\x00\xfe\xff\x80\x9f\x01", 7));
+        binary("ASCII with a NUL", QByteArray("plain\0text\n", 11));
+        binary("PNG",
+            QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x06\0\0\0\x1f\xf3\xff"
+                       "a",
+                33));
+        binary("ELF",
+            QByteArray("\x7f"
+                       "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0\x01\0\0\0",
+                24));
+        binary("gettext catalogue", QByteArray("\xde\x12\x04\x95\0\0\0\0\x02\0\0\0\x1c\0\0\0", 16));
+        binary("controls without NUL", QByteArray("GIF89a\x01\x02\x03\x04\x05\x06 some text after it"));
+        binary("UTF-16LE without BOM but with a lone surrogate",
+            iconv(french, "UTF-16LE")
+                + QByteArray("\0\xd8"
+                             "a\0",
+                    4));
+        binary("UTF-32LE without BOM but beyond U+10FFFF", iconv(french, "UTF-32LE") + QByteArray("\0\0\x11\0", 4));
+        binary("UTF-16LE with BOM, but controls", "\xff\xfe" + QByteArray("\x01\x00\x02\x00\x03\x00a\x00", 8));
+        QTest::newRow("empty") << QByteArray() << "empty" << QString() << -1;
         for (const char *kind : {"missing", "folder", "fifo", "dangling link", "/dev/zero"})
-            QTest::newRow(kind) << QByteArray(kind) << QString() << -1;
+            QTest::newRow(kind) << QByteArray(kind) << "unread" << QString() << -1;
     }
 
     void detect()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, outcome);
         QFETCH(QString, name);
         QFETCH(int, mib);
 
@@ -141,8 +187,26 @@ private slots:
             writeFile(path, bytes);
 
         const DetectResult result = Karvo::detectFileCoding(path);
+        const auto kind = outcome == QLatin1String("binary") ? DetectResult::Kind::Binary
+            : outcome == QLatin1String("empty")              ? DetectResult::Kind::Empty
+                                                             : DetectResult::Kind::Text;
+        QCOMPARE(int(result.kind), int(kind));
+        QVERIFY(result.confidence >= 0 && result.confidence <= 1);
+        QCOMPARE(result.doubtful, outcome == QLatin1String("doubtful") || outcome == QLatin1String("asks"));
+        if (outcome == QLatin1String("doubtful")) {
+            // The user picks from the candidates, so the truth must be there.
+            QStringList readings;
+            for (const DetectResult::Candidate &candidate : result.candidates)
+                readings << Karvo::codecForDetection(detection(candidate.name, candidate.mib))->toUnicode(bytes);
+            QVERIFY2(readings.contains(name), qPrintable(readings.join(QLatin1Char(' '))));
+            return;
+        }
         QCOMPARE(result.name, name);
         QCOMPARE(result.mib, mib);
+        if (outcome == QLatin1String("sure") && mib != -1) {
+            QVERIFY(!result.candidates.isEmpty());
+            QCOMPARE(result.candidates.first().name, name);
+        }
     }
 
     void chunkedDetectionMatchesOneShot_data()
@@ -178,7 +242,18 @@ private slots:
             expected = QStringLiteral("UTF-8");
 
         QTemporaryDir dir;
-        QCOMPARE(Karvo::detectFileCoding(writeFile(dir.filePath(QStringLiteral("a.txt")), bytes)).name, expected);
+        const QString path = writeFile(dir.filePath(QStringLiteral("a.txt")), bytes);
+        const DetectResult result = Karvo::detectFileCoding(path);
+        QCOMPARE(result.name, expected);
+        QVERIFY(!result.doubtful);
+
+        // Feeding the detector only the start gives the same answer.
+        Karvo::DetectionLimits early;
+        early.detectorBytes = 64 * 1024;
+        early.detectorNonAscii = 1024;
+        const DetectResult fromStart = Karvo::detectFileCoding(path, early);
+        QCOMPARE(fromStart.name, result.name);
+        QCOMPARE(fromStart.doubtful, result.doubtful);
     }
 
     void roundTrip_data()

@@ -1,0 +1,35 @@
+// Judging whether decoded text reads as real writing, so that detection can
+// tell a sound guess from a lucky one and rank the other encodings the bytes
+// could be in.
+#ifndef KARVO_TEXTJUDGE_H
+#define KARVO_TEXTJUDGE_H
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class QTextCodec;
+
+namespace Karvo {
+
+struct TextVerdict
+{
+    double score = 0; // 0..1: the share of the telling characters that look right
+    double evidence = 0; // how many telling (non-ASCII) characters there were
+};
+
+// Judges `text`, decoded with `codec` (which picks the frequent CJK
+// characters to expect; null for none in particular).
+TextVerdict judgeText(const QString &text, const QTextCodec *codec);
+
+// Decodes `bytes` with `codec`, refusing anything the codec cannot decode.
+// When `complete` is false the bytes are a cut from a longer file, and a
+// character cut off at the end is not held against them.
+bool decodeStrictly(QTextCodec *codec, const QByteArray &bytes, bool complete, QString &text);
+
+// The legacy encodings detection weighs against each other.
+QList<QTextCodec *> candidateCodecs();
+
+} // namespace Karvo
+
+#endif
