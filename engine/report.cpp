@@ -77,9 +77,12 @@ QString summaryText(const QList<FileResult> &results, const QString &target, int
             return QStringLiteral("[Doubtful] ") + result.fileName + QStringLiteral("\n(") + result.detectedName
                 + QStringLiteral("?->") + target.toUpper() + QLatin1Char(')');
         default:
+            // The detector's name as it gave it, empty when it gave none;
+            // an empty file says so.
             return (result.success ? QStringLiteral("[Success] ") : QStringLiteral("[Failed] ")) + result.fileName
-                + QStringLiteral("\n(") + result.detectedName + QStringLiteral("->") + target.toUpper()
-                + QLatin1Char(')');
+                + QStringLiteral("\n(")
+                + (result.detection.kind == DetectResult::Kind::Empty ? detectedLabel(result) : result.detectedName)
+                + QStringLiteral("->") + target.toUpper() + QLatin1Char(')');
         }
     }
 

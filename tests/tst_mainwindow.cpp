@@ -4,6 +4,7 @@
 // in a temporary folder, every message box answered and noted.
 #include "kvacceptfilewidget.h"
 #include "kvmainwindow.h"
+#include "kvreviewdialog.h"
 #include "testsupport.h"
 
 #include <QAccessible>
@@ -561,6 +562,37 @@ private slots:
                            "at line 1, column 1 cannot be written in ISO-8859-1."));
         QCOMPARE(s.bytes(QStringLiteral("in/c.txt")), QByteArray("caf\xe9\n"));
         QCOMPARE(s.bytes(QStringLiteral("a.txt")), chinese.toUtf8());
+    }
+
+    void reviewDoubtful()
+    {
+        // A file dropped alone whose encoding is only a guess opens the
+        // review; nothing is written until the user picks an encoding.
+        Scenario s;
+        const QString text = QString::fromUtf8("中文");
+        s.file(QStringLiteral("zh.txt"), gb18030(text));
+        QByteArray before;
+        QString preview;
+        QTimer poll; // acts inside the review's own event loop
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto *review = qobject_cast<KvReviewDialog *>(QApplication::activeModalWidget());
+            if (!review)
+                return;
+            poll.stop();
+            before = s.bytes(QStringLiteral("zh.txt"));
+            QComboBox *box = review->encodingBox();
+            box->setCurrentIndex(box->findData(QStringLiteral("GB18030")));
+            preview = review->findChild<QPlainTextEdit *>(QStringLiteral("previewText"))->toPlainText();
+            QTest::mouseClick(review->findChild<QPushButton *>(QStringLiteral("convertButton")), Qt::LeftButton);
+            review->reject();
+        });
+        poll.start();
+        s.drop({QStringLiteral("zh.txt")});
+        QTRY_COMPARE_WITH_TIMEOUT(s.summary(), QStringLiteral("[Success] zh.txt\n(GB18030->UTF-8)"), 20000);
+        QCOMPARE(before, gb18030(text));
+        QCOMPARE(preview, text);
+        QCOMPARE(s.bytes(QStringLiteral("zh.txt")), text.toUtf8());
     }
 
     void largeFiles_data()
