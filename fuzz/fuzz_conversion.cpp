@@ -62,7 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     Karvo::detectFileCoding(source);
 
-    const Karvo::Outcome outcome = Karvo::convertFile(source, target, {from.name, from.mib}, to);
+    DetectResult detection;
+    detection.name = from.name;
+    detection.mib = from.mib;
+    const Karvo::Outcome outcome = Karvo::convertFile(source, target, detection, to);
     if (contents(source) != input)
         broken("the source changed", input, from, to);
     if (!outcome.ok) {
