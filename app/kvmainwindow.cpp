@@ -338,7 +338,7 @@ void KvMainWindow::processStep2(const QStringList &paths)
 {
     results.clear();
     planned = 0;
-    ui->noteLabel->setText(tr("Processing") + QStringLiteral(", ") + tr("please waiting..."));
+    ui->noteLabel->setText(tr("Processing, please waiting..."));
     run->walk(paths);
 }
 
@@ -351,6 +351,7 @@ void KvMainWindow::walked()
     if (!large.isEmpty() && !run->isCancelled()) {
         // One question before the work starts, however many files it covers.
         const QMessageBox::StandardButton answer = large.size() == 1
+            //: Asked before converting a file larger than 10 MB; its name is the box's title.
             ? QMessageBox::question(this, QFileInfo(large.first().path).fileName(),
                 tr("File Size > 10 MBytes.\n Does this really a text file?"), QMessageBox::Yes | QMessageBox::No)
             : QMessageBox::question(this, QStringLiteral("Karvo"),
@@ -436,7 +437,8 @@ bool KvMainWindow::showSummary()
         // A long name would push the status and the encodings out of the
         // label; it is shortened in the middle, and Detail has it whole.
         const QFontMetrics metrics(ui->resultLabel->font());
-        const int room = ui->resultLabel->width() - metrics.horizontalAdvance(QStringLiteral("[Success] ")) - 8;
+        const QString status = QCoreApplication::translate("Karvo::Report", "[Success] ");
+        const int room = ui->resultLabel->width() - metrics.horizontalAdvance(status) - 8;
         shown.first().fileName = metrics.elidedText(shown.first().fileName, Qt::ElideMiddle, room);
     }
     ui->resultLabel->setText(Karvo::summaryText(shown, run->options().target.name, planned, run->isCancelled()));
@@ -518,11 +520,12 @@ void KvMainWindow::showSaveFolder()
         ui->folderButton->setToolTip(tr("Choose a save folder"));
         return;
     }
-    const QString prefix = tr("save to: ");
+    //: Under the target encoding: converted files go into the folder %1.
+    const QString text = tr("save to: %1");
     const QString path = QDir::toNativeSeparators(saveFolder);
     const QFontMetrics metrics(label->font());
-    label->setText(
-        prefix + metrics.elidedText(path, Qt::ElideMiddle, label->width() - metrics.horizontalAdvance(prefix) - 4));
+    const int room = label->width() - metrics.horizontalAdvance(text.arg(QString())) - 4;
+    label->setText(text.arg(metrics.elidedText(path, Qt::ElideMiddle, room)));
     label->setToolTip(path);
     ui->folderButton->setToolTip(tr("Stop saving to %1: replace the source files").arg(path));
 }
@@ -616,7 +619,7 @@ void KvMainWindow::restoreSettings()
         saveFolder = folder;
         ui->folderButton->setChecked(true);
         ui->folderButton->setStyleSheet(folderActiveStyle);
-        ui->tishiLabel->setText(tr("save to: ") + QFileInfo(saveFolder).fileName());
+        ui->tishiLabel->setText(tr("save to: %1").arg(QFileInfo(saveFolder).fileName()));
     } else if (!folder.isEmpty()) {
         // A folder on a drive that is gone now, say: never write anywhere
         // but where the user chose.
@@ -646,7 +649,9 @@ void KvMainWindow::refreshUndoEntry()
     if (runs.isEmpty())
         return;
     const Karvo::UndoRunInfo &last = runs.first();
-    const QString files = last.files == 1 ? tr("1 file") : tr("%1 files").arg(last.files);
+    // "1 file" stays as written in English, which has no catalogue for %n.
+    const QString files = last.files == 1 ? tr("1 file") : tr("%n files", nullptr, last.files);
+    //: %1 is when the run was, %2 how many files it changed ("3 files"), %3 the encoding they were converted to.
     ui->undoLastButton->setToolTip(tr("Undo the run of %1: %2 to %3")
                                        .arg(QLocale().toString(last.date, QLocale::ShortFormat), files, last.target));
 }
@@ -658,7 +663,8 @@ bool KvMainWindow::confirmWithoutUndo(const QVector<Karvo::PlannedFile> &files)
         return true;
     // One question for the whole run, before anything is written.
     const QMessageBox::StandardButton answer = QMessageBox::question(this, QStringLiteral("Karvo"),
-        problem + QLatin1Char('\n') + tr("Convert anyway, without Undo?"), QMessageBox::Yes | QMessageBox::No);
+        //: %1 says why the originals cannot be kept for Undo.
+        tr("%1\nConvert anyway, without Undo?").arg(problem), QMessageBox::Yes | QMessageBox::No);
     declined = answer != QMessageBox::Yes;
     run->setKeepOriginals(false);
     return !declined;
