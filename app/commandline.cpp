@@ -262,12 +262,12 @@ int runCommandLine(QCoreApplication &app)
     const QCommandLineOption versionOption(
         {QStringLiteral("v"), QStringLiteral("version")}, CommandLine::tr("Show the version and exit."));
     parser.addOption(versionOption);
-    //: <encoding> is the option's value as the help shows it; keep it as it is.
     const QCommandLineOption toOption({QStringLiteral("t"), QStringLiteral("to")},
+        //: <encoding> is the option's value as the help shows it; keep it as it is.
         CommandLine::tr("Rewrite files in <encoding> (default UTF-8)."), QStringLiteral("encoding"),
         QStringLiteral("UTF-8"));
-    //: <folder> is the option's value as the help shows it; keep it as it is.
     const QCommandLineOption intoOption({QStringLiteral("o"), QStringLiteral("into")},
+        //: <folder> is the option's value as the help shows it; keep it as it is.
         CommandLine::tr("Write converted copies into <folder> (created if missing) instead of replacing the files."),
         QStringLiteral("folder"));
     const QCommandLineOption recursiveOption({QStringLiteral("r"), QStringLiteral("recursive")},
