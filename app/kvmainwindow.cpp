@@ -69,6 +69,22 @@ QStringList chooseFilesWithDialog(QWidget *parent)
     return QFileDialog::getOpenFileNames(parent, KvMainWindow::tr("Choose files to convert"));
 }
 
+// Shows `text` in `label`, at `largest` points or, where it would not fit (a
+// longer language, a run with much to tell), as large as it fits.
+void setFittingText(QLabel *label, const QString &text, int largest)
+{
+    QFont font = label->font();
+    for (int size = largest; size > 8; --size) {
+        font.setPointSize(size);
+        const QRect needed
+            = QFontMetrics(font).boundingRect(QRect(0, 0, label->width(), 0), Qt::AlignCenter | Qt::TextWordWrap, text);
+        if (needed.height() <= label->height() && needed.width() <= label->width())
+            break;
+    }
+    label->setFont(font);
+    label->setText(text);
+}
+
 } // namespace
 
 KvMainWindow::KvMainWindow(QWidget *parent)
@@ -94,6 +110,7 @@ KvMainWindow::KvMainWindow(QWidget *parent)
 
     setWidgetColor(ui->noteLabel, Qt::white);
     setWidgetColor(ui->resultLabel, Qt::white);
+    summaryPointSize = ui->resultLabel->font().pointSize();
     ui->stackedWidget->setCurrentIndex(0);
     ui->checkButton->hide();
     ui->reviewButton->hide();
@@ -436,12 +453,15 @@ bool KvMainWindow::showSummary()
     if (oneFile) {
         // A long name would push the status and the encodings out of the
         // label; it is shortened in the middle, and Detail has it whole.
-        const QFontMetrics metrics(ui->resultLabel->font());
+        QFont font = ui->resultLabel->font();
+        font.setPointSize(summaryPointSize);
+        const QFontMetrics metrics(font);
         const QString status = QCoreApplication::translate("Karvo::Report", "[Success] ");
         const int room = ui->resultLabel->width() - metrics.horizontalAdvance(status) - 8;
         shown.first().fileName = metrics.elidedText(shown.first().fileName, Qt::ElideMiddle, room);
     }
-    ui->resultLabel->setText(Karvo::summaryText(shown, run->options().target.name, planned, run->isCancelled()));
+    setFittingText(ui->resultLabel, Karvo::summaryText(shown, run->options().target.name, planned, run->isCancelled()),
+        summaryPointSize);
     // One file that replaced another in the save folder says so in Detail.
     ui->checkButton->setVisible(!oneFile || results.first().replacedExisting);
     const bool doubtful = std::any_of(results.cbegin(), results.cend(),
@@ -592,6 +612,13 @@ void KvMainWindow::on_moreAppButton_clicked()
 void KvMainWindow::setUpUndoAndSettings()
 {
     ui->undoButton->hide();
+    // The link's text is longer in some languages than in others: it grows
+    // to the left from the top right corner, clear of the Home button.
+    QToolButton *last = ui->undoLastButton;
+    const QRect place = last->geometry();
+    const int room = place.right() - ui->moreAppButton->geometry().right() - 8;
+    const int width = qMin(last->fontMetrics().horizontalAdvance(last->text()) + 12, room);
+    last->setGeometry(place.right() + 1 - width, place.y(), width, place.height());
     ui->subfolderButton->setStyleSheet(folderIdleStyle);
     restoreSettings();
     // Connected after the restore, so that restoring saves nothing, and
@@ -702,7 +729,8 @@ void KvMainWindow::undoFinished()
     undoResults = undo->results();
     showingUndo = true;
     ui->cancelButton->setEnabled(false);
-    ui->resultLabel->setText(Karvo::undoSummary(undoResults, undo->total(), undo->isCancelled()));
+    setFittingText(
+        ui->resultLabel, Karvo::undoSummary(undoResults, undo->total(), undo->isCancelled()), summaryPointSize);
     ui->checkButton->show();
     ui->undoButton->hide();
     ui->stackedWidget->setCurrentIndex(2);

@@ -412,8 +412,8 @@ The status before the name of a file run alone. The space after it only pads it 
         <source>Drop or click to choose
 a file or folder</source>
         <comment>Two short lines under the drop graphic; clicking the graphic or this text opens a file chooser.</comment>
-        <translation>Перетащите сюда или щёлкните,
-чтобы выбрать файл или папку</translation>
+        <translation>Перетащите файл или папку
+или щёлкните для выбора</translation>
     </message>
     <message>
         <source>Convert the files in the subfolders of a dropped folder too.</source>
