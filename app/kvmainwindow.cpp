@@ -467,6 +467,10 @@ bool KvMainWindow::showSummary()
     const bool doubtful = std::any_of(results.cbegin(), results.cend(),
         [](const FileResult &result) { return result.status == Karvo::FileStatus::Doubtful; });
     ui->reviewButton->setVisible(doubtful);
+    // Detail stands under the middle of the summary unless Review is beside it.
+    const int left = doubtful ? ui->reviewButton->x() - 8 - ui->checkButton->width()
+                              : ui->backButton->geometry().center().x() - ui->checkButton->width() / 2;
+    ui->checkButton->move(left, ui->checkButton->y());
     return doubtful;
 }
 
@@ -732,6 +736,8 @@ void KvMainWindow::undoFinished()
     setFittingText(
         ui->resultLabel, Karvo::undoSummary(undoResults, undo->total(), undo->isCancelled()), summaryPointSize);
     ui->checkButton->show();
+    ui->checkButton->move(ui->backButton->geometry().center().x() - ui->checkButton->width() / 2, ui->checkButton->y());
+    ui->reviewButton->hide();
     ui->undoButton->hide();
     ui->stackedWidget->setCurrentIndex(2);
 }
