@@ -9,9 +9,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # Building needs Qt's translation tools (lupdate, lrelease and their CMake
-# package); running needs Qt's own catalogues for the standard buttons.
+# package); running needs Qt's own catalogues for the standard buttons, and
+# a font with Chinese, Japanese and Korean for those translations.
 packages=(cmake ninja-build g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
-    libuchardet-dev fonts-dejavu-core)
+    libuchardet-dev fonts-dejavu-core fonts-wqy-microhei)
 # The packaging tests validate the desktop files and build and lint the Debian
 # package.
 test_packages=(desktop-file-utils appstream dpkg-dev file groff-base lintian)

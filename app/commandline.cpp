@@ -3,6 +3,7 @@
 #include "codecs.h"
 #include "report.h"
 #include "run.h"
+#include "translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -12,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QSet>
 #include <QSocketNotifier>
 #include <QTextCodec>
@@ -32,6 +32,11 @@ namespace Karvo {
 
 namespace {
 
+class CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(Karvo::CommandLine)
+};
+
 void print(FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toLocal8Bit();
@@ -42,7 +47,7 @@ int usageError(const QString &message, bool hint = true)
 {
     print(stderr, QStringLiteral("karvo: %1\n").arg(message));
     if (hint)
-        print(stderr, QStringLiteral("Try 'karvo --help' for more information.\n"));
+        print(stderr, CommandLine::tr("Try 'karvo --help' for more information.") + QLatin1Char('\n'));
     return ExitUsage;
 }
 
@@ -209,10 +214,10 @@ QString checkPlan(QVector<PlannedFile> &files, const QString &saveFolder)
         if (destination == absolute(file.path))
             continue;
         if (writers.contains(destination))
-            return QStringLiteral("'%1' and '%2' would both be written to '%3'; no file was written")
+            return CommandLine::tr("'%1' and '%2' would both be written to '%3'; no file was written")
                 .arg(writers.value(destination), file.path, QDir::toNativeSeparators(named));
         if (sources.contains(destination))
-            return QStringLiteral("'%1' would be written over '%2', which this run also reads; no file was written")
+            return CommandLine::tr("'%1' would be written over '%2', which this run also reads; no file was written")
                 .arg(file.path, QDir::toNativeSeparators(named));
         writers.insert(destination, file.path);
     }
@@ -247,47 +252,53 @@ int runCommandLine(QCoreApplication &app)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Detects the character encoding of each file and rewrites it, losslessly, in another.\n"
-                       "Without arguments, karvo opens its window."));
+        CommandLine::tr("Detects the character encoding of each file and rewrites it, losslessly, in another.\n"
+                        "Without arguments, karvo opens its window."));
     // Qt's own help option would add --help-all, for options a command
     // without a window does not take.
     const QCommandLineOption helpOption(
-        {QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
+        {QStringLiteral("h"), QStringLiteral("help")}, CommandLine::tr("Show this help and exit."));
     parser.addOption(helpOption);
     const QCommandLineOption versionOption(
-        {QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version and exit."));
+        {QStringLiteral("v"), QStringLiteral("version")}, CommandLine::tr("Show the version and exit."));
     parser.addOption(versionOption);
     const QCommandLineOption toOption({QStringLiteral("t"), QStringLiteral("to")},
-        QStringLiteral("Rewrite files in <encoding> (default UTF-8)."), QStringLiteral("encoding"),
+        //: <encoding> is the option's value as the help shows it; keep it as it is.
+        CommandLine::tr("Rewrite files in <encoding> (default UTF-8)."), QStringLiteral("encoding"),
         QStringLiteral("UTF-8"));
     const QCommandLineOption intoOption({QStringLiteral("o"), QStringLiteral("into")},
-        QStringLiteral("Write converted copies into <folder> (created if missing) instead of replacing the files."),
+        //: <folder> is the option's value as the help shows it; keep it as it is.
+        CommandLine::tr("Write converted copies into <folder> (created if missing) instead of replacing the files."),
         QStringLiteral("folder"));
     const QCommandLineOption recursiveOption({QStringLiteral("r"), QStringLiteral("recursive")},
-        QStringLiteral("Also process the files in subfolders, but not hidden ones or links to folders."));
+        CommandLine::tr("Also process the files in subfolders, but not hidden ones or links to folders."));
     const QCommandLineOption dryRunOption({QStringLiteral("n"), QStringLiteral("dry-run")},
-        QStringLiteral("Detect and report what would be done; write nothing."));
+        CommandLine::tr("Detect and report what would be done; write nothing."));
     const QCommandLineOption checkOption(QStringLiteral("check"),
-        QStringLiteral("Write nothing; exit with 3 if any file is not in the target encoding yet."));
+        CommandLine::tr("Write nothing; exit with 3 if any file is not in the target encoding yet."));
     const QCommandLineOption forceOption(QStringLiteral("force-encoding"),
-        QStringLiteral("Read every text file as <encoding> instead of the detected one."), QStringLiteral("encoding"));
+        CommandLine::tr("Read every text file as <encoding> instead of the detected one."), QStringLiteral("encoding"));
     const QCommandLineOption jsonOption(
-        QStringLiteral("json"), QStringLiteral("Print one JSON report instead of a line per file."));
+        QStringLiteral("json"), CommandLine::tr("Print one JSON report instead of a line per file."));
     const QCommandLineOption listOption(
-        QStringLiteral("list-encodings"), QStringLiteral("List the encodings karvo knows, with their aliases."));
+        QStringLiteral("list-encodings"), CommandLine::tr("List the encodings karvo knows, with their aliases."));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
-        QStringLiteral("Print only the files that failed or whose encoding is uncertain."));
+        CommandLine::tr("Print only the files that failed or whose encoding is uncertain."));
     parser.addOptions({toOption, intoOption, recursiveOption, dryRunOption, checkOption, forceOption, jsonOption,
         listOption, quietOption});
     parser.addPositionalArgument(
-        QStringLiteral("path"), QStringLiteral("Files and folders to convert."), QStringLiteral("path..."));
+        QStringLiteral("path"), CommandLine::tr("Files and folders to convert."), QStringLiteral("path..."));
 
     if (!parser.parse(QCoreApplication::arguments()))
         return usageError(parser.errorText());
     if (parser.isSet(helpOption)) {
-        // The usage line names the program as typed, whatever path ran it.
+        // The usage line names the program as typed, whatever path ran it,
+        // in whatever language Qt words that line.
         QString help = parser.helpText();
-        help.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")), QStringLiteral("Usage: karvo"));
+        const QString program = QCoreApplication::arguments().constFirst();
+        const int at = help.indexOf(program);
+        if (at >= 0 && at < help.indexOf(QLatin1Char('\n')))
+            help.replace(at, program.size(), QStringLiteral("karvo"));
         print(stdout, help);
         return ExitDone;
     }
@@ -304,36 +315,41 @@ int runCommandLine(QCoreApplication &app)
     const QString targetName = parser.value(toOption);
     options.target = codecByName(targetName);
     if (targetName.isEmpty() || options.target.mib == -1)
-        return usageError(QStringLiteral("unknown encoding '%1'; see --list-encodings").arg(targetName), false);
+        return usageError(CommandLine::tr("unknown encoding '%1'; see --list-encodings").arg(targetName), false);
     if (parser.isSet(forceOption)) {
         const QString sourceName = parser.value(forceOption);
         if (sourceName.isEmpty() || codecByName(sourceName).mib == -1)
-            return usageError(QStringLiteral("unknown encoding '%1'; see --list-encodings").arg(sourceName), false);
+            return usageError(CommandLine::tr("unknown encoding '%1'; see --list-encodings").arg(sourceName), false);
         options.sourceEncoding = sourceName;
     }
     const bool check = parser.isSet(checkOption);
     options.dryRun = check || parser.isSet(dryRunOption);
     options.recursive = parser.isSet(recursiveOption);
     const bool json = parser.isSet(jsonOption);
+    // The report is for programs, which read its messages as written.
+    if (json)
+        installTranslators(app, QLocale::c());
     const bool quiet = parser.isSet(quietOption);
     const QStringList paths = parser.positionalArguments();
     if (paths.isEmpty())
-        return usageError(QStringLiteral("no files or folders given"));
+        return usageError(CommandLine::tr("no files or folders given"));
 
     if (parser.isSet(intoOption)) {
         const QString folder = parser.value(intoOption);
         const QFileInfo info(folder);
         if (folder.isEmpty())
-            return usageError(QStringLiteral("the save folder's name is empty"));
+            return usageError(CommandLine::tr("the save folder's name is empty"));
         if (info.exists() && !info.isDir())
             return usageError(
-                QStringLiteral("cannot use '%1' as the save folder: it is not a folder").arg(folder), false);
+                CommandLine::tr("cannot use '%1' as the save folder: it is not a folder").arg(folder), false);
         // A dry run writes nothing, not even the save folder.
         errno = 0;
         if (!options.dryRun && !QDir().mkpath(folder)) {
             const QString reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : QString();
-            return usageError(QStringLiteral("cannot create the save folder '%1'%2")
-                                  .arg(folder, reason.isEmpty() ? QString() : QStringLiteral(": ") + reason),
+            return usageError(reason.isEmpty()
+                    ? CommandLine::tr("cannot create the save folder '%1'").arg(folder)
+                    //: %2 is the system's reason
+                    : CommandLine::tr("cannot create the save folder '%1': %2").arg(folder, reason),
                 false);
         }
         options.saveFolder = QDir::cleanPath(folder);
@@ -443,7 +459,7 @@ int runCommandLine(QCoreApplication &app)
     } else if (!quiet) {
         print(stdout, summary + QLatin1Char('\n'));
         if (options.dryRun)
-            print(stdout, QStringLiteral("Dry run: nothing was written.\n"));
+            print(stdout, CommandLine::tr("Dry run: nothing was written.") + QLatin1Char('\n'));
     }
     std::fflush(stdout);
     return code;

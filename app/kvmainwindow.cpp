@@ -69,6 +69,22 @@ QStringList chooseFilesWithDialog(QWidget *parent)
     return QFileDialog::getOpenFileNames(parent, KvMainWindow::tr("Choose files to convert"));
 }
 
+// Shows `text` in `label`, at `largest` points or, where it would not fit (a
+// longer language, a run with much to tell), as large as it fits.
+void setFittingText(QLabel *label, const QString &text, int largest)
+{
+    QFont font = label->font();
+    for (int size = largest; size > 8; --size) {
+        font.setPointSize(size);
+        const QRect needed
+            = QFontMetrics(font).boundingRect(QRect(0, 0, label->width(), 0), Qt::AlignCenter | Qt::TextWordWrap, text);
+        if (needed.height() <= label->height() && needed.width() <= label->width())
+            break;
+    }
+    label->setFont(font);
+    label->setText(text);
+}
+
 } // namespace
 
 KvMainWindow::KvMainWindow(QWidget *parent)
@@ -94,6 +110,7 @@ KvMainWindow::KvMainWindow(QWidget *parent)
 
     setWidgetColor(ui->noteLabel, Qt::white);
     setWidgetColor(ui->resultLabel, Qt::white);
+    summaryPointSize = ui->resultLabel->font().pointSize();
     ui->stackedWidget->setCurrentIndex(0);
     ui->checkButton->hide();
     ui->reviewButton->hide();
@@ -338,7 +355,7 @@ void KvMainWindow::processStep2(const QStringList &paths)
 {
     results.clear();
     planned = 0;
-    ui->noteLabel->setText(tr("Processing") + QStringLiteral(", ") + tr("please waiting..."));
+    ui->noteLabel->setText(tr("Processing, please waiting..."));
     run->walk(paths);
 }
 
@@ -351,6 +368,7 @@ void KvMainWindow::walked()
     if (!large.isEmpty() && !run->isCancelled()) {
         // One question before the work starts, however many files it covers.
         const QMessageBox::StandardButton answer = large.size() == 1
+            //: Asked before converting a file larger than 10 MB; its name is the box's title.
             ? QMessageBox::question(this, QFileInfo(large.first().path).fileName(),
                 tr("File Size > 10 MBytes.\n Does this really a text file?"), QMessageBox::Yes | QMessageBox::No)
             : QMessageBox::question(this, QStringLiteral("Karvo"),
@@ -435,16 +453,24 @@ bool KvMainWindow::showSummary()
     if (oneFile) {
         // A long name would push the status and the encodings out of the
         // label; it is shortened in the middle, and Detail has it whole.
-        const QFontMetrics metrics(ui->resultLabel->font());
-        const int room = ui->resultLabel->width() - metrics.horizontalAdvance(QStringLiteral("[Success] ")) - 8;
+        QFont font = ui->resultLabel->font();
+        font.setPointSize(summaryPointSize);
+        const QFontMetrics metrics(font);
+        const QString status = QCoreApplication::translate("Karvo::Report", "[Success] ");
+        const int room = ui->resultLabel->width() - metrics.horizontalAdvance(status) - 8;
         shown.first().fileName = metrics.elidedText(shown.first().fileName, Qt::ElideMiddle, room);
     }
-    ui->resultLabel->setText(Karvo::summaryText(shown, run->options().target.name, planned, run->isCancelled()));
+    setFittingText(ui->resultLabel, Karvo::summaryText(shown, run->options().target.name, planned, run->isCancelled()),
+        summaryPointSize);
     // One file that replaced another in the save folder says so in Detail.
     ui->checkButton->setVisible(!oneFile || results.first().replacedExisting);
     const bool doubtful = std::any_of(results.cbegin(), results.cend(),
         [](const FileResult &result) { return result.status == Karvo::FileStatus::Doubtful; });
     ui->reviewButton->setVisible(doubtful);
+    // Detail stands under the middle of the summary unless Review is beside it.
+    const int left = doubtful ? ui->reviewButton->x() - 8 - ui->checkButton->width()
+                              : ui->backButton->geometry().center().x() - ui->checkButton->width() / 2;
+    ui->checkButton->move(left, ui->checkButton->y());
     return doubtful;
 }
 
@@ -518,11 +544,12 @@ void KvMainWindow::showSaveFolder()
         ui->folderButton->setToolTip(tr("Choose a save folder"));
         return;
     }
-    const QString prefix = tr("save to: ");
+    //: Under the target encoding: converted files go into the folder %1.
+    const QString text = tr("save to: %1");
     const QString path = QDir::toNativeSeparators(saveFolder);
     const QFontMetrics metrics(label->font());
-    label->setText(
-        prefix + metrics.elidedText(path, Qt::ElideMiddle, label->width() - metrics.horizontalAdvance(prefix) - 4));
+    const int room = label->width() - metrics.horizontalAdvance(text.arg(QString())) - 4;
+    label->setText(text.arg(metrics.elidedText(path, Qt::ElideMiddle, room)));
     label->setToolTip(path);
     ui->folderButton->setToolTip(tr("Stop saving to %1: replace the source files").arg(path));
 }
@@ -589,6 +616,13 @@ void KvMainWindow::on_moreAppButton_clicked()
 void KvMainWindow::setUpUndoAndSettings()
 {
     ui->undoButton->hide();
+    // The link's text is longer in some languages than in others: it grows
+    // to the left from the top right corner, clear of the Home button.
+    QToolButton *last = ui->undoLastButton;
+    const QRect place = last->geometry();
+    const int room = place.right() - ui->moreAppButton->geometry().right() - 8;
+    const int width = qMin(last->fontMetrics().horizontalAdvance(last->text()) + 12, room);
+    last->setGeometry(place.right() + 1 - width, place.y(), width, place.height());
     ui->subfolderButton->setStyleSheet(folderIdleStyle);
     restoreSettings();
     // Connected after the restore, so that restoring saves nothing, and
@@ -616,7 +650,7 @@ void KvMainWindow::restoreSettings()
         saveFolder = folder;
         ui->folderButton->setChecked(true);
         ui->folderButton->setStyleSheet(folderActiveStyle);
-        ui->tishiLabel->setText(tr("save to: ") + QFileInfo(saveFolder).fileName());
+        ui->tishiLabel->setText(tr("save to: %1").arg(QFileInfo(saveFolder).fileName()));
     } else if (!folder.isEmpty()) {
         // A folder on a drive that is gone now, say: never write anywhere
         // but where the user chose.
@@ -646,7 +680,9 @@ void KvMainWindow::refreshUndoEntry()
     if (runs.isEmpty())
         return;
     const Karvo::UndoRunInfo &last = runs.first();
-    const QString files = last.files == 1 ? tr("1 file") : tr("%1 files").arg(last.files);
+    // "1 file" stays as written in English, which has no catalogue for %n.
+    const QString files = last.files == 1 ? tr("1 file") : tr("%n files", nullptr, last.files);
+    //: %1 is when the run was, %2 how many files it changed ("3 files"), %3 the encoding they were converted to.
     ui->undoLastButton->setToolTip(tr("Undo the run of %1: %2 to %3")
                                        .arg(QLocale().toString(last.date, QLocale::ShortFormat), files, last.target));
 }
@@ -658,7 +694,8 @@ bool KvMainWindow::confirmWithoutUndo(const QVector<Karvo::PlannedFile> &files)
         return true;
     // One question for the whole run, before anything is written.
     const QMessageBox::StandardButton answer = QMessageBox::question(this, QStringLiteral("Karvo"),
-        problem + QLatin1Char('\n') + tr("Convert anyway, without Undo?"), QMessageBox::Yes | QMessageBox::No);
+        //: %1 says why the originals cannot be kept for Undo.
+        tr("%1\nConvert anyway, without Undo?").arg(problem), QMessageBox::Yes | QMessageBox::No);
     declined = answer != QMessageBox::Yes;
     run->setKeepOriginals(false);
     return !declined;
@@ -696,8 +733,11 @@ void KvMainWindow::undoFinished()
     undoResults = undo->results();
     showingUndo = true;
     ui->cancelButton->setEnabled(false);
-    ui->resultLabel->setText(Karvo::undoSummary(undoResults, undo->total(), undo->isCancelled()));
+    setFittingText(
+        ui->resultLabel, Karvo::undoSummary(undoResults, undo->total(), undo->isCancelled()), summaryPointSize);
     ui->checkButton->show();
+    ui->checkButton->move(ui->backButton->geometry().center().x() - ui->checkButton->width() / 2, ui->checkButton->y());
+    ui->reviewButton->hide();
     ui->undoButton->hide();
     ui->stackedWidget->setCurrentIndex(2);
 }

@@ -111,6 +111,7 @@ private:
     bool dropIconTabbedTo = false; // focus came from the keyboard, so show it
     std::unique_ptr<Karvo::Run> run;
     int planned = 0; // files the current run set out to process
+    int summaryPointSize = 0; // the summary's size as designed; smaller where it would not fit
     std::unique_ptr<Karvo::Undo> undo;
     QList<Karvo::UndoResult> undoResults;
     bool showingUndo = false; // the result page tells of an undo, not a run

@@ -11,6 +11,7 @@ int main(int argc, char *argv[])
     // Any argument means the command line, which must run without a display.
     if (argc > 1) {
         QCoreApplication app(argc, argv);
+        Karvo::installTranslators(app);
         return Karvo::runCommandLine(app);
     }
     QApplication app(argc, argv);

@@ -1,6 +1,7 @@
 #include "conversion.h"
 
 #include "destination.h"
+#include "messages.h"
 #include "regularfile.h"
 #include "streaming.h"
 #include "transcoder.h"
@@ -46,12 +47,12 @@ Outcome convertFile(const QString &sourcePath, const QString &targetPath, const 
 {
     QTextCodec *from = codecForDetection(detection);
     if (!from)
-        return Outcome::failure(QStringLiteral("Could not find codec for file."), nativePath(sourcePath));
+        return Outcome::failure(Engine::tr("Could not find codec for file."), nativePath(sourcePath));
 
     QFile source;
     QString reason;
     if (!openRegularFile(source, sourcePath, &reason))
-        return Outcome::failure(QStringLiteral("Could not open source file."), withReason(sourcePath, reason));
+        return Outcome::failure(Engine::tr("Could not open source file."), withReason(sourcePath, reason));
 
     // As with detection, the name decides where several codecs share the
     // MIB; catalogue entries always agree with their MIB.
@@ -59,8 +60,7 @@ Outcome convertFile(const QString &sourcePath, const QString &targetPath, const 
     if (!to)
         to = QTextCodec::codecForMib(target.mib);
     if (!to)
-        return Outcome::failure(
-            QStringLiteral("Could not find codec for the target encoding."), nativePath(sourcePath));
+        return Outcome::failure(Engine::tr("Could not find codec for the target encoding."), nativePath(sourcePath));
 
     Destination destination(sourcePath, targetPath, Destination::Existing::Replace);
     Outcome outcome = destination.check();
@@ -82,7 +82,7 @@ Outcome copyFile(const QString &sourcePath, const QString &targetPath, const Bef
     QFile source;
     QString reason;
     if (!openRegularFile(source, sourcePath, &reason))
-        return Outcome::failure(QStringLiteral("Could not open source file."), withReason(sourcePath, reason));
+        return Outcome::failure(Engine::tr("Could not open source file."), withReason(sourcePath, reason));
 
     Destination destination(sourcePath, targetPath, Destination::Existing::Keep);
     Outcome outcome = destination.check();
@@ -92,8 +92,8 @@ Outcome copyFile(const QString &sourcePath, const QString &targetPath, const Bef
         QFile other;
         if (openRegularFile(other, targetPath) && sameBytes(source, other))
             return Outcome::success();
-        return Outcome::failure(QStringLiteral("Could not copy file: a different file of that name is already in "
-                                               "the save folder."),
+        return Outcome::failure(
+            Engine::tr("Could not copy file: a different file of that name is already in the save folder."),
             nativePath(targetPath));
     }
     outcome = destination.open();
@@ -101,7 +101,7 @@ Outcome copyFile(const QString &sourcePath, const QString &targetPath, const Bef
         return outcome;
     if (!copyStream(source, destination.file()))
         return Outcome::failure(
-            QStringLiteral("Could not write target file."), withReason(targetPath, destination.file().errorString()));
+            Engine::tr("Could not write target file."), withReason(targetPath, destination.file().errorString()));
     return destination.commit(beforeReplace);
 }
 

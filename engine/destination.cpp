@@ -1,5 +1,6 @@
 #include "destination.h"
 
+#include "messages.h"
 #include "regularfile.h"
 #include "streaming.h"
 
@@ -109,14 +110,14 @@ Outcome Destination::check()
     if (::lstat(native.constData(), &old) != 0) {
         if (errno == ENOENT)
             return Outcome::success();
-        return failure(QStringLiteral("Could not open target file."), errno);
+        return failure(Engine::tr("Could not open target file."), errno);
     }
     if (S_ISLNK(old.st_mode))
         return Outcome::failure(
-            QStringLiteral("Could not write target file: a symbolic link of that name is in the save folder."),
+            Engine::tr("Could not write target file: a symbolic link of that name is in the save folder."),
             nativePath(targetPath));
     if (!S_ISREG(old.st_mode))
-        return failure(QStringLiteral("Could not open target file."), QStringLiteral("It is not a regular file."));
+        return failure(Engine::tr("Could not open target file."), Engine::tr("It is not a regular file."));
     existing = true;
     if (mode == Existing::Keep)
         return Outcome::success();
@@ -126,8 +127,8 @@ Outcome Destination::check()
     existingFd = ::open(native.constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (existingFd < 0) {
         if (isReadOnlyError(errno))
-            return failure(QStringLiteral("Could not open target file."), QStringLiteral("the file is read-only"));
-        return failure(QStringLiteral("Could not open target file."), errno);
+            return failure(Engine::tr("Could not open target file."), Engine::tr("the file is read-only"));
+        return failure(Engine::tr("Could not open target file."), errno);
     }
     return Outcome::success();
 }
@@ -153,16 +154,16 @@ Outcome Destination::open()
     if (fd >= 0) {
         if (!temporary.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
             ::close(fd);
-            return failure(QStringLiteral("Could not open target file."), temporary.errorString());
+            return failure(Engine::tr("Could not open target file."), temporary.errorString());
         }
         return Outcome::success();
     }
     if (existingFd < 0 || !(isReadOnlyError(error) || error == EROFS))
-        return failure(QStringLiteral("Could not open target file."), error);
+        return failure(Engine::tr("Could not open target file."), error);
 
     elsewhere = std::make_unique<QTemporaryFile>(QDir::tempPath() + QLatin1String("/karvo-XXXXXX"));
     if (!elsewhere->open())
-        return failure(QStringLiteral("Could not open target file."), elsewhere->errorString());
+        return failure(Engine::tr("Could not open target file."), elsewhere->errorString());
     return Outcome::success();
 }
 
@@ -199,7 +200,7 @@ Outcome Destination::commit(const BeforeReplace &beforeReplace)
     if (elsewhere)
         return writeOver(beforeReplace);
 
-    const QString cannotWrite = QStringLiteral("Could not write target file.");
+    const QString cannotWrite = Engine::tr("Could not write target file.");
     if (!temporary.flush())
         return failure(cannotWrite, temporary.errorString());
     const int fd = temporary.handle();
@@ -212,11 +213,11 @@ Outcome Destination::commit(const BeforeReplace &beforeReplace)
     if (!existing) {
         const int error = renameNoReplace(temporaryName, native);
         if (error == EEXIST && mode == Existing::Keep)
-            return Outcome::failure(QStringLiteral("Could not copy file: a different file of that name is already "
-                                                   "in the save folder."),
+            return Outcome::failure(
+                Engine::tr("Could not copy file: a different file of that name is already in the save folder."),
                 nativePath(targetPath));
         if (error == EEXIST)
-            return failure(cannotWrite, QStringLiteral("a file of that name appeared during the conversion"));
+            return failure(cannotWrite, Engine::tr("a file of that name appeared during the conversion"));
         if (error != 0)
             return failure(cannotWrite, error);
     } else {
@@ -224,7 +225,7 @@ Outcome Destination::commit(const BeforeReplace &beforeReplace)
         // symbolic link swapped in meanwhile instead of following it, and
         // the old file's inode is still there for the caller to keep.
         if (beforeReplace && !beforeReplace(path))
-            return failure(cannotWrite, QStringLiteral("the existing file could not be kept"));
+            return failure(cannotWrite, Engine::tr("the existing file could not be kept"));
         if (::rename(temporaryName.constData(), native.constData()) != 0)
             return failure(cannotWrite, errno);
     }
@@ -239,11 +240,11 @@ Outcome Destination::commit(const BeforeReplace &beforeReplace)
 // converted text is kept in the temporary file and the message says where.
 Outcome Destination::writeOver(const BeforeReplace &beforeReplace)
 {
-    const QString cannotWrite = QStringLiteral("Could not write target file.");
+    const QString cannotWrite = Engine::tr("Could not write target file.");
     if (!elsewhere->flush())
         return failure(cannotWrite, elsewhere->errorString());
     if (beforeReplace && !beforeReplace(path))
-        return failure(cannotWrite, QStringLiteral("the existing file could not be kept"));
+        return failure(cannotWrite, Engine::tr("the existing file could not be kept"));
 
     bool written = elsewhere->seek(0) && ::ftruncate(existingFd, 0) == 0 && ::lseek(existingFd, 0, SEEK_SET) == 0;
     int error = errno;
@@ -267,7 +268,7 @@ Outcome Destination::writeOver(const BeforeReplace &beforeReplace)
     if (sameEntry(sourcePath, targetPath)) {
         elsewhere->setAutoRemove(false);
         outcome.detail += QLatin1Char('\n')
-            + QStringLiteral("The converted text is kept in %1.").arg(nativePath(elsewhere->fileName()));
+            + Engine::tr("The converted text is kept in %1.").arg(nativePath(elsewhere->fileName()));
     }
     return outcome;
 }

@@ -1,5 +1,7 @@
 #include "regularfile.h"
 
+#include "messages.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -30,7 +32,8 @@ QString systemError(int error)
 bool openRegularFile(QFile &file, const QString &path, QString *reason)
 {
     const QByteArray native = QFile::encodeName(path);
-    const QString notRegular = QStringLiteral("It is not a regular file.");
+    //: Why a file was not read: a folder, a device, a pipe or the like.
+    const QString notRegular = Engine::tr("It is not a regular file.");
 
     // Looking first means a FIFO or a device is refused without being opened.
     struct stat info;
@@ -71,7 +74,8 @@ QString nativePath(const QString &path)
 
 QString withReason(const QString &path, const QString &reason)
 {
-    return reason.isEmpty() ? nativePath(path) : nativePath(path) + QLatin1String(": ") + reason;
+    //: %1 is a file's path, %2 why something went wrong with it.
+    return reason.isEmpty() ? nativePath(path) : Engine::tr("%1: %2").arg(nativePath(path), reason);
 }
 
 } // namespace Karvo

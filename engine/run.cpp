@@ -1,6 +1,7 @@
 #include "run.h"
 
 #include "conversion.h"
+#include "messages.h"
 #include "regularfile.h"
 
 #include <QDir>
@@ -34,7 +35,7 @@ QString notRegularReason(const QString &path)
     struct stat info;
     if (!path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &info) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
-    return QStringLiteral("It is not a regular file.");
+    return Engine::tr("It is not a regular file.");
 }
 
 // The user's word on the source encoding replaces detection's guess.
@@ -122,8 +123,8 @@ Outcome writeDestination(const PlannedFile &file, const QString &destination, bo
                                                 : UndoAction::ReplacedInSaveFolder;
     QString reason;
     if (recorder && exists && !recorder->keepOriginal(entry.path, entry, &reason))
-        return Outcome::failure(QStringLiteral("Not converted: its original could not be kept for Undo."),
-            QDir::toNativeSeparators(entry.path) + QStringLiteral(": ") + reason);
+        return Outcome::failure(
+            Engine::tr("Not converted: its original could not be kept for Undo."), withReason(entry.path, reason));
     const Outcome outcome = write();
     if (recorder)
         recorder->written(entry, outcome.ok);
@@ -182,16 +183,16 @@ bool refused(const PlannedFile &file, const RunOptions &options, FileResult &res
     result.fileName = file.relativePath;
     result.path = file.path;
     if (!file.regular) {
-        result.outcome = Outcome::failure(QStringLiteral("Could not open source file."),
-            QDir::toNativeSeparators(file.path) + QStringLiteral(": ") + notRegularReason(file.path));
+        result.outcome = Outcome::failure(
+            Engine::tr("Could not open source file."), withReason(file.path, notRegularReason(file.path)));
         return true;
     }
     if (!file.clash.isEmpty()) {
         result.outcome = options.saveFolder.isEmpty()
-            ? Outcome::failure(QStringLiteral("Not converted: the same file is already in this run."),
+            ? Outcome::failure(Engine::tr("Not converted: the same file is already in this run."),
                 QDir::toNativeSeparators(file.clash))
-            : Outcome::failure(QStringLiteral("Not written: another file of this run has the same name in the "
-                                              "save folder."),
+            : Outcome::failure(
+                Engine::tr("Not written: another file of this run has the same name in the save folder."),
                 QDir::toNativeSeparators(file.clash));
         return true;
     }
@@ -225,10 +226,8 @@ FileResult decide(
             QFile source;
             QString reason;
             result.outcome = detection.name.isEmpty() && !openRegularFile(source, file.path, &reason)
-                ? Outcome::failure(QStringLiteral("Could not open source file."),
-                    QDir::toNativeSeparators(file.path) + QStringLiteral(": ") + reason)
-                : Outcome::failure(
-                    QStringLiteral("Could not find codec for file."), QDir::toNativeSeparators(file.path));
+                ? Outcome::failure(Engine::tr("Could not open source file."), withReason(file.path, reason))
+                : Outcome::failure(Engine::tr("Could not find codec for file."), QDir::toNativeSeparators(file.path));
             return result;
         }
     }

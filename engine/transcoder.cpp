@@ -1,5 +1,6 @@
 #include "transcoder.h"
 
+#include "messages.h"
 #include "regularfile.h"
 #include "streaming.h"
 
@@ -470,36 +471,38 @@ private:
     Outcome invalid(qint64 index)
     {
         const auto [line, column] = at(index);
-        return failure(QStringLiteral("Could not convert file: the bytes at line %1, column %2 are not valid %3.")
+        //: %3 is the name of the file's encoding, such as GB18030.
+        return failure(Engine::tr("Could not convert file: the bytes at line %1, column %2 are not valid %3.")
                            .arg(line, column, fromName()));
     }
 
     Outcome cut(qint64 index)
     {
         const auto [line, column] = at(index);
-        return failure(QStringLiteral("Could not convert file: it ends in the middle of a %3 character, at "
-                                      "line %1, column %2.")
+        //: %3 is the name of the file's encoding, such as Shift_JIS.
+        return failure(Engine::tr("Could not convert file: it ends in the middle of a %3 character, at line %1, "
+                                  "column %2.")
                            .arg(line, column, fromName()));
     }
 
     Outcome lost(qint64 index, uint character)
     {
         const auto [line, column] = at(index);
-        return failure(QStringLiteral("Could not convert file: the character U+%1 at line %2, column %3 cannot be "
-                                      "written in %4.")
+        //: %1 is a Unicode code point in hexadecimal, %4 the name of the target encoding.
+        return failure(Engine::tr("Could not convert file: the character U+%1 at line %2, column %3 cannot be "
+                                  "written in %4.")
                            .arg(hexCode(character), line, column, QString::fromLatin1(to->name())));
     }
 
     Outcome cannotRead()
     {
         return Outcome::failure(
-            QStringLiteral("Could not read source file."), withReason(sourcePath, source.errorString()));
+            Engine::tr("Could not read source file."), withReason(sourcePath, source.errorString()));
     }
 
     Outcome cannotWrite()
     {
-        return Outcome::failure(
-            QStringLiteral("Could not write target file."), withReason(sinkPath, sink.errorString()));
+        return Outcome::failure(Engine::tr("Could not write target file."), withReason(sinkPath, sink.errorString()));
     }
 
     Outcome failure(const QString &message) { return Outcome::failure(message, nativePath(sourcePath)); }

@@ -226,27 +226,27 @@ UndoResult undoOne(const UndoEntry &entry, const QString &runFolder)
     result.path = entry.path;
     const QByteArray path = native(entry.path);
     const QString kept = runFolder + QLatin1Char('/') + entry.kept;
-    const QString keptNote = entry.kept.isEmpty()
-        ? QString()
-        : QLatin1Char(' ') + QStringLiteral("Its original is kept as %1.").arg(QDir::toNativeSeparators(kept));
     const auto leave = [&](const QString &why) {
-        result.reason = why + keptNote;
+        //: Why a file was not undone (%1), then where its original is (%2).
+        result.reason = entry.kept.isEmpty()
+            ? why
+            : Undo::tr("%1 Its original is kept as %2.").arg(why, QDir::toNativeSeparators(kept));
         return result;
     };
 
     struct stat info;
     if (::lstat(path.constData(), &info) != 0) {
         result.undone = entry.action == UndoAction::CreatedCopy;
-        return result.undone ? result : leave(QStringLiteral("It was moved or deleted after the run."));
+        return result.undone ? result : leave(Undo::tr("It was moved or deleted after the run."));
     }
     UndoEntry now;
     if (!S_ISREG(info.st_mode) || !fingerprint(entry.path, now) || now.size != entry.size || now.mtime != entry.mtime
         || now.hash != entry.hash)
-        return leave(QStringLiteral("It was changed after the run."));
+        return leave(Undo::tr("It was changed after the run."));
 
     if (entry.action == UndoAction::CreatedCopy) {
         if (::unlink(path.constData()) != 0)
-            return leave(QStringLiteral("It could not be removed: %1.").arg(systemError()));
+            return leave(Undo::tr("It could not be removed: %1.").arg(systemError()));
         result.undone = true;
         return result;
     }
@@ -269,7 +269,7 @@ UndoResult undoOne(const UndoEntry &entry, const QString &runFolder)
     QFile original;
     QString reason;
     if (!openRegularFile(original, kept, &reason))
-        return leave(QStringLiteral("Its original could not be read: %1.").arg(reason));
+        return leave(Undo::tr("Its original could not be read: %1.").arg(reason));
     QSaveFile output(entry.path);
     output.setDirectWriteFallback(true);
     bool ok = output.open(QIODevice::WriteOnly);
@@ -285,7 +285,7 @@ UndoResult undoOne(const UndoEntry &entry, const QString &runFolder)
     }
     if (!ok || !output.commit()) {
         output.cancelWriting();
-        return leave(QStringLiteral("It could not be written: %1.").arg(output.errorString()));
+        return leave(Undo::tr("It could not be written: %1.").arg(output.errorString()));
     }
     QFile::remove(kept);
     result.undone = true;
@@ -360,13 +360,14 @@ qint64 UndoStore::totalSize() const
 QString UndoStore::problem(qint64 bytes) const
 {
     if (!QDir().mkpath(root))
-        return QStringLiteral("Karvo cannot create its undo folder %1.").arg(QDir::toNativeSeparators(root));
+        return Undo::tr("Karvo cannot create its undo folder %1.").arg(QDir::toNativeSeparators(root));
     QTemporaryFile probe(root + QStringLiteral("/probe-XXXXXX"));
     if (!probe.open())
-        return QStringLiteral("Karvo cannot write in its undo folder %1 (%2).")
+        return Undo::tr("Karvo cannot write in its undo folder %1 (%2).")
             .arg(QDir::toNativeSeparators(root), probe.errorString());
     if (bytes > sizeLimit())
-        return QStringLiteral("The files add up to %1, more than the %2 that Undo may keep.")
+        //: %1 and %2 are sizes such as "2.3 GB".
+        return Undo::tr("The files add up to %1, more than the %2 that Undo may keep.")
             .arg(formattedSize(bytes), formattedSize(sizeLimit()));
     return QString();
 }

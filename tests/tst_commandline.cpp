@@ -125,6 +125,8 @@ void TestCommandLine::run()
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    // The texts compared below are the English ones.
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     karvo.setProcessEnvironment(environment);
     karvo.setWorkingDirectory(dir.path());
     karvo.start(QStringLiteral(KARVO_BINARY), args);

@@ -6,6 +6,7 @@
 #include "kvmainwindow.h"
 #include "kvreviewdialog.h"
 #include "testsupport.h"
+#include "translations.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -155,6 +156,7 @@ private slots:
 
     void init()
     {
+        Karvo::installTranslators(*qApp, QLocale::c());
         QSettings().clear();
         QDir(store.path()).removeRecursively();
     }
@@ -538,6 +540,44 @@ private slots:
         QCOMPARE(s.child<QLabel>("resultLabel")->textFormat(), Qt::PlainText);
         QVERIFY(!s.detailShown());
         QCOMPARE(s.boxes, boxes);
+    }
+
+    void translated_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("dropText");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("failure");
+
+        QTest::newRow("de") << QLocale("de_DE") << "Hier ablegen oder klicken,\num Datei oder Ordner zu wählen"
+                            << "[1/2] Erfolgreich!\n1 fehlgeschlagen"
+                            << "[Fehler]     b.txt  (GB18030->ISO-8859-1)  Die Datei ließ sich nicht umwandeln: Das "
+                               "Zeichen U+6625 in Zeile 1, Spalte 1 lässt sich in ISO-8859-1 nicht schreiben.";
+        QTest::newRow("zh_CN") << QLocale("zh_CN") << QString::fromUtf8("拖放到这里，或点击选择\n文件或文件夹")
+                               << QString::fromUtf8("[1/2] 成功！\n1 个失败")
+                               << QString::fromUtf8(
+                                      "[失败]     b.txt  (GB18030->ISO-8859-1)  无法转换文件：第 1 行第 1 "
+                                      "列的字符 U+6625 无法用 ISO-8859-1 表示。");
+    }
+
+    // The window, the summary and the engine's messages, all in the user's
+    // language, with the run's figures and names in place.
+    void translated()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, dropText);
+        QFETCH(QString, summary);
+        QFETCH(QString, failure);
+
+        QVERIFY(!Karvo::installTranslators(*qApp, locale).isEmpty());
+        Scenario s;
+        QCOMPARE(s.child<QLabel>("dropLabel")->text(), dropText);
+        s.file(QStringLiteral("b.txt"), gb18030(chinese));
+        s.file(QStringLiteral("c.txt"), "caf\xc3\xa9\n");
+        s.setTarget(QStringLiteral("ISO-8859-1"));
+        QVERIFY(s.run({QStringLiteral("b.txt"), QStringLiteral("c.txt")}));
+        QCOMPARE(s.summary(), summary);
+        QCOMPARE(s.detail().section(QLatin1Char('\n'), 0, 0), failure);
     }
 
     void severalItemsOneRun()

@@ -2,14 +2,375 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name>KvMainWindow</name>
+    <name>Karvo::CommandLine</name>
     <message>
-        <source>Drop Text File/Folder Here</source>
-        <translation>Déposez un fichier/dossier</translation>
+        <source>Try &apos;karvo --help&apos; for more information.</source>
+        <translation>Pour en savoir plus : « karvo --help ».</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; and &apos;%2&apos; would both be written to &apos;%3&apos;; no file was written</source>
+        <translation>« %1 » et « %2 » seraient tous deux écrits dans « %3 » ; aucun fichier n’a été écrit</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; would be written over &apos;%2&apos;, which this run also reads; no file was written</source>
+        <translation>« %1 » écraserait « %2 », que cette opération lit aussi ; aucun fichier n’a été écrit</translation>
+    </message>
+    <message>
+        <source>Detects the character encoding of each file and rewrites it, losslessly, in another.
+Without arguments, karvo opens its window.</source>
+        <translation>Détecte l’encodage de chaque fichier et le réécrit, sans perte, dans un autre.
+Sans argument, karvo ouvre sa fenêtre.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message>
+        <source>Rewrite files in &lt;encoding&gt; (default UTF-8).</source>
+        <extracomment>&lt;encoding&gt; is the option&apos;s value as the help shows it; keep it as it is.</extracomment>
+        <translation>Réécrit les fichiers en &lt;encoding&gt; (UTF-8 par défaut).</translation>
+    </message>
+    <message>
+        <source>Write converted copies into &lt;folder&gt; (created if missing) instead of replacing the files.</source>
+        <extracomment>&lt;folder&gt; is the option&apos;s value as the help shows it; keep it as it is.</extracomment>
+        <translation>Écrit des copies converties dans &lt;folder&gt; (créé au besoin) au lieu de remplacer les fichiers.</translation>
+    </message>
+    <message>
+        <source>Also process the files in subfolders, but not hidden ones or links to folders.</source>
+        <translation>Traite aussi les fichiers des sous-dossiers, sauf les dossiers cachés et les liens vers des dossiers.</translation>
+    </message>
+    <message>
+        <source>Detect and report what would be done; write nothing.</source>
+        <translation>Détecte et indique ce qui serait fait, sans rien écrire.</translation>
+    </message>
+    <message>
+        <source>Write nothing; exit with 3 if any file is not in the target encoding yet.</source>
+        <translation>N’écrit rien ; quitte avec le code 3 si un fichier n’est pas encore dans l’encodage cible.</translation>
+    </message>
+    <message>
+        <source>Read every text file as &lt;encoding&gt; instead of the detected one.</source>
+        <translation>Lit chaque fichier texte en &lt;encoding&gt; au lieu de l’encodage détecté.</translation>
+    </message>
+    <message>
+        <source>Print one JSON report instead of a line per file.</source>
+        <translation>Affiche un rapport JSON au lieu d’une ligne par fichier.</translation>
+    </message>
+    <message>
+        <source>List the encodings karvo knows, with their aliases.</source>
+        <translation>Liste les encodages que karvo connaît, avec leurs alias.</translation>
+    </message>
+    <message>
+        <source>Print only the files that failed or whose encoding is uncertain.</source>
+        <translation>N’affiche que les fichiers en échec ou dont l’encodage est incertain.</translation>
+    </message>
+    <message>
+        <source>Files and folders to convert.</source>
+        <translation>Fichiers et dossiers à convertir.</translation>
+    </message>
+    <message>
+        <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>
+        <translation>encodage inconnu « %1 » ; voir --list-encodings</translation>
+    </message>
+    <message>
+        <source>no files or folders given</source>
+        <translation>aucun fichier ni dossier indiqué</translation>
+    </message>
+    <message>
+        <source>the save folder&apos;s name is empty</source>
+        <translation>le nom du dossier de destination est vide</translation>
+    </message>
+    <message>
+        <source>cannot use &apos;%1&apos; as the save folder: it is not a folder</source>
+        <translation>impossible d’utiliser « %1 » comme dossier de destination : ce n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>cannot create the save folder &apos;%1&apos;</source>
+        <translation>impossible de créer le dossier de destination « %1 »</translation>
+    </message>
+    <message>
+        <source>cannot create the save folder &apos;%1&apos;: %2</source>
+        <translation>impossible de créer le dossier de destination « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Dry run: nothing was written.</source>
+        <translation>Simulation : rien n’a été écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Engine</name>
+    <message>
+        <source>Could not find codec for file.</source>
+        <translation>Aucun codec trouvé pour le fichier.</translation>
+    </message>
+    <message>
+        <source>Could not open source file.</source>
+        <translation>Impossible d’ouvrir le fichier source.</translation>
+    </message>
+    <message>
+        <source>Could not find codec for the target encoding.</source>
+        <translation>Aucun codec trouvé pour l’encodage cible.</translation>
+    </message>
+    <message>
+        <source>Could not copy file: a different file of that name is already in the save folder.</source>
+        <translation>Impossible de copier le fichier : un autre fichier de ce nom se trouve déjà dans le dossier de destination.</translation>
+    </message>
+    <message>
+        <source>Could not write target file.</source>
+        <translation>Impossible d’écrire le fichier cible.</translation>
+    </message>
+    <message>
+        <source>Could not open target file.</source>
+        <translation>Impossible d’ouvrir le fichier cible.</translation>
+    </message>
+    <message>
+        <source>Could not write target file: a symbolic link of that name is in the save folder.</source>
+        <translation>Impossible d’écrire le fichier cible : un lien symbolique de ce nom se trouve dans le dossier de destination.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <extracomment>Why a file was not read: a folder, a device, a pipe or the like.</extracomment>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>a file of that name appeared during the conversion</source>
+        <translation>un fichier de ce nom est apparu pendant la conversion</translation>
+    </message>
+    <message>
+        <source>the existing file could not be kept</source>
+        <translation>le fichier existant n’a pas pu être conservé</translation>
+    </message>
+    <message>
+        <source>The converted text is kept in %1.</source>
+        <translation>Le texte converti est conservé dans %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 why something went wrong with it.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Not converted: its original could not be kept for Undo.</source>
+        <translation>Non converti : l’original n’a pas pu être conservé pour l’annulation.</translation>
+    </message>
+    <message>
+        <source>Not converted: the same file is already in this run.</source>
+        <translation>Non converti : le même fichier fait déjà partie de cette opération.</translation>
+    </message>
+    <message>
+        <source>Not written: another file of this run has the same name in the save folder.</source>
+        <translation>Non écrit : un autre fichier de cette opération porte le même nom dans le dossier de destination.</translation>
+    </message>
+    <message>
+        <source>Could not convert file: the bytes at line %1, column %2 are not valid %3.</source>
+        <extracomment>%3 is the name of the file&apos;s encoding, such as GB18030.</extracomment>
+        <translation>Impossible de convertir le fichier : les octets à la ligne %1, colonne %2 ne sont pas du %3 valide.</translation>
+    </message>
+    <message>
+        <source>Could not convert file: it ends in the middle of a %3 character, at line %1, column %2.</source>
+        <extracomment>%3 is the name of the file&apos;s encoding, such as Shift_JIS.</extracomment>
+        <translation>Impossible de convertir le fichier : il se termine au milieu d’un caractère %3, ligne %1, colonne %2.</translation>
+    </message>
+    <message>
+        <source>Could not convert file: the character U+%1 at line %2, column %3 cannot be written in %4.</source>
+        <extracomment>%1 is a Unicode code point in hexadecimal, %4 the name of the target encoding.</extracomment>
+        <translation>Impossible de convertir le fichier : le caractère U+%1 à la ligne %2, colonne %3 ne peut pas s’écrire en %4.</translation>
+    </message>
+    <message>
+        <source>Could not read source file.</source>
+        <translation>Impossible de lire le fichier source.</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Report</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A failure&apos;s sentence (%1) and, in brackets, which file and the system&apos;s reason (%2).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the notes of a summary, as in &quot;2 failed, 1 to review&quot;.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <comment>the encoding of an empty file</comment>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>the encoding of a file</comment>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>[Success] </source>
+        <extracomment>The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.
+----------
+The status before the name of a file run alone. The space after it only pads it and may change.</extracomment>
+        <translation>[Réussi] </translation>
+    </message>
+    <message>
+        <source>replaced an existing file</source>
+        <translation>un fichier existant a été remplacé</translation>
+    </message>
+    <message>
+        <source>[Failed]     </source>
+        <extracomment>The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.</extracomment>
+        <translation>[Échec]     </translation>
+    </message>
+    <message>
+        <source>[Skipped]    </source>
+        <extracomment>The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.</extracomment>
+        <translation>[Ignoré]    </translation>
+    </message>
+    <message>
+        <source>Left alone: it is not a text file.</source>
+        <extracomment>a Detail line: the file was not touched because it is not text</extracomment>
+        <translation>Laissé tel quel : ce n’est pas un fichier texte.</translation>
+    </message>
+    <message>
+        <source>[Doubtful]   </source>
+        <extracomment>The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.</extracomment>
+        <translation>[Incertain]  </translation>
+    </message>
+    <message>
+        <source>Not converted: the encoding is uncertain (perhaps %1).</source>
+        <extracomment>a Detail line; %1 lists the encodings the file may be in</extracomment>
+        <translation>Non converti : l’encodage est incertain (peut-être %1).</translation>
+    </message>
+    <message>
+        <source>[Skipped] </source>
+        <extracomment>The status before the name of a file run alone. The space after it only pads it and may change.</extracomment>
+        <translation>[Ignoré] </translation>
+    </message>
+    <message>
+        <source>(binary file, left alone)</source>
+        <translation>(fichier binaire, laissé tel quel)</translation>
+    </message>
+    <message>
+        <source>[Doubtful] </source>
+        <extracomment>The status before the name of a file run alone. The space after it only pads it and may change.</extracomment>
+        <translation>[Incertain] </translation>
+    </message>
+    <message>
+        <source>[Failed] </source>
+        <translation>[Échec] </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <comment>files</comment>
+        <translation>
+            <numerusform>%n en échec</numerusform>
+            <numerusform>%n en échec</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to review</source>
+        <comment>files whose encoding is uncertain</comment>
+        <translation>
+            <numerusform>%n à vérifier</numerusform>
+            <numerusform>%n à vérifier</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n binary left alone</source>
+        <comment>files</comment>
+        <translation>
+            <numerusform>%n binaire laissé tel quel</numerusform>
+            <numerusform>%n binaires laissés tels quels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>cancelled after %1 of %n files</source>
+        <extracomment>%1 files were done when the run was cancelled, out of %n</extracomment>
+        <translation>
+            <numerusform>annulé après %1 sur %n fichier</numerusform>
+            <numerusform>annulé après %1 sur %n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>[%1/%2] Success!</source>
+        <extracomment>The summary of a run: %1 text files converted out of %2.</extracomment>
+        <translation>[%1/%2] Réussi !</translation>
+    </message>
+    <message>
+        <source>[Undone]  </source>
+        <extracomment>The status that begins an undo&apos;s Detail line. The spaces after it only pad it; they align nothing and may change.</extracomment>
+        <translation>[Annulé]  </translation>
+    </message>
+    <message>
+        <source>[Left]       </source>
+        <extracomment>The status that begins an undo&apos;s Detail line: the file was left as it is. The spaces after it only pad it; they align nothing and may change.</extracomment>
+        <translation>[Laissé]     </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left as it is now</source>
+        <comment>files that changed after the run</comment>
+        <translation>
+            <numerusform>%n laissé en l’état</numerusform>
+            <numerusform>%n laissés en l’état</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>[%1/%2] Undone</source>
+        <extracomment>The summary of an undo: %1 files put back out of %2.</extracomment>
+        <translation>[%1/%2] Annulé</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Undo</name>
+    <message>
+        <source>%1 Its original is kept as %2.</source>
+        <extracomment>Why a file was not undone (%1), then where its original is (%2).</extracomment>
+        <translation>%1 L’original est conservé sous %2.</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted after the run.</source>
+        <translation>Il a été déplacé ou supprimé après l’opération.</translation>
+    </message>
+    <message>
+        <source>It was changed after the run.</source>
+        <translation>Il a été modifié après l’opération.</translation>
+    </message>
+    <message>
+        <source>It could not be removed: %1.</source>
+        <translation>Impossible de le supprimer : %1.</translation>
+    </message>
+    <message>
+        <source>Its original could not be read: %1.</source>
+        <translation>Impossible de lire l’original : %1.</translation>
+    </message>
+    <message>
+        <source>It could not be written: %1.</source>
+        <translation>Impossible de l’écrire : %1.</translation>
+    </message>
+    <message>
+        <source>Karvo cannot create its undo folder %1.</source>
+        <translation>Karvo ne peut pas créer son dossier d’annulation %1.</translation>
+    </message>
+    <message>
+        <source>Karvo cannot write in its undo folder %1 (%2).</source>
+        <translation>Karvo ne peut pas écrire dans son dossier d’annulation %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The files add up to %1, more than the %2 that Undo may keep.</source>
+        <extracomment>%1 and %2 are sizes such as &quot;2.3 GB&quot;.</extracomment>
+        <translation>Les fichiers totalisent %1, plus que les %2 que l’annulation peut conserver.</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainWindow</name>
+    <message>
         <source>Folder</source>
-        <translation>Cible</translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>To:</source>
@@ -29,29 +390,226 @@
     </message>
     <message>
         <source>Detail</source>
-        <translation>Plus</translation>
-    </message>
-    <message>
-        <source>set save folder.</source>
-        <translation>Choisir le dossier où enregistrer les fichiers convertis</translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <source>replace source file</source>
         <translation>Remplacer le fichier d’origine</translation>
     </message>
     <message>
-        <source>please waiting...</source>
-        <translation>veuillez patienter…</translation>
-    </message>
-    <message>
         <source>File Size &gt; 10 MBytes.
  Does this really a text file?</source>
+        <extracomment>Asked before converting a file larger than 10 MB; its name is the box&apos;s title.</extracomment>
         <translation>Le fichier dépasse 10 Mo.
 S’agit-il vraiment d’un fichier texte&#xa0;?</translation>
     </message>
     <message>
-        <source>save to: </source>
-        <translation>Enregistrer dans&#xa0;: </translation>
+        <source>Drop or click to choose
+a file or folder</source>
+        <comment>Two short lines under the drop graphic; clicking the graphic or this text opens a file chooser.</comment>
+        <translation>Déposez ici ou cliquez pour
+choisir un fichier ou un dossier</translation>
+    </message>
+    <message>
+        <source>Convert the files in the subfolders of a dropped folder too.</source>
+        <translation>Convertit aussi les fichiers des sous-dossiers d’un dossier déposé.</translation>
+    </message>
+    <message>
+        <source>Subfolders</source>
+        <translation>Sous-dossiers</translation>
+    </message>
+    <message>
+        <source>Undo last run</source>
+        <translation>Annuler le dernier lot</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Put every file of this run back as it was.</source>
+        <translation>Remet chaque fichier de cette opération dans son état d’origine.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Choose files to convert</source>
+        <translation>Choisir les fichiers à convertir</translation>
+    </message>
+    <message>
+        <source>Convert files</source>
+        <translation>Convertir des fichiers</translation>
+    </message>
+    <message>
+        <source>Drop text files or folders here, or choose them, to rewrite them in the encoding under To.</source>
+        <translation>Déposez ici des fichiers texte ou des dossiers, ou choisissez-les, pour les réécrire dans l’encodage choisi sous « En ».</translation>
+    </message>
+    <message>
+        <source>Choose files</source>
+        <extracomment>The drop graphic, which opens the file chooser when clicked.</extracomment>
+        <translation>Choisir des fichiers</translation>
+    </message>
+    <message>
+        <source>Opens a file chooser. Ctrl+O chooses files, Ctrl+Shift+O a folder; dropping them here works too.</source>
+        <translation>Ouvre un sélecteur de fichiers. Ctrl+O choisit des fichiers, Ctrl+Maj+O un dossier ; on peut aussi les déposer ici.</translation>
+    </message>
+    <message>
+        <source>Target encoding</source>
+        <translation>Encodage cible</translation>
+    </message>
+    <message>
+        <source>The encoding the files are rewritten in.</source>
+        <translation>L’encodage dans lequel les fichiers sont réécrits.</translation>
+    </message>
+    <message>
+        <source>Save folder</source>
+        <translation>Dossier de destination</translation>
+    </message>
+    <message>
+        <source>Chooses a folder for converted copies; pressed again, files are replaced in place.</source>
+        <translation>Choisit un dossier pour les copies converties ; si on appuie de nouveau, les fichiers sont remplacés sur place.</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <extracomment>Karvo&apos;s web site.</extracomment>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>Opens Karvo&apos;s home page in the web browser.</source>
+        <translation>Ouvre le site de Karvo dans le navigateur.</translation>
+    </message>
+    <message>
+        <source>Shows the progress of the files being converted.</source>
+        <translation>Affiche l’avancement de la conversion des fichiers.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Files done out of the files found.</source>
+        <translation>Fichiers traités sur les fichiers trouvés.</translation>
+    </message>
+    <message>
+        <source>Stops after the file being written; Escape does the same.</source>
+        <translation>Arrête après le fichier en cours d’écriture ; Échap fait de même.</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>The page that shows the outcome of a run.</extracomment>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Tells how the last run went.</source>
+        <translation>Indique comment s’est passée la dernière opération.</translation>
+    </message>
+    <message>
+        <source>When on, a dropped folder is converted with all its subfolders.</source>
+        <translation>Activé, un dossier déposé est converti avec tous ses sous-dossiers.</translation>
+    </message>
+    <message>
+        <source>Puts the files of the last run back as they were.</source>
+        <translation>Remet les fichiers de la dernière opération dans leur état d’origine.</translation>
+    </message>
+    <message>
+        <source>Shows the files whose encoding is uncertain, to convert each with the encoding you pick.</source>
+        <translation>Affiche les fichiers dont l’encodage est incertain, pour convertir chacun avec l’encodage choisi.</translation>
+    </message>
+    <message>
+        <source>Puts every file of this run back as it was.</source>
+        <translation>Remet chaque fichier de cette opération dans son état d’origine.</translation>
+    </message>
+    <message>
+        <source>Lists every file of the run and what became of it.</source>
+        <translation>Liste chaque fichier de l’opération et ce qu’il est devenu.</translation>
+    </message>
+    <message>
+        <source>Returns to the drop page; Escape does the same.</source>
+        <translation>Revient à la page de dépôt ; Échap fait de même.</translation>
+    </message>
+    <message>
+        <source>Choose a folder to convert</source>
+        <translation>Choisir un dossier à convertir</translation>
+    </message>
+    <message>
+        <source>Converting files, please wait.</source>
+        <translation>Conversion des fichiers, veuillez patienter.</translation>
+    </message>
+    <message>
+        <source>Processing, please waiting...</source>
+        <translation>Traitement en cours, veuillez patienter…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are larger than 10 MBytes.
+Are they really text files?</source>
+        <translation>
+            <numerusform>%n fichier dépasse 10 Mo.
+S’agit-il vraiment de fichiers texte&#xa0;?</numerusform>
+            <numerusform>%n fichiers dépassent 10 Mo.
+S’agit-il vraiment de fichiers texte&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Processing %1</source>
+        <translation>Traitement de %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation…</translation>
+    </message>
+    <message>
+        <source>Choose a folder to save converted files in</source>
+        <translation>Choisir un dossier où enregistrer les fichiers convertis</translation>
+    </message>
+    <message>
+        <source>Choose a save folder</source>
+        <translation>Choisir un dossier de destination</translation>
+    </message>
+    <message>
+        <source>save to: %1</source>
+        <extracomment>Under the target encoding: converted files go into the folder %1.</extracomment>
+        <translation>enregistrer dans : %1</translation>
+    </message>
+    <message>
+        <source>Stop saving to %1: replace the source files</source>
+        <translation>Ne plus enregistrer dans %1 : remplacer les fichiers d’origine</translation>
+    </message>
+    <message>
+        <source>%1 is gone: replace source file</source>
+        <translation>%1 a disparu : remplacer le fichier d’origine</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 fichier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undo the run of %1: %2 to %3</source>
+        <extracomment>%1 is when the run was, %2 how many files it changed (&quot;3 files&quot;), %3 the encoding they were converted to.</extracomment>
+        <translation>Annuler l’opération du %1 : %2 en %3</translation>
+    </message>
+    <message>
+        <source>%1
+Convert anyway, without Undo?</source>
+        <extracomment>%1 says why the originals cannot be kept for Undo.</extracomment>
+        <translation>%1
+Convertir quand même, sans pouvoir annuler&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Undoing...</source>
+        <translation>Annulation en cours…</translation>
     </message>
 </context>
 <context>
@@ -59,6 +617,38 @@ S’agit-il vraiment d’un fichier texte&#xa0;?</translation>
     <message>
         <source>Detail</source>
         <translation>Détails</translation>
+    </message>
+</context>
+<context>
+    <name>KvReviewDialog</name>
+    <message>
+        <source>Review</source>
+        <translation>Vérifier l’encodage</translation>
+    </message>
+    <message>
+        <source>Files to review</source>
+        <translation>Fichiers à vérifier</translation>
+    </message>
+    <message>
+        <source>Encoding of the file</source>
+        <translation>Encodage du fichier</translation>
+    </message>
+    <message>
+        <source>The start of the file, read in that encoding</source>
+        <translation>Le début du fichier, lu dans cet encodage</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <extracomment>converts the chosen file from the encoding picked above</extracomment>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Karvo is not sure in which encoding these files are. Pick the one in which the text reads right, then convert it; files you do not convert stay as they are.</source>
+        <translation>Karvo n’est pas sûr de l’encodage de ces fichiers. Choisissez celui dans lequel le texte se lit correctement, puis convertissez ; les fichiers non convertis restent tels quels.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 %)</source>
+        <translation>%1 (%2&#xa0;%)</translation>
     </message>
 </context>
 </TS>

@@ -2,11 +2,367 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
-    <name>KvMainWindow</name>
+    <name>Karvo::CommandLine</name>
     <message>
-        <source>Drop Text File/Folder Here</source>
-        <translation>ファイルをここにドロップ</translation>
+        <source>Try &apos;karvo --help&apos; for more information.</source>
+        <translation>詳しくは「karvo --help」を実行してください。</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; and &apos;%2&apos; would both be written to &apos;%3&apos;; no file was written</source>
+        <translation>「%1」と「%2」の両方が「%3」に書き込まれてしまうため、ファイルは書き込みませんでした</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; would be written over &apos;%2&apos;, which this run also reads; no file was written</source>
+        <translation>「%1」が、今回読み込む「%2」を上書きしてしまうため、ファイルは書き込みませんでした</translation>
+    </message>
+    <message>
+        <source>Detects the character encoding of each file and rewrites it, losslessly, in another.
+Without arguments, karvo opens its window.</source>
+        <translation>各ファイルの文字コードを判定し、内容を失わずに別の文字コードで書き直します。
+引数なしで起動すると、karvo はウィンドウを開きます。</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Rewrite files in &lt;encoding&gt; (default UTF-8).</source>
+        <extracomment>&lt;encoding&gt; is the option&apos;s value as the help shows it; keep it as it is.</extracomment>
+        <translation>ファイルを &lt;encoding&gt; で書き直します（既定は UTF-8）。</translation>
+    </message>
+    <message>
+        <source>Write converted copies into &lt;folder&gt; (created if missing) instead of replacing the files.</source>
+        <extracomment>&lt;folder&gt; is the option&apos;s value as the help shows it; keep it as it is.</extracomment>
+        <translation>ファイルを置き換えずに、変換したコピーを &lt;folder&gt; に書き込みます（なければ作成します）。</translation>
+    </message>
+    <message>
+        <source>Also process the files in subfolders, but not hidden ones or links to folders.</source>
+        <translation>サブフォルダー内のファイルも処理します（隠しフォルダーとフォルダーへのリンクは除く）。</translation>
+    </message>
+    <message>
+        <source>Detect and report what would be done; write nothing.</source>
+        <translation>判定して実行内容を報告するだけで、何も書き込みません。</translation>
+    </message>
+    <message>
+        <source>Write nothing; exit with 3 if any file is not in the target encoding yet.</source>
+        <translation>何も書き込まず、変換先の文字コードになっていないファイルがあれば 3 で終了します。</translation>
+    </message>
+    <message>
+        <source>Read every text file as &lt;encoding&gt; instead of the detected one.</source>
+        <translation>判定された文字コードではなく &lt;encoding&gt; として各テキストファイルを読み込みます。</translation>
+    </message>
+    <message>
+        <source>Print one JSON report instead of a line per file.</source>
+        <translation>ファイルごとの行の代わりに、JSON のレポートを 1 つ出力します。</translation>
+    </message>
+    <message>
+        <source>List the encodings karvo knows, with their aliases.</source>
+        <translation>karvo が扱える文字コードを別名とともに一覧表示します。</translation>
+    </message>
+    <message>
+        <source>Print only the files that failed or whose encoding is uncertain.</source>
+        <translation>失敗したファイルと文字コードが不確かなファイルだけを出力します。</translation>
+    </message>
+    <message>
+        <source>Files and folders to convert.</source>
+        <translation>変換するファイルとフォルダー。</translation>
+    </message>
+    <message>
+        <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>
+        <translation>不明な文字コード「%1」です。--list-encodings を参照してください</translation>
+    </message>
+    <message>
+        <source>no files or folders given</source>
+        <translation>ファイルもフォルダーも指定されていません</translation>
+    </message>
+    <message>
+        <source>the save folder&apos;s name is empty</source>
+        <translation>保存先フォルダーの名前が空です</translation>
+    </message>
+    <message>
+        <source>cannot use &apos;%1&apos; as the save folder: it is not a folder</source>
+        <translation>「%1」はフォルダーではないため、保存先にできません</translation>
+    </message>
+    <message>
+        <source>cannot create the save folder &apos;%1&apos;</source>
+        <translation>保存先フォルダー「%1」を作成できません</translation>
+    </message>
+    <message>
+        <source>cannot create the save folder &apos;%1&apos;: %2</source>
+        <translation>保存先フォルダー「%1」を作成できません: %2</translation>
+    </message>
+    <message>
+        <source>Dry run: nothing was written.</source>
+        <translation>試行のみ: 何も書き込んでいません。</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Engine</name>
+    <message>
+        <source>Could not find codec for file.</source>
+        <translation>このファイルの文字コードを扱えません。</translation>
+    </message>
+    <message>
+        <source>Could not open source file.</source>
+        <translation>元のファイルを開けませんでした。</translation>
+    </message>
+    <message>
+        <source>Could not find codec for the target encoding.</source>
+        <translation>変換先の文字コードを扱えません。</translation>
+    </message>
+    <message>
+        <source>Could not copy file: a different file of that name is already in the save folder.</source>
+        <translation>コピーできませんでした: 保存先フォルダーに同じ名前の別のファイルがあります。</translation>
+    </message>
+    <message>
+        <source>Could not write target file.</source>
+        <translation>変換先のファイルに書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Could not open target file.</source>
+        <translation>変換先のファイルを開けませんでした。</translation>
+    </message>
+    <message>
+        <source>Could not write target file: a symbolic link of that name is in the save folder.</source>
+        <translation>書き込めませんでした: 保存先フォルダーに同じ名前のシンボリックリンクがあります。</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <extracomment>Why a file was not read: a folder, a device, a pipe or the like.</extracomment>
+        <translation>通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>ファイルは読み取り専用です</translation>
+    </message>
+    <message>
+        <source>a file of that name appeared during the conversion</source>
+        <translation>変換中に同じ名前のファイルが現れました</translation>
+    </message>
+    <message>
+        <source>the existing file could not be kept</source>
+        <translation>既存のファイルを保管できませんでした</translation>
+    </message>
+    <message>
+        <source>The converted text is kept in %1.</source>
+        <translation>変換したテキストは %1 に残してあります。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 why something went wrong with it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Not converted: its original could not be kept for Undo.</source>
+        <translation>変換しませんでした: 元に戻すための元のファイルを保管できませんでした。</translation>
+    </message>
+    <message>
+        <source>Not converted: the same file is already in this run.</source>
+        <translation>変換しませんでした: 同じファイルがすでに今回の処理に含まれています。</translation>
+    </message>
+    <message>
+        <source>Not written: another file of this run has the same name in the save folder.</source>
+        <translation>書き込みませんでした: 今回の別のファイルが保存先フォルダーで同じ名前になります。</translation>
+    </message>
+    <message>
+        <source>Could not convert file: the bytes at line %1, column %2 are not valid %3.</source>
+        <extracomment>%3 is the name of the file&apos;s encoding, such as GB18030.</extracomment>
+        <translation>変換できませんでした: %1 行 %2 列目のバイトは正しい %3 ではありません。</translation>
+    </message>
+    <message>
+        <source>Could not convert file: it ends in the middle of a %3 character, at line %1, column %2.</source>
+        <extracomment>%3 is the name of the file&apos;s encoding, such as Shift_JIS.</extracomment>
+        <translation>変換できませんでした: ファイルが %1 行 %2 列目の %3 の文字の途中で終わっています。</translation>
+    </message>
+    <message>
+        <source>Could not convert file: the character U+%1 at line %2, column %3 cannot be written in %4.</source>
+        <extracomment>%1 is a Unicode code point in hexadecimal, %4 the name of the target encoding.</extracomment>
+        <translation>変換できませんでした: %2 行 %3 列目の文字 U+%1 は %4 では表せません。</translation>
+    </message>
+    <message>
+        <source>Could not read source file.</source>
+        <translation>元のファイルを読み込めませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Report</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A failure&apos;s sentence (%1) and, in brackets, which file and the system&apos;s reason (%2).</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the notes of a summary, as in &quot;2 failed, 1 to review&quot;.</extracomment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <comment>the encoding of an empty file</comment>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>the encoding of a file</comment>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>[Success] </source>
+        <extracomment>The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.
+----------
+The status before the name of a file run alone. The space after it only pads it and may change.</extracomment>
+        <translation>[成功] </translation>
+    </message>
+    <message>
+        <source>replaced an existing file</source>
+        <translation>既存のファイルを置き換えました</translation>
+    </message>
+    <message>
+        <source>[Failed]     </source>
+        <extracomment>The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.</extracomment>
+        <translation>[失敗]     </translation>
+    </message>
+    <message>
+        <source>[Skipped]    </source>
+        <extracomment>The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.</extracomment>
+        <translation>[スキップ]  </translation>
+    </message>
+    <message>
+        <source>Left alone: it is not a text file.</source>
+        <extracomment>a Detail line: the file was not touched because it is not text</extracomment>
+        <translation>そのままにしました: テキストファイルではありません。</translation>
+    </message>
+    <message>
+        <source>[Doubtful]   </source>
+        <extracomment>The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.</extracomment>
+        <translation>[不確か]   </translation>
+    </message>
+    <message>
+        <source>Not converted: the encoding is uncertain (perhaps %1).</source>
+        <extracomment>a Detail line; %1 lists the encodings the file may be in</extracomment>
+        <translation>変換しませんでした: 文字コードが不確かです（%1 かもしれません）。</translation>
+    </message>
+    <message>
+        <source>[Skipped] </source>
+        <extracomment>The status before the name of a file run alone. The space after it only pads it and may change.</extracomment>
+        <translation>[スキップ] </translation>
+    </message>
+    <message>
+        <source>(binary file, left alone)</source>
+        <translation>（バイナリファイルのため、そのまま）</translation>
+    </message>
+    <message>
+        <source>[Doubtful] </source>
+        <extracomment>The status before the name of a file run alone. The space after it only pads it and may change.</extracomment>
+        <translation>[不確か] </translation>
+    </message>
+    <message>
+        <source>[Failed] </source>
+        <translation>[失敗] </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <comment>files</comment>
+        <translation>
+            <numerusform>%n 件失敗</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to review</source>
+        <comment>files whose encoding is uncertain</comment>
+        <translation>
+            <numerusform>%n 件要確認</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n binary left alone</source>
+        <comment>files</comment>
+        <translation>
+            <numerusform>バイナリ %n 件はそのまま</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>cancelled after %1 of %n files</source>
+        <extracomment>%1 files were done when the run was cancelled, out of %n</extracomment>
+        <translation>
+            <numerusform>%n 件中 %1 件で中止</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>[%1/%2] Success!</source>
+        <extracomment>The summary of a run: %1 text files converted out of %2.</extracomment>
+        <translation>[%1/%2] 成功！</translation>
+    </message>
+    <message>
+        <source>[Undone]  </source>
+        <extracomment>The status that begins an undo&apos;s Detail line. The spaces after it only pad it; they align nothing and may change.</extracomment>
+        <translation>[復元]  </translation>
+    </message>
+    <message>
+        <source>[Left]       </source>
+        <extracomment>The status that begins an undo&apos;s Detail line: the file was left as it is. The spaces after it only pad it; they align nothing and may change.</extracomment>
+        <translation>[そのまま]   </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left as it is now</source>
+        <comment>files that changed after the run</comment>
+        <translation>
+            <numerusform>%n 件は現状のまま</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>[%1/%2] Undone</source>
+        <extracomment>The summary of an undo: %1 files put back out of %2.</extracomment>
+        <translation>[%1/%2] 元に戻しました</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Undo</name>
+    <message>
+        <source>%1 Its original is kept as %2.</source>
+        <extracomment>Why a file was not undone (%1), then where its original is (%2).</extracomment>
+        <translation>%1 元のファイルは %2 に保管してあります。</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted after the run.</source>
+        <translation>処理の後で移動または削除されました。</translation>
+    </message>
+    <message>
+        <source>It was changed after the run.</source>
+        <translation>処理の後で変更されました。</translation>
+    </message>
+    <message>
+        <source>It could not be removed: %1.</source>
+        <translation>削除できませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>Its original could not be read: %1.</source>
+        <translation>元のファイルを読み込めませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>It could not be written: %1.</source>
+        <translation>書き込めませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>Karvo cannot create its undo folder %1.</source>
+        <translation>Karvo は元に戻すためのフォルダー %1 を作成できません。</translation>
+    </message>
+    <message>
+        <source>Karvo cannot write in its undo folder %1 (%2).</source>
+        <translation>Karvo は元に戻すためのフォルダー %1 に書き込めません（%2）。</translation>
+    </message>
+    <message>
+        <source>The files add up to %1, more than the %2 that Undo may keep.</source>
+        <extracomment>%1 and %2 are sizes such as &quot;2.3 GB&quot;.</extracomment>
+        <translation>ファイルの合計は %1 で、元に戻すために保管できる %2 を超えています。</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainWindow</name>
     <message>
         <source>Folder</source>
         <translation>保存先</translation>
@@ -32,26 +388,220 @@
         <translation>詳細</translation>
     </message>
     <message>
-        <source>set save folder.</source>
-        <translation>変換したファイルの保存先フォルダを選択</translation>
-    </message>
-    <message>
         <source>replace source file</source>
         <translation>元のファイルを上書き</translation>
     </message>
     <message>
-        <source>please waiting...</source>
-        <translation>お待ちください…</translation>
-    </message>
-    <message>
         <source>File Size &gt; 10 MBytes.
  Does this really a text file?</source>
+        <extracomment>Asked before converting a file larger than 10 MB; its name is the box&apos;s title.</extracomment>
         <translation>ファイルサイズが 10 MB を超えています。
 本当にテキストファイルですか？</translation>
     </message>
     <message>
-        <source>save to: </source>
-        <translation>保存先：</translation>
+        <source>Drop or click to choose
+a file or folder</source>
+        <comment>Two short lines under the drop graphic; clicking the graphic or this text opens a file chooser.</comment>
+        <translation>ドロップ、またはクリックして
+ファイルやフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Convert the files in the subfolders of a dropped folder too.</source>
+        <translation>ドロップしたフォルダーのサブフォルダー内のファイルも変換します。</translation>
+    </message>
+    <message>
+        <source>Subfolders</source>
+        <translation>サブフォルダー</translation>
+    </message>
+    <message>
+        <source>Undo last run</source>
+        <translation>前回の変換を元に戻す</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>Put every file of this run back as it was.</source>
+        <translation>今回のすべてのファイルを元の状態に戻します。</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Choose files to convert</source>
+        <translation>変換するファイルを選択</translation>
+    </message>
+    <message>
+        <source>Convert files</source>
+        <translation>ファイルの変換</translation>
+    </message>
+    <message>
+        <source>Drop text files or folders here, or choose them, to rewrite them in the encoding under To.</source>
+        <translation>テキストファイルかフォルダーをここにドロップするか選択すると、「→」で選んだ文字コードで書き直します。</translation>
+    </message>
+    <message>
+        <source>Choose files</source>
+        <extracomment>The drop graphic, which opens the file chooser when clicked.</extracomment>
+        <translation>ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Opens a file chooser. Ctrl+O chooses files, Ctrl+Shift+O a folder; dropping them here works too.</source>
+        <translation>ファイル選択画面を開きます。Ctrl+O でファイル、Ctrl+Shift+O でフォルダーを選べます。ここへのドロップでもかまいません。</translation>
+    </message>
+    <message>
+        <source>Target encoding</source>
+        <translation>変換先の文字コード</translation>
+    </message>
+    <message>
+        <source>The encoding the files are rewritten in.</source>
+        <translation>ファイルを書き直す文字コード。</translation>
+    </message>
+    <message>
+        <source>Save folder</source>
+        <translation>保存先フォルダー</translation>
+    </message>
+    <message>
+        <source>Chooses a folder for converted copies; pressed again, files are replaced in place.</source>
+        <translation>変換したコピーの保存先フォルダーを選びます。もう一度押すと、元のファイルを置き換えるようになります。</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <extracomment>Karvo&apos;s web site.</extracomment>
+        <translation>ホームページ</translation>
+    </message>
+    <message>
+        <source>Opens Karvo&apos;s home page in the web browser.</source>
+        <translation>Karvo のホームページを Web ブラウザーで開きます。</translation>
+    </message>
+    <message>
+        <source>Shows the progress of the files being converted.</source>
+        <translation>ファイル変換の進み具合を表示します。</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>進行状況</translation>
+    </message>
+    <message>
+        <source>Files done out of the files found.</source>
+        <translation>見つかったファイルのうち処理済みの数。</translation>
+    </message>
+    <message>
+        <source>Stops after the file being written; Escape does the same.</source>
+        <translation>書き込み中のファイルが終わったら止めます。Esc キーでも同じです。</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>The page that shows the outcome of a run.</extracomment>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Tells how the last run went.</source>
+        <translation>前回の処理結果を示します。</translation>
+    </message>
+    <message>
+        <source>When on, a dropped folder is converted with all its subfolders.</source>
+        <translation>オンにすると、ドロップしたフォルダーをすべてのサブフォルダーごと変換します。</translation>
+    </message>
+    <message>
+        <source>Puts the files of the last run back as they were.</source>
+        <translation>前回処理したファイルを元の状態に戻します。</translation>
+    </message>
+    <message>
+        <source>Shows the files whose encoding is uncertain, to convert each with the encoding you pick.</source>
+        <translation>文字コードが不確かなファイルを表示し、選んだ文字コードで 1 つずつ変換できます。</translation>
+    </message>
+    <message>
+        <source>Puts every file of this run back as it was.</source>
+        <translation>今回のすべてのファイルを元の状態に戻します。</translation>
+    </message>
+    <message>
+        <source>Lists every file of the run and what became of it.</source>
+        <translation>今回のすべてのファイルと、その結果を一覧表示します。</translation>
+    </message>
+    <message>
+        <source>Returns to the drop page; Escape does the same.</source>
+        <translation>ドロップ画面に戻ります。Esc キーでも同じです。</translation>
+    </message>
+    <message>
+        <source>Choose a folder to convert</source>
+        <translation>変換するフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Converting files, please wait.</source>
+        <translation>ファイルを変換しています。お待ちください。</translation>
+    </message>
+    <message>
+        <source>Processing, please waiting...</source>
+        <translation>処理中です。お待ちください…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are larger than 10 MBytes.
+Are they really text files?</source>
+        <translation>
+            <numerusform>%n 個のファイルが 10 MB を超えています。
+本当にテキストファイルですか？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Processing %1</source>
+        <translation>%1 を処理中</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>中止しています…</translation>
+    </message>
+    <message>
+        <source>Choose a folder to save converted files in</source>
+        <translation>変換したファイルの保存先フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Choose a save folder</source>
+        <translation>保存先フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>save to: %1</source>
+        <extracomment>Under the target encoding: converted files go into the folder %1.</extracomment>
+        <translation>保存先: %1</translation>
+    </message>
+    <message>
+        <source>Stop saving to %1: replace the source files</source>
+        <translation>%1 への保存をやめ、元のファイルを置き換える</translation>
+    </message>
+    <message>
+        <source>%1 is gone: replace source file</source>
+        <translation>%1 がありません: 元のファイルを上書き</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 個のファイル</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n 個のファイル</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undo the run of %1: %2 to %3</source>
+        <extracomment>%1 is when the run was, %2 how many files it changed (&quot;3 files&quot;), %3 the encoding they were converted to.</extracomment>
+        <translation>%1 の変換を元に戻す: %2 を %3 に</translation>
+    </message>
+    <message>
+        <source>%1
+Convert anyway, without Undo?</source>
+        <extracomment>%1 says why the originals cannot be kept for Undo.</extracomment>
+        <translation>%1
+元に戻せなくなりますが、変換しますか？</translation>
+    </message>
+    <message>
+        <source>Undoing...</source>
+        <translation>元に戻しています…</translation>
     </message>
 </context>
 <context>
@@ -59,6 +609,38 @@
     <message>
         <source>Detail</source>
         <translation>詳細</translation>
+    </message>
+</context>
+<context>
+    <name>KvReviewDialog</name>
+    <message>
+        <source>Review</source>
+        <translation>文字コードの確認</translation>
+    </message>
+    <message>
+        <source>Files to review</source>
+        <translation>確認するファイル</translation>
+    </message>
+    <message>
+        <source>Encoding of the file</source>
+        <translation>ファイルの文字コード</translation>
+    </message>
+    <message>
+        <source>The start of the file, read in that encoding</source>
+        <translation>その文字コードで読んだファイルの冒頭</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <extracomment>converts the chosen file from the encoding picked above</extracomment>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>Karvo is not sure in which encoding these files are. Pick the one in which the text reads right, then convert it; files you do not convert stay as they are.</source>
+        <translation>Karvo にはこれらのファイルの文字コードを確定できません。文章が正しく読める文字コードを選んでから変換してください。変換しないファイルはそのまま残ります。</translation>
+    </message>
+    <message>
+        <source>%1 (%2 %)</source>
+        <translation>%1（%2%）</translation>
     </message>
 </context>
 </TS>

@@ -2,18 +2,374 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
-    <name>KvMainWindow</name>
+    <name>Karvo::CommandLine</name>
     <message>
-        <source>Drop Text File/Folder Here</source>
-        <translation>拖入文字檔或資料夾</translation>
+        <source>Try &apos;karvo --help&apos; for more information.</source>
+        <translation>請執行「karvo --help」以取得更多資訊。</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; and &apos;%2&apos; would both be written to &apos;%3&apos;; no file was written</source>
+        <translation>「%1」和「%2」都會寫入「%3」；未寫入任何檔案</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; would be written over &apos;%2&apos;, which this run also reads; no file was written</source>
+        <translation>「%1」會覆寫本次也要讀取的「%2」；未寫入任何檔案</translation>
+    </message>
+    <message>
+        <source>Detects the character encoding of each file and rewrites it, losslessly, in another.
+Without arguments, karvo opens its window.</source>
+        <translation>偵測每個檔案的字元編碼，並無損地將其改寫為另一種編碼。
+不帶參數執行時，karvo 會開啟視窗。</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>顯示此說明並結束。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>顯示版本並結束。</translation>
+    </message>
+    <message>
+        <source>Rewrite files in &lt;encoding&gt; (default UTF-8).</source>
+        <extracomment>&lt;encoding&gt; is the option&apos;s value as the help shows it; keep it as it is.</extracomment>
+        <translation>將檔案改寫為 &lt;encoding&gt; 編碼（預設為 UTF-8）。</translation>
+    </message>
+    <message>
+        <source>Write converted copies into &lt;folder&gt; (created if missing) instead of replacing the files.</source>
+        <extracomment>&lt;folder&gt; is the option&apos;s value as the help shows it; keep it as it is.</extracomment>
+        <translation>將轉換後的副本寫入 &lt;folder&gt;（不存在時自動建立），而不取代原始檔案。</translation>
+    </message>
+    <message>
+        <source>Also process the files in subfolders, but not hidden ones or links to folders.</source>
+        <translation>一併處理子資料夾中的檔案，但不包括隱藏資料夾與指向資料夾的連結。</translation>
+    </message>
+    <message>
+        <source>Detect and report what would be done; write nothing.</source>
+        <translation>只偵測並報告將要執行的動作，不寫入任何內容。</translation>
+    </message>
+    <message>
+        <source>Write nothing; exit with 3 if any file is not in the target encoding yet.</source>
+        <translation>不寫入任何內容；若有檔案尚未使用目標編碼，則以 3 結束。</translation>
+    </message>
+    <message>
+        <source>Read every text file as &lt;encoding&gt; instead of the detected one.</source>
+        <translation>以 &lt;encoding&gt; 讀取每個文字檔，而不使用偵測到的編碼。</translation>
+    </message>
+    <message>
+        <source>Print one JSON report instead of a line per file.</source>
+        <translation>輸出一份 JSON 報告，而非每個檔案一行。</translation>
+    </message>
+    <message>
+        <source>List the encodings karvo knows, with their aliases.</source>
+        <translation>列出 karvo 支援的編碼及其別名。</translation>
+    </message>
+    <message>
+        <source>Print only the files that failed or whose encoding is uncertain.</source>
+        <translation>只輸出失敗或編碼不確定的檔案。</translation>
+    </message>
+    <message>
+        <source>Files and folders to convert.</source>
+        <translation>要轉換的檔案與資料夾。</translation>
+    </message>
+    <message>
+        <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>
+        <translation>未知的編碼「%1」；請參閱 --list-encodings</translation>
+    </message>
+    <message>
+        <source>no files or folders given</source>
+        <translation>未指定檔案或資料夾</translation>
+    </message>
+    <message>
+        <source>the save folder&apos;s name is empty</source>
+        <translation>儲存資料夾的名稱是空的</translation>
+    </message>
+    <message>
+        <source>cannot use &apos;%1&apos; as the save folder: it is not a folder</source>
+        <translation>無法將「%1」用作儲存資料夾：它不是資料夾</translation>
+    </message>
+    <message>
+        <source>cannot create the save folder &apos;%1&apos;</source>
+        <translation>無法建立儲存資料夾「%1」</translation>
+    </message>
+    <message>
+        <source>cannot create the save folder &apos;%1&apos;: %2</source>
+        <translation>無法建立儲存資料夾「%1」：%2</translation>
+    </message>
+    <message>
+        <source>Dry run: nothing was written.</source>
+        <translation>試執行：未寫入任何內容。</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Engine</name>
+    <message>
+        <source>Could not find codec for file.</source>
+        <translation>無法判斷此檔案的編碼。</translation>
+    </message>
+    <message>
+        <source>Could not open source file.</source>
+        <translation>無法開啟來源檔案。</translation>
+    </message>
+    <message>
+        <source>Could not find codec for the target encoding.</source>
+        <translation>找不到目標編碼的編解碼器。</translation>
+    </message>
+    <message>
+        <source>Could not copy file: a different file of that name is already in the save folder.</source>
+        <translation>無法複製檔案：儲存資料夾中已有另一個同名檔案。</translation>
+    </message>
+    <message>
+        <source>Could not write target file.</source>
+        <translation>無法寫入目標檔案。</translation>
+    </message>
+    <message>
+        <source>Could not open target file.</source>
+        <translation>無法開啟目標檔案。</translation>
+    </message>
+    <message>
+        <source>Could not write target file: a symbolic link of that name is in the save folder.</source>
+        <translation>無法寫入目標檔案：儲存資料夾中有同名的符號連結。</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <extracomment>Why a file was not read: a folder, a device, a pipe or the like.</extracomment>
+        <translation>它不是一般檔案。</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>檔案為唯讀</translation>
+    </message>
+    <message>
+        <source>a file of that name appeared during the conversion</source>
+        <translation>轉換期間出現了同名檔案</translation>
+    </message>
+    <message>
+        <source>the existing file could not be kept</source>
+        <translation>無法保留現有檔案</translation>
+    </message>
+    <message>
+        <source>The converted text is kept in %1.</source>
+        <translation>轉換後的文字保存在 %1。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 why something went wrong with it.</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Not converted: its original could not be kept for Undo.</source>
+        <translation>未轉換：無法為復原保留原始檔案。</translation>
+    </message>
+    <message>
+        <source>Not converted: the same file is already in this run.</source>
+        <translation>未轉換：同一檔案已在本次處理中。</translation>
+    </message>
+    <message>
+        <source>Not written: another file of this run has the same name in the save folder.</source>
+        <translation>未寫入：本次處理中的另一個檔案在儲存資料夾中同名。</translation>
+    </message>
+    <message>
+        <source>Could not convert file: the bytes at line %1, column %2 are not valid %3.</source>
+        <extracomment>%3 is the name of the file&apos;s encoding, such as GB18030.</extracomment>
+        <translation>無法轉換檔案：第 %1 行第 %2 欄的位元組不是有效的 %3。</translation>
+    </message>
+    <message>
+        <source>Could not convert file: it ends in the middle of a %3 character, at line %1, column %2.</source>
+        <extracomment>%3 is the name of the file&apos;s encoding, such as Shift_JIS.</extracomment>
+        <translation>無法轉換檔案：檔案在第 %1 行第 %2 欄的一個 %3 字元中間結束。</translation>
+    </message>
+    <message>
+        <source>Could not convert file: the character U+%1 at line %2, column %3 cannot be written in %4.</source>
+        <extracomment>%1 is a Unicode code point in hexadecimal, %4 the name of the target encoding.</extracomment>
+        <translation>無法轉換檔案：第 %2 行第 %3 欄的字元 U+%1 無法以 %4 表示。</translation>
+    </message>
+    <message>
+        <source>Could not read source file.</source>
+        <translation>無法讀取來源檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Report</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A failure&apos;s sentence (%1) and, in brackets, which file and the system&apos;s reason (%2).</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Separates the notes of a summary, as in &quot;2 failed, 1 to review&quot;.</extracomment>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <comment>the encoding of an empty file</comment>
+        <translation>空檔案</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>the encoding of a file</comment>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>[Success] </source>
+        <extracomment>The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.
+----------
+The status before the name of a file run alone. The space after it only pads it and may change.</extracomment>
+        <translation>[成功] </translation>
+    </message>
+    <message>
+        <source>replaced an existing file</source>
+        <translation>取代了現有檔案</translation>
+    </message>
+    <message>
+        <source>[Failed]     </source>
+        <extracomment>The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.</extracomment>
+        <translation>[失敗]     </translation>
+    </message>
+    <message>
+        <source>[Skipped]    </source>
+        <extracomment>The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.</extracomment>
+        <translation>[略過]     </translation>
+    </message>
+    <message>
+        <source>Left alone: it is not a text file.</source>
+        <extracomment>a Detail line: the file was not touched because it is not text</extracomment>
+        <translation>未處理：它不是文字檔。</translation>
+    </message>
+    <message>
+        <source>[Doubtful]   </source>
+        <extracomment>The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.</extracomment>
+        <translation>[存疑]     </translation>
+    </message>
+    <message>
+        <source>Not converted: the encoding is uncertain (perhaps %1).</source>
+        <extracomment>a Detail line; %1 lists the encodings the file may be in</extracomment>
+        <translation>未轉換：編碼不確定（可能是 %1）。</translation>
+    </message>
+    <message>
+        <source>[Skipped] </source>
+        <extracomment>The status before the name of a file run alone. The space after it only pads it and may change.</extracomment>
+        <translation>[略過] </translation>
+    </message>
+    <message>
+        <source>(binary file, left alone)</source>
+        <translation>（二進位檔案，未處理）</translation>
+    </message>
+    <message>
+        <source>[Doubtful] </source>
+        <extracomment>The status before the name of a file run alone. The space after it only pads it and may change.</extracomment>
+        <translation>[存疑] </translation>
+    </message>
+    <message>
+        <source>[Failed] </source>
+        <translation>[失敗] </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <comment>files</comment>
+        <translation>
+            <numerusform>%n 個失敗</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to review</source>
+        <comment>files whose encoding is uncertain</comment>
+        <translation>
+            <numerusform>%n 個待核對</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n binary left alone</source>
+        <comment>files</comment>
+        <translation>
+            <numerusform>%n 個二進位檔案未處理</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>cancelled after %1 of %n files</source>
+        <extracomment>%1 files were done when the run was cancelled, out of %n</extracomment>
+        <translation>
+            <numerusform>已取消，共 %n 個檔案，完成 %1 個</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>[%1/%2] Success!</source>
+        <extracomment>The summary of a run: %1 text files converted out of %2.</extracomment>
+        <translation>[%1/%2] 成功！</translation>
+    </message>
+    <message>
+        <source>[Undone]  </source>
+        <extracomment>The status that begins an undo&apos;s Detail line. The spaces after it only pad it; they align nothing and may change.</extracomment>
+        <translation>[已復原]  </translation>
+    </message>
+    <message>
+        <source>[Left]       </source>
+        <extracomment>The status that begins an undo&apos;s Detail line: the file was left as it is. The spaces after it only pad it; they align nothing and may change.</extracomment>
+        <translation>[保留]     </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left as it is now</source>
+        <comment>files that changed after the run</comment>
+        <translation>
+            <numerusform>%n 個維持現狀</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>[%1/%2] Undone</source>
+        <extracomment>The summary of an undo: %1 files put back out of %2.</extracomment>
+        <translation>[%1/%2] 已復原</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Undo</name>
+    <message>
+        <source>%1 Its original is kept as %2.</source>
+        <extracomment>Why a file was not undone (%1), then where its original is (%2).</extracomment>
+        <translation>%1 其原始檔案保存為 %2。</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted after the run.</source>
+        <translation>它在處理後被移動或刪除了。</translation>
+    </message>
+    <message>
+        <source>It was changed after the run.</source>
+        <translation>它在處理後被修改了。</translation>
+    </message>
+    <message>
+        <source>It could not be removed: %1.</source>
+        <translation>無法刪除它：%1。</translation>
+    </message>
+    <message>
+        <source>Its original could not be read: %1.</source>
+        <translation>無法讀取其原始檔案：%1。</translation>
+    </message>
+    <message>
+        <source>It could not be written: %1.</source>
+        <translation>無法寫入：%1。</translation>
+    </message>
+    <message>
+        <source>Karvo cannot create its undo folder %1.</source>
+        <translation>Karvo 無法建立復原資料夾 %1。</translation>
+    </message>
+    <message>
+        <source>Karvo cannot write in its undo folder %1 (%2).</source>
+        <translation>Karvo 無法寫入復原資料夾 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>The files add up to %1, more than the %2 that Undo may keep.</source>
+        <extracomment>%1 and %2 are sizes such as &quot;2.3 GB&quot;.</extracomment>
+        <translation>這些檔案共 %1，超過了復原功能最多可保留的 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>KvMainWindow</name>
     <message>
         <source>Folder</source>
         <translation>資料夾</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation>轉</translation>
+        <translation>轉為</translation>
     </message>
     <message>
         <source>Home</source>
@@ -32,26 +388,220 @@
         <translation>詳情</translation>
     </message>
     <message>
-        <source>set save folder.</source>
-        <translation>選擇儲存轉換結果的資料夾</translation>
-    </message>
-    <message>
         <source>replace source file</source>
         <translation>直接覆寫原始檔案</translation>
     </message>
     <message>
-        <source>please waiting...</source>
-        <translation>請稍候…</translation>
-    </message>
-    <message>
         <source>File Size &gt; 10 MBytes.
  Does this really a text file?</source>
+        <extracomment>Asked before converting a file larger than 10 MB; its name is the box&apos;s title.</extracomment>
         <translation>檔案大於 10 MB。
 確定這是文字檔嗎？</translation>
     </message>
     <message>
-        <source>save to: </source>
-        <translation>儲存至：</translation>
+        <source>Drop or click to choose
+a file or folder</source>
+        <comment>Two short lines under the drop graphic; clicking the graphic or this text opens a file chooser.</comment>
+        <translation>拖放到這裡，或按一下選擇
+檔案或資料夾</translation>
+    </message>
+    <message>
+        <source>Convert the files in the subfolders of a dropped folder too.</source>
+        <translation>一併轉換拖入資料夾之子資料夾中的檔案。</translation>
+    </message>
+    <message>
+        <source>Subfolders</source>
+        <translation>子資料夾</translation>
+    </message>
+    <message>
+        <source>Undo last run</source>
+        <translation>復原上次轉換</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>核對</translation>
+    </message>
+    <message>
+        <source>Put every file of this run back as it was.</source>
+        <translation>將本次處理的所有檔案還原。</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Choose files to convert</source>
+        <translation>選擇要轉換的檔案</translation>
+    </message>
+    <message>
+        <source>Convert files</source>
+        <translation>轉換檔案</translation>
+    </message>
+    <message>
+        <source>Drop text files or folders here, or choose them, to rewrite them in the encoding under To.</source>
+        <translation>將文字檔或資料夾拖放到這裡，或選擇它們，即可改寫為「轉為」處選定的編碼。</translation>
+    </message>
+    <message>
+        <source>Choose files</source>
+        <extracomment>The drop graphic, which opens the file chooser when clicked.</extracomment>
+        <translation>選擇檔案</translation>
+    </message>
+    <message>
+        <source>Opens a file chooser. Ctrl+O chooses files, Ctrl+Shift+O a folder; dropping them here works too.</source>
+        <translation>開啟檔案選擇器。Ctrl+O 選擇檔案，Ctrl+Shift+O 選擇資料夾；也可以直接拖放到這裡。</translation>
+    </message>
+    <message>
+        <source>Target encoding</source>
+        <translation>目標編碼</translation>
+    </message>
+    <message>
+        <source>The encoding the files are rewritten in.</source>
+        <translation>檔案將改寫成的編碼。</translation>
+    </message>
+    <message>
+        <source>Save folder</source>
+        <translation>儲存資料夾</translation>
+    </message>
+    <message>
+        <source>Chooses a folder for converted copies; pressed again, files are replaced in place.</source>
+        <translation>選擇存放轉換後副本的資料夾；再按一次則直接取代原始檔案。</translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <extracomment>Karvo&apos;s web site.</extracomment>
+        <translation>首頁</translation>
+    </message>
+    <message>
+        <source>Opens Karvo&apos;s home page in the web browser.</source>
+        <translation>在網頁瀏覽器中開啟 Karvo 首頁。</translation>
+    </message>
+    <message>
+        <source>Shows the progress of the files being converted.</source>
+        <translation>顯示檔案轉換的進度。</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>進度</translation>
+    </message>
+    <message>
+        <source>Files done out of the files found.</source>
+        <translation>已處理的檔案數 / 找到的檔案數。</translation>
+    </message>
+    <message>
+        <source>Stops after the file being written; Escape does the same.</source>
+        <translation>寫完目前檔案後停止；按 Esc 鍵也可以。</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>The page that shows the outcome of a run.</extracomment>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Tells how the last run went.</source>
+        <translation>顯示上次處理的結果。</translation>
+    </message>
+    <message>
+        <source>When on, a dropped folder is converted with all its subfolders.</source>
+        <translation>開啟後，拖入的資料夾會連同所有子資料夾一起轉換。</translation>
+    </message>
+    <message>
+        <source>Puts the files of the last run back as they were.</source>
+        <translation>將上次處理的檔案還原。</translation>
+    </message>
+    <message>
+        <source>Shows the files whose encoding is uncertain, to convert each with the encoding you pick.</source>
+        <translation>列出編碼不確定的檔案，可逐一以你選擇的編碼轉換。</translation>
+    </message>
+    <message>
+        <source>Puts every file of this run back as it was.</source>
+        <translation>將本次處理的每個檔案還原。</translation>
+    </message>
+    <message>
+        <source>Lists every file of the run and what became of it.</source>
+        <translation>列出本次處理的每個檔案及其結果。</translation>
+    </message>
+    <message>
+        <source>Returns to the drop page; Escape does the same.</source>
+        <translation>返回拖放頁面；按 Esc 鍵也可以。</translation>
+    </message>
+    <message>
+        <source>Choose a folder to convert</source>
+        <translation>選擇要轉換的資料夾</translation>
+    </message>
+    <message>
+        <source>Converting files, please wait.</source>
+        <translation>正在轉換檔案，請稍候。</translation>
+    </message>
+    <message>
+        <source>Processing, please waiting...</source>
+        <translation>正在處理，請稍候……</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are larger than 10 MBytes.
+Are they really text files?</source>
+        <translation>
+            <numerusform>%n 個檔案大於 10 MB。
+確定它們都是文字檔嗎？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Processing %1</source>
+        <translation>正在處理 %1</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>正在取消……</translation>
+    </message>
+    <message>
+        <source>Choose a folder to save converted files in</source>
+        <translation>選擇儲存轉換後檔案的資料夾</translation>
+    </message>
+    <message>
+        <source>Choose a save folder</source>
+        <translation>選擇儲存資料夾</translation>
+    </message>
+    <message>
+        <source>save to: %1</source>
+        <extracomment>Under the target encoding: converted files go into the folder %1.</extracomment>
+        <translation>儲存到：%1</translation>
+    </message>
+    <message>
+        <source>Stop saving to %1: replace the source files</source>
+        <translation>不再儲存到 %1：直接取代原始檔案</translation>
+    </message>
+    <message>
+        <source>%1 is gone: replace source file</source>
+        <translation>%1 已不存在：直接覆寫原始檔案</translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 個檔案</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n 個檔案</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Undo the run of %1: %2 to %3</source>
+        <extracomment>%1 is when the run was, %2 how many files it changed (&quot;3 files&quot;), %3 the encoding they were converted to.</extracomment>
+        <translation>復原 %1 的轉換：%2 轉為 %3</translation>
+    </message>
+    <message>
+        <source>%1
+Convert anyway, without Undo?</source>
+        <extracomment>%1 says why the originals cannot be kept for Undo.</extracomment>
+        <translation>%1
+仍要轉換嗎？轉換後將無法復原。</translation>
+    </message>
+    <message>
+        <source>Undoing...</source>
+        <translation>正在復原……</translation>
     </message>
 </context>
 <context>
@@ -59,6 +609,38 @@
     <message>
         <source>Detail</source>
         <translation>詳細資訊</translation>
+    </message>
+</context>
+<context>
+    <name>KvReviewDialog</name>
+    <message>
+        <source>Review</source>
+        <translation>核對編碼</translation>
+    </message>
+    <message>
+        <source>Files to review</source>
+        <translation>待核對的檔案</translation>
+    </message>
+    <message>
+        <source>Encoding of the file</source>
+        <translation>檔案的編碼</translation>
+    </message>
+    <message>
+        <source>The start of the file, read in that encoding</source>
+        <translation>以該編碼讀取的檔案開頭</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <extracomment>converts the chosen file from the encoding picked above</extracomment>
+        <translation>轉換</translation>
+    </message>
+    <message>
+        <source>Karvo is not sure in which encoding these files are. Pick the one in which the text reads right, then convert it; files you do not convert stay as they are.</source>
+        <translation>Karvo 無法確定這些檔案的編碼。請選擇能讓文字正常顯示的編碼，然後轉換；未轉換的檔案維持不變。</translation>
+    </message>
+    <message>
+        <source>%1 (%2 %)</source>
+        <translation>%1（%2%）</translation>
     </message>
 </context>
 </TS>

@@ -3,9 +3,10 @@
 # small GTK window that drags a folder of sample files onto it the way a
 # file manager does (XDND, driven by xdotool). Each picture is taken twice:
 # NAME.png at the usual scale and NAME@2x.png with QT_SCALE_FACTOR=2, as on
-# a high-DPI screen.
+# a high-DPI screen. With a LANGUAGE (zh_CN, ru, ...), the drop page and
+# the summary are taken once more in that language, as NAME-LANGUAGE.png.
 #
-#   data/screenshots/take-screenshots.sh [build folder]
+#   data/screenshots/take-screenshots.sh [build folder] [LANGUAGE]
 #
 # Needs: xvfb imagemagick xdotool python3-gi gir1.2-gtk-3.0 pngcrush
 # fonts-wqy-microhei (Debian packages; the font draws the Chinese and
@@ -13,6 +14,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 karvo=$(cd "${1:-$here/../../build}" && pwd)/app/karvo
+language=${2:-}
 samples=$here/../../tests/data
 work=$(mktemp -d)
 display=97
@@ -87,8 +89,19 @@ shoot() {
     make_samples
 }
 
-shoot 1 ""
-shoot 2 "@2x"
+if [ -n "$language" ]; then
+    # Karvo reads its language from LANGUAGE; LANG gives the rest of the locale.
+    region=$language
+    [[ $region == *_* ]] || region=${language}_${language^^}
+    LANGUAGE=$language LANG=$region.UTF-8 shoot 1 ""
+    for name in drop-page result-page; do
+        mv "$work/$name.png" "$work/$name-$language.png"
+    done
+    rm "$work/drag-hover.png" "$work/detail-dialog.png"
+else
+    shoot 1 ""
+    shoot 2 "@2x"
+fi
 for picture in "$work"/*.png; do
     # Smaller files, and no time stamps to churn the repository.
     pngcrush -q -rem alla -rem text "$picture" "$here/$(basename "$picture")" > /dev/null 2>&1
