@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QMetaObject>
 #include <QMutexLocker>
+#include <QTextCodec>
 #include <QThread>
 
 #include <cerrno>
@@ -176,6 +177,15 @@ QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive)
 
 namespace {
 
+// Encodings are told apart by MIB, but MIB 0 stands for several codecs
+// (windows-949 and x-mac-cyrillic among them): there the codec itself tells.
+bool isTarget(const DetectResult &detection, const CodecDescriptor &target)
+{
+    if (detection.mib != target.mib)
+        return false;
+    return detection.mib != 0 || codecForDetection(detection) == QTextCodec::codecForName(target.name.toLatin1());
+}
+
 // A file that the plan rules out before it is read: not a regular file,
 // or a second file for a destination another file of the run already has.
 bool refused(const PlannedFile &file, const RunOptions &options, FileResult &result)
@@ -233,7 +243,7 @@ FileResult decide(
     }
 
     // An empty file is valid in every encoding, so it is already in the target.
-    const bool inTarget = detection.kind == DetectResult::Kind::Empty || detection.mib == options.target.mib;
+    const bool inTarget = detection.kind == DetectResult::Kind::Empty || isTarget(detection, options.target);
     if (!inTarget) {
         result.status = FileStatus::Converted;
         result.destination = destination;

@@ -232,6 +232,13 @@ private slots:
         QTest::newRow("UTF-16 without a byte-order mark")
             << QTextCodec::codecForName("UTF-16LE")->fromUnicode(chinese) << "UTF-8" << QString() << none
             << FileStatus::Converted << utf8 << QString();
+        QTest::newRow("MIB 0 is not one codec")
+            << QTextCodec::codecForName("x-mac-cyrillic")
+                   ->fromUnicode(QString::fromUtf8("Привет, как дела? Всё хорошо.\n"))
+            << "windows-949" << QString() << none << FileStatus::Converted
+            << QTextCodec::codecForName("windows-949")
+                   ->fromUnicode(QString::fromUtf8("Привет, как дела? Всё хорошо.\n"))
+            << QString();
         QTest::newRow("save folder gone, not made again")
             << gb << "UTF-8"
             << "gone" << none << FileStatus::Failed << QByteArray("<missing>") << "Could not open target file.";
