@@ -268,7 +268,13 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
             return;
         const auto known = byText.constFind(text);
         if (known != byText.constEnd()) {
-            readings[*known].isGuess |= isGuess;
+            // The same text either way: the guess is as right as the more
+            // common name, which is the one to show, unless the sample is
+            // only part of the file and the two may part later.
+            Reading &same = readings[*known];
+            same.isGuess |= isGuess;
+            if (complete && commonness(name) > commonness(same.candidate.name))
+                same.candidate = {name, codec->mibEnum(), same.candidate.score};
             return;
         }
         const TextVerdict verdict = judgeText(text, codec);
@@ -305,7 +311,7 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
         result.doubtful = true;
         return;
     }
-    if (!best.isGuess) {
+    if (!best.isGuess || complete) {
         result.name = best.candidate.name;
         result.mib = best.candidate.mib;
     }

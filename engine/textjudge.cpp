@@ -495,8 +495,19 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
         }
         if (joinsWords(c) && word.letters > 0)
             continue;
-        if (QChar::isSpace(c) || isCommonSymbol(c)) {
+        if (QChar::isSpace(c)) {
             endWord();
+            continue;
+        }
+        // Prose puts its symbols between words, not inside one ("m№ssen");
+        // CJK punctuation and dashes may touch letters on both sides.
+        if (isCommonSymbol(c) && (c >= 0x3000 || c == 0x2013 || c == 0x2014 || word.letters == 0)) {
+            endWord();
+            continue;
+        }
+        if (isCommonSymbol(c)) {
+            if (word.letters > 0)
+                pendingInside += 1;
             continue;
         }
         // Box drawing, mathematical and other odd symbols: suspicious on
