@@ -306,7 +306,7 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
         return;
 
     const Reading &best = readings.first();
-    if (!guess) {
+    if (!guess && !result.name.isEmpty()) {
         // A charset Qt has no codec for: the user may know better, or not.
         result.doubtful = true;
         return;
@@ -320,11 +320,28 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
     // nearly as well, and where another reads better.
     const double score = best.candidate.score;
     const int rank = commonness(best.candidate.name);
+    // The readings within a clear lead of the best, and of those the ones
+    // in a more common encoding.
+    int rivals = 0;
+    int commonerRivals = 0;
+    for (const Reading &other : qAsConst(readings)) {
+        if (&other != &best && badness(other) - badness(best) < clearLead) {
+            ++rivals;
+            commonerRivals += commonness(other.candidate.name) > rank ? 1 : 0;
+        }
+    }
     // Another reading may unseat the detector's guess when it reads clearly
     // better: the detector confuses neighbours such as KOI8-R and KOI8-U.
-    const bool unseated
-        = !best.isGuess && (guessAt == readings.end() || badness(*guessAt) - badness(best) < switchLead);
+    // Where the guess does not even read as text, one that no other
+    // reading comes near needs no question either.
+    const bool guessFails = guessAt == readings.end() || guessAt->candidate.score < readableScore;
+    const bool unseated = !best.isGuess && (rivals > 0 || !guessFails)
+        && (guessAt == readings.end() || badness(*guessAt) - badness(best) < switchLead);
     result.doubtful = score < readableScore || unseated;
+    // Where the detector's guess, in a usual encoding, reads best and a
+    // single more common encoding reads as well, the detector has weighed
+    // just those two on the bytes' statistics; more rivals mean a guess.
+    const bool detectorChose = best.isGuess && rank >= 1 && commonerRivals == 1;
     double closest = 1;
     for (const Reading &other : qAsConst(readings)) {
         if (&other == &best)
@@ -333,9 +350,9 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
         const int otherRank = commonness(other.candidate.name);
         // A rare encoding needs a clear lead over a common one only on a few
         // characters; on more the detector's own statistics stand.
-        const double needed = otherRank > rank && best.evidence < fewCharacters ? clearLead
-            : otherRank == rank                                                 ? sameRankLead
-                                                                                : 0;
+        const double needed = otherRank > rank && best.evidence < fewCharacters && !detectorChose ? clearLead
+            : otherRank == rank                                                                   ? sameRankLead
+                                                                                                  : 0;
         if (deficit < needed)
             result.doubtful = true;
         closest = std::min(closest, std::max(0.0, deficit) / (clearLead + 1));

@@ -360,6 +360,9 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
     int thaiConsonants = 0; // in a row, with no vowel to carry them
     int cjkGapRuns = 0; // CJK, one space, CJK: how Korean is written, not Chinese or Japanese
     int lastCjkEnd = -10;
+    int greekLetters = 0;
+    int greekCapitals = 0;
+    bool greekStressed = false; // a Greek vowel with an accent
 
     const auto endWord = [&] {
         if (word.nonAscii > 0) {
@@ -419,6 +422,12 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
             }
             if (script == Script::Latin && !ascii)
                 word.latinNonAscii = true;
+            if (script == Script::Greek) {
+                ++greekLetters;
+                greekCapitals += QChar::isUpper(c) ? 1 : 0;
+                greekStressed |= c == 0x386 || (c >= 0x388 && c <= 0x390) || (c >= 0x3AC && c <= 0x3B0)
+                    || (c >= 0x3CC && c <= 0x3CE);
+            }
 
             if (script == Script::Latin || script == Script::Greek || script == Script::Cyrillic) {
                 const bool upper = QChar::isUpper(c);
@@ -514,10 +523,14 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
         // their own, damning between two letters.
         bad += 0.3;
         if (word.letters > 0)
-            pendingInside += 0.7;
+            pendingInside += 1.0;
     }
     endWord();
     bad += 0.5 * cjkGapRuns * (family == CjkFamily::Korean ? 0 : 1);
+    // Greek marks the stress of every word of more than one syllable; other
+    // letters read as small Greek ones have no accents to show.
+    if (greekLetters >= 3 && greekCapitals == 0 && !greekStressed)
+        bad += 0.5 * greekLetters;
 
     // Per script, the letters that the best single language leaves unexplained.
     const LanguageTable &table = languageTable();
