@@ -342,7 +342,14 @@ struct Word
     bool latinNonAscii = false;
     bool cjk = false;
     int scripts = 0; // bit per Script, CJK folded into one
+    uint first = 0; // the first letter
 };
+
+bool isLoneWord(uint c)
+{
+    static const QString words = QString::fromUtf8("àáâèéíóôòùúýőįởÀÁÂÈÉÍÓÔÒÙÚÝŐĮỞ");
+    return c <= 0xFFFF && words.contains(QChar(ushort(c)));
+}
 
 } // namespace
 
@@ -376,6 +383,10 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
             // small letters win.
             if (word.cased >= 2 && word.uppers == word.cased)
                 bad += 0.2 * word.nonAscii;
+            // A lone accented letter is a word in a few languages only
+            // (Italian "è", French "à", Hungarian "ő", Lithuanian "į").
+            if (word.letters == 1 && word.latinNonAscii && !isLoneWord(word.first))
+                bad += 1;
             if (word.latinNonAscii && !word.cjk && word.letters >= 3 && word.nonAscii * 4 > word.letters * 3)
                 bad += 0.5 * word.nonAscii;
         }
@@ -403,7 +414,8 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
             const bool isMark = category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining;
             if (isMark && word.letters == 0 && !ascii)
                 bad += 1;
-            ++word.letters;
+            if (word.letters++ == 0)
+                word.first = c;
             if (!ascii) {
                 ++word.nonAscii;
                 if (category == QChar::Other_NotAssigned || category == QChar::Other_PrivateUse)

@@ -136,6 +136,11 @@ private slots:
         sure("one Russian word", iconv(QStringLiteral("привет"), "WINDOWS-1251"), "WINDOWS-1251", 2251);
         sure("one line of Greek, same text in ISO-8859-7",
             iconv(QStringLiteral("Καλημέρα, τι κάνεις σήμερα;"), "WINDOWS-1253"), "ISO-8859-7", 10);
+        sure("one German word the detector takes for ISO-8859-3, the same text in windows-1252",
+            iconv(QStringLiteral("müssen"), "ISO-8859-1"), "windows-1252", 2252);
+        sure("a Ukrainian line the detector takes for KOI8-R, box drawing inside its words",
+            iconv(QStringLiteral("Завтра вранці ми поїдемо потягом до Львова, щоб відвідати бабусю.\n"), "KOI8-U"),
+            "KOI8-U", 2088);
         doubtful("one Spanish word, taken for a rare code page", QStringLiteral("mañana"), "WINDOWS-1252");
         doubtful("one Hebrew word", QStringLiteral("שלום"), "WINDOWS-1255");
         sure("two Chinese characters", iconv(QStringLiteral("你好"), "GB18030"), "GB18030", 114);
