@@ -253,7 +253,7 @@ constexpr double sameRankLead = 0;
 constexpr double fewCharacters = 6;
 // How many fewer wrong-looking characters another reading needs to take the
 // place of the detector's guess without asking.
-constexpr double switchLead = 4;
+constexpr double switchLead = 3;
 
 // Judges the detector's guess (null when it found none) against the other
 // encodings that can decode the sample, and fills in confidence, doubt and
@@ -324,10 +324,12 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
     // in a more common encoding.
     int rivals = 0;
     int commonerRivals = 0;
+    int rarerRivals = 0;
     for (const Reading &other : qAsConst(readings)) {
         if (&other != &best && badness(other) - badness(best) < clearLead) {
             ++rivals;
             commonerRivals += commonness(other.candidate.name) > rank ? 1 : 0;
+            rarerRivals += commonness(other.candidate.name) < rank ? 1 : 0;
         }
     }
     // Another reading may unseat the detector's guess when it reads clearly
@@ -341,7 +343,7 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
     // Where the detector's guess, in a usual encoding, reads best and a
     // single more common encoding reads as well, the detector has weighed
     // just those two on the bytes' statistics; more rivals mean a guess.
-    const bool detectorChose = best.isGuess && rank >= 1 && commonerRivals == 1;
+    const bool detectorChose = best.isGuess && rank >= 1 && commonerRivals == 1 && rivals - rarerRivals == 1;
     double closest = 1;
     for (const Reading &other : qAsConst(readings)) {
         if (&other == &best)

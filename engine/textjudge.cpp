@@ -274,6 +274,8 @@ bool isCommonSymbol(uint c)
     case 0xAD:
     case 0xAE:
     case 0xB0:
+    case 0xB2: // m², m³
+    case 0xB3:
     case 0xB7:
     case 0xBB:
     case 0xBF:
@@ -532,10 +534,12 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
             continue;
         }
         // Box drawing, mathematical and other odd symbols: suspicious on
-        // their own, damning between two letters.
+        // their own, more so stuck to a word, damning between two letters.
         bad += 0.3;
-        if (word.letters > 0)
-            pendingInside += 1.0;
+        if (word.letters > 0) {
+            bad += 0.5;
+            pendingInside += 0.5;
+        }
     }
     endWord();
     bad += 0.5 * cjkGapRuns * (family == CjkFamily::Korean ? 0 : 1);
