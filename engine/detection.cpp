@@ -341,8 +341,9 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
         && (guessAt == readings.end() || badness(*guessAt) - badness(best) < switchLead);
     result.doubtful = score < readableScore || unseated;
     // Where the detector's guess, in a usual encoding, reads best and a
-    // single more common encoding reads as well, the detector has weighed
-    // just those two on the bytes' statistics; more rivals mean a guess.
+    // single more common encoding (and none as common) reads as well, the
+    // detector has weighed just those two on the bytes' statistics; more
+    // rivals mean a guess.
     const bool detectorChose = best.isGuess && rank >= 1 && commonerRivals == 1 && rivals - rarerRivals == 1;
     double closest = 1;
     for (const Reading &other : qAsConst(readings)) {
