@@ -253,7 +253,7 @@ constexpr double sameRankLead = 0;
 constexpr double fewCharacters = 6;
 // How many fewer wrong-looking characters another reading needs to take the
 // place of the detector's guess without asking.
-constexpr double switchLead = 4;
+constexpr double switchLead = 3;
 
 // Judges the detector's guess (null when it found none) against the other
 // encodings that can decode the sample, and fills in confidence, doubt and
@@ -268,7 +268,13 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
             return;
         const auto known = byText.constFind(text);
         if (known != byText.constEnd()) {
-            readings[*known].isGuess |= isGuess;
+            // The same text either way: the guess is as right as the more
+            // common name, which is the one to show, unless the sample is
+            // only part of the file and the two may part later.
+            Reading &same = readings[*known];
+            same.isGuess |= isGuess;
+            if (complete && commonness(name) > commonness(same.candidate.name))
+                same.candidate = {name, codec->mibEnum(), same.candidate.score};
             return;
         }
         const TextVerdict verdict = judgeText(text, codec);
@@ -300,12 +306,12 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
         return;
 
     const Reading &best = readings.first();
-    if (!guess) {
+    if (!guess && !result.name.isEmpty()) {
         // A charset Qt has no codec for: the user may know better, or not.
         result.doubtful = true;
         return;
     }
-    if (!best.isGuess) {
+    if (!best.isGuess || complete) {
         result.name = best.candidate.name;
         result.mib = best.candidate.mib;
     }
@@ -314,11 +320,31 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
     // nearly as well, and where another reads better.
     const double score = best.candidate.score;
     const int rank = commonness(best.candidate.name);
+    // The readings within a clear lead of the best, and of those the ones
+    // in a more common encoding.
+    int rivals = 0;
+    int commonerRivals = 0;
+    int rarerRivals = 0;
+    for (const Reading &other : qAsConst(readings)) {
+        if (&other != &best && badness(other) - badness(best) < clearLead) {
+            ++rivals;
+            commonerRivals += commonness(other.candidate.name) > rank ? 1 : 0;
+            rarerRivals += commonness(other.candidate.name) < rank ? 1 : 0;
+        }
+    }
     // Another reading may unseat the detector's guess when it reads clearly
     // better: the detector confuses neighbours such as KOI8-R and KOI8-U.
-    const bool unseated
-        = !best.isGuess && (guessAt == readings.end() || badness(*guessAt) - badness(best) < switchLead);
+    // Where the guess does not even read as text, one that no other
+    // reading comes near needs no question either.
+    const bool guessFails = guessAt == readings.end() || guessAt->candidate.score < readableScore;
+    const bool unseated = !best.isGuess && (rivals > 0 || !guessFails)
+        && (guessAt == readings.end() || badness(*guessAt) - badness(best) < switchLead);
     result.doubtful = score < readableScore || unseated;
+    // Where the detector's guess, in a usual encoding, reads best and a
+    // single more common encoding (and none as common) reads as well, the
+    // detector has weighed just those two on the bytes' statistics; more
+    // rivals mean a guess.
+    const bool detectorChose = best.isGuess && rank >= 1 && commonerRivals == 1 && rivals - rarerRivals == 1;
     double closest = 1;
     for (const Reading &other : qAsConst(readings)) {
         if (&other == &best)
@@ -327,9 +353,9 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
         const int otherRank = commonness(other.candidate.name);
         // A rare encoding needs a clear lead over a common one only on a few
         // characters; on more the detector's own statistics stand.
-        const double needed = otherRank > rank && best.evidence < fewCharacters ? clearLead
-            : otherRank == rank                                                 ? sameRankLead
-                                                                                : 0;
+        const double needed = otherRank > rank && best.evidence < fewCharacters && !detectorChose ? clearLead
+            : otherRank == rank                                                                   ? sameRankLead
+                                                                                                  : 0;
         if (deficit < needed)
             result.doubtful = true;
         closest = std::min(closest, std::max(0.0, deficit) / (clearLead + 1));

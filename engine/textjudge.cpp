@@ -274,6 +274,8 @@ bool isCommonSymbol(uint c)
     case 0xAD:
     case 0xAE:
     case 0xB0:
+    case 0xB2: // m², m³
+    case 0xB3:
     case 0xB7:
     case 0xBB:
     case 0xBF:
@@ -342,7 +344,14 @@ struct Word
     bool latinNonAscii = false;
     bool cjk = false;
     int scripts = 0; // bit per Script, CJK folded into one
+    uint first = 0; // the first letter
 };
+
+bool isLoneWord(uint c)
+{
+    static const QString words = QString::fromUtf8("àáâèéíóôòùúýőįởÀÁÂÈÉÍÓÔÒÙÚÝŐĮỞ");
+    return c <= 0xFFFF && words.contains(QChar(ushort(c)));
+}
 
 } // namespace
 
@@ -360,6 +369,9 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
     int thaiConsonants = 0; // in a row, with no vowel to carry them
     int cjkGapRuns = 0; // CJK, one space, CJK: how Korean is written, not Chinese or Japanese
     int lastCjkEnd = -10;
+    int greekLetters = 0;
+    int greekCapitals = 0;
+    bool greekStressed = false; // a Greek vowel with an accent
 
     const auto endWord = [&] {
         if (word.nonAscii > 0) {
@@ -373,6 +385,10 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
             // small letters win.
             if (word.cased >= 2 && word.uppers == word.cased)
                 bad += 0.2 * word.nonAscii;
+            // A lone accented letter is a word in a few languages only
+            // (Italian "è", French "à", Hungarian "ő", Lithuanian "į").
+            if (word.letters == 1 && word.latinNonAscii && !isLoneWord(word.first))
+                bad += 1;
             if (word.latinNonAscii && !word.cjk && word.letters >= 3 && word.nonAscii * 4 > word.letters * 3)
                 bad += 0.5 * word.nonAscii;
         }
@@ -400,7 +416,8 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
             const bool isMark = category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining;
             if (isMark && word.letters == 0 && !ascii)
                 bad += 1;
-            ++word.letters;
+            if (word.letters++ == 0)
+                word.first = c;
             if (!ascii) {
                 ++word.nonAscii;
                 if (category == QChar::Other_NotAssigned || category == QChar::Other_PrivateUse)
@@ -419,6 +436,12 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
             }
             if (script == Script::Latin && !ascii)
                 word.latinNonAscii = true;
+            if (script == Script::Greek) {
+                ++greekLetters;
+                greekCapitals += QChar::isUpper(c) ? 1 : 0;
+                greekStressed |= c == 0x386 || (c >= 0x388 && c <= 0x390) || (c >= 0x3AC && c <= 0x3B0)
+                    || (c >= 0x3CC && c <= 0x3CE);
+            }
 
             if (script == Script::Latin || script == Script::Greek || script == Script::Cyrillic) {
                 const bool upper = QChar::isUpper(c);
@@ -495,18 +518,35 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
         }
         if (joinsWords(c) && word.letters > 0)
             continue;
-        if (QChar::isSpace(c) || isCommonSymbol(c)) {
+        if (QChar::isSpace(c)) {
             endWord();
             continue;
         }
+        // Prose puts its symbols between words, not inside one ("m№ssen");
+        // CJK punctuation and dashes may touch letters on both sides.
+        if (isCommonSymbol(c) && (c >= 0x3000 || c == 0x2013 || c == 0x2014 || word.letters == 0)) {
+            endWord();
+            continue;
+        }
+        if (isCommonSymbol(c)) {
+            if (word.letters > 0)
+                pendingInside += 1;
+            continue;
+        }
         // Box drawing, mathematical and other odd symbols: suspicious on
-        // their own, damning between two letters.
+        // their own, more so stuck to a word, damning between two letters.
         bad += 0.3;
-        if (word.letters > 0)
-            pendingInside += 0.7;
+        if (word.letters > 0) {
+            bad += 0.5;
+            pendingInside += 0.5;
+        }
     }
     endWord();
     bad += 0.5 * cjkGapRuns * (family == CjkFamily::Korean ? 0 : 1);
+    // Greek marks the stress of every word of more than one syllable; other
+    // letters read as small Greek ones have no accents to show.
+    if (greekLetters >= 3 && greekCapitals == 0 && !greekStressed)
+        bad += 0.5 * greekLetters;
 
     // Per script, the letters that the best single language leaves unexplained.
     const LanguageTable &table = languageTable();

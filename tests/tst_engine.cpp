@@ -136,11 +136,17 @@ private slots:
         sure("one Russian word", iconv(QStringLiteral("привет"), "WINDOWS-1251"), "WINDOWS-1251", 2251);
         sure("one line of Greek, same text in ISO-8859-7",
             iconv(QStringLiteral("Καλημέρα, τι κάνεις σήμερα;"), "WINDOWS-1253"), "ISO-8859-7", 10);
+        sure("one German word the detector takes for ISO-8859-3, the same text in windows-1252",
+            iconv(QStringLiteral("müssen"), "ISO-8859-1"), "windows-1252", 2252);
+        sure("a Ukrainian line the detector takes for KOI8-R, box drawing inside its words",
+            iconv(QStringLiteral("Завтра вранці ми поїдемо потягом до Львова, щоб відвідати бабусю.\n"), "KOI8-U"),
+            "KOI8-U", 2088);
         doubtful("one Spanish word, taken for a rare code page", QStringLiteral("mañana"), "WINDOWS-1252");
         doubtful("one Hebrew word", QStringLiteral("שלום"), "WINDOWS-1255");
         sure("two Chinese characters", iconv(QStringLiteral("你好"), "GB18030"), "GB18030", 114);
         sure("one Polish word", iconv(QStringLiteral("źródło"), "ISO-8859-2"), "ISO-8859-2", 5);
-        doubtful("one Polish word the detector takes for windows-1252", QStringLiteral("zażółć"), "ISO-8859-2");
+        sure("one Polish word the detector takes for windows-1252, unrivalled in windows-1250",
+            iconv(QStringLiteral("zażółć"), "ISO-8859-2"), "windows-1250", 2250);
         doubtful("one Polish word, windows-1250 or a Western code page", QStringLiteral("dziękuję"), "WINDOWS-1250");
         binary("random bytes", QByteArray("\x81\x00\xfe\xff\x80\x9f\x01", 7));
         binary("ASCII with a NUL", QByteArray("plain\0text\n", 11));

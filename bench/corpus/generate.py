@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
 """Builds the detection test corpus that karvo-detect-accuracy reads.
 
-    bench/corpus/generate.py OUT_FOLDER
+    bench/corpus/generate.py OUT_FOLDER [--texts FOLDER] [--no-binaries]
 
 From the UTF-8 texts in bench/corpus/texts (one language each: the
 encodings it is written in, a line of words, then one sentence a line) it
 writes every word, every line, paragraphs, a page and the same texts inside
 HTML, subtitles, CSV and code comments, and a 3 MiB file, each encoded with iconv in each of
 the language's encodings, plus UTF-8, UTF-16 and UTF-32 with and without a
-byte-order mark. It also lists binary files found on this machine (they are
+byte-order mark. --texts reads the texts from another folder instead, such
+as bench/corpus/heldout (words and lines that no rule was tuned on). It also
+lists binary files found on this machine (they are
 read in place, never copied) and cuts of their first bytes. OUT_FOLDER gets
 the files and manifest.tsv: file, kind, language, form, encoding, truth
 (the UTF-8 original, or "-" for binary files).
@@ -98,9 +100,19 @@ def binaries(rng, per_kind=30, limit=200000):
 
 
 def main():
-    if len(sys.argv) != 2:
+    args = sys.argv[1:]
+    texts_folder = os.path.join(HERE, "texts")
+    with_binaries = "--no-binaries" not in args
+    args = [a for a in args if a != "--no-binaries"]
+    if "--texts" in args:
+        at = args.index("--texts")
+        if at + 1 >= len(args):
+            sys.exit(__doc__)
+        texts_folder = args[at + 1]
+        del args[at:at + 2]
+    if len(args) != 1:
         sys.exit(__doc__)
-    out = sys.argv[1]
+    out = args[0]
     os.makedirs(out, exist_ok=True)
     rng = random.Random(7)
     rows = []
@@ -116,7 +128,7 @@ def main():
                 f.write(truth.encode("utf-8"))
         rows.append((name + ".dat", kind, language, form, encoding, truth_file))
 
-    for path in sorted(glob.glob(os.path.join(HERE, "texts", "*.txt"))):
+    for path in sorted(glob.glob(os.path.join(texts_folder, "*.txt"))):
         language = os.path.basename(path)[:-4]
         encodings, words, sentences = read_language(path)
         texts = forms(words, sentences, rng)
@@ -135,7 +147,7 @@ def main():
             for encoding in ["UTF-8", "UTF-16LE", "UTF-16BE", "UTF-32LE", "UTF-32BE", "UTF-16", "UTF-32"]:
                 write("text", language, form, encoding, encode(text, encoding), text)
 
-    for path in binaries(rng):
+    for path in binaries(rng) if with_binaries else []:
         with open(path, "rb") as f:
             head = f.read(4096)
         if is_text(head) and os.path.getsize(path) <= 4096:
