@@ -254,6 +254,10 @@ constexpr double fewCharacters = 6;
 // How many fewer wrong-looking characters another reading needs to take the
 // place of the detector's guess without asking.
 constexpr double switchLead = 3;
+// A reading with at least this many telling characters, this few of them
+// wrong, stands without being weighed against the others.
+constexpr double plentyOfEvidence = 64;
+constexpr double cleanReading = 0.99;
 
 // Judges the detector's guess (null when it found none) against the other
 // encodings that can decode the sample, and fills in confidence, doubt and
@@ -283,6 +287,15 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
     };
     if (guess)
         add(guess, result.name, true);
+    // Plenty of text that reads cleanly in the detector's guess leaves no
+    // room for another reading to win or tie; judging every other one would
+    // cost more than the rest of the file's conversion.
+    if (!readings.isEmpty() && readings.first().evidence >= plentyOfEvidence
+        && readings.first().candidate.score >= cleanReading) {
+        result.candidates.append(readings.first().candidate);
+        result.confidence = readings.first().candidate.score;
+        return;
+    }
     for (QTextCodec *codec : candidateCodecs()) {
         if (codec != guess)
             add(codec, QString::fromLatin1(codec->name()), false);
