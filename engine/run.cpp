@@ -339,6 +339,7 @@ void Run::process(const QVector<PlannedFile> &files)
         undoId = recorder->id();
         recorder->createdFolders(foldersToCreate(queued, runOptions));
         sinceSave.start();
+        lastSave.storeRelaxed(0);
     }
     records = QVector<FileResult>(files.size());
     done = QVector<bool>(files.size(), false);
@@ -370,10 +371,20 @@ void Run::process(const QVector<PlannedFile> &files)
                     current = file.relativePath;
                 }
                 FileResult result = processFile(file, runOptions, recorder.get());
-                QMutexLocker lock(&mutex);
-                records[index] = std::move(result);
-                done[index] = true;
-                finishedOrder.append(index);
+                {
+                    QMutexLocker lock(&mutex);
+                    records[index] = std::move(result);
+                    done[index] = true;
+                    finishedOrder.append(index);
+                }
+                // Should Karvo be killed during a long run, what it did so
+                // far can still be undone. One worker writes the journal
+                // about once a second, never this object's thread: a long
+                // journal would hold up a window.
+                const qint64 now = sinceSave.elapsed();
+                const qint64 saved = lastSave.loadRelaxed();
+                if (recorder && now - saved >= 1000 && lastSave.testAndSetRelaxed(saved, now))
+                    recorder->save();
             }
             QMetaObject::invokeMethod(this, &Run::workerDone, Qt::QueuedConnection);
         }));
@@ -419,12 +430,6 @@ void Run::report()
         emit fileFinished(result);
     }
     emit progress(doneCount, queued.size(), name);
-    // Should Karvo be killed during a long run, what it did so far can still
-    // be undone.
-    if (recorder && sinceSave.hasExpired(1000)) {
-        recorder->save();
-        sinceSave.restart();
-    }
 }
 
 void Run::workerDone()
@@ -435,14 +440,23 @@ void Run::workerDone()
         return;
     reportTimer.stop();
     report();
-    if (recorder) {
+    const auto close = [this] {
+        running = false;
+        emit finished();
+    };
+    if (!recorder) {
+        close();
+        return;
+    }
+    // The journal's last write and the dropping of old runs (unlinking a
+    // gigabyte takes a while) go to the pool too.
+    pool.start(QRunnable::create([this, close] {
         recorder->finish();
         undoCount = recorder->count();
         recorder.reset();
         UndoStore(runOptions.undoFolder).prune(undoId);
-    }
-    running = false;
-    emit finished();
+        QMetaObject::invokeMethod(this, close, Qt::QueuedConnection);
+    }));
 }
 
 } // namespace Karvo

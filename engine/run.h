@@ -160,6 +160,7 @@ private:
     QTimer reportTimer;
     std::unique_ptr<UndoRecorder> recorder;
     QElapsedTimer sinceSave;
+    QAtomicInteger<qint64> lastSave;
     QString undoId;
     int undoCount = 0;
     QAtomicInt next;
