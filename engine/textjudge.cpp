@@ -1,10 +1,12 @@
 #include "textjudge.h"
 
 #include <QHash>
+#include <QMap>
 #include <QTextCodec>
 #include <QTextDecoder>
 
 #include <algorithm>
+#include <array>
 #include <bitset>
 #include <cmath>
 #include <memory>
@@ -44,6 +46,39 @@ Script scriptOf(uint c)
         || (c >= 0x20000 && c <= 0x3FFFF) || c == 0x3005)
         return Script::Han;
     return Script::Other;
+}
+
+// What judging needs to know of a BMP character, looked up once per
+// character instead of walking the script ranges and Qt's property tables.
+enum CharFlag : uchar {
+    ScriptMask = 0x0F,
+    IsMark = 0x10, // a combining mark
+    Unassigned = 0x20, // unassigned or private use
+    BadSymbol = 0x40, // unassigned, private use, control or surrogate
+};
+
+uchar flagsFor(uint c)
+{
+    const QChar::Category category = QChar::category(c);
+    uchar flags = uchar(scriptOf(c));
+    if (category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining)
+        flags |= IsMark;
+    if (category == QChar::Other_NotAssigned || category == QChar::Other_PrivateUse)
+        flags |= Unassigned | BadSymbol;
+    if (category == QChar::Other_Control || category == QChar::Other_Surrogate)
+        flags |= BadSymbol;
+    return flags;
+}
+
+uchar charFlags(uint c)
+{
+    static const std::array<uchar, 0x10000> table = [] {
+        std::array<uchar, 0x10000> t {};
+        for (uint u = 0; u < t.size(); ++u)
+            t[u] = flagsFor(u);
+        return t;
+    }();
+    return c <= 0xFFFF ? table[c] : flagsFor(c);
 }
 
 bool isCjk(Script s)
@@ -357,12 +392,13 @@ bool isLoneWord(uint c)
 
 TextVerdict judgeText(const QString &text, const QTextCodec *codec)
 {
-    const CjkLevels &cjk = levels(familyOf(codec));
     const CjkFamily family = familyOf(codec);
+    const CjkLevels &cjk = levels(family);
 
     double bad = 0;
     double nonAscii = 0;
-    QHash<ushort, int> letterCounts;
+    // Ordered, so that the weights add up the same way on every run.
+    QMap<ushort, int> letterCounts;
     Word word;
     double pendingInside = 0; // what symbols after a letter cost more if a letter follows
     int hangulRun = 0;
@@ -403,7 +439,8 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
             c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
             ++i;
         }
-        const Script script = scriptOf(c);
+        const uchar flags = charFlags(c);
+        const Script script = Script(flags & ScriptMask);
         const bool ascii = c < 0x80;
         if (!ascii)
             nonAscii += 1;
@@ -412,15 +449,13 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
             if (word.letters > 0)
                 bad += pendingInside;
             pendingInside = 0;
-            const QChar::Category category = QChar::category(c);
-            const bool isMark = category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining;
-            if (isMark && word.letters == 0 && !ascii)
+            if ((flags & IsMark) && word.letters == 0 && !ascii)
                 bad += 1;
             if (word.letters++ == 0)
                 word.first = c;
             if (!ascii) {
                 ++word.nonAscii;
-                if (category == QChar::Other_NotAssigned || category == QChar::Other_PrivateUse)
+                if (flags & Unassigned)
                     bad += 1;
             }
             const bool cjkScript = isCjk(script);
@@ -503,10 +538,7 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
         }
 
         // A non-ASCII character that is no letter of a known script.
-        const QChar::Category category = QChar::category(c);
-        if (c <= 0x9F || c == QChar::ReplacementCharacter || category == QChar::Other_NotAssigned
-            || category == QChar::Other_PrivateUse || category == QChar::Other_Control
-            || category == QChar::Other_Surrogate) {
+        if (c <= 0x9F || c == QChar::ReplacementCharacter || (flags & BadSymbol)) {
             endWord();
             bad += 1;
             continue;
