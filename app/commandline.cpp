@@ -190,7 +190,7 @@ QString checkPlan(QVector<PlannedFile> &files, const QString &saveFolder)
     QSet<QString> seen;
     QVector<PlannedFile> unique;
     for (const PlannedFile &file : qAsConst(files)) {
-        const QString canonical = file.regular ? QFileInfo(file.path).canonicalFilePath() : QString();
+        const QString canonical = file.regular ? resolvedPath(file) : QString();
         if (!canonical.isEmpty()) {
             if (seen.contains(canonical))
                 continue;

@@ -59,10 +59,17 @@ void walkFolder(const QString &root, const QString &folder, bool recursive, QVec
     // relativeFilePath() hands a relative path back unchanged, so both sides
     // are made absolute: `karvo -o out dir` writes out/x, not out/dir/x.
     const QDir rootDir(QFileInfo(root).absoluteFilePath());
+    // Looking up each file's canonical path would cost a few system calls per
+    // path component; a file that is no link sits where its folder does.
+    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
     while (it.hasNext()) {
         it.next();
         const QFileInfo info = it.fileInfo();
-        files.append({it.filePath(), rootDir.relativeFilePath(info.absoluteFilePath()), info.size(), true, QString()});
+        const QString resolved = info.isSymLink() || canonicalFolder.isEmpty()
+            ? QString()
+            : canonicalFolder + QLatin1Char('/') + it.fileName();
+        files.append(
+            {it.filePath(), rootDir.relativeFilePath(info.absoluteFilePath()), info.size(), true, QString(), resolved});
     }
     if (!recursive)
         return;
@@ -119,9 +126,9 @@ Outcome writeDestination(const PlannedFile &file, const QString &destination, bo
     const bool exists = QFileInfo::exists(entry.path);
     if (exists && !replaces)
         return write();
-    entry.action = !exists                      ? UndoAction::CreatedCopy
-        : resolvedPath(file.path) == entry.path ? UndoAction::ReplacedInPlace
-                                                : UndoAction::ReplacedInSaveFolder;
+    entry.action = !exists                 ? UndoAction::CreatedCopy
+        : resolvedPath(file) == entry.path ? UndoAction::ReplacedInPlace
+                                           : UndoAction::ReplacedInSaveFolder;
     QString reason;
     if (recorder && exists && !recorder->keepOriginal(entry.path, entry, &reason))
         return Outcome::failure(
@@ -143,7 +150,7 @@ void markClashes(QVector<PlannedFile> &files, const RunOptions &options)
         if (!file.regular)
             continue;
         const QString destination
-            = folder.isEmpty() ? resolvedPath(file.path) : folder + QLatin1Char('/') + file.relativePath;
+            = folder.isEmpty() ? resolvedPath(file) : folder + QLatin1Char('/') + file.relativePath;
         const auto first = taken.constFind(destination);
         if (first != taken.constEnd())
             file.clash = first.value();
@@ -162,6 +169,11 @@ qint64 bytesToKeep(const QVector<PlannedFile> &files, const RunOptions &options)
     return bytes;
 }
 
+QString resolvedPath(const PlannedFile &file)
+{
+    return file.resolved.isEmpty() ? resolvedPath(file.path) : file.resolved;
+}
+
 QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive)
 {
     QVector<PlannedFile> files;
@@ -170,7 +182,7 @@ QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive)
         if (info.isDir())
             walkFolder(path, path, recursive, files);
         else
-            files.append({path, info.fileName(), info.size(), isRegularFile(path), QString()});
+            files.append({path, info.fileName(), info.size(), isRegularFile(path), QString(), QString()});
     }
     return files;
 }

@@ -47,7 +47,11 @@ struct PlannedFile
     qint64 size = 0;
     bool regular = true; // false: recorded as failed without being opened
     QString clash; // an earlier file of the run with the same destination
+    QString resolved; // the canonical path where the walk knew it; empty: look it up
 };
+
+// The file's canonical path, or its absolute path if it has none.
+QString resolvedPath(const PlannedFile &file);
 
 // The record of one processed file.
 struct FileResult

@@ -466,6 +466,10 @@ private slots:
             << "Not written: another file of this run has the same name in the save folder.";
         QTest::newRow("a file and its folder")
             << QStringList {"x", "x/a.txt"} << QString() << "Not converted: the same file is already in this run.";
+        QTest::newRow("a folder named through a link, and a file in it")
+            << QStringList {"x/a.txt", "x-link"} << QString() << "Not converted: the same file is already in this run.";
+        QTest::newRow("a link to a file the run has")
+            << QStringList {"x", "z"} << QString() << "Not converted: the same file is already in this run.";
         QTest::newRow("a copy onto a dropped file") << QStringList {"x", "out/a.txt"} << "out"
                                                     << "Not written: another file of this run has the same name "
                                                        "in the save folder.";
@@ -483,6 +487,9 @@ private slots:
         f.file(QStringLiteral("x/a.txt"), gb18030(chinese));
         f.file(QStringLiteral("y/a.txt"), gb18030(chinese + chinese));
         f.file(QStringLiteral("out/a.txt"), gb18030(chinese + chinese));
+        QVERIFY(QFile::link(f.path(QStringLiteral("x")), f.path(QStringLiteral("x-link"))));
+        QVERIFY(QDir().mkpath(f.path(QStringLiteral("z"))));
+        QVERIFY(QFile::link(f.path(QStringLiteral("x/a.txt")), f.path(QStringLiteral("z/a-link.txt"))));
         for (QString &path : dropped)
             path = f.path(path);
         Run run(into(QStringLiteral("UTF-8"), saveFolder.isEmpty() ? QString() : f.path(saveFolder)));

@@ -105,7 +105,7 @@ void KvReviewDialog::convertFile()
     if (row < 0)
         return;
     const Karvo::FileResult &file = files.at(row);
-    Karvo::PlannedFile planned {file.path, file.fileName, QFileInfo(file.path).size(), true, QString()};
+    Karvo::PlannedFile planned {file.path, file.fileName, QFileInfo(file.path).size(), true, QString(), QString()};
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const Karvo::FileResult result = Karvo::processFileAs(planned, encodings->currentData().toString(), options);
     QGuiApplication::restoreOverrideCursor();
