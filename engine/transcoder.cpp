@@ -1,5 +1,6 @@
 #include "transcoder.h"
 
+#include "charactertable.h"
 #include "messages.h"
 #include "regularfile.h"
 #include "streaming.h"
@@ -412,6 +413,18 @@ struct Piece
 // decode comes before a failure to write.
 void convertPiece(Piece &piece, QTextCodec *from, QTextCodec *to)
 {
+    // Every character the table holds is one the codec reads the same way
+    // and UTF-8 can write, so there is nothing left to check.
+    if (to->mibEnum() == 106) {
+        if (const CharacterTable *table = CharacterTable::of(from)) {
+            if (table->toUtf8(piece.bytes.constData(), piece.bytes.size(), piece.output, piece.characters)) {
+                piece.bytes = QByteArray();
+                return;
+            }
+            piece.output = QByteArray();
+            piece.characters = 0;
+        }
+    }
     SourceDecoder decoder(from, piece.atStart);
     TargetEncoder encoder(to, piece.atStart);
     QString text;

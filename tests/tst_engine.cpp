@@ -1,6 +1,7 @@
 // The engine on its own: detection and conversion of files made in a
 // temporary folder. There is no QApplication, so a warning box shown by
 // mistake would abort the test.
+#include "charactertable.h"
 #include "codecs.h"
 #include "conversion.h"
 #include "detection.h"
@@ -82,6 +83,31 @@ template<typename Job> int inChild(Job job)
     waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
+
+// Latin-1, except that 0xA0 before 0xA1 makes one character of the two:
+// a byte that stands alone and also starts a pair.
+class LeadOrNotCodec : public QTextCodec
+{
+public:
+    QByteArray name() const override { return "x-karvo-lead-or-not"; }
+    int mibEnum() const override { return -4711; }
+
+protected:
+    QString convertToUnicode(const char *in, int length, ConverterState *) const override
+    {
+        QString text;
+        for (int i = 0; i < length; ++i) {
+            const bool pair = uchar(in[i]) == 0xA0 && i + 1 < length && uchar(in[i + 1]) == 0xA1;
+            text += pair ? QChar(0x2194) : QChar(uchar(in[i]));
+            i += pair ? 1 : 0;
+        }
+        return text;
+    }
+    QByteArray convertFromUnicode(const QChar *in, int length, ConverterState *) const override
+    {
+        return QString(in, length).toLatin1();
+    }
+};
 
 } // namespace
 
@@ -513,6 +539,62 @@ private slots:
             = Karvo::convertFile(path, path, detection(from, fromCodec->mibEnum()), Karvo::codecByName(to));
         QVERIFY2(outcome.ok, qPrintable(outcome.message));
         QVERIFY(contents(path) == toCodec->fromUnicode(fromCodec->toUnicode(source)));
+    }
+
+    void characterTableReadsAsTheCodec_data()
+    {
+        QTest::addColumn<QString>("codec");
+        QTest::addColumn<int>("least"); // characters the table must hold
+        for (const auto &[name, least] : std::initializer_list<std::pair<const char *, int>> {{"GB18030", 23000},
+                 {"GBK", 23000}, {"Big5", 18000}, {"Big5-HKSCS", 17000}, {"Shift_JIS", 9000}, {"EUC-JP", 7000},
+                 {"EUC-KR", 17000}, {"windows-949", 17000}, {"windows-1252", 250}, {"KOI8-R", 250}, {"IBM866", 250},
+                 {"TIS-620", 250}, {"macintosh", 250}, {"ISO-8859-7", 250}})
+            QTest::newRow(name) << QString::fromLatin1(name) << least;
+        static LeadOrNotCodec *leadOrNot = new LeadOrNotCodec; // codecs stay registered for good
+        QTest::newRow("a byte alone and in a pair") << QString::fromLatin1(leadOrNot->name()) << 250;
+    }
+
+    void characterTableReadsAsTheCodec()
+    {
+        QFETCH(QString, codec);
+        QFETCH(int, least);
+
+        // Whatever the table reads, it reads as the codec does; it may leave
+        // a line to the codec, never read one otherwise.
+        QTextCodec *textCodec = QTextCodec::codecForName(codec.toLatin1());
+        const Karvo::CharacterTable *table = Karvo::CharacterTable::of(textCodec);
+        QVERIFY(table);
+        QList<QByteArray> lines;
+        for (uint c = 1; c < 0x10000; ++c) {
+            QTextCodec::ConverterState state;
+            const QChar character(c);
+            const QByteArray bytes = textCodec->fromUnicode(&character, 1, &state);
+            if (!character.isSurrogate() && state.invalidChars == 0 && !bytes.contains('\n'))
+                lines.append(bytes);
+        }
+        const int ownCharacters = lines.size();
+        lines.append("\xa0\xa1");
+        QRandomGenerator random(7);
+        for (int i = 0; i < 20000; ++i) {
+            QByteArray bytes(1 + random.bounded(5), Qt::Uninitialized);
+            for (char &b : bytes)
+                b = char(random.bounded(0x20, 0x100));
+            lines.append(bytes);
+        }
+        int read = 0;
+        for (int i = 0; i < lines.size(); ++i) {
+            const QByteArray &line = lines.at(i);
+            QByteArray utf8;
+            qint64 characters = 0;
+            if (!table->toUtf8(line.constData(), line.size(), utf8, characters))
+                continue;
+            QTextDecoder decoder(textCodec, QTextCodec::IgnoreHeader);
+            const QString text = decoder.toUnicode(line + '\n').chopped(1);
+            QVERIFY2(!text.contains(QChar::ReplacementCharacter) && utf8 == text.toUtf8() && characters == text.size(),
+                line.toHex(' ').constData());
+            read += i < ownCharacters ? 1 : 0;
+        }
+        QVERIFY2(read >= least, qPrintable(QString::number(read)));
     }
 
     void keepsModeAndOwner_data()

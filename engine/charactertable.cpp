@@ -1,0 +1,164 @@
+#include "charactertable.h"
+
+#include <QHash>
+#include <QMutex>
+#include <QString>
+#include <QTextCodec>
+#include <QTextDecoder>
+#include <QVector>
+
+#include <algorithm>
+#include <cstring>
+
+namespace Karvo {
+
+namespace {
+
+// A character the table may stand for: one UTF-16 unit that is neither
+// half of a pair nor the mark of bytes the codec could not decode.
+bool isPlain(const QStringRef &segment)
+{
+    return segment.size() == 1 && !segment.at(0).isSurrogate() && segment.at(0) != QChar::ReplacementCharacter;
+}
+
+template<typename Utf8> Utf8 utf8(ushort c)
+{
+    if (c < 0x80)
+        return {{char(c), 0, 0}, 1};
+    if (c < 0x800)
+        return {{char(0xC0 | c >> 6), char(0x80 | (c & 0x3F)), 0}, 2};
+    return {{char(0xE0 | c >> 12), char(0x80 | (c >> 6 & 0x3F)), char(0x80 | (c & 0x3F))}, 3};
+}
+
+} // namespace
+
+// Every byte, and every pair that starts with a byte above ASCII, each
+// followed by a line feed, go through the codec in one call. A line feed is
+// never part of a longer sequence in the codecs this serves, so each comes
+// back as the segment of its bytes, whatever the codec made of them.
+std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
+{
+    QByteArray probe;
+    probe.reserve(256 * 2 + 128 * 256 * 3);
+    for (int b = 0; b < 256; ++b) {
+        if (b != '\n')
+            probe.append(char(b)).append('\n');
+    }
+    for (int lead = 0x80; lead < 256; ++lead) {
+        for (int trail = 0; trail < 256; ++trail) {
+            if (trail != '\n')
+                probe.append(char(lead)).append(char(trail)).append('\n');
+        }
+    }
+    QTextDecoder decoder(codec, QTextCodec::IgnoreHeader);
+    const QString text = decoder.toUnicode(probe);
+    if (decoder.hasFailure() || decoder.needsMoreData() || !text.endsWith(QLatin1Char('\n')))
+        return nullptr;
+    const QVector<QStringRef> segments = text.leftRef(text.size() - 1).split(QLatin1Char('\n'));
+    if (segments.size() != 255 + 128 * 255)
+        return nullptr;
+
+    using Utf8 = CharacterTable::Utf8;
+    auto table = std::make_unique<CharacterTable>();
+    auto pair = std::make_unique<std::array<Utf8, 0x10000>>();
+    pair->fill(Utf8 {});
+    int next = 0;
+    for (int b = 0; b < 256; ++b) {
+        const QStringRef segment = b == '\n' ? QStringRef() : segments.at(next++);
+        if (b == '\n' || isPlain(segment))
+            table->single[b] = utf8<Utf8>(b == '\n' ? ushort('\n') : segment.at(0).unicode());
+    }
+    bool pairs = false;
+    for (int lead = 0x80; lead < 256; ++lead) {
+        bool starts = false;
+        for (int trail = 0; trail < 256; ++trail) {
+            if (trail == '\n')
+                continue;
+            const QStringRef segment = segments.at(next++);
+            if (isPlain(segment)) {
+                (*pair)[lead << 8 | trail] = utf8<Utf8>(segment.at(0).unicode());
+                starts = true;
+            }
+        }
+        // A byte that is a character alone and yet starts pairs depends on
+        // what follows it in a way the table cannot tell: the codec decides.
+        if (starts && table->single[lead].length) {
+            table->single[lead] = Utf8 {};
+            std::fill_n(pair->begin() + (lead << 8), 256, Utf8 {});
+            starts = false;
+        }
+        pairs |= starts;
+    }
+    if (pairs)
+        table->pair = std::move(pair);
+    table->asciiAsIs = true;
+    for (int b = 0; b < 0x80; ++b)
+        table->asciiAsIs &= table->single[b].length == 1 && table->single[b].bytes[0] == char(b);
+    return table;
+}
+
+const CharacterTable *CharacterTable::of(QTextCodec *codec)
+{
+    static QMutex mutex;
+    static QHash<QTextCodec *, std::shared_ptr<const CharacterTable>> tables;
+    const QMutexLocker lock(&mutex);
+    const auto known = tables.constFind(codec);
+    if (known != tables.constEnd())
+        return known->get();
+    std::shared_ptr<const CharacterTable> table = makeTable(codec);
+    tables.insert(codec, table);
+    return table.get();
+}
+
+bool CharacterTable::toUtf8(const char *data, int size, QByteArray &out, qint64 &characters) const
+{
+    const auto *in = reinterpret_cast<const uchar *>(data);
+    const uchar *const end = in + size;
+    const Utf8 *const pairs = pair ? pair->data() : nullptr;
+    // Two bytes of legacy text make at most three of UTF-8; the buffer grows
+    // where single bytes make characters of two or three.
+    out.resize(size + size / 2 + 16);
+    char *o = out.data();
+    char *limit = out.data() + out.size() - 8;
+    qint64 count = 0;
+    while (in < end) {
+        if (o > limit) {
+            const int at = int(o - out.data());
+            out.resize(out.size() * 2);
+            o = out.data() + at;
+            limit = out.data() + out.size() - 8;
+        }
+        const uchar b = *in;
+        if (b < 0x80 && asciiAsIs) {
+            // Runs of ASCII go eight bytes at a time.
+            quint64 word;
+            if (end - in >= 8 && (std::memcpy(&word, in, 8), !(word & 0x8080808080808080ULL))) {
+                std::memcpy(o, &word, 8);
+                in += 8;
+                o += 8;
+                count += 8;
+            } else {
+                *o++ = char(b);
+                ++in;
+                ++count;
+            }
+            continue;
+        }
+        Utf8 c = single[b];
+        if (c.length) {
+            in += 1;
+        } else if (pairs && end - in >= 2 && (c = pairs[b << 8 | in[1]]).length) {
+            in += 2;
+        } else {
+            return false;
+        }
+        std::memcpy(o, &c, sizeof c);
+        o += c.length;
+        ++count;
+    }
+    out.resize(int(o - out.data()));
+    characters += count;
+    return true;
+}
+
+} // namespace Karvo

@@ -1,0 +1,50 @@
+// A shortcut past the codecs for the commonest conversion: legacy text of
+// one- and two-byte characters written as UTF-8.
+#ifndef KARVO_CHARACTERTABLE_H
+#define KARVO_CHARACTERTABLE_H
+
+#include <QByteArray>
+
+#include <array>
+#include <memory>
+
+class QTextCodec;
+
+namespace Karvo {
+
+// What a codec makes of every single byte and every pair of bytes, read
+// off the codec itself, so that the table gives exactly what the codec
+// gives. Only characters the codec reads from one byte, or from two that it
+// never reads otherwise, are in it; anything else (longer sequences, bytes
+// it cannot decode) is left to the codec.
+class CharacterTable
+{
+public:
+    // The table of `codec`, made on first use. It serves codecs that keep no
+    // state from one character to the next and never read a line feed as
+    // part of a longer sequence; null where the codec's answers do not line
+    // up with the bytes asked about.
+    static const CharacterTable *of(QTextCodec *codec);
+
+    // Writes as UTF-8 the text of `size` bytes that start at a character
+    // boundary and end at one. False, with `out` undefined, at the first
+    // sequence the table does not hold.
+    bool toUtf8(const char *data, int size, QByteArray &out, qint64 &characters) const;
+
+private:
+    // A character as UTF-8, padded so that it is copied in one go.
+    struct Utf8
+    {
+        char bytes[3];
+        quint8 length; // 0: not in the table
+    };
+
+    std::array<Utf8, 256> single {};
+    std::unique_ptr<std::array<Utf8, 0x10000>> pair; // by lead << 8 | trail
+    bool asciiAsIs = false;
+    friend std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec);
+};
+
+} // namespace Karvo
+
+#endif
