@@ -32,6 +32,59 @@ template<typename Utf8> Utf8 utf8(ushort c)
 
 } // namespace
 
+// Left out are the stateful ones (ISO-2022-*, UTF-7, HZ, SCSU, BOCU-1,
+// TSCII), those with byte-order marks (UTF-16, UTF-32), EBCDIC code pages
+// (where 0x0A is no line feed and some shift) and codecs found without a
+// MIB of their own (0), whose MIB says nothing about what they are.
+bool splitsAtLineFeeds(const QTextCodec *codec)
+{
+    const int mib = codec->mibEnum();
+    if ((mib >= 3 && mib <= 13) || (mib >= 109 && mib <= 111) || (mib >= 2250 && mib <= 2259))
+        return true; // US-ASCII, ISO-8859-*, windows-125*, TIS-620
+    switch (mib) {
+    case 106: // UTF-8
+    case 17: // Shift_JIS
+    case 2024:
+    case 18: // EUC-JP
+    case 36: // EUC-KR, UHC (windows-949)
+    case 38:
+    case 57: // GB2312, GBK, GB18030
+    case 113:
+    case 2025:
+    case 114:
+    case 2026: // Big5, Big5-HKSCS
+    case 2101:
+    case 81: // ISO-8859-6 and -8 variants
+    case 82:
+    case 84:
+    case 85:
+    case 2084: // KOI8-R, KOI8-U
+    case 2088:
+    case 2004: // hp-roman8, macintosh
+    case 2027:
+    case 2009: // DOS code pages
+    case 2010:
+    case 2011:
+    case 2013:
+    case 2045:
+    case 2046:
+    case 2047:
+    case 2048:
+    case 2049:
+    case 2050:
+    case 2051:
+    case 2052:
+    case 2053:
+    case 2054:
+    case 2086:
+    case 2087:
+    case 2089:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Every byte, and every pair that starts with a byte above ASCII, each
 // followed by a line feed, go through the codec in one call. A line feed is
 // never part of a longer sequence in the codecs this serves, so each comes
@@ -158,6 +211,31 @@ bool CharacterTable::toUtf8(const char *data, int size, QByteArray &out, qint64 
     }
     out.resize(int(o - out.data()));
     characters += count;
+    return true;
+}
+
+bool CharacterTable::toUnicode(const char *data, int size, QString &text) const
+{
+    const auto *in = reinterpret_cast<const uchar *>(data);
+    const uchar *const end = in + size;
+    const Utf8 *const pairs = pair ? pair->data() : nullptr;
+    text.resize(size); // a byte or a pair makes one unit
+    QChar *o = text.data();
+    while (in < end) {
+        Utf8 c = single[*in];
+        if (c.length) {
+            in += 1;
+        } else if (pairs && end - in >= 2 && (c = pairs[*in << 8 | in[1]]).length) {
+            in += 2;
+        } else {
+            return false;
+        }
+        const auto byte = [&c](int i) { return uint(uchar(c.bytes[i])); };
+        *o++ = QChar(c.length == 1 ? byte(0)
+                : c.length == 2    ? (byte(0) & 0x1F) << 6 | (byte(1) & 0x3F)
+                                   : (byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F));
+    }
+    text.resize(int(o - text.constData()));
     return true;
 }
 

@@ -4,6 +4,7 @@
 #define KARVO_CHARACTERTABLE_H
 
 #include <QByteArray>
+#include <QString>
 
 #include <array>
 #include <memory>
@@ -11,6 +12,12 @@
 class QTextCodec;
 
 namespace Karvo {
+
+// Whether a codec's bytes may be cut after any line feed and each piece
+// read on its own: a 0x0A byte is a line feed of its own, never part of a
+// longer sequence, and the codec keeps no state from one character to the
+// next.
+bool splitsAtLineFeeds(const QTextCodec *codec);
 
 // What a codec makes of every single byte and every pair of bytes, read
 // off the codec itself, so that the table gives exactly what the codec
@@ -30,6 +37,9 @@ public:
     // boundary and end at one. False, with `out` undefined, at the first
     // sequence the table does not hold.
     bool toUtf8(const char *data, int size, QByteArray &out, qint64 &characters) const;
+
+    // The same text as UTF-16.
+    bool toUnicode(const char *data, int size, QString &text) const;
 
 private:
     // A character as UTF-8, padded so that it is copied in one go.

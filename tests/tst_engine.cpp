@@ -590,7 +590,9 @@ private slots:
                 continue;
             QTextDecoder decoder(textCodec, QTextCodec::IgnoreHeader);
             const QString text = decoder.toUnicode(line + '\n').chopped(1);
-            QVERIFY2(!text.contains(QChar::ReplacementCharacter) && utf8 == text.toUtf8() && characters == text.size(),
+            QString unicode;
+            QVERIFY2(!text.contains(QChar::ReplacementCharacter) && utf8 == text.toUtf8() && characters == text.size()
+                    && table->toUnicode(line.constData(), line.size(), unicode) && unicode == text,
                 line.toHex(' ').constData());
             read += i < ownCharacters ? 1 : 0;
         }
