@@ -270,6 +270,7 @@ constexpr double switchLead = 3;
 // wrong, stands without being weighed against the others.
 constexpr double plentyOfEvidence = 64;
 constexpr double cleanReading = 0.99;
+constexpr int cjkEvidence = 256;
 
 // Judges the detector's guess (null when it found none) against the other
 // encodings that can decode the sample, and fills in confidence, doubt and
@@ -297,6 +298,24 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
         byText.insert(text, readings.size());
         readings.append({{name, codec->mibEnum(), verdict.score}, verdict.evidence, isGuess});
     };
+    // In a CJK encoding a few hundred characters that all read cleanly are
+    // as telling as the whole sample: a wrong decode turns up rare
+    // characters within a few dozen. In a single-byte code page the letters
+    // that tell it from its neighbours may come late, so those are read whole.
+    if (guess && isCjkCodec(guess)) {
+        QString text;
+        if (decodeStrictly(guess, sample, complete, text)) {
+            int end = 0;
+            for (int nonAscii = 0; end < text.size() && nonAscii < cjkEvidence; ++end)
+                nonAscii += text.at(end).unicode() >= 0x80 ? 1 : 0;
+            const TextVerdict verdict = end < text.size() ? judgeText(text.left(end), guess) : TextVerdict();
+            if (verdict.evidence >= cjkEvidence && verdict.score >= cleanReading) {
+                result.candidates.append({result.name, guess->mibEnum(), verdict.score});
+                result.confidence = verdict.score;
+                return;
+            }
+        }
+    }
     if (guess)
         add(guess, result.name, true);
     // Plenty of text that reads cleanly in the detector's guess leaves no

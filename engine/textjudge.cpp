@@ -628,6 +628,11 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
     return verdict;
 }
 
+bool isCjkCodec(const QTextCodec *codec)
+{
+    return familyOf(codec) != CjkFamily::None;
+}
+
 bool decodeStrictly(QTextCodec *codec, const QByteArray &bytes, bool complete, QString &text)
 {
     // Most samples are characters of one or two bytes, which the table reads

@@ -22,6 +22,9 @@ struct TextVerdict
 // characters to expect; null for none in particular).
 TextVerdict judgeText(const QString &text, const QTextCodec *codec);
 
+// Whether `codec` is one of the Chinese, Japanese or Korean encodings.
+bool isCjkCodec(const QTextCodec *codec);
+
 // Decodes `bytes` with `codec`, refusing anything the codec cannot decode.
 // When `complete` is false the bytes are a cut from a longer file, and a
 // character cut off at the end is not held against them.
