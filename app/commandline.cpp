@@ -372,16 +372,20 @@ int runCommandLine(QCoreApplication &app)
     }
 
     // Records arrive as files finish; they are printed in walk order, each
-    // as soon as every file before it has been printed.
+    // as soon as every file before it has been printed. The JSON report's
+    // records are made the same way, while the rest of the run goes on.
     QVector<PlannedFile> files;
     QHash<QString, QVector<int>> pending;
     QVector<FileResult> reported;
     QVector<bool> filled;
+    QJsonArray records;
     int nextToPrint = 0;
     const auto printReady = [&](bool all) {
         for (; nextToPrint < reported.size() && (all || filled.at(nextToPrint)); ++nextToPrint) {
             const FileResult &result = reported.at(nextToPrint);
             const bool problem = result.status == FileStatus::Failed || result.status == FileStatus::Doubtful;
+            if (filled.at(nextToPrint) && json)
+                records.append(fileReport(result, options.dryRun));
             if (filled.at(nextToPrint) && !json && (!quiet || problem)) {
                 progress.clear();
                 print(stdout, detailLine(result, options.target.name) + QLatin1Char('\n'));
@@ -432,9 +436,6 @@ int runCommandLine(QCoreApplication &app)
     const QString summary
         = summaryText(results, options.target.name, planned == 1 && !interrupted ? 0 : planned, interrupted);
     if (json) {
-        QJsonArray records;
-        for (const FileResult &result : results)
-            records.append(fileReport(result, options.dryRun));
         const QJsonObject report {
             {QStringLiteral("target"), options.target.name},
             {QStringLiteral("dryRun"), options.dryRun},

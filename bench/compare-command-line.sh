@@ -21,23 +21,30 @@ trap 'rm -rf "$work"' EXIT
 cp -r "$work/original" "$work/karvo"
 cp -r "$work/original" "$work/shell"
 
+# The machine may drop idle files from its cache; each side starts with its
+# files read once, so that neither pays the disk for the other.
+warm() { cat "$1"/* > /dev/null; }
 now() { date +%s%N; }
 seconds() { awk -v ns=$(($(now) - $1)) 'BEGIN { printf "%.3f", ns / 1e9 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", a / b }'; }
 
+warm "$work/karvo"
 start=$(now)
 "$karvo" -q -t UTF-8 "$work/karvo"
 karvo_convert=$(seconds "$start")
 
+warm "$work/shell"
 start=$(now)
 (cd "$work/shell" && for f in *; do e=$(uchardet "$f"); iconv -f "$e" -t UTF-8 "$f" > ../t && mv ../t "$f"; done)
 shell_convert=$(seconds "$start")
 same=$(diff -r -q "$work/karvo" "$work/shell" > /dev/null && echo yes || echo NO)
 
+warm "$work/original"
 start=$(now)
 "$karvo" -n --json "$work/original" > "$work/report.json"
 karvo_detect=$(seconds "$start")
 
+warm "$work/original"
 start=$(now)
 (cd "$work/original" && for f in *; do uchardet "$f"; done) > "$work/uchardet.txt"
 shell_detect=$(seconds "$start")

@@ -115,11 +115,14 @@ std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
     auto table = std::make_unique<CharacterTable>();
     auto pair = std::make_unique<std::array<Utf8, 0x10000>>();
     pair->fill(Utf8 {});
+    auto pairUnit = std::make_unique<std::array<char16_t, 0x10000>>();
     int next = 0;
     for (int b = 0; b < 256; ++b) {
         const QStringRef segment = b == '\n' ? QStringRef() : segments.at(next++);
-        if (b == '\n' || isPlain(segment))
-            table->single[b] = utf8<Utf8>(b == '\n' ? ushort('\n') : segment.at(0).unicode());
+        if (b == '\n' || isPlain(segment)) {
+            table->singleUnit[b] = b == '\n' ? u'\n' : segment.at(0).unicode();
+            table->single[b] = utf8<Utf8>(table->singleUnit[b]);
+        }
     }
     bool pairs = false;
     for (int lead = 0x80; lead < 256; ++lead) {
@@ -130,6 +133,7 @@ std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
             const QStringRef segment = segments.at(next++);
             if (isPlain(segment)) {
                 (*pair)[lead << 8 | trail] = utf8<Utf8>(segment.at(0).unicode());
+                (*pairUnit)[lead << 8 | trail] = segment.at(0).unicode();
                 starts = true;
             }
         }
@@ -142,8 +146,10 @@ std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
         }
         pairs |= starts;
     }
-    if (pairs)
+    if (pairs) {
         table->pair = std::move(pair);
+        table->pairUnit = std::move(pairUnit);
+    }
     table->asciiAsIs = true;
     for (int b = 0; b < 0x80; ++b)
         table->asciiAsIs &= table->single[b].length == 1 && table->single[b].bytes[0] == char(b);
@@ -218,24 +224,21 @@ bool CharacterTable::toUnicode(const char *data, int size, QString &text) const
 {
     const auto *in = reinterpret_cast<const uchar *>(data);
     const uchar *const end = in + size;
-    const Utf8 *const pairs = pair ? pair->data() : nullptr;
     text.resize(size); // a byte or a pair makes one unit
-    QChar *o = text.data();
+    auto *o = reinterpret_cast<char16_t *>(text.data());
     while (in < end) {
-        Utf8 c = single[*in];
-        if (c.length) {
+        const uchar b = *in;
+        if (single[b].length) {
+            *o++ = singleUnit[b];
             in += 1;
-        } else if (pairs && end - in >= 2 && (c = pairs[*in << 8 | in[1]]).length) {
+        } else if (pair && end - in >= 2 && (*pair)[b << 8 | in[1]].length) {
+            *o++ = (*pairUnit)[b << 8 | in[1]];
             in += 2;
         } else {
             return false;
         }
-        const auto byte = [&c](int i) { return uint(uchar(c.bytes[i])); };
-        *o++ = QChar(c.length == 1 ? byte(0)
-                : c.length == 2    ? (byte(0) & 0x1F) << 6 | (byte(1) & 0x3F)
-                                   : (byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F));
     }
-    text.resize(int(o - text.constData()));
+    text.resize(int(o - reinterpret_cast<const char16_t *>(text.constData())));
     return true;
 }
 

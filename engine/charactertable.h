@@ -51,6 +51,9 @@ private:
 
     std::array<Utf8, 256> single {};
     std::unique_ptr<std::array<Utf8, 0x10000>> pair; // by lead << 8 | trail
+    // The same characters as UTF-16, for toUnicode().
+    std::array<char16_t, 256> singleUnit {};
+    std::unique_ptr<std::array<char16_t, 0x10000>> pairUnit;
     bool asciiAsIs = false;
     friend std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec);
 };
