@@ -419,6 +419,9 @@ public:
         if (threads >= 2 && source.size() - source.pos() > 2 * pieceSize && splitsAtLineFeeds(from)
             && splitsAtLineFeeds(to))
             return inPieces(threads);
+        Outcome outcome;
+        if (throughTable(outcome))
+            return outcome;
         return sequentially(0, true);
     }
 
@@ -483,6 +486,29 @@ private:
             ::sync_file_range(file->handle(), flushed, written - flushed, SYNC_FILE_RANGE_WRITE);
             flushed = written;
         }
+        return true;
+    }
+
+    // A small file of characters the table holds goes to UTF-8 in one go;
+    // false, with the source where it stood, leaves it to the codecs.
+    bool throughTable(Outcome &outcome)
+    {
+        const CharacterTable *table
+            = to->mibEnum() == 106 && splitsAtLineFeeds(from) ? CharacterTable::of(from) : nullptr;
+        if (!table)
+            return false;
+        const qint64 start = source.pos();
+        const QByteArray bytes = source.read(2 * pieceSize + 1);
+        QByteArray output;
+        qint64 characters = 0;
+        if (bytes.size() > 2 * pieceSize || !source.atEnd()
+            || !table->toUtf8(bytes.constData(), bytes.size(), output, characters)) {
+            if (source.seek(start))
+                return false;
+            outcome = cannotRead();
+            return true;
+        }
+        outcome = write(output) ? Outcome::success() : cannotWrite();
         return true;
     }
 
