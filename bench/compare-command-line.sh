@@ -21,9 +21,10 @@ trap 'rm -rf "$work"' EXIT
 cp -r "$work/original" "$work/karvo"
 cp -r "$work/original" "$work/shell"
 
-# The machine may drop idle files from its cache; each side starts with its
-# files read once, so that neither pays the disk for the other.
-warm() { cat "$1"/* > /dev/null; }
+# Each side starts with its files read once (the machine may drop idle
+# files from its cache) and with nothing left to write back from making
+# them, so that neither pays the disk for the other or for the setup.
+warm() { cat "$1"/* > /dev/null; sync; }
 now() { date +%s%N; }
 seconds() { awk -v ns=$(($(now) - $1)) 'BEGIN { printf "%.3f", ns / 1e9 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", a / b }'; }

@@ -20,11 +20,13 @@ trap 'rm -rf "$work"' EXIT
 cp -r "$work/original" "$work/karvo"
 cp -r "$work/original" "$work/shell"
 
-# The machine may drop idle files from its cache; each side starts with its
-# files read once, so that neither pays the disk for the other.
-cat "$work/karvo"/* > /dev/null
+# Each side starts with its files read once (the machine may drop idle
+# files from its cache) and with nothing left to write back from making
+# them, so that neither pays the disk for the other or for the setup.
+warm() { cat "$1"/* > /dev/null; sync; }
+warm "$work/karvo"
 karvo=$("$bench" run "$work/karvo" | awk '{ print $(NF - 1) }')
-cat "$work/shell"/* > /dev/null
+warm "$work/shell"
 start=$(date +%s%N)
 (cd "$work/shell" && for f in *; do e=$(uchardet "$f"); iconv -f "$e" -t UTF-8 "$f" > ../t && mv ../t "$f"; done)
 shell=$(awk -v ns=$(($(date +%s%N) - start)) 'BEGIN { printf "%.3f", ns / 1e9 }')
