@@ -91,16 +91,21 @@ bool splitsAtLineFeeds(const QTextCodec *codec)
 // back as the segment of its bytes, whatever the codec made of them.
 std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
 {
-    QByteArray probe;
-    probe.reserve(256 * 2 + 128 * 256 * 3);
+    QByteArray probe(255 * 2 + 128 * 255 * 3, Qt::Uninitialized);
+    char *p = probe.data();
     for (int b = 0; b < 256; ++b) {
-        if (b != '\n')
-            probe.append(char(b)).append('\n');
+        if (b != '\n') {
+            *p++ = char(b);
+            *p++ = '\n';
+        }
     }
     for (int lead = 0x80; lead < 256; ++lead) {
         for (int trail = 0; trail < 256; ++trail) {
-            if (trail != '\n')
-                probe.append(char(lead)).append(char(trail)).append('\n');
+            if (trail != '\n') {
+                *p++ = char(lead);
+                *p++ = char(trail);
+                *p++ = '\n';
+            }
         }
     }
     QTextDecoder decoder(codec, QTextCodec::IgnoreHeader);
