@@ -434,17 +434,30 @@ DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits
     std::vector<std::pair<WideLayout, WideValidator>> wide;
     Bom bom = Bom::None;
     bool feeding = true;
+    // The detector's answer is not needed for a file that is UTF-8, and
+    // most files that read as UTF-8 at first are: what it is to be fed waits
+    // here, a chunk at most, until the file stops reading as UTF-8.
+    QByteArray held;
+    const auto feed = [&detector](const char *data, qint64 size) {
+        if (uchardet_handle_data(detector.get(), data, size_t(size)) == 0)
+            return true;
+        std::fputs("Handle data error.\n", stderr);
+        return false;
+    };
     QByteArray buffer(chunkSize, Qt::Uninitialized);
     qint64 read = 0;
     while ((read = file.read(buffer.data(), buffer.size())) > 0) {
         const bool first = census.total == 0;
+        utf8.feed(buffer.constData(), read);
         if (feeding) {
-            if (uchardet_handle_data(detector.get(), buffer.constData(), size_t(read)) != 0) {
-                std::fputs("Handle data error.\n", stderr);
-                return {};
+            if (utf8.validSoFar() && held.size() + read <= chunkSize) {
+                held.append(buffer.constData(), int(read));
+            } else {
+                if ((!held.isEmpty() && !feed(held.constData(), held.size())) || !feed(buffer.constData(), read))
+                    return {};
+                held.clear();
             }
         }
-        utf8.feed(buffer.constData(), read);
         census.feed(buffer.constData(), read);
         sampler.feed(buffer.constData(), read);
         if (first) {
@@ -518,6 +531,8 @@ DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits
         return result;
     }
 
+    if (!utf8.isUtf8() && !held.isEmpty() && !feed(held.constData(), held.size()))
+        return {};
     uchardet_data_end(detector.get());
     const char *charset = uchardet_get_charset(detector.get());
     result.name = QString::fromLatin1(charset ? charset : "");

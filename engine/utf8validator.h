@@ -45,6 +45,9 @@ public:
         }
     }
 
+    // False from the first byte that cannot be UTF-8 on.
+    bool validSoFar() const { return valid; }
+
     // True once the whole stream has been fed and it was valid UTF-8 with at
     // least one character beyond ASCII.
     bool isUtf8() const { return valid && need == 0 && nonAscii; }
