@@ -557,6 +557,12 @@ DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits
         return result;
     }
     weigh(result, codec, sampler.text(), sampler.complete());
+    // The detector may settle on UTF-8 from the start of a file whose later
+    // bytes are not UTF-8; left as it is, the file would pass for UTF-8.
+    if (result.mib == 106 && !utf8.isUtf8()) {
+        result.doubtful = true;
+        result.confidence = std::min(result.confidence, 0.5);
+    }
     return result;
 }
 

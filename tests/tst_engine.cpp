@@ -119,8 +119,8 @@ private slots:
     void detect_data()
     {
         QTest::addColumn<QByteArray>("bytes"); // or, for what is not a file, its kind
-        // sure, doubtful (the truth among the candidates), asks (doubtful, no codec for
-        // the detector's answer), binary, empty or unread
+        // sure, doubtful (the truth among the candidates), asks (doubtful, keeping the
+        // detector's answer, which no codec reads whole), binary, empty or unread
         QTest::addColumn<QString>("outcome");
         QTest::addColumn<QString>("name"); // when sure; when doubtful, the text to find among the candidates
         QTest::addColumn<int>("mib");
@@ -147,6 +147,9 @@ private slots:
         sure("ISO-8859-11, read as TIS-620", iconv(thai, "ISO-8859-11"), "ISO-8859-11", 2259);
         QTest::newRow("EUC-TW, no codec: asks") << iconv(traditional, "EUC-TW") << "asks"
                                                 << "EUC-TW" << -1;
+        QTest::newRow("UTF-8, then other bytes far in: asks")
+            << chinese.toUtf8().repeated(2 * 1024 * 1024 / chinese.toUtf8().size()) + iconv(russian, "KOI8-R") << "asks"
+            << "UTF-8" << 106;
         sure("UTF-16LE with BOM", iconv(french, "UTF-16"), "UTF-16", 1015);
         sure("UTF-16BE with BOM", "\xfe\xff" + iconv(french, "UTF-16BE"), "UTF-16", 1015);
         sure("UTF-8 with BOM", "\xef\xbb\xbf" + french.toUtf8(), "UTF-8", 106);
