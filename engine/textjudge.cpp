@@ -52,35 +52,53 @@ Script scriptOf(uint c)
 
 // What judging needs to know of a BMP character, looked up once per
 // character instead of walking the script ranges and Qt's property tables.
-enum CharFlag : uchar {
+enum CharFlag : ushort {
     ScriptMask = 0x0F,
     IsMark = 0x10, // a combining mark
     Unassigned = 0x20, // unassigned or private use
     BadSymbol = 0x40, // unassigned, private use, control or surrogate
+    IsUpper = 0x80,
+    IsLower = 0x100,
+    IsLetter = 0x200,
+    IsSpace = 0x400,
 };
 
-uchar flagsFor(uint c)
+ushort flagsFor(uint c)
 {
     const QChar::Category category = QChar::category(c);
-    uchar flags = uchar(scriptOf(c));
+    ushort flags = ushort(scriptOf(c));
     if (category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining)
         flags |= IsMark;
     if (category == QChar::Other_NotAssigned || category == QChar::Other_PrivateUse)
         flags |= Unassigned | BadSymbol;
     if (category == QChar::Other_Control || category == QChar::Other_Surrogate)
         flags |= BadSymbol;
+    flags |= (QChar::isUpper(c) ? IsUpper : 0) | (QChar::isLower(c) ? IsLower : 0) | (QChar::isLetter(c) ? IsLetter : 0)
+        | (QChar::isSpace(c) ? IsSpace : 0);
     return flags;
 }
 
-uchar charFlags(uint c)
+ushort charFlags(uint c)
 {
-    static const std::array<uchar, 0x10000> table = [] {
-        std::array<uchar, 0x10000> t {};
+    static const std::array<ushort, 0x10000> table = [] {
+        std::array<ushort, 0x10000> t {};
         for (uint u = 0; u < t.size(); ++u)
             t[u] = flagsFor(u);
         return t;
     }();
     return c <= 0xFFFF ? table[c] : flagsFor(c);
+}
+
+// Lowercase for the alphabets the judge counts letters of, all below U+2000.
+uint lowerOf(uint c)
+{
+    static const std::array<char16_t, 0x2000> table = [] {
+        std::array<char16_t, 0x2000> t {};
+        for (uint u = 0; u < t.size(); ++u)
+            t[u] = char16_t(QChar::toLower(u));
+        return t;
+    }();
+    return c < table.size() ? table[c] : QChar::toLower(c);
 }
 
 bool isCjk(Script s)
@@ -441,7 +459,7 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
             c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
             ++i;
         }
-        const uchar flags = charFlags(c);
+        const ushort flags = charFlags(c);
         const Script script = Script(flags & ScriptMask);
         const bool ascii = c < 0x80;
         if (!ascii)
@@ -475,14 +493,14 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
                 word.latinNonAscii = true;
             if (script == Script::Greek) {
                 ++greekLetters;
-                greekCapitals += QChar::isUpper(c) ? 1 : 0;
+                greekCapitals += (flags & IsUpper) ? 1 : 0;
                 greekStressed |= c == 0x386 || (c >= 0x388 && c <= 0x390) || (c >= 0x3AC && c <= 0x3B0)
                     || (c >= 0x3CC && c <= 0x3CE);
             }
 
             if (script == Script::Latin || script == Script::Greek || script == Script::Cyrillic) {
-                const bool upper = QChar::isUpper(c);
-                const bool lowerNow = QChar::isLower(c);
+                const bool upper = flags & IsUpper;
+                const bool lowerNow = flags & IsLower;
                 if (upper && word.lower && word.nonAscii > 0)
                     ++word.caseSwitches;
                 if (upper || lowerNow) {
@@ -491,7 +509,7 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
                     word.uppers += upper ? 1 : 0;
                 }
                 if (!ascii && c <= 0xFFFF) {
-                    const uint folded = c == 0x130 ? 'i' : QChar::toLower(c);
+                    const uint folded = c == 0x130 ? 'i' : lowerOf(c);
                     ++letterCounts[ushort(folded)];
                 }
             }
@@ -545,14 +563,14 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
             bad += 1;
             continue;
         }
-        if (script == Script::Other && QChar::isLetter(c)) {
+        if (script == Script::Other && (flags & IsLetter)) {
             endWord();
             bad += 1;
             continue;
         }
         if (joinsWords(c) && word.letters > 0)
             continue;
-        if (QChar::isSpace(c)) {
+        if (flags & IsSpace) {
             endWord();
             continue;
         }
