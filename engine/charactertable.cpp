@@ -32,10 +32,11 @@ template<typename Utf8> Utf8 utf8(ushort c)
 
 } // namespace
 
-// Left out are the stateful ones (ISO-2022-*, UTF-7, HZ, SCSU, BOCU-1,
-// TSCII), those with byte-order marks (UTF-16, UTF-32), EBCDIC code pages
-// (where 0x0A is no line feed and some shift) and codecs found without a
-// MIB of their own (0), whose MIB says nothing about what they are.
+// The codecs below, by MIB. Left out are the stateful ones (ISO-2022-*,
+// UTF-7, HZ, SCSU, BOCU-1, TSCII), those with byte-order marks (UTF-16,
+// UTF-32), EBCDIC code pages (where 0x0A is no line feed and some shift) and
+// codecs found without a MIB of their own (0), whose MIB says nothing about
+// what they are.
 bool splitsAtLineFeeds(const QTextCodec *codec)
 {
     const int mib = codec->mibEnum();
