@@ -21,13 +21,13 @@ bool isPlain(const QStringRef &segment)
     return segment.size() == 1 && !segment.at(0).isSurrogate() && segment.at(0) != QChar::ReplacementCharacter;
 }
 
-template<typename Utf8> Utf8 utf8(ushort c)
+template<typename Entry> Entry entryFor(ushort c)
 {
     if (c < 0x80)
-        return {{char(c), 0, 0}, 1};
+        return {{char(c), 0, 0}, 1, c};
     if (c < 0x800)
-        return {{char(0xC0 | c >> 6), char(0x80 | (c & 0x3F)), 0}, 2};
-    return {{char(0xE0 | c >> 12), char(0x80 | (c >> 6 & 0x3F)), char(0x80 | (c & 0x3F))}, 3};
+        return {{char(0xC0 | c >> 6), char(0x80 | (c & 0x3F)), 0}, 2, c};
+    return {{char(0xE0 | c >> 12), char(0x80 | (c >> 6 & 0x3F)), char(0x80 | (c & 0x3F))}, 3, c};
 }
 
 } // namespace
@@ -117,18 +117,15 @@ std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
     if (segments.size() != 255 + 128 * 255)
         return nullptr;
 
-    using Utf8 = CharacterTable::Utf8;
+    using Entry = CharacterTable::Entry;
     auto table = std::make_unique<CharacterTable>();
-    auto pair = std::make_unique<std::array<Utf8, 0x10000>>();
-    pair->fill(Utf8 {});
-    auto pairUnit = std::make_unique<std::array<char16_t, 0x10000>>();
+    auto pair = std::make_unique<std::array<Entry, 0x10000>>();
+    pair->fill(Entry {});
     int next = 0;
     for (int b = 0; b < 256; ++b) {
         const QStringRef segment = b == '\n' ? QStringRef() : segments.at(next++);
-        if (b == '\n' || isPlain(segment)) {
-            table->singleUnit[b] = b == '\n' ? u'\n' : segment.at(0).unicode();
-            table->single[b] = utf8<Utf8>(table->singleUnit[b]);
-        }
+        if (b == '\n' || isPlain(segment))
+            table->single[b] = entryFor<Entry>(b == '\n' ? ushort('\n') : segment.at(0).unicode());
     }
     bool pairs = false;
     for (int lead = 0x80; lead < 256; ++lead) {
@@ -138,27 +135,24 @@ std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
                 continue;
             const QStringRef segment = segments.at(next++);
             if (isPlain(segment)) {
-                (*pair)[lead << 8 | trail] = utf8<Utf8>(segment.at(0).unicode());
-                (*pairUnit)[lead << 8 | trail] = segment.at(0).unicode();
+                (*pair)[lead << 8 | trail] = entryFor<Entry>(segment.at(0).unicode());
                 starts = true;
             }
         }
         // A byte that is a character alone and yet starts pairs depends on
         // what follows it in a way the table cannot tell: the codec decides.
         if (starts && table->single[lead].length) {
-            table->single[lead] = Utf8 {};
-            std::fill_n(pair->begin() + (lead << 8), 256, Utf8 {});
+            table->single[lead] = Entry {};
+            std::fill_n(pair->begin() + (lead << 8), 256, Entry {});
             starts = false;
         }
         pairs |= starts;
     }
-    if (pairs) {
+    if (pairs)
         table->pair = std::move(pair);
-        table->pairUnit = std::move(pairUnit);
-    }
     table->asciiAsIs = true;
     for (int b = 0; b < 0x80; ++b)
-        table->asciiAsIs &= table->single[b].length == 1 && table->single[b].bytes[0] == char(b);
+        table->asciiAsIs &= table->single[b].length == 1 && table->single[b].unit == b;
     return table;
 }
 
@@ -175,11 +169,24 @@ const CharacterTable *CharacterTable::of(QTextCodec *codec)
     return table.get();
 }
 
+inline const CharacterTable::Entry *CharacterTable::at(const uchar *in, const uchar *end, int &bytes) const
+{
+    if (single[*in].length) {
+        bytes = 1;
+        return &single[*in];
+    }
+    if (pair && end - in >= 2) {
+        const Entry &entry = (*pair)[*in << 8 | in[1]];
+        bytes = 2;
+        return entry.length ? &entry : nullptr;
+    }
+    return nullptr;
+}
+
 bool CharacterTable::toUtf8(const char *data, int size, QByteArray &out, qint64 &characters) const
 {
     const auto *in = reinterpret_cast<const uchar *>(data);
     const uchar *const end = in + size;
-    const Utf8 *const pairs = pair ? pair->data() : nullptr;
     // Two bytes of legacy text make at most three of UTF-8; the buffer grows
     // where single bytes make characters of two or three.
     out.resize(size + size / 2 + 16);
@@ -188,37 +195,27 @@ bool CharacterTable::toUtf8(const char *data, int size, QByteArray &out, qint64 
     qint64 count = 0;
     while (in < end) {
         if (o > limit) {
-            const int at = int(o - out.data());
+            const int written = int(o - out.data());
             out.resize(out.size() * 2);
-            o = out.data() + at;
+            o = out.data() + written;
             limit = out.data() + out.size() - 8;
         }
-        const uchar b = *in;
-        if (b < 0x80 && asciiAsIs) {
-            // Runs of ASCII go eight bytes at a time.
-            quint64 word;
-            if (end - in >= 8 && (std::memcpy(&word, in, 8), !(word & 0x8080808080808080ULL))) {
-                std::memcpy(o, &word, 8);
-                in += 8;
-                o += 8;
-                count += 8;
-            } else {
-                *o++ = char(b);
-                ++in;
-                ++count;
-            }
+        // Runs of ASCII go eight bytes at a time.
+        quint64 word;
+        if (asciiAsIs && *in < 0x80 && end - in >= 8 && (std::memcpy(&word, in, 8), !(word & 0x8080808080808080ULL))) {
+            std::memcpy(o, &word, 8);
+            in += 8;
+            o += 8;
+            count += 8;
             continue;
         }
-        Utf8 c = single[b];
-        if (c.length) {
-            in += 1;
-        } else if (pairs && end - in >= 2 && (c = pairs[b << 8 | in[1]]).length) {
-            in += 2;
-        } else {
+        int bytes = 0;
+        const Entry *entry = at(in, end, bytes);
+        if (!entry)
             return false;
-        }
-        std::memcpy(o, &c, sizeof c);
-        o += c.length;
+        std::memcpy(o, entry, 4); // the UTF-8, and whatever follows it
+        o += entry->length;
+        in += bytes;
         ++count;
     }
     out.resize(int(o - out.data()));
@@ -233,16 +230,12 @@ bool CharacterTable::toUnicode(const char *data, int size, QString &text) const
     text.resize(size); // a byte or a pair makes one unit
     auto *o = reinterpret_cast<char16_t *>(text.data());
     while (in < end) {
-        const uchar b = *in;
-        if (single[b].length) {
-            *o++ = singleUnit[b];
-            in += 1;
-        } else if (pair && end - in >= 2 && (*pair)[b << 8 | in[1]].length) {
-            *o++ = (*pairUnit)[b << 8 | in[1]];
-            in += 2;
-        } else {
+        int bytes = 0;
+        const Entry *entry = at(in, end, bytes);
+        if (!entry)
             return false;
-        }
+        *o++ = entry->unit;
+        in += bytes;
     }
     text.resize(int(o - reinterpret_cast<const char16_t *>(text.constData())));
     return true;

@@ -42,18 +42,21 @@ public:
     bool toUnicode(const char *data, int size, QString &text) const;
 
 private:
-    // A character as UTF-8, padded so that it is copied in one go.
-    struct Utf8
+    // A character as UTF-8 (padded, so that it is copied in one go) and as
+    // UTF-16.
+    struct Entry
     {
-        char bytes[3];
-        quint8 length; // 0: not in the table
+        char utf8[3];
+        quint8 length; // of the UTF-8; 0: not in the table
+        char16_t unit;
     };
 
-    std::array<Utf8, 256> single {};
-    std::unique_ptr<std::array<Utf8, 0x10000>> pair; // by lead << 8 | trail
-    // The same characters as UTF-16, for toUnicode().
-    std::array<char16_t, 256> singleUnit {};
-    std::unique_ptr<std::array<char16_t, 0x10000>> pairUnit;
+    // The entry for the character at `in`, and how many bytes it takes;
+    // null where the table does not hold it.
+    const Entry *at(const uchar *in, const uchar *end, int &bytes) const;
+
+    std::array<Entry, 256> single {};
+    std::unique_ptr<std::array<Entry, 0x10000>> pair; // by lead << 8 | trail
     bool asciiAsIs = false;
     friend std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec);
 };
