@@ -352,21 +352,25 @@ struct Piece
     QSemaphore done;
 };
 
+// The shortcut from `from` to UTF-8, where there is one. Every character
+// the table holds is one the codec reads the same way and UTF-8 can write,
+// so there is nothing left to check.
+const CharacterTable *tableToUtf8(QTextCodec *from, const QTextCodec *to)
+{
+    return to->mibEnum() == 106 && splitsAtLineFeeds(from) ? CharacterTable::of(from) : nullptr;
+}
+
 // The checks of the stream, on one piece; as in the stream, a failure to
 // decode comes before a failure to write.
 void convertPiece(Piece &piece, QTextCodec *from, QTextCodec *to)
 {
-    // Every character the table holds is one the codec reads the same way
-    // and UTF-8 can write, so there is nothing left to check.
-    if (to->mibEnum() == 106) {
-        if (const CharacterTable *table = CharacterTable::of(from)) {
-            if (table->toUtf8(piece.bytes.constData(), piece.bytes.size(), piece.output, piece.characters)) {
-                piece.bytes = QByteArray();
-                return;
-            }
-            piece.output = QByteArray();
-            piece.characters = 0;
+    if (const CharacterTable *table = tableToUtf8(from, to)) {
+        if (table->toUtf8(piece.bytes.constData(), piece.bytes.size(), piece.output, piece.characters)) {
+            piece.bytes = QByteArray();
+            return;
         }
+        piece.output = QByteArray();
+        piece.characters = 0;
     }
     SourceDecoder decoder(from, piece.atStart);
     TargetEncoder encoder(to, piece.atStart);
@@ -493,8 +497,7 @@ private:
     // false, with the source where it stood, leaves it to the codecs.
     bool throughTable(Outcome &outcome)
     {
-        const CharacterTable *table
-            = to->mibEnum() == 106 && splitsAtLineFeeds(from) ? CharacterTable::of(from) : nullptr;
+        const CharacterTable *table = tableToUtf8(from, to);
         if (!table)
             return false;
         const qint64 start = source.pos();
