@@ -279,10 +279,7 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
 {
     QList<Reading> readings;
     QHash<QString, int> byText;
-    const auto add = [&](QTextCodec *codec, const QString &name, bool isGuess) {
-        QString text;
-        if (!decodeStrictly(codec, sample, complete, text))
-            return;
+    const auto add = [&](QTextCodec *codec, const QString &name, bool isGuess, const QString &text) {
         const auto known = byText.constFind(text);
         if (known != byText.constEnd()) {
             // The same text either way: the guess is as right as the more
@@ -298,26 +295,26 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
         byText.insert(text, readings.size());
         readings.append({{name, codec->mibEnum(), verdict.score}, verdict.evidence, isGuess});
     };
-    // In a CJK encoding a few hundred characters that all read cleanly are
-    // as telling as the whole sample: a wrong decode turns up rare
-    // characters within a few dozen. In a single-byte code page the letters
-    // that tell it from its neighbours may come late, so those are read whole.
-    if (guess && isCjkCodec(guess)) {
-        QString text;
-        if (decodeStrictly(guess, sample, complete, text)) {
+    QString guessText;
+    if (guess && decodeStrictly(guess, sample, complete, guessText)) {
+        // In a CJK encoding a few hundred characters that all read cleanly
+        // are as telling as the whole sample: a wrong decode turns up rare
+        // characters within a few dozen. In a single-byte code page the
+        // letters that tell it from its neighbours may come late, so those
+        // are read whole.
+        if (isCjkCodec(guess)) {
             int end = 0;
-            for (int nonAscii = 0; end < text.size() && nonAscii < cjkEvidence; ++end)
-                nonAscii += text.at(end).unicode() >= 0x80 ? 1 : 0;
-            const TextVerdict verdict = end < text.size() ? judgeText(text.left(end), guess) : TextVerdict();
+            for (int nonAscii = 0; end < guessText.size() && nonAscii < cjkEvidence; ++end)
+                nonAscii += guessText.at(end).unicode() >= 0x80 ? 1 : 0;
+            const TextVerdict verdict = end < guessText.size() ? judgeText(guessText.left(end), guess) : TextVerdict();
             if (verdict.evidence >= cjkEvidence && verdict.score >= cleanReading) {
                 result.candidates.append({result.name, guess->mibEnum(), verdict.score});
                 result.confidence = verdict.score;
                 return;
             }
         }
+        add(guess, result.name, true, guessText);
     }
-    if (guess)
-        add(guess, result.name, true);
     // Plenty of text that reads cleanly in the detector's guess leaves no
     // room for another reading to win or tie; judging every other one would
     // cost more than the rest of the file's conversion.
@@ -328,8 +325,9 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
         return;
     }
     for (QTextCodec *codec : candidateCodecs()) {
-        if (codec != guess)
-            add(codec, QString::fromLatin1(codec->name()), false);
+        QString text;
+        if (codec != guess && decodeStrictly(codec, sample, complete, text))
+            add(codec, QString::fromLatin1(codec->name()), false, text);
     }
     // Best first; among equals the detector's guess, then the more common.
     std::stable_sort(readings.begin(), readings.end(), [](const Reading &a, const Reading &b) {
