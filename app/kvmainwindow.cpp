@@ -3,6 +3,7 @@
 #include "dropgraphic.h"
 #include "kvresultdialog.h"
 #include "kvreviewdialog.h"
+#include "qtcompat.h"
 #include "report.h"
 #include "ui_kvmainwindow.h"
 #include "warning.h"
@@ -172,7 +173,7 @@ void KvMainWindow::setUpKeyboardAndAccessibility()
         addAction(action);
     };
     addShortcut(QKeySequence::Open, &KvMainWindow::chooseFiles);
-    addShortcut(QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_O), &KvMainWindow::chooseFolder);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), &KvMainWindow::chooseFolder);
     auto *quit = new QAction(this);
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
@@ -234,7 +235,7 @@ bool KvMainWindow::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonRelease: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->pos())) {
+        if (mouse->button() == Qt::LeftButton && widget->rect().contains(Karvo::eventPosition(*mouse))) {
             chooseFiles();
             return true;
         }

@@ -1,13 +1,13 @@
 #include "commandline.h"
 #include "kvmainwindow.h"
+#include "qtcompat.h"
 #include "translations.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    Karvo::enableHighDpiScaling();
     // Any argument means the command line, which must run without a display.
     if (argc > 1) {
         QCoreApplication app(argc, argv);
