@@ -641,6 +641,7 @@ void KvMainWindow::setUpUndoAndSettings()
 void KvMainWindow::restoreSettings()
 {
     QSettings settings;
+    Karvo::readUtf8Settings(settings);
     const QString target = settings.value(QStringLiteral("target")).toString();
     for (int i = 0; i < codecs.size(); ++i) {
         if (codecs.at(i).name == target)

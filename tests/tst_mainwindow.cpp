@@ -372,6 +372,26 @@ private slots:
         QCOMPARE(QFileInfo::exists(s.path(QStringLiteral("out/sub/a.txt"))), subfolders);
     }
 
+    // A settings file as the Qt 5 and the Qt 6 build write it, read by either.
+    void settingsOfEitherQt_data()
+    {
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("UTF-8, as Qt 6 writes") << QByteArray("\xe5\x87\xba\xe5\x8a\x9b");
+        QTest::newRow("escaped, as Qt 5 writes") << QByteArray("\\x51fa\\x529b");
+    }
+
+    void settingsOfEitherQt()
+    {
+        QFETCH(QByteArray, written);
+
+        Scenario s;
+        QVERIFY(QDir(s.dir.path()).mkdir(QString::fromUtf8("出力")));
+        const QString file = QSettings().fileName();
+        writeFile(file, "[General]\nsaveFolder=" + QFile::encodeName(s.dir.path()) + '/' + written + '\n');
+        s.restart();
+        QCOMPARE(s.current->currentSaveFolder(), s.path(QString::fromUtf8("出力")));
+    }
+
     void backAndHome()
     {
         Scenario s;

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QPoint>
+#include <QSettings>
 #include <QString>
 
 namespace Karvo {
@@ -29,6 +30,19 @@ inline QString qtTranslationsPath()
     return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 #else
     return QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+}
+
+// Qt 6 reads and writes settings files as UTF-8. Qt 5 writes what is not
+// Latin-1 as escapes, which every version reads, but takes raw bytes for
+// Latin-1: a save folder with a Chinese name that the Qt 6 build saved
+// would come back garbled. Told to read UTF-8, Qt 5 still reads escapes.
+inline void readUtf8Settings(QSettings &settings)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    settings.setIniCodec("UTF-8");
+#else
+    Q_UNUSED(settings)
 #endif
 }
 
