@@ -1,6 +1,6 @@
 #include "commandline.h"
 
-#include "codecs.h"
+#include "encoding.h"
 #include "report.h"
 #include "run.h"
 #include "translations.h"
@@ -15,7 +15,6 @@
 #include <QJsonObject>
 #include <QSet>
 #include <QSocketNotifier>
-#include <QTextCodec>
 
 #include <algorithm>
 #include <cerrno>
@@ -151,8 +150,8 @@ QJsonObject fileReport(const FileResult &result, bool dryRun)
     if (result.status == FileStatus::Doubtful) {
         QJsonArray candidates;
         for (const DetectResult::Candidate &candidate : result.detection.candidates)
-            candidates.append(
-                QJsonObject {{QStringLiteral("name"), candidate.name}, {QStringLiteral("score"), candidate.score}});
+            candidates.append(QJsonObject {
+                {QStringLiteral("name"), candidate.encoding.name()}, {QStringLiteral("score"), candidate.score}});
         file.insert(QStringLiteral("candidates"), candidates);
     }
     return file;
@@ -227,19 +226,13 @@ QString checkPlan(QVector<PlannedFile> &files, const QString &saveFolder)
 void listEncodings()
 {
     QStringList lines;
-    const QList<int> mibs = QTextCodec::availableMibs();
-    for (int mib : mibs) {
-        const QTextCodec *codec = QTextCodec::codecForMib(mib);
-        QString line = QString::fromLatin1(codec->name());
-        QStringList aliases;
-        for (const QByteArray &alias : codec->aliases())
-            aliases.append(QString::fromLatin1(alias));
-        if (!aliases.isEmpty())
-            line += QStringLiteral(" (%1)").arg(aliases.join(QStringLiteral(", ")));
-        lines.append(line);
+    for (const Encoding &encoding : catalogue()) {
+        const QStringList aliases = encoding.aliases();
+        lines.append(aliases.isEmpty()
+                ? encoding.name()
+                : QStringLiteral("%1 (%2)").arg(encoding.name(), aliases.join(QStringLiteral(", "))));
     }
     lines.sort(Qt::CaseInsensitive);
-    lines.removeDuplicates();
     print(stdout, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
@@ -313,14 +306,14 @@ int runCommandLine(QCoreApplication &app)
 
     RunOptions options;
     const QString targetName = parser.value(toOption);
-    options.target = codecByName(targetName);
-    if (targetName.isEmpty() || options.target.mib == -1)
+    options.target = Encoding::named(targetName);
+    if (!options.target.isValid())
         return usageError(CommandLine::tr("unknown encoding '%1'; see --list-encodings").arg(targetName), false);
     if (parser.isSet(forceOption)) {
         const QString sourceName = parser.value(forceOption);
-        if (sourceName.isEmpty() || codecByName(sourceName).mib == -1)
+        options.sourceEncoding = Encoding::named(sourceName);
+        if (!options.sourceEncoding.isValid())
             return usageError(CommandLine::tr("unknown encoding '%1'; see --list-encodings").arg(sourceName), false);
-        options.sourceEncoding = sourceName;
     }
     const bool check = parser.isSet(checkOption);
     options.dryRun = check || parser.isSet(dryRunOption);
@@ -388,7 +381,7 @@ int runCommandLine(QCoreApplication &app)
                 records.append(fileReport(result, options.dryRun));
             if (filled.at(nextToPrint) && !json && (!quiet || problem)) {
                 progress.clear();
-                print(stdout, detailLine(result, options.target.name) + QLatin1Char('\n'));
+                print(stdout, detailLine(result, options.target.name()) + QLatin1Char('\n'));
             }
         }
     };
@@ -434,10 +427,10 @@ int runCommandLine(QCoreApplication &app)
     // The summary's several-files form, which counts, even for one file: its
     // line is already printed above.
     const QString summary
-        = summaryText(results, options.target.name, planned == 1 && !interrupted ? 0 : planned, interrupted);
+        = summaryText(results, options.target.name(), planned == 1 && !interrupted ? 0 : planned, interrupted);
     if (json) {
         const QJsonObject report {
-            {QStringLiteral("target"), options.target.name},
+            {QStringLiteral("target"), options.target.name()},
             {QStringLiteral("dryRun"), options.dryRun},
             {QStringLiteral("files"), records},
             {QStringLiteral("summary"),

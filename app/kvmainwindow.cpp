@@ -99,7 +99,7 @@ KvMainWindow::KvMainWindow(QWidget *parent)
 
     fillTargetList();
     targetCodec = Karvo::defaultTargetCodec();
-    selectTarget(Karvo::findCodec(codecs, targetCodec.name));
+    selectTarget(Karvo::findEncoding(targetCodec.name()));
 
     setWidgetColor(ui->dropLabel, Qt::white);
     setWidgetColor(ui->targetLabel, Qt::white);
@@ -424,7 +424,7 @@ void KvMainWindow::runFinished()
     // never opened for conversion and has nothing more to tell.
     if (planned == 1 && results.size() == 1) {
         const FileResult &result = results.first();
-        const bool noCodec = result.detection.kind == DetectResult::Kind::Text && result.detection.mib == -1;
+        const bool noCodec = result.detection.kind == DetectResult::Kind::Text && !result.detection.encoding.isValid();
         if (result.status == Karvo::FileStatus::Failed && !noCodec)
             showWarning(this, result.outcome);
     }
@@ -461,8 +461,8 @@ bool KvMainWindow::showSummary()
         const int room = ui->resultLabel->width() - metrics.horizontalAdvance(status) - 8;
         shown.first().fileName = metrics.elidedText(shown.first().fileName, Qt::ElideMiddle, room);
     }
-    setFittingText(ui->resultLabel, Karvo::summaryText(shown, run->options().target.name, planned, run->isCancelled()),
-        summaryPointSize);
+    setFittingText(ui->resultLabel,
+        Karvo::summaryText(shown, run->options().target.name(), planned, run->isCancelled()), summaryPointSize);
     // One file that replaced another in the save folder says so in Detail.
     ui->checkButton->setVisible(!oneFile || results.first().replacedExisting);
     const bool doubtful = std::any_of(results.cbegin(), results.cend(),
@@ -504,7 +504,7 @@ void KvMainWindow::on_checkButton_clicked()
         dialog.exec();
         return;
     }
-    const QString target = run ? run->options().target.name : targetCodec.name;
+    const QString target = run ? run->options().target.name() : targetCodec.name();
     QStringList lines;
     for (const FileResult &result : qAsConst(results))
         lines.append(Karvo::detailLine(result, target));
@@ -572,13 +572,13 @@ void KvMainWindow::fillTargetList()
     const QSignalBlocker blocker(box);
     QStringList completions;
     for (int i = 0; i < codecs.size(); ++i) {
-        const CodecDescriptor &codec = codecs.at(i);
-        if (i > 0 && codecs.at(i - 1).common && !codec.common)
+        const Karvo::Encoding &codec = codecs.at(i);
+        if (i > 0 && codecs.at(i - 1).isCommon() && !codec.isCommon())
             box->insertSeparator(box->count());
-        box->addItem(codec.displayName, i);
-        completions.append(codec.aliases.isEmpty()
-                ? codec.name
-                : QStringLiteral("%1 (%2)").arg(codec.name, codec.aliases.join(QStringLiteral(", "))));
+        box->addItem(codec.name(), i);
+        completions.append(codec.aliases().isEmpty()
+                ? codec.name()
+                : QStringLiteral("%1 (%2)").arg(codec.name(), codec.aliases().join(QStringLiteral(", "))));
     }
 
     // Typing filters the list by any part of a name or alias ("1252",
@@ -596,7 +596,7 @@ void KvMainWindow::fillTargetList()
     connect(completer, QOverload<const QString &>::of(&QCompleter::activated), this,
         [this, completions](const QString &text) { selectTarget(completions.indexOf(text)); });
     connect(box->lineEdit(), &QLineEdit::editingFinished, this,
-        [this] { selectTarget(Karvo::findCodec(codecs, ui->targetCoding->lineEdit()->text())); });
+        [this] { selectTarget(Karvo::findEncoding(ui->targetCoding->lineEdit()->text())); });
 }
 
 // Makes entry `index` of the catalogue the target; anything else (a name
@@ -644,7 +644,7 @@ void KvMainWindow::restoreSettings()
     Karvo::readUtf8Settings(settings);
     const QString target = settings.value(QStringLiteral("target")).toString();
     for (int i = 0; i < codecs.size(); ++i) {
-        if (codecs.at(i).name == target)
+        if (codecs.at(i).name() == target)
             ui->targetCoding->setCurrentIndex(i);
     }
     const QString folder = settings.value(QStringLiteral("saveFolder")).toString();
@@ -665,7 +665,7 @@ void KvMainWindow::restoreSettings()
 void KvMainWindow::saveSettings()
 {
     QSettings settings;
-    settings.setValue(QStringLiteral("target"), targetCodec.name);
+    settings.setValue(QStringLiteral("target"), targetCodec.name());
     settings.setValue(QStringLiteral("saveFolder"), saveFolder);
     settings.setValue(QStringLiteral("subfolders"), ui->subfolderButton->isChecked());
 }

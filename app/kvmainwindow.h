@@ -16,7 +16,7 @@
 #ifndef KVMAINWINDOW_H
 #define KVMAINWINDOW_H
 
-#include "codecs.h"
+#include "encoding.h"
 #include "run.h"
 #include "undo.h"
 
@@ -46,7 +46,7 @@ public:
     explicit KvMainWindow(QWidget *parent = nullptr);
     ~KvMainWindow() override;
 
-    const CodecDescriptor &currentTarget() const { return targetCodec; }
+    const Karvo::Encoding &currentTarget() const { return targetCodec; }
     const QString &currentSaveFolder() const { return saveFolder; }
     const QList<FileResult> &lastRun() const { return results; }
     void setDirectoryChooser(DirectoryChooser chooser);
@@ -102,9 +102,9 @@ private:
 
     Ui_KvMainWindow *ui = nullptr;
     int targetIndex = 0;
-    QList<CodecDescriptor> codecs;
+    QVector<Karvo::Encoding> codecs;
     QString saveFolder;
-    CodecDescriptor targetCodec;
+    Karvo::Encoding targetCodec;
     QList<FileResult> results;
     DirectoryChooser chooseDirectory;
     FileChooser chooseFileList;

@@ -12,9 +12,9 @@
 // --generate only writes the files; --once detects and converts FILE into
 // FILE.utf8 once and prints one line, "once SECONDS PEAK-MiB CHARSET", so
 // that bench/compare-with-iconv.sh can take turns with other tools.
-#include "codecs.h"
 #include "conversion.h"
 #include "detection.h"
+#include "encoding.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -137,7 +137,7 @@ bool measure(const QString &path, const char *label, int runs)
         [](const Figures &a, const Figures &b) { return a.detectNs + a.convertNs < b.detectNs + b.convertNs; });
     const Figures &median = figures.at(figures.size() / 2);
     const auto rate = [size](qint64 ns) { return double(size) / 1e6 / (double(ns) / 1e9); };
-    std::printf("  detected %s (MIB %d); wrote %.1f MiB of UTF-8\n", qPrintable(detection.name), detection.mib,
+    std::printf("  detected %s; wrote %.1f MiB of UTF-8\n", qPrintable(detection.name()),
         double(QFileInfo(converted).size()) / (1 << 20));
     std::printf("  detect  %8.3f s %9.1f MB/s\n", double(median.detectNs) / 1e9, rate(median.detectNs));
     std::printf("  convert %8.3f s %9.1f MB/s\n", double(median.convertNs) / 1e9, rate(median.convertNs));
@@ -163,7 +163,7 @@ int once(const QString &path)
         std::fprintf(stderr, "%s\n%s\n", qPrintable(outcome.message), qPrintable(outcome.detail));
         return 1;
     }
-    std::printf("once %.3f %.1f %s\n", double(ns) / 1e9, peakMiB(), qPrintable(detection.name));
+    std::printf("once %.3f %.1f %s\n", double(ns) / 1e9, peakMiB(), qPrintable(detection.name()));
     return 0;
 }
 

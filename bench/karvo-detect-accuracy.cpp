@@ -33,11 +33,10 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-DetectResult named(const QString &name, int mib)
+DetectResult named(const Karvo::Encoding &encoding)
 {
     DetectResult result;
-    result.name = name;
-    result.mib = mib;
+    result.encoding = encoding;
     return result;
 }
 
@@ -50,7 +49,7 @@ DetectResult oldDetection(const QByteArray &bytes)
     uchardet_t detector = uchardet_new();
     uchardet_handle_data(detector, bytes.constData(), size_t(bytes.size()));
     uchardet_data_end(detector);
-    result.name = QString::fromLatin1(uchardet_get_charset(detector));
+    result.detectorName = QString::fromLatin1(uchardet_get_charset(detector));
     uchardet_delete(detector);
     QTextCodec::ConverterState state;
     QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
@@ -58,20 +57,17 @@ DetectResult oldDetection(const QByteArray &bytes)
     for (char c : bytes)
         ascii &= uchar(c) < 0x80;
     if (state.invalidChars == 0 && state.remainingChars == 0 && !ascii)
-        result.name = QStringLiteral("UTF-8");
-    result.mib = -1;
-    if (QTextCodec *codec = Karvo::codecForDetection(named(result.name, 0)))
-        result.mib = codec->mibEnum();
+        result.detectorName = QStringLiteral("UTF-8");
+    result.encoding = Karvo::Encoding::named(result.detectorName);
     return result;
 }
 
 // The text a conversion would read, or a null string where it would refuse.
 QString decoded(const QByteArray &bytes, const DetectResult &detection)
 {
-    QTextCodec *codec = Karvo::codecForDetection(detection);
-    if (!codec)
+    if (!detection.encoding.isValid())
         return QString();
-    QTextDecoder decoder(codec);
+    QTextDecoder decoder(detection.encoding.codec());
     QString text = decoder.toUnicode(bytes);
     if (decoder.hasFailure() || decoder.needsMoreData() || text.contains(QChar(QChar::ReplacementCharacter)))
         return QString();
@@ -89,7 +85,7 @@ Verdict judgeText(const QByteArray &bytes, const QString &truth, const DetectRes
         return Wrong;
     if (result.doubtful) {
         for (const DetectResult::Candidate &candidate : result.candidates) {
-            if (decoded(bytes, named(candidate.name, candidate.mib)) == truth)
+            if (decoded(bytes, named(candidate.encoding)) == truth)
                 return Doubtful;
         }
         return DoubtfulMissing;
@@ -135,9 +131,9 @@ QString describe(const DetectResult &r)
 {
     QStringList candidates;
     for (const auto &c : r.candidates.mid(0, 4))
-        candidates << QStringLiteral("%1:%2").arg(c.name).arg(c.score, 0, 'f', 2);
+        candidates << QStringLiteral("%1:%2").arg(c.encoding.name()).arg(c.score, 0, 'f', 2);
     return QStringLiteral("%1%2 conf %3 [%4]")
-        .arg(r.kind == DetectResult::Kind::Binary ? QStringLiteral("BINARY ") : QString(), r.name)
+        .arg(r.kind == DetectResult::Kind::Binary ? QStringLiteral("BINARY ") : QString(), r.name())
         .arg(r.confidence, 0, 'f', 2)
         .arg(candidates.join(QLatin1Char(' ')));
 }
@@ -178,7 +174,7 @@ int main(int argc, char *argv[])
             limits.detectorBytes = stopAfter;
             limits.detectorNonAscii = 0;
             const DetectResult early = Karvo::detectFileCoding(path, limits);
-            if (early.name != now.name || early.mib != now.mib || early.doubtful != now.doubtful) {
+            if (early.encoding != now.encoding || early.doubtful != now.doubtful) {
                 ++changedByStop;
                 std::printf("early stop changes %s: %s -> %s\n", qPrintable(path), qPrintable(describe(now)),
                     qPrintable(describe(early)));

@@ -11,7 +11,7 @@
 // `run` and `window` print seconds spent between the start of the work and
 // its end, without the window's two fixed pauses; bench/compare-folder.sh
 // puts `run` beside a uchardet + iconv shell loop over the same files.
-#include "codecs.h"
+#include "encoding.h"
 #include "kvmainwindow.h"
 #include "run.h"
 #include "undo.h"

@@ -5,9 +5,9 @@
 // was and wrote nothing, or a written file that reads back, with the target
 // codec, as exactly the text the source reads as.
 #include "charactertable.h"
-#include "codecs.h"
 #include "conversion.h"
 #include "detection.h"
+#include "encoding.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -29,11 +29,11 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-[[noreturn]] void broken(const char *what, const QByteArray &input, const CodecDescriptor &from,
-                         const CodecDescriptor &to)
+[[noreturn]] void broken(
+    const char *what, const QByteArray &input, const Karvo::Encoding &from, const Karvo::Encoding &to)
 {
-    std::fprintf(stderr, "%s (%s -> %s, %d bytes)\n", what, qPrintable(from.name), qPrintable(to.name),
-                 int(input.size()));
+    std::fprintf(
+        stderr, "%s (%s -> %s, %d bytes)\n", what, qPrintable(from.name()), qPrintable(to.name()), int(input.size()));
     std::abort();
 }
 
@@ -45,15 +45,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static char name[] = "fuzz_conversion";
     static char *argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
-    static const QList<CodecDescriptor> codecs = Karvo::availableCodecs();
+    static const QVector<Karvo::Encoding> codecs = Karvo::catalogue();
     static QTemporaryDir dir;
     static const QString source = dir.filePath(QStringLiteral("source.txt"));
     static const QString target = dir.filePath(QStringLiteral("target.txt"));
 
     if (size < 2)
         return 0;
-    const CodecDescriptor from = codecs.at(data[0] % codecs.size());
-    const CodecDescriptor to = codecs.at(data[1] % codecs.size());
+    const Karvo::Encoding from = codecs.at(data[0] % codecs.size());
+    const Karvo::Encoding to = codecs.at(data[1] % codecs.size());
     const QByteArray input(reinterpret_cast<const char *>(data) + 2, int(size - 2));
 
     QFile file(source);
@@ -66,13 +66,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // The table is a shortcut past the codec: whatever it reads, it reads as
     // the codec does.
-    QTextCodec *fromCodec = QTextCodec::codecForName(from.name.toLatin1());
-    const Karvo::CharacterTable *table
-        = Karvo::splitsAtLineFeeds(fromCodec) ? Karvo::CharacterTable::of(fromCodec) : nullptr;
+    const Karvo::CharacterTable *table = Karvo::tableFor(from);
     QByteArray utf8;
     qint64 characters = 0;
     if (table && table->toUtf8(input.constData(), input.size(), utf8, characters)) {
-        QTextDecoder decoder(fromCodec, QTextCodec::IgnoreHeader);
+        QTextDecoder decoder(from.codec(), QTextCodec::IgnoreHeader);
         const QString text = decoder.toUnicode(input + '\n').chopped(1);
         QString unicode;
         if (utf8 != text.toUtf8() || characters != text.size()
@@ -81,8 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     DetectResult detection;
-    detection.name = from.name;
-    detection.mib = from.mib;
+    detection.encoding = from;
     const Karvo::Outcome outcome = Karvo::convertFile(source, target, detection, to);
     if (contents(source) != input)
         broken("the source changed", input, from, to);
@@ -91,9 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             broken("a refused conversion wrote a file", input, from, to);
         return 0;
     }
-    // By name, as Karvo does: several codecs share MIB 0.
-    QString text = QTextCodec::codecForName(from.name.toLatin1())->toUnicode(input);
-    const QString back = QTextCodec::codecForName(to.name.toLatin1())->toUnicode(contents(target));
+    QString text = from.codec()->toUnicode(input);
+    const QString back = to.codec()->toUnicode(contents(target));
     // A text that begins with U+FEFF begins with its bytes in the target too,
     // where every reader takes them for a byte-order mark, as they are meant.
     if (text.startsWith(QChar(QChar::ByteOrderMark)) && !back.startsWith(QChar(QChar::ByteOrderMark)))

@@ -255,7 +255,7 @@ private slots:
         box->lineEdit()->selectAll();
         QTest::keyClicks(box->lineEdit(), typed);
         QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-        QCOMPARE(s.window.currentTarget().name, target);
+        QCOMPARE(s.window.currentTarget().name(), target);
         QCOMPARE(box->currentText(), target);
     }
 
@@ -363,7 +363,7 @@ private slots:
             QVERIFY(QDir(s.path(QStringLiteral("out"))).removeRecursively());
 
         s.restart();
-        QCOMPARE(s.current->currentTarget().name, QStringLiteral("UTF-16"));
+        QCOMPARE(s.current->currentTarget().name(), QStringLiteral("UTF-16"));
         QCOMPARE(s.current->currentSaveFolder(), folderGone ? QString() : s.path(QStringLiteral("out")));
         QCOMPARE(s.child<QLabel>("tishiLabel")->text(), hint);
         QCOMPARE(s.child<QToolButton>("subfolderButton")->isChecked(), subfolders);
@@ -399,7 +399,7 @@ private slots:
         s.pages()->setCurrentIndex(2);
         QTest::mouseClick(s.child<QToolButton>("backButton"), Qt::LeftButton);
         QCOMPARE(s.pages()->currentIndex(), 0);
-        QCOMPARE(s.window.currentTarget().name, QStringLiteral("KOI8-R"));
+        QCOMPARE(s.window.currentTarget().name(), QStringLiteral("KOI8-R"));
 
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
@@ -642,7 +642,7 @@ private slots:
             poll.stop();
             before = s.bytes(QStringLiteral("zh.txt"));
             QComboBox *box = review->encodingBox();
-            box->setCurrentIndex(box->findData(QStringLiteral("GB18030")));
+            box->setCurrentIndex(box->findText(QStringLiteral("GB18030")));
             preview = review->findChild<QPlainTextEdit *>(QStringLiteral("previewText"))->toPlainText();
             QTest::mouseClick(review->findChild<QPushButton *>(QStringLiteral("convertButton")), Qt::LeftButton);
             review->reject();

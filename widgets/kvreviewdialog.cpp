@@ -1,6 +1,6 @@
 #include "kvreviewdialog.h"
 
-#include "codecs.h"
+#include "encoding.h"
 #include "preview.h"
 #include "report.h"
 
@@ -79,16 +79,17 @@ void KvReviewDialog::showFile(int row)
     // The likely encodings first, with how well the text reads in each, then
     // every encoding there is, for the rare file none of them fits.
     for (const DetectResult::Candidate &candidate : file.detection.candidates) {
-        encodings->addItem(tr("%1 (%2 %)").arg(candidate.name).arg(qRound(candidate.score * 100)), candidate.name);
+        encodings->addItem(tr("%1 (%2 %)").arg(candidate.encoding.name()).arg(qRound(candidate.score * 100)),
+            QVariant::fromValue(candidate.encoding));
     }
     if (encodings->count() > 0)
         encodings->insertSeparator(encodings->count());
-    for (const CodecDescriptor &codec : Karvo::availableCodecs())
-        encodings->addItem(codec.name, codec.name);
+    for (const Karvo::Encoding &encoding : Karvo::catalogue())
+        encodings->addItem(encoding.name(), QVariant::fromValue(encoding));
     encodings->setCurrentIndex(0);
     showPreview();
     status->setText(
-        file.status == Karvo::FileStatus::Doubtful ? QString() : Karvo::detailLine(file, options.target.name));
+        file.status == Karvo::FileStatus::Doubtful ? QString() : Karvo::detailLine(file, options.target.name()));
     convertButton->setEnabled(file.status == Karvo::FileStatus::Doubtful || file.status == Karvo::FileStatus::Failed);
 }
 
@@ -96,7 +97,8 @@ void KvReviewDialog::showPreview()
 {
     const int row = fileList->currentRow();
     if (row >= 0)
-        preview->setPlainText(Karvo::previewText(files.at(row).path, encodings->currentData().toString()));
+        preview->setPlainText(
+            Karvo::previewText(files.at(row).path, encodings->currentData().value<Karvo::Encoding>()));
 }
 
 void KvReviewDialog::convertFile()
@@ -107,12 +109,13 @@ void KvReviewDialog::convertFile()
     const Karvo::FileResult &file = files.at(row);
     Karvo::PlannedFile planned {file.path, file.fileName, QFileInfo(file.path).size(), true, QString(), QString()};
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const Karvo::FileResult result = Karvo::processFileAs(planned, encodings->currentData().toString(), options);
+    const Karvo::FileResult result
+        = Karvo::processFileAs(planned, encodings->currentData().value<Karvo::Encoding>(), options);
     QGuiApplication::restoreOverrideCursor();
 
     files[row] = result;
-    fileList->item(row)->setText(Karvo::detailLine(result, options.target.name));
-    status->setText(Karvo::detailLine(result, options.target.name));
+    fileList->item(row)->setText(Karvo::detailLine(result, options.target.name()));
+    status->setText(Karvo::detailLine(result, options.target.name()));
     // A refusal leaves the file as it was; another encoding may still fit.
     convertButton->setEnabled(result.status == Karvo::FileStatus::Failed);
     emit fileReviewed(result);

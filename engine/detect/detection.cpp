@@ -23,20 +23,6 @@ namespace Karvo {
 
 namespace {
 
-// The detector names a few charsets that Qt knows under other names only.
-// ISO-8859-11 is TIS-620 plus a no-break space at 0xA0, which Qt's TIS-620
-// (windows-874) decodes the same way.
-QTextCodec *codecForCharset(const QString &name)
-{
-    if (name.isEmpty())
-        return nullptr;
-    if (name.compare(QLatin1String("UHC"), Qt::CaseInsensitive) == 0)
-        return QTextCodec::codecForName("windows-949");
-    if (name.compare(QLatin1String("ISO-8859-11"), Qt::CaseInsensitive) == 0)
-        return QTextCodec::codecForName("TIS-620");
-    return QTextCodec::codecForName(name.toLatin1());
-}
-
 struct DetectorDeleter
 {
     void operator()(uchardet_t detector) const { uchardet_delete(detector); }
@@ -231,8 +217,9 @@ constexpr double readableScore = 0.75;
 
 // How common an encoding is for text files: a rare one that merely reads as
 // well as a common one on a few characters is no answer to trust.
-int commonness(const QString &name)
+int commonness(const Encoding &encoding)
 {
+    const QString name = encoding.name();
     static const QStringList common = {"UTF-8", "WINDOWS-1252", "WINDOWS-1251", "WINDOWS-1250", "GB18030", "GBK",
         "SHIFT_JIS", "BIG5", "EUC-KR", "UHC", "WINDOWS-949", "ISO-8859-1"};
     static const QStringList usual = {"WINDOWS-1253", "WINDOWS-1254", "WINDOWS-1255", "WINDOWS-1256", "WINDOWS-1257",
@@ -275,45 +262,45 @@ constexpr int cjkEvidence = 256;
 // Judges the detector's guess (null when it found none) against the other
 // encodings that can decode the sample, and fills in confidence, doubt and
 // the ranked candidates.
-void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bool complete)
+void weigh(DetectResult &result, const Encoding &guess, const QByteArray &sample, bool complete)
 {
     QList<Reading> readings;
     QHash<QString, int> byText;
-    const auto add = [&](QTextCodec *codec, const QString &name, bool isGuess, const QString &text) {
+    const auto add = [&](const Encoding &encoding, bool isGuess, const QString &text) {
         const auto known = byText.constFind(text);
         if (known != byText.constEnd()) {
             // The same text either way: the guess is as right as the more
-            // common name, which is the one to show, unless the sample is
-            // only part of the file and the two may part later.
+            // common encoding, which is the one to show, unless the sample
+            // is only part of the file and the two may part later.
             Reading &same = readings[*known];
             same.isGuess |= isGuess;
-            if (complete && commonness(name) > commonness(same.candidate.name))
-                same.candidate = {name, codec->mibEnum(), same.candidate.score};
+            if (complete && commonness(encoding) > commonness(same.candidate.encoding))
+                same.candidate.encoding = encoding;
             return;
         }
-        const TextVerdict verdict = judgeText(text, codec);
+        const TextVerdict verdict = judgeText(text, encoding);
         byText.insert(text, readings.size());
-        readings.append({{name, codec->mibEnum(), verdict.score}, verdict.evidence, isGuess});
+        readings.append({{encoding, verdict.score}, verdict.evidence, isGuess});
     };
     QString guessText;
-    if (guess && decodeStrictly(guess, sample, complete, guessText)) {
+    if (guess.isValid() && decodeStrictly(guess, sample, complete, guessText)) {
         // In a CJK encoding a few hundred characters that all read cleanly
         // are as telling as the whole sample: a wrong decode turns up rare
         // characters within a few dozen. In a single-byte code page the
         // letters that tell it from its neighbours may come late, so those
         // are read whole.
-        if (isCjkCodec(guess)) {
+        if (isCjkEncoding(guess)) {
             int end = 0;
             for (int nonAscii = 0; end < guessText.size() && nonAscii < cjkEvidence; ++end)
                 nonAscii += guessText.at(end).unicode() >= 0x80 ? 1 : 0;
             const TextVerdict verdict = end < guessText.size() ? judgeText(guessText.left(end), guess) : TextVerdict();
             if (verdict.evidence >= cjkEvidence && verdict.score >= cleanReading) {
-                result.candidates.append({result.name, guess->mibEnum(), verdict.score});
+                result.candidates.append({guess, verdict.score});
                 result.confidence = verdict.score;
                 return;
             }
         }
-        add(guess, result.name, true, guessText);
+        add(guess, true, guessText);
     }
     // Plenty of text that reads cleanly in the detector's guess leaves no
     // room for another reading to win or tie; judging every other one would
@@ -324,10 +311,10 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
         result.confidence = readings.first().candidate.score;
         return;
     }
-    for (QTextCodec *codec : candidateCodecs()) {
+    for (const Encoding &encoding : candidateEncodings()) {
         QString text;
-        if (codec != guess && decodeStrictly(codec, sample, complete, text))
-            add(codec, QString::fromLatin1(codec->name()), false, text);
+        if (encoding != guess && decodeStrictly(encoding, sample, complete, text))
+            add(encoding, false, text);
     }
     // Best first; among equals the detector's guess, then the more common.
     std::stable_sort(readings.begin(), readings.end(), [](const Reading &a, const Reading &b) {
@@ -335,7 +322,7 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
             return a.candidate.score > b.candidate.score;
         if (a.isGuess != b.isGuess)
             return a.isGuess;
-        return commonness(a.candidate.name) > commonness(b.candidate.name);
+        return commonness(a.candidate.encoding) > commonness(b.candidate.encoding);
     });
     const auto guessAt = std::find_if(readings.begin(), readings.end(), [](const Reading &r) { return r.isGuess; });
     // The guess stays first unless another reads clearly better.
@@ -348,20 +335,18 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
         return;
 
     const Reading &best = readings.first();
-    if (!guess && !result.name.isEmpty()) {
+    if (!guess.isValid() && !result.detectorName.isEmpty()) {
         // A charset Qt has no codec for: the user may know better, or not.
         result.doubtful = true;
         return;
     }
-    if (!best.isGuess || complete) {
-        result.name = best.candidate.name;
-        result.mib = best.candidate.mib;
-    }
+    if (!best.isGuess || complete)
+        result.encoding = best.candidate.encoding;
     // Doubt where the text does not read as text, where the guess is beaten
     // but not clearly, where on a few characters a more common encoding reads
     // nearly as well, and where another reads better.
     const double score = best.candidate.score;
-    const int rank = commonness(best.candidate.name);
+    const int rank = commonness(best.candidate.encoding);
     // The readings within a clear lead of the best, and of those the ones
     // in a more common encoding.
     int rivals = 0;
@@ -370,8 +355,8 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
     for (const Reading &other : qAsConst(readings)) {
         if (&other != &best && badness(other) - badness(best) < clearLead) {
             ++rivals;
-            commonerRivals += commonness(other.candidate.name) > rank ? 1 : 0;
-            rarerRivals += commonness(other.candidate.name) < rank ? 1 : 0;
+            commonerRivals += commonness(other.candidate.encoding) > rank ? 1 : 0;
+            rarerRivals += commonness(other.candidate.encoding) < rank ? 1 : 0;
         }
     }
     // Another reading may unseat the detector's guess when it reads clearly
@@ -392,7 +377,7 @@ void weigh(DetectResult &result, QTextCodec *guess, const QByteArray &sample, bo
         if (&other == &best)
             continue;
         const double deficit = badness(other) - badness(best);
-        const int otherRank = commonness(other.candidate.name);
+        const int otherRank = commonness(other.candidate.encoding);
         // A rare encoding needs a clear lead over a common one only on a few
         // characters; on more the detector's own statistics stand.
         const double needed = otherRank > rank && best.evidence < fewCharacters && !detectorChose ? clearLead
@@ -500,8 +485,8 @@ DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits
             continue;
         QString text;
         const QByteArray start = sampler.start();
-        decodeStrictly(QTextCodec::codecForName(l.name), start.left(start.size() & ~(l.unit - 1)), false, text);
-        const TextVerdict verdict = judgeText(text, nullptr);
+        decodeStrictly(Encoding::named(QLatin1String(l.name)), start.left(start.size() & ~(l.unit - 1)), false, text);
+        const TextVerdict verdict = judgeText(text, Encoding());
         const bool fits = wideBom || zerosFit(l, census.zeros);
         if (!fits && (verdict.score < 0.9 || verdict.evidence < 4))
             continue;
@@ -520,12 +505,10 @@ DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits
     }
 
     if (layout && !wideBom) {
-        QTextCodec *codec = QTextCodec::codecForName(layout->name);
-        result.name = QString::fromLatin1(layout->name);
-        result.mib = codec ? codec->mibEnum() : -1;
+        result.encoding = Encoding::named(QLatin1String(layout->name));
         result.confidence = layoutScore;
         result.doubtful = layoutScore < readableScore;
-        result.candidates.append({result.name, result.mib, layoutScore});
+        result.candidates.append({result.encoding, layoutScore});
         return result;
     }
 
@@ -533,7 +516,8 @@ DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits
         return {};
     uchardet_data_end(detector.get());
     const char *charset = uchardet_get_charset(detector.get());
-    result.name = QString::fromLatin1(charset ? charset : "");
+    result.detectorName = QString::fromLatin1(charset ? charset : "");
+    result.encoding = Encoding::named(result.detectorName);
 
     // The detector takes short UTF-8 texts such as "café" for a legacy code
     // page, and converting those to UTF-8 would encode them twice. Bytes that
@@ -541,38 +525,23 @@ DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits
     // another reading clearly better (a word or two of EUC-JP can be valid
     // UTF-8 too).
     if (utf8.isUtf8())
-        result.name = QStringLiteral("UTF-8");
-
-    QTextCodec *codec = codecForCharset(result.name);
-    if (codec)
-        result.mib = codec->mibEnum();
+        result.encoding = Encoding::utf8();
 
     if (wideBom || census.nonAscii == 0) {
         // A byte-order mark or plain ASCII leave nothing to weigh.
-        result.confidence = codec ? 1 : 0;
-        if (codec)
-            result.candidates.append({result.name, result.mib, 1});
+        result.confidence = result.encoding.isValid() ? 1 : 0;
+        if (result.encoding.isValid())
+            result.candidates.append({result.encoding, 1});
         return result;
     }
-    weigh(result, codec, sampler.text(), sampler.complete());
+    weigh(result, result.encoding, sampler.text(), sampler.complete());
     // The detector may settle on UTF-8 from the start of a file whose later
     // bytes are not UTF-8; left as it is, the file would pass for UTF-8.
-    if (result.mib == 106 && !utf8.isUtf8()) {
+    if (result.encoding.isUtf8() && !utf8.isUtf8()) {
         result.doubtful = true;
         result.confidence = std::min(result.confidence, 0.5);
     }
     return result;
-}
-
-QTextCodec *codecForDetection(const DetectResult &detection)
-{
-    if (detection.mib == -1)
-        return nullptr;
-    // Several codecs share a MIB (0 stands for windows-949, x-mac-cyrillic and
-    // more), so the name decides wherever it finds a codec.
-    if (QTextCodec *codec = codecForCharset(detection.name))
-        return codec;
-    return QTextCodec::codecForMib(detection.mib);
 }
 
 } // namespace Karvo

@@ -2,16 +2,16 @@
 #ifndef KARVO_DETECTION_H
 #define KARVO_DETECTION_H
 
+#include "encoding.h"
+
 #include <QList>
 #include <QString>
-
-class QTextCodec;
 
 struct DetectResult
 {
     // What the bytes are, before any question of charset.
     enum class Kind {
-        Text, // decodable text; `name` and `mib` say in what (mib -1: no codec found)
+        Text, // decodable text; `encoding` says in what (none: no codec found)
         Empty, // a regular file with no bytes: valid in every encoding
         Binary, // not text in any encoding: never to be rewritten
     };
@@ -19,17 +19,20 @@ struct DetectResult
     // One encoding the bytes could be in, with how well they read in it.
     struct Candidate
     {
-        QString name;
-        int mib = -1;
+        Karvo::Encoding encoding;
         double score = 0; // 0..1, higher reads more like real text
     };
 
-    QString name; // the charset as the detector spelled it; may be empty
-    int mib = -1; // the MIB of the codec found for it; -1 for none
+    Karvo::Encoding encoding; // what the file reads as; none when no codec was found
+    QString detectorName; // the charset as the charset detector spelled it; may be empty
     Kind kind = Kind::Text;
     double confidence = 0; // 0..1: how sure detection is of `name`
     bool doubtful = false; // too weak a guess to write without asking the user
     QList<Candidate> candidates; // best first; when doubtful, what the user picks from
+
+    // The encoding as listed: the catalogue's name, or the detector's where
+    // Qt has no codec for it.
+    QString name() const { return encoding.isValid() ? encoding.name() : detectorName; }
 };
 
 namespace Karvo {
@@ -49,11 +52,6 @@ struct DetectionLimits
 // or cannot be read gives the default result.
 DetectResult detectFileCoding(const QString &path);
 DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits);
-
-// The codec to decode a detected file with: the one found under the
-// detector's name, or by MIB where the name finds none. Null when detection
-// found no codec.
-QTextCodec *codecForDetection(const DetectResult &detection);
 
 } // namespace Karvo
 

@@ -8,13 +8,12 @@
 
 namespace Karvo {
 
-QString previewText(const QString &path, const QString &codecName, int maxLines)
+QString previewText(const QString &path, const Encoding &encoding, int maxLines)
 {
-    QTextCodec *codec = QTextCodec::codecForName(codecName.toLatin1());
     QFile file;
-    if (!codec || !openRegularFile(file, path))
+    if (!encoding.isValid() || !openRegularFile(file, path))
         return QString();
-    QTextDecoder decoder(codec);
+    QTextDecoder decoder(encoding.codec());
     QString text = decoder.toUnicode(file.read(64 * 1024));
     int end = -1;
     for (int line = 0; line < maxLines; ++line) {

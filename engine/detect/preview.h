@@ -3,14 +3,16 @@
 #ifndef KARVO_PREVIEW_H
 #define KARVO_PREVIEW_H
 
+#include "encoding.h"
+
 #include <QString>
 
 namespace Karvo {
 
 // Decodes the start of the file (at most `maxLines` lines, at most 64 KiB)
-// with the named codec. Bytes the codec cannot decode show as U+FFFD; an
+// in `encoding`. Bytes the codec cannot decode show as U+FFFD; an
 // unreadable file or an unknown codec gives an empty text.
-QString previewText(const QString &path, const QString &codecName, int maxLines = 20);
+QString previewText(const QString &path, const Encoding &encoding, int maxLines = 20);
 
 } // namespace Karvo
 

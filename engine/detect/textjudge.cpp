@@ -300,11 +300,11 @@ const CjkLevels &levels(CjkFamily family)
     return *any;
 }
 
-CjkFamily familyOf(const QTextCodec *codec)
+CjkFamily familyOf(const Encoding &encoding)
 {
-    if (!codec)
+    if (!encoding.isValid())
         return CjkFamily::None;
-    const QByteArray name = codec->name().toLower();
+    const QByteArray name = encoding.name().toLatin1().toLower();
     if (name.contains("gb") || name.startsWith("hz") || name.contains("2022-cn"))
         return CjkFamily::Chinese;
     if (name.contains("big5"))
@@ -410,9 +410,9 @@ bool isLoneWord(uint c)
 
 } // namespace
 
-TextVerdict judgeText(const QString &text, const QTextCodec *codec)
+TextVerdict judgeText(const QString &text, const Encoding &encoding)
 {
-    const CjkFamily family = familyOf(codec);
+    const CjkFamily family = familyOf(encoding);
     const CjkLevels &cjk = levels(family);
 
     double bad = 0;
@@ -646,22 +646,20 @@ TextVerdict judgeText(const QString &text, const QTextCodec *codec)
     return verdict;
 }
 
-bool isCjkCodec(const QTextCodec *codec)
+bool isCjkEncoding(const Encoding &encoding)
 {
-    return familyOf(codec) != CjkFamily::None;
+    return familyOf(encoding) != CjkFamily::None;
 }
 
-bool decodeStrictly(QTextCodec *codec, const QByteArray &bytes, bool complete, QString &text)
+bool decodeStrictly(const Encoding &encoding, const QByteArray &bytes, bool complete, QString &text)
 {
     // Most samples are characters of one or two bytes, which the table reads
     // as the codec does, only faster.
-    if (splitsAtLineFeeds(codec)) {
-        if (const CharacterTable *table = CharacterTable::of(codec)) {
-            if (table->toUnicode(bytes.constData(), bytes.size(), text))
-                return true;
-        }
+    if (const CharacterTable *table = tableFor(encoding)) {
+        if (table->toUnicode(bytes.constData(), bytes.size(), text))
+            return true;
     }
-    QTextDecoder decoder(codec);
+    QTextDecoder decoder(encoding.codec());
     text = decoder.toUnicode(bytes);
     if (decoder.hasFailure())
         return false;
@@ -671,30 +669,29 @@ bool decodeStrictly(QTextCodec *codec, const QByteArray &bytes, bool complete, Q
     if (complete) {
         if (decoder.needsMoreData())
             return false;
-        const int mib = codec->mibEnum();
-        const bool wide = mib == 1013 || mib == 1014 || mib == 1015 || (mib >= 1017 && mib <= 1019);
-        if (!wide && decoder.toUnicode("\n", 1) != QLatin1String("\n"))
+        if (encoding.unitSize() == 1 && decoder.toUnicode("\n", 1) != QLatin1String("\n"))
             return false;
     }
     return true;
 }
 
-QList<QTextCodec *> candidateCodecs()
+const QVector<Encoding> &candidateEncodings()
 {
-    static const QList<QTextCodec *> codecs = [] {
-        QList<QTextCodec *> list;
+    static const QVector<Encoding> encodings = [] {
+        QVector<Encoding> list;
         for (const char *name : {"windows-1252", "windows-1250", "windows-1251", "windows-1253", "windows-1254",
                  "windows-1255", "windows-1256", "windows-1257", "windows-1258", "ISO-8859-1", "ISO-8859-2",
                  "ISO-8859-3", "ISO-8859-4", "ISO-8859-5", "ISO-8859-6", "ISO-8859-7", "ISO-8859-8", "ISO-8859-9",
                  "ISO-8859-10", "ISO-8859-13", "ISO-8859-15", "ISO-8859-16", "KOI8-R", "KOI8-U", "IBM866",
                  "MAC-CYRILLIC", "macintosh", "IBM850", "IBM852", "TIS-620", "GB18030", "Big5", "Shift_JIS", "EUC-JP",
                  "EUC-KR", "windows-949", "ISO-2022-JP"}) {
-            if (QTextCodec *codec = QTextCodec::codecForName(name))
-                list.append(codec);
+            const Encoding encoding = Encoding::named(QLatin1String(name));
+            if (encoding.isValid())
+                list.append(encoding);
         }
         return list;
     }();
-    return codecs;
+    return encodings;
 }
 
 } // namespace Karvo

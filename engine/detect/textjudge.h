@@ -4,11 +4,11 @@
 #ifndef KARVO_TEXTJUDGE_H
 #define KARVO_TEXTJUDGE_H
 
-#include <QByteArray>
-#include <QList>
-#include <QString>
+#include "encoding.h"
 
-class QTextCodec;
+#include <QByteArray>
+#include <QString>
+#include <QVector>
 
 namespace Karvo {
 
@@ -18,20 +18,20 @@ struct TextVerdict
     double evidence = 0; // how many telling (non-ASCII) characters there were
 };
 
-// Judges `text`, decoded with `codec` (which picks the frequent CJK
-// characters to expect; null for none in particular).
-TextVerdict judgeText(const QString &text, const QTextCodec *codec);
+// Judges `text`, decoded from `encoding` (which picks the frequent CJK
+// characters to expect; none for none in particular).
+TextVerdict judgeText(const QString &text, const Encoding &encoding);
 
-// Whether `codec` is one of the Chinese, Japanese or Korean encodings.
-bool isCjkCodec(const QTextCodec *codec);
+// Whether `encoding` is one of the Chinese, Japanese or Korean encodings.
+bool isCjkEncoding(const Encoding &encoding);
 
-// Decodes `bytes` with `codec`, refusing anything the codec cannot decode.
+// Decodes `bytes` from `encoding`, refusing anything it cannot decode.
 // When `complete` is false the bytes are a cut from a longer file, and a
 // character cut off at the end is not held against them.
-bool decodeStrictly(QTextCodec *codec, const QByteArray &bytes, bool complete, QString &text);
+bool decodeStrictly(const Encoding &encoding, const QByteArray &bytes, bool complete, QString &text);
 
 // The legacy encodings detection weighs against each other.
-QList<QTextCodec *> candidateCodecs();
+const QVector<Encoding> &candidateEncodings();
 
 } // namespace Karvo
 

@@ -36,7 +36,7 @@ QString candidateNames(const FileResult &result)
 {
     QStringList names;
     for (const DetectResult::Candidate &candidate : result.detection.candidates)
-        names.append(candidate.name);
+        names.append(candidate.encoding.name());
     return names.join(QStringLiteral(", "));
 }
 

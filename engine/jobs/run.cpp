@@ -10,7 +10,6 @@
 #include <QHash>
 #include <QMetaObject>
 #include <QMutexLocker>
-#include <QTextCodec>
 #include <QThread>
 
 #include <cerrno>
@@ -40,13 +39,11 @@ QString notRegularReason(const QString &path)
 }
 
 // The user's word on the source encoding replaces detection's guess.
-void forceEncoding(DetectResult &detection, const QString &encoding)
+void forceEncoding(DetectResult &detection, const Encoding &encoding)
 {
-    const CodecDescriptor codec = codecByName(encoding);
-    if (codec.mib == -1 && codec.name.isEmpty())
+    if (!encoding.isValid())
         return;
-    detection.name = codec.name;
-    detection.mib = codec.mib;
+    detection.encoding = encoding;
     detection.confidence = 1;
     detection.doubtful = false;
 }
@@ -189,15 +186,6 @@ QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive)
 
 namespace {
 
-// Encodings are told apart by MIB, but MIB 0 stands for several codecs
-// (windows-949 and x-mac-cyrillic among them): there the codec itself tells.
-bool isTarget(const DetectResult &detection, const CodecDescriptor &target)
-{
-    if (detection.mib != target.mib)
-        return false;
-    return detection.mib != 0 || codecForDetection(detection) == QTextCodec::codecForName(target.name.toLatin1());
-}
-
 // A file that the plan rules out before it is read: not a regular file,
 // or a second file for a destination another file of the run already has.
 bool refused(const PlannedFile &file, const RunOptions &options, FileResult &result)
@@ -229,7 +217,7 @@ FileResult decide(
     result.fileName = file.relativePath;
     result.path = file.path;
     result.detection = detection;
-    result.detectedName = detection.name;
+    result.detectedName = detection.name();
     const QString destination = destinationFor(file, options);
     const bool intoFolder = !options.saveFolder.isEmpty();
 
@@ -242,12 +230,12 @@ FileResult decide(
             result.status = FileStatus::Doubtful;
             return result;
         }
-        if (detection.mib == -1) {
+        if (!detection.encoding.isValid()) {
             // Detection gives no answer for a file it could not read; the
             // open says why.
             QFile source;
             QString reason;
-            result.outcome = detection.name.isEmpty() && !openRegularFile(source, file.path, &reason)
+            result.outcome = detection.detectorName.isEmpty() && !openRegularFile(source, file.path, &reason)
                 ? Outcome::failure(Engine::tr("Could not open source file."), withReason(file.path, reason))
                 : Outcome::failure(Engine::tr("Could not find codec for file."), QDir::toNativeSeparators(file.path));
             return result;
@@ -255,7 +243,7 @@ FileResult decide(
     }
 
     // An empty file is valid in every encoding, so it is already in the target.
-    const bool inTarget = detection.kind == DetectResult::Kind::Empty || isTarget(detection, options.target);
+    const bool inTarget = detection.kind == DetectResult::Kind::Empty || detection.encoding == options.target;
     if (!inTarget) {
         result.status = FileStatus::Converted;
         result.destination = destination;
@@ -285,18 +273,18 @@ FileResult processFile(const PlannedFile &file, const RunOptions &options, UndoR
     if (refused(file, options, result))
         return result;
     DetectResult detection = detectFileCoding(file.path);
-    if (!options.sourceEncoding.isEmpty() && detection.kind == DetectResult::Kind::Text) {
+    if (options.sourceEncoding.isValid() && detection.kind == DetectResult::Kind::Text) {
         // A file detection could not read keeps its empty answer, so that
         // the open in decide() says why.
         QFile source;
-        if (!detection.name.isEmpty() || openRegularFile(source, file.path))
+        if (detection.encoding.isValid() || !detection.detectorName.isEmpty() || openRegularFile(source, file.path))
             forceEncoding(detection, options.sourceEncoding);
     }
     return decide(file, detection, options, recorder);
 }
 
 FileResult processFileAs(
-    const PlannedFile &file, const QString &encoding, const RunOptions &options, UndoRecorder *recorder)
+    const PlannedFile &file, const Encoding &encoding, const RunOptions &options, UndoRecorder *recorder)
 {
     FileResult result;
     if (refused(file, options, result))
@@ -347,7 +335,7 @@ void Run::process(const QVector<PlannedFile> &files)
     markClashes(queued, runOptions);
     undoCount = 0;
     if (runOptions.keepOriginals && !runOptions.dryRun) {
-        recorder = UndoStore(runOptions.undoFolder).begin(runOptions.target.name, runOptions.saveFolder);
+        recorder = UndoStore(runOptions.undoFolder).begin(runOptions.target.name(), runOptions.saveFolder);
         undoId = recorder->id();
         recorder->createdFolders(foldersToCreate(queued, runOptions));
         sinceSave.start();

@@ -9,8 +9,8 @@
 #ifndef KARVO_RUN_H
 #define KARVO_RUN_H
 
-#include "codecs.h"
 #include "detection.h"
+#include "encoding.h"
 #include "outcome.h"
 #include "undo.h"
 
@@ -70,13 +70,13 @@ struct FileResult
 
 struct RunOptions
 {
-    CodecDescriptor target;
+    Encoding target = Encoding::utf8();
     QString saveFolder; // empty: convert in place
     bool recursive = false;
     bool dryRun = false; // detect and decide, write nothing
-    // When set, every text file is read in this encoding (a name Qt knows)
-    // instead of detection's guess, doubtful or not; binary stays binary.
-    QString sourceEncoding;
+    // When set, every text file is read in this encoding instead of
+    // detection's guess, doubtful or not; binary stays binary.
+    Encoding sourceEncoding;
     int threads = 0; // 0: enough to overlap the waits for the disk
     bool keepOriginals = false; // keep what the run replaces, for Undo
     QString undoFolder; // the undo store; empty: the user's own
@@ -105,7 +105,7 @@ FileResult processFile(const PlannedFile &file, const RunOptions &options, UndoR
 // The same for a file whose encoding a person has settled: `encoding` is
 // taken for the truth, and the conversion still refuses to lose a byte.
 FileResult processFileAs(
-    const PlannedFile &file, const QString &encoding, const RunOptions &options, UndoRecorder *recorder = nullptr);
+    const PlannedFile &file, const Encoding &encoding, const RunOptions &options, UndoRecorder *recorder = nullptr);
 
 class Run : public QObject
 {

@@ -1,5 +1,7 @@
 #include "charactertable.h"
 
+#include "encoding.h"
+
 #include <QHash>
 #include <QList>
 #include <QMutex>
@@ -32,60 +34,6 @@ template<typename Entry> Entry entryFor(ushort c)
 }
 
 } // namespace
-
-// The codecs below, by MIB. Left out are the stateful ones (ISO-2022-*,
-// UTF-7, HZ, SCSU, BOCU-1, TSCII), those with byte-order marks (UTF-16,
-// UTF-32), EBCDIC code pages (where 0x0A is no line feed and some shift) and
-// codecs found without a MIB of their own (0), whose MIB says nothing about
-// what they are.
-bool splitsAtLineFeeds(const QTextCodec *codec)
-{
-    const int mib = codec->mibEnum();
-    if ((mib >= 3 && mib <= 13) || (mib >= 109 && mib <= 111) || (mib >= 2250 && mib <= 2259))
-        return true; // US-ASCII, ISO-8859-*, windows-125*, TIS-620
-    switch (mib) {
-    case 106: // UTF-8
-    case 17: // Shift_JIS
-    case 2024:
-    case 18: // EUC-JP
-    case 36: // EUC-KR, UHC (windows-949)
-    case 38:
-    case 57: // GB2312, GBK, GB18030
-    case 113:
-    case 2025:
-    case 114:
-    case 2026: // Big5, Big5-HKSCS
-    case 2101:
-    case 81: // ISO-8859-6 and -8 variants
-    case 82:
-    case 84:
-    case 85:
-    case 2084: // KOI8-R, KOI8-U
-    case 2088:
-    case 2004: // hp-roman8, macintosh
-    case 2027:
-    case 2009: // DOS code pages
-    case 2010:
-    case 2011:
-    case 2013:
-    case 2045:
-    case 2046:
-    case 2047:
-    case 2048:
-    case 2049:
-    case 2050:
-    case 2051:
-    case 2052:
-    case 2053:
-    case 2054:
-    case 2086:
-    case 2087:
-    case 2089:
-        return true;
-    default:
-        return false;
-    }
-}
 
 // Every byte, and every pair that starts with a byte above ASCII, each
 // followed by a line feed, go through the codec in one call. A line feed is
@@ -155,6 +103,11 @@ std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
     for (int b = 0; b < 0x80; ++b)
         table->asciiAsIs &= table->single[b].length == 1 && table->single[b].unit == b;
     return table;
+}
+
+const CharacterTable *tableFor(const Encoding &encoding)
+{
+    return encoding.splitsAtLineFeeds() ? CharacterTable::of(encoding.codec()) : nullptr;
 }
 
 const CharacterTable *CharacterTable::of(QTextCodec *codec)

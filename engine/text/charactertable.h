@@ -13,11 +13,7 @@ class QTextCodec;
 
 namespace Karvo {
 
-// Whether a codec's bytes may be cut after any line feed and each piece
-// read on its own: a 0x0A byte is a line feed of its own, never part of a
-// longer sequence, and the codec keeps no state from one character to the
-// next.
-bool splitsAtLineFeeds(const QTextCodec *codec);
+class Encoding;
 
 // What a codec makes of every single byte and every pair of bytes, read
 // off the codec itself, so that the table gives exactly what the codec
@@ -60,6 +56,9 @@ private:
     bool asciiAsIs = false;
     friend std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec);
 };
+
+// The table of an encoding that splits at line feeds; null for the others.
+const CharacterTable *tableFor(const Encoding &encoding);
 
 } // namespace Karvo
 

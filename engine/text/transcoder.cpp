@@ -1,6 +1,7 @@
 #include "transcoder.h"
 
 #include "charactertable.h"
+#include "encoding.h"
 #include "messages.h"
 #include "regularfile.h"
 #include "streaming.h"
@@ -25,24 +26,6 @@ namespace Karvo {
 namespace {
 
 const QChar replacementCharacter(QChar::ReplacementCharacter);
-
-// Qt's own UTF-8, UTF-16 and UTF-32 codecs count the sequences they cannot
-// decode; the ICU-backed codecs count nothing and need the checks below.
-bool isUnicodeCodec(const QTextCodec *codec)
-{
-    switch (codec->mibEnum()) {
-    case 106:
-    case 1013:
-    case 1014:
-    case 1015:
-    case 1017:
-    case 1018:
-    case 1019:
-        return true;
-    default:
-        return false;
-    }
-}
 
 // The bytes a codec writes for a line feed in the middle of a text. Fed to a
 // decoder after the last chunk, they make it give up whatever it was holding.
@@ -81,12 +64,16 @@ class SourceDecoder
 public:
     // Away from the start of the file (a piece after a line feed) a
     // byte-order mark is a character like any other.
-    SourceDecoder(QTextCodec *codec, bool atStart)
-        : decoder(codec, atStart ? QTextCodec::DefaultConversion : QTextCodec::IgnoreHeader)
-        , unicode(isUnicodeCodec(codec))
+    SourceDecoder(const Encoding &encoding, bool atStart)
+        : decoder(encoding.codec(), atStart ? QTextCodec::DefaultConversion : QTextCodec::IgnoreHeader)
+        // Qt's own UTF-8, UTF-16 and UTF-32 codecs count the sequences they
+        // cannot decode; the ICU-backed codecs count nothing and need the
+        // checks below.
+        , unicode(encoding.isUnicode())
     {
         if (unicode)
             return;
+        QTextCodec *codec = encoding.codec();
         ending = newlineBytes(codec);
         // A codec that can encode U+FFFD itself (GB18030, for one) may hold
         // genuine ones; those are told apart by their bytes.
@@ -166,15 +153,18 @@ public:
         uint character = 0;
     };
 
-    TargetEncoder(QTextCodec *codec, bool atStart)
+    TargetEncoder(const Encoding &encoding, bool atStart)
         // A stateful UTF-8 encoder would start with a byte-order mark that a
         // one-shot fromUnicode does not write; UTF-16 and UTF-32 write theirs
         // once either way, at the start.
-        : encoder(codec, codec->mibEnum() == 106 || !atStart ? QTextCodec::IgnoreHeader : QTextCodec::DefaultConversion)
-        , decoder(codec, atStart ? QTextCodec::DefaultConversion : QTextCodec::IgnoreHeader)
-        , ending(newlineBytes(codec))
-        , check(checkFor(codec))
-        , bigEndian(codec->mibEnum() == 1018 || (codec->mibEnum() == 1017 && Q_BYTE_ORDER == Q_BIG_ENDIAN))
+        : encoder(
+            encoding.codec(), encoding.isUtf8() || !atStart ? QTextCodec::IgnoreHeader : QTextCodec::DefaultConversion)
+        , decoder(encoding.codec(), atStart ? QTextCodec::DefaultConversion : QTextCodec::IgnoreHeader)
+        , ending(newlineBytes(encoding.codec()))
+        , check(checkFor(encoding))
+        // UTF-32 in the byte order its codec writes: the machine's where the
+        // name gives none.
+        , bigEndian(ending.startsWith('\0'))
         , byteOrderMark(atStart)
     { }
 
@@ -237,22 +227,13 @@ private:
     // else is decoded back.
     enum class Check { Nothing, Surrogates, Utf32, DecodeBack };
 
-    static Check checkFor(const QTextCodec *codec)
+    static Check checkFor(const Encoding &encoding)
     {
-        switch (codec->mibEnum()) {
-        case 106:
+        if (encoding.isUtf8())
             return Check::Surrogates;
-        case 1013:
-        case 1014:
-        case 1015:
-            return Check::Nothing;
-        case 1017:
-        case 1018:
-        case 1019:
-            return Check::Utf32;
-        default:
+        if (!encoding.isUnicode())
             return Check::DecodeBack;
-        }
+        return encoding.unitSize() == 2 ? Check::Nothing : Check::Utf32;
     }
 
     // Qt 5's UTF-32 encoder leaves four stray bytes after every character
@@ -355,12 +336,12 @@ struct Position
 // Where the character at `index` of the decoded text stands. Only failures
 // need this, so the source is decoded once more instead of counting lines
 // on every chunk of every file.
-Position locate(QFile &source, QTextCodec *codec, qint64 index)
+Position locate(QFile &source, const Encoding &encoding, qint64 index)
 {
     Position position;
     if (!source.seek(0))
         return position;
-    QTextDecoder decoder(codec);
+    QTextDecoder decoder(encoding.codec());
     QByteArray buffer(chunkSize, Qt::Uninitialized);
     qint64 seen = 0;
     while (seen < index) {
@@ -407,14 +388,14 @@ struct Piece
 // The shortcut from `from` to UTF-8, where there is one. Every character
 // the table holds is one the codec reads the same way and UTF-8 can write,
 // so there is nothing left to check.
-const CharacterTable *tableToUtf8(QTextCodec *from, const QTextCodec *to)
+const CharacterTable *tableToUtf8(const Encoding &from, const Encoding &to)
 {
-    return to->mibEnum() == 106 && splitsAtLineFeeds(from) ? CharacterTable::of(from) : nullptr;
+    return to.isUtf8() ? tableFor(from) : nullptr;
 }
 
 // The checks of the stream, on one piece; as in the stream, a failure to
 // decode comes before a failure to write.
-void convertPiece(Piece &piece, QTextCodec *from, QTextCodec *to)
+void convertPiece(Piece &piece, const Encoding &from, const Encoding &to)
 {
     if (const CharacterTable *table = tableToUtf8(from, to)) {
         if (table->toUtf8(piece.bytes.constData(), piece.bytes.size(), piece.output, piece.characters)) {
@@ -459,7 +440,7 @@ constexpr int pieceSize = chunkSize / 2;
 class Transcoder
 {
 public:
-    Transcoder(QFile &source, const QString &sourcePath, QTextCodec *from, QTextCodec *to, QIODevice &sink,
+    Transcoder(QFile &source, const QString &sourcePath, const Encoding &from, const Encoding &to, QIODevice &sink,
         const QString &sinkPath)
         : source(source)
         , sourcePath(sourcePath)
@@ -472,8 +453,8 @@ public:
     Outcome run()
     {
         const int threads = QThread::idealThreadCount();
-        if (threads >= 2 && source.size() - source.pos() > 2 * pieceSize && splitsAtLineFeeds(from)
-            && splitsAtLineFeeds(to))
+        if (threads >= 2 && source.size() - source.pos() > 2 * pieceSize && from.splitsAtLineFeeds()
+            && to.splitsAtLineFeeds())
             return inPieces(threads);
         Outcome outcome;
         if (throughTable(outcome))
@@ -506,7 +487,7 @@ private:
         //: %1 is a Unicode code point in hexadecimal, %4 the name of the target encoding.
         return failure(Engine::tr("Could not convert file: the character U+%1 at line %2, column %3 cannot be "
                                   "written in %4.")
-                           .arg(hexCode(character), line, column, QString::fromLatin1(to->name())));
+                           .arg(hexCode(character), line, column, to.name()));
     }
 
     Outcome cannotRead()
@@ -521,7 +502,7 @@ private:
     }
 
     Outcome failure(const QString &message) { return Outcome::failure(message, nativePath(sourcePath)); }
-    QString fromName() const { return QString::fromLatin1(from->name()); }
+    QString fromName() const { return from.name(); }
 
     std::pair<QString, QString> at(qint64 index)
     {
@@ -713,8 +694,8 @@ private:
 
     QFile &source;
     const QString &sourcePath;
-    QTextCodec *const from;
-    QTextCodec *const to;
+    const Encoding from;
+    const Encoding to;
     QIODevice &sink;
     const QString &sinkPath;
     QByteArray carry; // read beyond the last line feed of a piece
@@ -724,7 +705,7 @@ private:
 
 } // namespace
 
-Outcome transcode(QFile &source, const QString &sourcePath, QTextCodec *from, QTextCodec *to, QIODevice &sink,
+Outcome transcode(QFile &source, const QString &sourcePath, const Encoding &from, const Encoding &to, QIODevice &sink,
     const QString &sinkPath)
 {
     return Transcoder(source, sourcePath, from, to, sink, sinkPath).run();

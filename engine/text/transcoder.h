@@ -9,15 +9,15 @@
 #include <QFile>
 #include <QString>
 
-class QTextCodec;
-
 namespace Karvo {
+
+class Encoding;
 
 // Streams the source, from where it stands, through the two codecs into `sink`,
 // stopping at the first character that would not survive: bytes `from`
 // cannot decode, a file that ends inside a character, or a character `to`
 // cannot write. The failure names the line and column of that character.
-Outcome transcode(QFile &source, const QString &sourcePath, QTextCodec *from, QTextCodec *to, QIODevice &sink,
+Outcome transcode(QFile &source, const QString &sourcePath, const Encoding &from, const Encoding &to, QIODevice &sink,
     const QString &sinkPath);
 
 } // namespace Karvo

@@ -6,8 +6,6 @@
 #include "streaming.h"
 #include "transcoder.h"
 
-#include <QTextCodec>
-
 #include <algorithm>
 
 namespace Karvo {
@@ -43,10 +41,9 @@ bool sameBytes(QFile &a, QFile &b)
 } // namespace
 
 Outcome convertFile(const QString &sourcePath, const QString &targetPath, const DetectResult &detection,
-    const CodecDescriptor &target, const BeforeReplace &beforeReplace)
+    const Encoding &target, const BeforeReplace &beforeReplace)
 {
-    QTextCodec *from = codecForDetection(detection);
-    if (!from)
+    if (!detection.encoding.isValid())
         return Outcome::failure(Engine::tr("Could not find codec for file."), nativePath(sourcePath));
 
     QFile source;
@@ -54,12 +51,7 @@ Outcome convertFile(const QString &sourcePath, const QString &targetPath, const 
     if (!openRegularFile(source, sourcePath, &reason))
         return Outcome::failure(Engine::tr("Could not open source file."), withReason(sourcePath, reason));
 
-    // As with detection, the name decides where several codecs share the
-    // MIB; catalogue entries always agree with their MIB.
-    QTextCodec *to = target.name.isEmpty() ? nullptr : QTextCodec::codecForName(target.name.toLatin1());
-    if (!to)
-        to = QTextCodec::codecForMib(target.mib);
-    if (!to)
+    if (!target.isValid())
         return Outcome::failure(Engine::tr("Could not find codec for the target encoding."), nativePath(sourcePath));
 
     Destination destination(sourcePath, targetPath, Destination::Existing::Replace);
@@ -67,7 +59,7 @@ Outcome convertFile(const QString &sourcePath, const QString &targetPath, const 
     if (outcome.ok)
         outcome = destination.open();
     if (outcome.ok)
-        outcome = transcode(source, sourcePath, from, to, destination.file(), targetPath);
+        outcome = transcode(source, sourcePath, detection.encoding, target, destination.file(), targetPath);
     if (outcome.ok)
         outcome = destination.commit(beforeReplace);
     return outcome;

@@ -3,7 +3,6 @@
 #ifndef KARVO_CONVERSION_H
 #define KARVO_CONVERSION_H
 
-#include "codecs.h"
 #include "destination.h"
 #include "detection.h"
 #include "outcome.h"
@@ -26,7 +25,7 @@ namespace Karvo {
 // in the outcome says so.
 // Safe to call from several threads at once.
 Outcome convertFile(const QString &sourcePath, const QString &targetPath, const DetectResult &detection,
-    const CodecDescriptor &target, const BeforeReplace &beforeReplace = {});
+    const Encoding &target, const BeforeReplace &beforeReplace = {});
 
 // Copies a file that needs no conversion. An existing destination is never
 // replaced: holding the same bytes (or being the source itself) counts as
