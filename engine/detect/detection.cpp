@@ -402,7 +402,7 @@ DetectResult detectFileCoding(const QString &path)
 DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits)
 {
     QFile file;
-    if (!openRegularFile(file, path))
+    if (!openRegularFile(file, path).ok())
         return {};
 
     // One pass over the file in chunks keeps memory flat whatever its size.
