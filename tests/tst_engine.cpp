@@ -184,6 +184,9 @@ private slots:
                 + QByteArray("\0\xd8"
                              "a\0",
                     4));
+        binary("UTF-16LE without BOM, a NUL inside",
+            iconv(french, "UTF-16LE") + QByteArray(2, '\0') + iconv(french, "UTF-16LE"));
+        sure("UTF-16LE without BOM, ending in a NUL", iconv(french, "UTF-16LE") + QByteArray(2, '\0'), "UTF-16LE");
         binary("UTF-32LE without BOM but beyond U+10FFFF", iconv(french, "UTF-32LE") + QByteArray("\0\0\x11\0", 4));
         binary("UTF-16LE with BOM, but controls", "\xff\xfe" + QByteArray("\x01\x00\x02\x00\x03\x00a\x00", 8));
         QTest::newRow("empty") << QByteArray() << "empty" << QString();
@@ -233,6 +236,42 @@ private slots:
             QVERIFY(!result.candidates.isEmpty());
             QCOMPARE(result.candidates.first().encoding.name(), expected.name());
         }
+    }
+
+    void binaryIsSettledEarly_data()
+    {
+        QTest::addColumn<QByteArray>("chunk"); // fed over and over
+        QTest::addColumn<QByteArray>("then"); // fed once right after the 8th chunk, if any
+        QTest::addColumn<int>("settledBy"); // chunks fed when feed() first says no more; 0: never
+
+        const QByteArray text = QByteArray("plain text, line after line\n").repeated(1 << 15);
+        // Zeros pass for UTF-16 or UTF-32 only while the rest of the file
+        // could make up for them.
+        QTest::newRow("zeros") << QByteArray(1 << 20, '\0') << QByteArray() << 1;
+        QTest::newRow("text, then a NUL") << text << QByteArray("\0", 1) << 8;
+        QTest::newRow("text, then stray controls") << text << QByteArray(12 << 20, '\x01') << 8;
+        QTest::newRow("UTF-16LE text is read to its end")
+            << iconv(french, "UTF-16LE").repeated(8000).left(1 << 20) << QByteArray() << 0;
+    }
+
+    void binaryIsSettledEarly()
+    {
+        QFETCH(QByteArray, chunk);
+        QFETCH(QByteArray, then);
+        QFETCH(int, settledBy);
+
+        // The file is said to be a gibibyte, of which a few chunks are fed.
+        const int chunks = 64;
+        Karvo::Detector detector({}, qint64(1) << 30);
+        int fed = 0;
+        bool more = true;
+        while (more && fed < chunks) {
+            more = detector.feed(chunk.constData(), chunk.size());
+            if (++fed == 8 && !then.isEmpty())
+                more = more && detector.feed(then.constData(), then.size());
+        }
+        QCOMPARE(more ? 0 : fed, settledBy);
+        QCOMPARE(detector.finish().kind == DetectResult::Kind::Binary, settledBy > 0);
     }
 
     void chunkedDetectionMatchesOneShot_data()
