@@ -212,6 +212,15 @@ private slots:
             << "out" << QByteArray("other\n") << FileStatus::Failed << QByteArray("other\n") << "destination-exists";
         QTest::newRow("a character the target lacks") << utf8 << "ISO-8859-1" << QString() << none << FileStatus::Failed
                                                       << utf8 << "lossy-target 1:1 U+6625 ISO-8859-1";
+        const QByteArray ascii("plain\n");
+        QTest::newRow("ASCII is UTF-8 already: nothing written")
+            << ascii << "UTF-8" << QString() << none << FileStatus::Unchanged << ascii << QString();
+        QTest::newRow("ASCII is windows-1252 already: copied as it is")
+            << ascii << "windows-1252"
+            << "out" << none << FileStatus::Copied << ascii << QString();
+        QTest::newRow("ASCII is no UTF-16: converted")
+            << ascii << "UTF-16LE" << QString() << none << FileStatus::Converted
+            << QByteArray("\xff\xfep\0l\0a\0i\0n\0\n\0", 14) << QString();
         QTest::newRow("empty: nothing to convert")
             << QByteArray("") << "UTF-8" << QString() << none << FileStatus::Unchanged << QByteArray("") << QString();
         QTest::newRow("empty: copied like any file")

@@ -572,6 +572,7 @@ DetectResult Detector::finish(bool complete)
     if (utf8)
         result.encoding = Encoding::utf8();
 
+    result.asciiOnly = census.nonAscii == 0 && !wideBom;
     if (wideBom || census.nonAscii == 0) {
         // A byte-order mark or plain ASCII leave nothing to weigh.
         result.confidence = result.encoding.isValid() ? 1 : 0;

@@ -33,10 +33,16 @@ struct DetectResult
     double confidence = 0; // 0..1: how sure detection is of `name`
     bool doubtful = false; // too weak a guess to write without asking the user
     QList<Candidate> candidates; // best first; when doubtful, what the user picks from
+    bool asciiOnly = false; // text of ASCII bytes alone, the same in every ASCII-compatible encoding
 
-    // The encoding as listed: the catalogue's name, or the detector's where
-    // Qt has no codec for it.
-    QString name() const { return encoding.isValid() ? encoding.name() : detectorName; }
+    // The encoding as listed: "ASCII" for ASCII alone, else the catalogue's
+    // name, or the detector's where Qt has no codec for it.
+    QString name() const
+    {
+        if (asciiOnly)
+            return QStringLiteral("ASCII");
+        return encoding.isValid() ? encoding.name() : detectorName;
+    }
 };
 
 namespace Karvo {

@@ -238,8 +238,12 @@ FileResult decide(
         }
     }
 
-    // An empty file is valid in every encoding, so it is already in the target.
-    const bool inTarget = detection.kind == DetectResult::Kind::Empty || detection.encoding == options.target;
+    // Bytes that are already right in the target as they stand are left
+    // alone: an empty file is valid in every encoding, ASCII in every one
+    // that reads its bytes as ASCII. Rewriting them unchanged would only give
+    // them a new inode and time, and break their other hard links.
+    const bool inTarget = detection.kind == DetectResult::Kind::Empty || detection.encoding == options.target
+        || (detection.asciiOnly && options.target.isAsciiCompatible());
     if (!inTarget) {
         result.status = FileStatus::Converted;
         result.destination = destination;
