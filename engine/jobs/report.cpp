@@ -77,7 +77,9 @@ QString sentence(const Outcome &o)
     case Failure::ReadOnly:
         return Engine::tr("Not converted: the file is read-only.");
     case Failure::FolderNotWritable:
-        return Engine::tr("Not converted: its folder takes no new files, and no copy of it could be kept first.");
+        return Engine::tr(
+            "Not converted: its folder takes no new files, so it could only be written over in place, "
+            "which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).");
     case Failure::ChangedWhileConverting:
         return Engine::tr("Not converted: the file changed while it was being converted.");
     case Failure::SameFileInRun:
