@@ -129,6 +129,30 @@ struct Place
     QByteArray name;
 };
 
+// Whether the file at `place` is the original kept as `kept`: the same
+// file, or the same bytes.
+bool holdsOriginal(const Place &place, const Folder &runFolder, const QByteArray &kept)
+{
+    struct stat now, original;
+    if (::fstatat(place.folder.fd(), place.name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0
+        || ::fstatat(runFolder.fd(), kept.constData(), &original, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    if (now.st_ino == original.st_ino && now.st_dev == original.st_dev)
+        return true;
+    if (now.st_size != original.st_size)
+        return false;
+    UndoEntry mine, theirs;
+    const int a = ::openat(place.folder.fd(), place.name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int b = ::openat(runFolder.fd(), kept.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    const bool same
+        = a >= 0 && b >= 0 && fingerprintOf(a, mine) && fingerprintOf(b, theirs) && mine.hash == theirs.hash;
+    if (a >= 0)
+        ::close(a);
+    if (b >= 0)
+        ::close(b);
+    return same;
+}
+
 Outcome placeOf(const QString &path, Place &place)
 {
     const QFileInfo info(path);
@@ -215,8 +239,13 @@ UndoResult undoOne(const UndoEntry &entry, const Folder &runFolder)
         result.undone = entry.action == UndoAction::CreatedCopy;
         return result.undone ? result : leave(Outcome::failed(Failure::GoneSinceRun));
     }
-    if (!S_ISREG(now.st_mode) || !holdsWhatRunWrote(place.folder.fd(), place.name, entry))
+    if (!S_ISREG(now.st_mode))
         return leave(Outcome::failed(Failure::ChangedSinceRun));
+    if (!holdsWhatRunWrote(place.folder.fd(), place.name, entry)) {
+        // An undo killed after putting the original back, before it said so.
+        result.undone = !entry.kept.isEmpty() && holdsOriginal(place, runFolder, native(entry.kept));
+        return result.undone ? result : leave(Outcome::failed(Failure::ChangedSinceRun));
+    }
 
     if (entry.action == UndoAction::CreatedCopy) {
         if (sys().unlinkat(place.folder.fd(), place.name.constData(), 0) != 0 || sys().fsync(place.folder.fd()) != 0)
