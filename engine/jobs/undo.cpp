@@ -1,7 +1,9 @@
 #include "undo.h"
 
+#include "log.h"
 #include "regularfile.h"
 #include "report.h"
+#include "settings.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -14,7 +16,6 @@
 #include <QMutexLocker>
 #include <QRandomGenerator>
 #include <QSaveFile>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QtEndian>
@@ -325,9 +326,7 @@ UndoStore::UndoStore(const QString &folder)
 
 qint64 UndoStore::sizeLimit()
 {
-    bool ok = false;
-    const qint64 limit = QSettings().value(QStringLiteral("undo/maxBytes")).toLongLong(&ok);
-    return ok && limit >= 0 ? limit : defaultSizeLimit;
+    return Settings().undoMaxBytes(defaultSizeLimit);
 }
 
 QStringList UndoStore::runIds() const
@@ -490,7 +489,10 @@ int UndoRecorder::count() const
 bool UndoRecorder::save()
 {
     QMutexLocker lock(&mutex);
-    return entries.isEmpty() || writeJournal(folder, {date, target, saveFolder, folders, entries});
+    const bool saved = entries.isEmpty() || writeJournal(folder, {date, target, saveFolder, folders, entries});
+    if (!saved)
+        qCWarning(karvoEngine, "cannot write the undo journal in %s", qUtf8Printable(folder));
+    return saved;
 }
 
 void UndoRecorder::finish()
