@@ -288,6 +288,11 @@ void RunController::cancel()
 void RunController::finished()
 {
     records = run->results();
+    reviewable.clear();
+    for (const FileResult &result : qAsConst(records)) {
+        if (isDoubtful(result))
+            reviewable.insert(result.path);
+    }
     // The files left out keep their places in the order walked.
     if (!leftOut.isEmpty()) {
         QHash<QString, int> order;
@@ -392,7 +397,10 @@ void RunController::convertAs(const QStringList &chosen, const Karvo::Encoding &
         return;
     QVector<PlannedFile> planned;
     for (const FileResult &result : qAsConst(records)) {
-        if (chosen.contains(result.path) && result.status != FileStatus::Binary)
+        // Only files that were doubtful and are still unwritten: a converted
+        // file read once more as something it no longer is would be garbled.
+        if (chosen.contains(result.path) && reviewable.contains(result.path)
+            && (result.status == FileStatus::Doubtful || result.status == FileStatus::Failed))
             planned.append({result.path, result.fileName, QFileInfo(result.path).size(), true, QString(), QString()});
     }
     if (planned.isEmpty())
@@ -419,11 +427,17 @@ void RunController::reviewFinished()
     emit convertingChanged(false);
     emit reviewed(updated);
     emit summaryChanged();
+    if (reviewEnding)
+        endReview();
 }
 
 void RunController::endReview()
 {
-    if (current != State::Reviewing || reviewRun)
+    if (current != State::Reviewing)
+        return;
+    // A review closed while its files are written ends once they are.
+    reviewEnding = reviewRun != nullptr;
+    if (reviewEnding)
         return;
     setState(State::Summary);
     emit summaryChanged();

@@ -17,6 +17,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -171,9 +172,11 @@ private:
     bool keepOriginals = true;
     int planned = 0;
     QList<Karvo::FileResult> records;
+    QSet<QString> reviewable; // the paths of the files that were doubtful
     bool cancelled = false;
 
     std::unique_ptr<Karvo::Run> reviewRun;
+    bool reviewEnding = false;
     std::unique_ptr<Karvo::Undo> undo;
     QList<Karvo::UndoResult> undoRecords;
     bool undoShown = false;

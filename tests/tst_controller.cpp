@@ -418,10 +418,10 @@ void TstController::review()
     // Several doubtful files: surest first, converted together with the
     // encoding picked, and the summary follows.
     World world;
-    world.make({"in/a.txt=doubtful", "in/b.txt=doubtful", "in/c.txt=gb"});
+    world.make({"in/a.txt=doubtful", "in/b.txt=doubtful", "in/c.txt=gb", "in/link.txt=@c.txt"});
     Driver driver(world);
     QVERIFY(driver.run({QStringLiteral("in")}));
-    QCOMPARE(driver.controller.summary(), QStringLiteral("[1/3] converted\n2 to review"));
+    QCOMPARE(driver.controller.summary(), QStringLiteral("[1/3] converted\n2 to review, 1 named twice"));
     QVERIFY(driver.controller.canReview());
     const QList<FileResult> doubtful = driver.controller.doubtfulFiles();
     QCOMPARE(doubtful.size(), 2);
@@ -434,16 +434,22 @@ void TstController::review()
 
     driver.controller.review();
     QCOMPARE(driver.controller.state(), State::Reviewing);
+    // A file converted already, under either of its names, is not read
+    // again as something else.
+    const QString converted = world.path(QStringLiteral("in/c.txt"));
+    const Karvo::Encoding gb18030 = Karvo::Encoding::named(QStringLiteral("GB18030"));
+    driver.controller.convertAs({converted, world.path(QStringLiteral("in/link.txt"))}, gb18030);
+    QVERIFY(!driver.controller.isConverting());
     QSignalSpy reviewed(&driver.controller, &RunController::reviewed);
-    driver.controller.convertAs(
-        {doubtful.at(0).path, doubtful.at(1).path}, Karvo::Encoding::named(QStringLiteral("GB18030")));
+    driver.controller.convertAs({doubtful.at(0).path, doubtful.at(1).path, converted}, gb18030);
     QVERIFY(reviewed.wait(20000));
     QCOMPARE(reviewed.first().first().value<QList<FileResult>>().size(), 2);
     QCOMPARE(world.bytes(QStringLiteral("in/a.txt")), QString::fromUtf8("中文").toUtf8());
     QCOMPARE(world.bytes(QStringLiteral("in/b.txt")), QString::fromUtf8("中文").toUtf8());
+    QCOMPARE(world.bytes(QStringLiteral("in/c.txt")), chinese.toUtf8());
     driver.controller.endReview();
     QCOMPARE(driver.controller.state(), State::Summary);
-    QCOMPARE(driver.controller.summary(), QStringLiteral("[3/3] Success!"));
+    QCOMPARE(driver.controller.summary(), QStringLiteral("[3/3] Success!\n1 named twice"));
     QVERIFY(!driver.controller.canReview());
 }
 
