@@ -122,6 +122,8 @@ QString actionName(const FileResult &result, bool dryRun)
         return QStringLiteral("unchanged");
     case FileStatus::Binary:
         return QStringLiteral("binary");
+    case FileStatus::Skipped:
+        return QStringLiteral("skipped");
     case FileStatus::Doubtful:
         return QStringLiteral("doubtful");
     case FileStatus::Failed:
@@ -174,48 +176,37 @@ int exitCodeFor(const QList<FileResult> &results, bool check, bool interrupted)
     return ExitDone;
 }
 
-QString absolute(const QString &path)
+// The sources are left as they are when copies go to a save folder: a save
+// folder that is, or leads to, a source folder would have them replaced in
+// place. Copies must not land on each other or on a file the run reads.
+// Each is an error before anything is written. A file named twice is
+// processed once: the run's plan marks the second.
+QString checkPlan(const QVector<PlannedFile> &files, const QStringList &paths, const QString &saveFolder)
 {
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
-
-// A file named twice (a folder and a file in it, a link and its target)
-// would be converted twice at once, and the second pass could read the
-// first one's output in the old encoding: each file is planned once.
-// Copies into a save folder must not land on each other or on a file the
-// run reads; that is an error before anything is written.
-QString checkPlan(QVector<PlannedFile> &files, const QString &saveFolder)
-{
-    QSet<QString> seen;
-    QVector<PlannedFile> unique;
-    for (const PlannedFile &file : qAsConst(files)) {
-        const QString canonical = file.regular ? resolvedPath(file) : QString();
-        if (!canonical.isEmpty()) {
-            if (seen.contains(canonical))
-                continue;
-            seen.insert(canonical);
-        }
-        unique.append(file);
-    }
-    files = unique;
     if (saveFolder.isEmpty())
         return QString();
-
+    const QString folder = resolvedPath(saveFolder);
+    for (const QString &path : paths) {
+        const QFileInfo info(path);
+        const QString source = resolvedPath(info.isDir() ? path : info.absolutePath());
+        if (source == folder)
+            return CommandLine::tr("the save folder '%1' is the folder of '%2': the sources would be replaced; "
+                                   "no file was written")
+                .arg(saveFolder, path);
+    }
     QSet<QString> sources;
-    for (const PlannedFile &file : qAsConst(files))
-        sources.insert(absolute(file.path));
+    for (const PlannedFile &file : files)
+        sources.insert(resolvedPath(file));
     QHash<QString, QString> writers;
-    for (const PlannedFile &file : qAsConst(files)) {
-        if (!file.regular)
+    for (const PlannedFile &file : files) {
+        if (!file.refusal.ok())
             continue;
         const QString named = QDir::cleanPath(saveFolder + QLatin1Char('/') + file.relativePath);
-        const QString destination = absolute(named);
-        if (destination == absolute(file.path))
-            continue;
+        const QString destination = folder + QLatin1Char('/') + file.relativePath;
         if (writers.contains(destination))
             return CommandLine::tr("'%1' and '%2' would both be written to '%3'; no file was written")
                 .arg(writers.value(destination), file.path, QDir::toNativeSeparators(named));
-        if (sources.contains(destination))
+        if (sources.contains(resolvedPath(destination)))
             return CommandLine::tr("'%1' would be written over '%2', which this run also reads; no file was written")
                 .arg(file.path, QDir::toNativeSeparators(named));
         writers.insert(destination, file.path);
@@ -388,7 +379,7 @@ int runCommandLine(QCoreApplication &app)
 
     QObject::connect(&run, &Run::walked, [&] {
         files = run.files();
-        planError = checkPlan(files, options.saveFolder);
+        planError = checkPlan(files, paths, options.saveFolder);
         if (interrupted || !planError.isEmpty()) {
             QCoreApplication::exit();
             return;

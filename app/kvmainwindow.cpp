@@ -135,7 +135,7 @@ KvMainWindow::KvMainWindow(QWidget *parent)
     setUpKeyboardAndAccessibility();
     connectController();
     showChoices();
-    run->refreshLastRun();
+    showLastRun();
     ui->stackedWidget->setCurrentIndex(0);
 }
 
@@ -163,6 +163,13 @@ void KvMainWindow::connectController()
     connect(run, &RunController::choicesChanged, this, &KvMainWindow::showChoices);
     connect(run, &RunController::lastRunChanged, this, &KvMainWindow::showLastRun);
     connect(run, &RunController::waitingDropsChanged, this, &KvMainWindow::showWaiting);
+    connect(run, &RunController::lastRunBusy, this, [this] {
+        auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Karvo"),
+            tr("That run is still going, in this window or in another Karvo. Undo it once it is done."),
+            QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
 
     // Every page takes a drop; during a run it waits its turn.
     for (KvAcceptFileWidget *page : {ui->dropPage, ui->notePage, ui->resultPage})

@@ -3,9 +3,12 @@
 #include "report.h"
 #include "settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QPointer>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <iterator>
@@ -38,6 +41,8 @@ RunController::RunController(QObject *parent)
     chosenTarget = settings.target();
     chosenFolder = settings.saveFolder();
     recursive = settings.subfolders();
+    checkSaveFolder();
+    refreshLastRun();
 }
 
 RunController::~RunController() = default;
@@ -49,6 +54,10 @@ void RunController::setState(State state)
     if (current == state)
         return;
     current = state;
+    // The drop page offers the last run in the store, which another Karvo
+    // may have changed meanwhile.
+    if (state == State::Idle)
+        refreshLastRun();
     emit stateChanged(state);
 }
 
@@ -81,13 +90,30 @@ void RunController::setTarget(const Karvo::Encoding &target)
 void RunController::setSaveFolder(const QString &folder)
 {
     chosenFolder = folder;
+    folderMissing = false;
     Karvo::Settings().setSaveFolder(folder);
     emit choicesChanged();
+    checkSaveFolder();
 }
 
-bool RunController::isSaveFolderMissing() const
+// Looked up off this thread: a folder on a network share that hangs must
+// not hold up a window.
+void RunController::checkSaveFolder()
 {
-    return !chosenFolder.isEmpty() && !QFileInfo(chosenFolder).isDir();
+    const QString folder = chosenFolder;
+    const QPointer<RunController> self(this);
+    QThreadPool::globalInstance()->start([self, folder] {
+        const bool missing = !folder.isEmpty() && !QFileInfo(folder).isDir();
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, folder, missing] {
+                if (!self || self->chosenFolder != folder || self->folderMissing == missing)
+                    return;
+                self->folderMissing = missing;
+                emit self->choicesChanged();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void RunController::setSubfolders(bool on)
@@ -116,7 +142,6 @@ void RunController::begin(const QStringList &dropped)
     paths = dropped;
     dropRun();
     records.clear();
-    leftOut.clear();
     large.clear();
     files.clear();
     planned = 0;
@@ -147,6 +172,9 @@ void RunController::walk()
     options.saveFolder = chosenFolder;
     options.recursive = recursive;
     options.keepOriginals = keepOriginals;
+    // A different file already in the save folder gives way, and is kept
+    // for Undo like the others.
+    options.overwrite = keepOriginals;
     run = std::make_unique<Karvo::Run>(options);
     connect(run.get(), &Karvo::Run::walked, this, &RunController::walked);
     connect(run.get(), &Karvo::Run::progress, this, &RunController::progress);
@@ -160,8 +188,8 @@ void RunController::walked()
     files = run->files();
     large.clear();
     std::copy_if(files.cbegin(), files.cend(), std::back_inserter(large),
-        [](const PlannedFile &file) { return file.regular && file.size > largeFileSize; });
-    if (!run->isCancelled() && !run->options().saveFolder.isEmpty() && !QFileInfo(run->options().saveFolder).isDir()) {
+        [](const PlannedFile &file) { return file.refusal.ok() && file.size > largeFileSize; });
+    if (!run->isCancelled() && run->saveFolderMissing()) {
         ask(Question::SaveFolderMissing);
         return;
     }
@@ -207,6 +235,7 @@ void RunController::answerSaveFolder(FolderAnswer answer, const QString &folder)
             ask(Question::SaveFolderMissing);
             return;
         }
+        folderMissing = false;
         emit choicesChanged();
         askNext();
         return;
@@ -235,17 +264,12 @@ void RunController::answerLargeFiles(bool convert)
 {
     if (asked != Question::LargeFiles)
         return;
+    // Files left out still get their record, which says so.
     if (!convert) {
-        for (const PlannedFile &file : qAsConst(large)) {
-            FileResult result;
-            result.fileName = file.relativePath;
-            result.path = file.path;
-            result.outcome = Karvo::Outcome::failed(Karvo::Failure::LeftOut);
-            leftOut.append(result);
+        for (PlannedFile &file : files) {
+            if (file.refusal.ok() && file.size > largeFileSize)
+                file.refusal = Karvo::Outcome::failed(Karvo::Failure::LeftOut);
         }
-        files.erase(std::remove_if(files.begin(), files.end(),
-                        [](const PlannedFile &file) { return file.regular && file.size > largeFileSize; }),
-            files.end());
     }
     large.clear();
     askNext();
@@ -269,7 +293,7 @@ void RunController::answerWithoutUndo(bool convert)
 
 void RunController::process()
 {
-    planned = files.size() + leftOut.size();
+    planned = files.size();
     setState(State::Running);
     run->process(files);
 }
@@ -288,20 +312,11 @@ void RunController::cancel()
 void RunController::finished()
 {
     records = run->results();
+    undoId = run->undoRunId();
     reviewable.clear();
     for (const FileResult &result : qAsConst(records)) {
         if (isDoubtful(result))
             reviewable.insert(result.path);
-    }
-    // The files left out keep their places in the order walked.
-    if (!leftOut.isEmpty()) {
-        QHash<QString, int> order;
-        const QVector<PlannedFile> &walkedFiles = run->files();
-        for (int i = 0; i < walkedFiles.size(); ++i)
-            order.insert(walkedFiles.at(i).path, i);
-        records.append(leftOut);
-        std::stable_sort(records.begin(), records.end(),
-            [&order](const FileResult &a, const FileResult &b) { return order.value(a.path) < order.value(b.path); });
     }
     after([this] { showSummary(); });
 }
@@ -326,7 +341,7 @@ QString RunController::summary() const
 {
     if (undoShown)
         return Karvo::undoSummary(undoRecords, undoTotal, undoCancelled);
-    return Karvo::summaryText(records, runTarget().name(), planned, cancelled);
+    return Karvo::summaryText(records, runTarget().name(), planned, cancelled, run ? run->hiddenPassedOver() : 0);
 }
 
 QString RunController::reason() const
@@ -346,7 +361,7 @@ bool RunController::canReview() const
 
 bool RunController::canUndo() const
 {
-    return !undoShown && run && !run->undoRunId().isEmpty();
+    return !undoShown && run && !undoId.isEmpty();
 }
 
 QString RunController::copiesFolder() const
@@ -401,12 +416,14 @@ void RunController::convertAs(const QStringList &chosen, const Karvo::Encoding &
         // file read once more as something it no longer is would be garbled.
         if (chosen.contains(result.path) && reviewable.contains(result.path)
             && (result.status == FileStatus::Doubtful || result.status == FileStatus::Failed))
-            planned.append({result.path, result.fileName, QFileInfo(result.path).size(), true, QString(), QString()});
+            planned.append(Karvo::plannedFrom(result));
     }
     if (planned.isEmpty())
         return;
+    // The files join the run's undo entry, so that Undo takes back both.
     Karvo::RunOptions options = run->options();
     options.sourceEncoding = encoding;
+    options.joinRun = undoId;
     reviewRun = std::make_unique<Karvo::Run>(options);
     connect(reviewRun.get(), &Karvo::Run::finished, this, &RunController::reviewFinished);
     emit convertingChanged(true);
@@ -416,6 +433,8 @@ void RunController::convertAs(const QStringList &chosen, const Karvo::Encoding &
 void RunController::reviewFinished()
 {
     const QList<FileResult> updated = reviewRun->results();
+    if (!reviewRun->undoRunId().isEmpty())
+        undoId = reviewRun->undoRunId();
     // Deleted later: this is called from the run's own signal.
     reviewRun.release()->deleteLater();
     for (const FileResult &result : updated) {
@@ -446,13 +465,19 @@ void RunController::endReview()
 void RunController::undoRun()
 {
     if (current == State::Summary && canUndo())
-        startUndo(run->undoRunId());
+        startUndo(undoId);
 }
 
 void RunController::undoLast()
 {
-    if (current == State::Idle && lastRunKnown)
-        startUndo(lastRunInfo.id);
+    if (current != State::Idle || !lastRunKnown)
+        return;
+    // A run still going, here or in another Karvo, is not undone under it.
+    if (lastRunInfo.busy) {
+        emit lastRunBusy();
+        return;
+    }
+    startUndo(lastRunInfo.id);
 }
 
 void RunController::startUndo(const QString &runId)
@@ -480,8 +505,10 @@ void RunController::undoFinished()
 
 void RunController::refreshLastRun()
 {
-    const QList<Karvo::UndoRunInfo> runs = Karvo::UndoStore().runs();
-    lastRunKnown = !runs.isEmpty();
-    lastRunInfo = lastRunKnown ? runs.first() : Karvo::UndoRunInfo();
-    emit lastRunChanged();
+    // The store is read off this thread; a slow disk must not hold up a window.
+    Karvo::UndoStore().listRuns(this, [this](const QList<Karvo::UndoRunInfo> &runs) {
+        lastRunKnown = !runs.isEmpty();
+        lastRunInfo = lastRunKnown ? runs.first() : Karvo::UndoRunInfo();
+        emit lastRunChanged();
+    });
 }

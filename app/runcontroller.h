@@ -76,7 +76,9 @@ public:
     void setTarget(const Karvo::Encoding &target);
     QString saveFolder() const { return chosenFolder; }
     void setSaveFolder(const QString &folder);
-    bool isSaveFolderMissing() const; // set, but not there now
+    // Set, but not there when last looked; looked up on start and when
+    // set, off this thread (choicesChanged() follows).
+    bool isSaveFolderMissing() const { return folderMissing; }
     bool subfolders() const { return recursive; }
     void setSubfolders(bool on);
 
@@ -117,7 +119,8 @@ public:
     bool isConverting() const { return reviewRun != nullptr; }
     void endReview();
 
-    // Undo of the run just shown, or of the last run in the store.
+    // Undo of the run just shown (with its reviews), or of the last run in
+    // the store.
     void undoRun();
     void undoLast();
     bool hasLastRun() const { return lastRunKnown; }
@@ -133,13 +136,15 @@ signals:
     void reviewed(const QList<Karvo::FileResult> &results);
     void convertingChanged(bool converting);
     void choicesChanged();
-    void lastRunChanged();
+    void lastRunChanged(); // hasLastRun() and lastRun() are known, off the GUI thread
+    void lastRunBusy(); // undoLast() refused: that run is still going
     void waitingDropsChanged(int waiting);
 
 private:
     void setState(State state);
     void ask(Question question);
     void begin(const QStringList &paths);
+    void checkSaveFolder();
     void dropRun();
     void walk();
     void walked();
@@ -161,17 +166,18 @@ private:
     Karvo::Encoding chosenTarget;
     QString chosenFolder;
     bool recursive = false;
+    bool folderMissing = false;
 
     QList<QStringList> waiting;
     QStringList paths; // of the run under way
     std::unique_ptr<Karvo::Run> run;
     QVector<Karvo::PlannedFile> files; // what the run will process
     QVector<Karvo::PlannedFile> large;
-    QList<Karvo::FileResult> leftOut; // large files the user said are not text
     QString problem;
     bool keepOriginals = true;
     int planned = 0;
     QList<Karvo::FileResult> records;
+    QString undoId; // the undo entry of the run and its reviews
     QSet<QString> reviewable; // the paths of the files that were doubtful
     bool cancelled = false;
 

@@ -78,8 +78,9 @@ void TestCommandLine::run_data()
     QTest::newRow("copies landing on each other")
         << list("-o,out,in/gb.txt,in/sub/gb.txt") << 2 << files("gb") + list("out/gb.txt=none") << QStringList()
         << "would both be written to 'out/gb.txt'";
-    QTest::newRow("named twice, converted once") << list("--json,in,in/gb.txt,in/./gb.txt") << 0 << files("utf8")
-                                                 << list("gb.txt=converted,utf.txt=unchanged") << "";
+    QTest::newRow("named twice, converted once")
+        << list("--json,in,in/gb.txt,in/./gb.txt") << 0 << files("utf8")
+        << list("gb.txt=converted,utf.txt=unchanged,gb.txt=skipped,gb.txt=skipped") << "";
     QTest::newRow("into another encoding")
         << list("-t,gb18030,in/utf.txt") << 0 << list("in/gb.txt=gb,in/utf.txt=gb") << QStringList() << "";
     QTest::newRow("unknown target") << list("-t,FOO,in") << 2 << files("gb") << QStringList()

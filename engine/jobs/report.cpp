@@ -123,14 +123,15 @@ QString candidateNames(const FileResult &result)
 // dropped alone shows its own folder's name.
 QString listedFile(const FileResult &result)
 {
-    const QString path = QDir::fromNativeSeparators(result.path);
-    if (result.fileName.isEmpty() || !path.endsWith(result.fileName))
-        return result.fileName.isEmpty() ? path : result.fileName;
-    QString root = path.left(path.size() - result.fileName.size());
-    while (root.endsWith(QLatin1Char('/')))
-        root.chop(1);
-    const QString folder = root.mid(root.lastIndexOf(QLatin1Char('/')) + 1);
-    return folder.isEmpty() ? result.fileName : folder + QLatin1Char('/') + result.fileName;
+    if (result.path.isEmpty())
+        return result.fileName;
+    // The listed name may spell a name that is not UTF-8 otherwise than the
+    // path does, so the dropped folder is found by counting components.
+    QStringList parts = QDir::fromNativeSeparators(result.path).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const int below = result.fileName.count(QLatin1Char('/')) + 1;
+    if (parts.size() <= below)
+        return result.fileName;
+    return parts.at(parts.size() - below - 1) + QLatin1Char('/') + result.fileName;
 }
 
 QString statusWord(Verdict verdict, FileStatus status)
@@ -146,7 +147,9 @@ QString statusWord(Verdict verdict, FileStatus status)
     case Verdict::Doubtful:
         return Report::tr("Doubtful");
     case Verdict::Binary:
-        return Report::tr("Skipped", "a binary file");
+        return Report::tr("Binary", "a file that is not text");
+    case Verdict::LeftAlone:
+        return Report::tr("Skipped");
     case Verdict::LeftOut:
         return Report::tr("Left out");
     case Verdict::Duplicate:
@@ -312,7 +315,7 @@ QString characterLabel(char32_t character)
     return Report::tr("\"%1\" (%2)").arg(shown, code);
 }
 
-Verdict verdict(const FileResult &result)
+Verdict verdictOf(const FileResult &result)
 {
     switch (result.status) {
     case FileStatus::Converted:
@@ -323,6 +326,7 @@ Verdict verdict(const FileResult &result)
         return Verdict::Binary;
     case FileStatus::Doubtful:
         return Verdict::Doubtful;
+    case FileStatus::Skipped:
     case FileStatus::Failed:
         break;
     }
@@ -330,19 +334,20 @@ Verdict verdict(const FileResult &result)
         return Verdict::LeftOut;
     if (result.outcome.failure == Failure::SameFileInRun)
         return Verdict::Duplicate;
-    return Verdict::Failed;
+    return result.status == FileStatus::Skipped ? Verdict::LeftAlone : Verdict::Failed;
 }
 
+// A second name of a file done once is no problem: the file was done.
 bool isProblem(const FileResult &result)
 {
-    const Verdict v = verdict(result);
+    const Verdict v = verdictOf(result);
     return v != Verdict::Done && v != Verdict::Duplicate;
 }
 
 ReportRow reportRow(const FileResult &result, const QString &target)
 {
     ReportRow row;
-    const Verdict v = verdict(result);
+    const Verdict v = verdictOf(result);
     row.status = statusWord(v, result.status);
     row.file = listedFile(result);
     row.problem = isProblem(result);
@@ -395,6 +400,9 @@ QString detailLine(const FileResult &result, const QString &target)
         //: The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.
         return Report::tr("[Failed]     ") + result.fileName + encodings + QStringLiteral("  ")
             + describe(result.outcome);
+    case FileStatus::Skipped:
+        //: The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.
+        return Report::tr("[Skipped]    ") + result.fileName + QStringLiteral("  ") + describe(result.outcome);
     case FileStatus::Binary:
         //: The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.
         return Report::tr("[Skipped]    ") + result.fileName
@@ -416,7 +424,7 @@ QString summaryText(
 {
     if (planned == 1 && results.size() == 1) {
         const FileResult &result = results.first();
-        const Verdict v = verdict(result);
+        const Verdict v = verdictOf(result);
         QString status;
         switch (v) {
         case Verdict::Done:
@@ -432,6 +440,8 @@ QString summaryText(
         case Verdict::LeftOut:
             //: The status before the name of a file the user left out. The space after it only pads it.
             return Report::tr("[Left out] ") + result.fileName;
+        case Verdict::LeftAlone:
+            return Report::tr("[Skipped] ") + result.fileName;
         case Verdict::Failed:
         case Verdict::Duplicate:
             status = Report::tr("[Failed] ");
@@ -448,9 +458,9 @@ QString summaryText(
         return text;
     }
 
-    int counts[6] = {};
+    int counts[int(Verdict::LeftAlone) + 1] = {};
     for (const FileResult &result : results)
-        ++counts[int(verdict(result))];
+        ++counts[int(verdictOf(result))];
     const auto count = [&counts](Verdict v) { return counts[int(v)]; };
     const int done = count(Verdict::Done);
     const int failed = count(Verdict::Failed);
@@ -470,6 +480,8 @@ QString summaryText(
         notes.append(Report::tr("%Ln left out", "files the user said are not text", leftOut));
     if (count(Verdict::Binary) > 0)
         notes.append(Report::tr("%Ln binary left alone", "files", count(Verdict::Binary)));
+    if (count(Verdict::LeftAlone) > 0)
+        notes.append(Report::tr("%Ln left alone", "files such as links out of the folder", count(Verdict::LeftAlone)));
     if (count(Verdict::Duplicate) > 0)
         notes.append(Report::tr("%Ln named twice", "files met twice in one run, done once", count(Verdict::Duplicate)));
     if (hiddenPassedOver > 0)

@@ -38,9 +38,10 @@ enum class Verdict {
     Binary, // left alone: not text
     LeftOut, // left alone because the user said so
     Duplicate, // the same file again under another name, done once
+    LeftAlone, // left alone on purpose: a link out of the folder, a FIFO in it
 };
-Verdict verdict(const FileResult &result);
-// Failed, doubtful, binary or left out: what needs a look.
+Verdict verdictOf(const FileResult &result);
+// Anything but done: what needs a look.
 bool isProblem(const FileResult &result);
 
 // One record in words, a field per column of the Detail table; the command
