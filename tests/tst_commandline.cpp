@@ -64,6 +64,8 @@ void TestCommandLine::run_data()
     QTest::newRow("a folder, in place") << list("in") << 0 << files("utf8") << QStringList()
                                         << "[Success] gb.txt  (GB18030->UTF-8)\n";
     QTest::newRow("recursive") << list("-r,in") << 0 << files("utf8", "utf8") << QStringList() << "[3/3] Success!";
+    QTest::newRow("hidden files counted")
+        << list("in") << 0 << files("utf8") << QStringList() << "[2/2] Success!\n1 hidden file passed over\n";
     QTest::newRow("dry run") << list("-n,--json,in") << 0 << files("gb")
                              << list("gb.txt=would convert,utf.txt=unchanged") << "\"dryRun\": true";
     QTest::newRow("check finds work") << list("--check,-r,in") << 3 << files("gb") << QStringList() << "";
@@ -118,6 +120,7 @@ void TestCommandLine::run()
     writeFile(dir.filePath(QStringLiteral("in/gb.txt")), gb18030());
     writeFile(dir.filePath(QStringLiteral("in/utf.txt")), chinese.toUtf8());
     writeFile(dir.filePath(QStringLiteral("in/sub/gb.txt")), gb18030());
+    writeFile(dir.filePath(QStringLiteral("in/.notes.txt")), gb18030());
     QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
 
     // Were the command line to open a window, xcb without a display would abort it.

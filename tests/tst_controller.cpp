@@ -475,6 +475,13 @@ void TstController::review()
     QCOMPARE(driver.controller.state(), State::Summary);
     QCOMPARE(driver.controller.summary(), QStringLiteral("[3/3] Success!\n1 named twice"));
     QVERIFY(!driver.controller.canReview());
+
+    // Undo takes back the run and its review alike.
+    driver.controller.undoRun();
+    QVERIFY(QTest::qWaitFor([&] { return driver.controller.state() == State::Summary; }, 20000));
+    QCOMPARE(driver.controller.summary(), QStringLiteral("[3/3] Undone"));
+    QCOMPARE(world.bytes(QStringLiteral("in/a.txt")), bytesFor(QStringLiteral("doubtful")));
+    QCOMPARE(world.bytes(QStringLiteral("in/c.txt")), bytesFor(QStringLiteral("gb")));
 }
 
 void TstController::undo()

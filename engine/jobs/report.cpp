@@ -103,6 +103,14 @@ QString sentence(const Outcome &o)
     return QString();
 }
 
+// Hidden files and folders a walk passed over; English has no catalogue to
+// tell one from several.
+QString hiddenNote(int count)
+{
+    return count == 1 ? Report::tr("1 hidden file passed over")
+                      : Report::tr("%Ln hidden files passed over", "files and folders", count);
+}
+
 QString joinNotes(const QStringList &notes)
 {
     //: Separates the notes of a summary, as in "2 failed, 1 to review".
@@ -454,7 +462,7 @@ QString summaryText(
                 + (result.detection.kind == DetectResult::Kind::Empty ? detectedLabel(result) : result.detectedName)
                 + QStringLiteral("->") + target + QLatin1Char(')');
         if (hiddenPassedOver > 0)
-            text += QLatin1Char('\n') + Report::tr("%Ln hidden files passed over", "", hiddenPassedOver);
+            text += QLatin1Char('\n') + hiddenNote(hiddenPassedOver);
         return text;
     }
 
@@ -485,11 +493,13 @@ QString summaryText(
     if (count(Verdict::Duplicate) > 0)
         notes.append(Report::tr("%Ln named twice", "files met twice in one run, done once", count(Verdict::Duplicate)));
     if (hiddenPassedOver > 0)
-        notes.append(Report::tr("%Ln hidden files passed over", "", hiddenPassedOver));
+        notes.append(hiddenNote(hiddenPassedOver));
 
     QString text1;
     if (cancelled) {
-        text1 = planned > 0
+        // English has no catalogue to tell one file from several.
+        text1 = planned == 1 ? Report::tr("Cancelled after %L1 of 1 file").arg(results.size())
+            : planned > 0
             //: %1 files were done when the run was cancelled, out of %Ln
             ? Report::tr("Cancelled after %L1 of %Ln files", "", planned).arg(results.size())
             : Report::tr("Cancelled: nothing was written");
