@@ -121,7 +121,13 @@ KvMainWindow::KvMainWindow(QWidget *parent)
     setWidgetColor(ui->copiesLabel, Qt::lightGray);
     setWidgetColor(ui->nextLabel, Qt::lightGray);
     summaryPointSize = ui->resultLabel->font().pointSize();
+    // The buttons' style fixes no width that a longer language would overflow.
+    for (QToolButton *button : {ui->cancelButton, ui->backButton, ui->checkButton, ui->reviewButton, ui->undoButton})
+        button->setMinimumWidth(
+            qMax(button->minimumWidth(), button->fontMetrics().horizontalAdvance(button->text()) + 12));
     // Back stays in the middle whether Undo is beside it or not.
+    ui->backBalance->changeSize(ui->undoButton->minimumWidth() + ui->backRow->spacing(), 20, QSizePolicy::Fixed);
+    ui->backRow->invalidate();
     QSizePolicy keepPlace = ui->undoButton->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);
     ui->undoButton->setSizePolicy(keepPlace);

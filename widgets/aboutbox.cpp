@@ -23,7 +23,7 @@ QString aboutText()
             About::tr("Copyright © 2026 The Karvo developers. Free software under the %1 licence.")
                 .arg(QStringLiteral("MIT")),
             //: %1 and %2 are versions, as in 5.15.8 and 0.0.7
-            About::tr("Built with Qt %1 and uchardet %2.")
+            About::tr("Uses Qt %1 and uchardet %2.")
                 .arg(QString::fromLatin1(qVersion()), QStringLiteral(KARVO_UCHARDET_VERSION)),
             homepage.toHtmlEscaped());
 }
