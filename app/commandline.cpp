@@ -268,8 +268,14 @@ int runCommandLine(QCoreApplication &app)
         QStringLiteral("list-encodings"), CommandLine::tr("List the encodings karvo knows, with their aliases."));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
         CommandLine::tr("Print only the files that failed or whose encoding is uncertain."));
+    const QCommandLineOption overwriteOption(QStringLiteral("overwrite"),
+        CommandLine::tr("With -o, replace a different file of the same name in the save folder."));
+    const QCommandLineOption backupOption(QStringLiteral("backup-dir"),
+        //: <folder> is the option's value as the help shows it; keep it as it is.
+        CommandLine::tr("Keep a copy of every file replaced in <folder> first, below it as listed."),
+        QStringLiteral("folder"));
     parser.addOptions({toOption, intoOption, recursiveOption, dryRunOption, checkOption, forceOption, jsonOption,
-        listOption, quietOption});
+        listOption, quietOption, overwriteOption, backupOption});
     parser.addPositionalArgument(
         QStringLiteral("path"), CommandLine::tr("Files and folders to convert."), QStringLiteral("path..."));
 
@@ -314,6 +320,12 @@ int runCommandLine(QCoreApplication &app)
     if (json)
         installTranslators(app, QLocale::c());
     const bool quiet = parser.isSet(quietOption);
+    options.overwrite = parser.isSet(overwriteOption);
+    if (parser.isSet(backupOption)) {
+        options.backupFolder = parser.value(backupOption);
+        if (options.backupFolder.isEmpty())
+            return usageError(CommandLine::tr("the backup folder's name is empty"));
+    }
     const QStringList paths = parser.positionalArguments();
     if (paths.isEmpty())
         return usageError(CommandLine::tr("no files or folders given"));
@@ -447,7 +459,16 @@ int runCommandLine(QCoreApplication &app)
         if (options.dryRun)
             print(stdout, CommandLine::tr("Dry run: nothing was written.") + QLatin1Char('\n'));
     }
-    std::fflush(stdout);
+    // A report that did not reach its reader is no report: say so, and
+    // fail, whatever became of the files.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int error = errno;
+        print(stderr,
+            CommandLine::tr("karvo: the report could not be written: %1")
+                    .arg(QString::fromLocal8Bit(std::strerror(error)))
+                + QLatin1Char('\n'));
+        return ExitReportLost;
+    }
     return code;
 }
 

@@ -77,7 +77,9 @@ QString sentence(const Outcome &o)
     case Failure::ReadOnly:
         return Engine::tr("Not converted: the file is read-only.");
     case Failure::FolderNotWritable:
-        return Engine::tr("Not converted: its folder takes no new files, and no copy of it could be kept first.");
+        return Engine::tr(
+            "Not converted: its folder takes no new files, so it could only be written over in place, "
+            "which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).");
     case Failure::ChangedWhileConverting:
         return Engine::tr("Not converted: the file changed while it was being converted.");
     case Failure::SameFileInRun:
@@ -523,7 +525,8 @@ QString undoLine(const UndoResult &result)
     if (result.undone)
         //: The status that begins an undo's Detail line. The spaces after it only pad it; they align nothing and may
         //: change.
-        return Report::tr("[Undone]  ") + result.name;
+        return Report::tr("[Undone]  ") + result.name
+            + (result.outcome.notices ? QStringLiteral("  ") + joinNotes(describe(result.outcome.notices)) : QString());
     //: The status that begins an undo's Detail line: the file was left as it is. The spaces after it only pad it;
     //: they align nothing and may change.
     return Report::tr("[Left]       ") + result.name + QStringLiteral("  ") + describe(result.outcome);

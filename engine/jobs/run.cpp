@@ -247,6 +247,10 @@ RunContext::RunContext(const RunOptions &options, Keeper *keeper, UndoRecorder *
     : keeper(keeper)
     , recorder(recorder)
 {
+    if (!keeper && !options.backupFolder.isEmpty() && !options.dryRun) {
+        backup = std::make_unique<BackupKeeper>(options.backupFolder);
+        this->keeper = backup.get();
+    }
     if (options.saveFolder.isEmpty())
         return;
     saveFolderState = Folder::open(options.saveFolder, saveFolder);
@@ -258,10 +262,6 @@ RunContext::RunContext(const RunOptions &options, Keeper *keeper, UndoRecorder *
         saveFolderState = Outcome::success();
     else if (!saveFolderState.ok() && saveFolderState.error == ENOENT)
         saveFolderState = Outcome::failed(Failure::SaveFolderGone, 0, options.saveFolder);
-    if (!keeper && !options.backupFolder.isEmpty() && !options.dryRun) {
-        backup = std::make_unique<BackupKeeper>(options.backupFolder);
-        this->keeper = backup.get();
-    }
 }
 
 RunContext::~RunContext() = default;
