@@ -154,7 +154,24 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
     </message>
     <message>
         <source>the save folder &apos;%1&apos; is the folder of &apos;%2&apos;: the sources would be replaced; no file was written</source>
-        <translation>der Speicherordner „%1“ ist der Ordner von „%2“: Die Quelldateien würden ersetzt; keine Datei wurde geschrieben</translation>
+        <translation>der Zielordner „%1“ ist der Ordner von „%2“: Die Quelldateien würden ersetzt; keine Datei wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>With -o, replace a different file of the same name in the save folder.</source>
+        <translation>Mit -o eine andere Datei gleichen Namens im Zielordner ersetzen.</translation>
+    </message>
+    <message>
+        <source>Keep a copy of every file replaced in &lt;folder&gt; first, below it as listed.</source>
+        <extracomment>&lt;folder&gt; is the option&apos;s value as the help shows it; keep it as it is.</extracomment>
+        <translation>Von jeder ersetzten Datei vorher eine Kopie in &lt;folder&gt; sichern, darunter wie aufgelistet.</translation>
+    </message>
+    <message>
+        <source>the backup folder&apos;s name is empty</source>
+        <translation>der Name des Sicherungsordners ist leer</translation>
+    </message>
+    <message>
+        <source>karvo: the report could not be written: %1</source>
+        <translation>karvo: Der Bericht ließ sich nicht schreiben: %1</translation>
     </message>
 </context>
 <context>
@@ -237,19 +254,19 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
     </message>
     <message>
         <source>Not written: the save folder is the file&apos;s own folder.</source>
-        <translation>Nicht geschrieben: Der Speicherordner ist der Ordner der Datei selbst.</translation>
+        <translation>Nicht geschrieben: Der Zielordner ist der Ordner der Datei selbst.</translation>
     </message>
     <message>
         <source>Not written: the save folder is gone.</source>
-        <translation>Nicht geschrieben: Der Speicherordner ist verschwunden.</translation>
+        <translation>Nicht geschrieben: Der Zielordner ist verschwunden.</translation>
     </message>
     <message>
         <source>Not converted: the file is read-only.</source>
         <translation>Nicht umgewandelt: Die Datei ist schreibgeschützt.</translation>
     </message>
     <message>
-        <source>Not converted: its folder takes no new files, and no copy of it could be kept first.</source>
-        <translation>Nicht umgewandelt: Der Ordner nimmt keine neuen Dateien an, und vorher ließ sich keine Kopie sichern.</translation>
+        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>Nicht umgewandelt: Der Ordner nimmt keine neuen Dateien an, die Datei ließe sich also nur an Ort und Stelle überschreiben, und dafür muss vorher eine Kopie gesichert werden (Rückgängig im Fenster, --backup-dir auf der Kommandozeile).</translation>
     </message>
     <message>
         <source>Not converted: the file changed while it was being converted.</source>
@@ -875,7 +892,7 @@ Sind es wirklich Textdateien?</numerusform>
         <source>The save folder %1 is not there.
 Create it again, choose another folder, or convert the files in place?</source>
         <extracomment>%1 is the save folder&apos;s path</extracomment>
-        <translation>Der Speicherordner %1 ist nicht da.
+        <translation>Der Zielordner %1 ist nicht da.
 Neu anlegen, einen anderen wählen oder die Dateien an Ort und Stelle umwandeln?</translation>
     </message>
     <message>

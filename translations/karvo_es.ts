@@ -154,7 +154,24 @@ Sin argumentos, karvo abre su ventana.</translation>
     </message>
     <message>
         <source>the save folder &apos;%1&apos; is the folder of &apos;%2&apos;: the sources would be replaced; no file was written</source>
-        <translation>la carpeta de guardado «%1» es la carpeta de «%2»: se reemplazarían los originales; no se escribió ningún archivo</translation>
+        <translation>la carpeta de destino «%1» es la carpeta de «%2»: se reemplazarían los originales; no se escribió ningún archivo</translation>
+    </message>
+    <message>
+        <source>With -o, replace a different file of the same name in the save folder.</source>
+        <translation>Con -o, reemplazar otro archivo del mismo nombre en la carpeta de destino.</translation>
+    </message>
+    <message>
+        <source>Keep a copy of every file replaced in &lt;folder&gt; first, below it as listed.</source>
+        <extracomment>&lt;folder&gt; is the option&apos;s value as the help shows it; keep it as it is.</extracomment>
+        <translation>Guardar antes una copia de cada archivo reemplazado en &lt;folder&gt;, bajo la ruta listada.</translation>
+    </message>
+    <message>
+        <source>the backup folder&apos;s name is empty</source>
+        <translation>el nombre de la carpeta de copias está vacío</translation>
+    </message>
+    <message>
+        <source>karvo: the report could not be written: %1</source>
+        <translation>karvo: no se pudo escribir el informe: %1</translation>
     </message>
 </context>
 <context>
@@ -237,19 +254,19 @@ Sin argumentos, karvo abre su ventana.</translation>
     </message>
     <message>
         <source>Not written: the save folder is the file&apos;s own folder.</source>
-        <translation>No escrito: la carpeta de guardado es la carpeta del propio archivo.</translation>
+        <translation>No escrito: la carpeta de destino es la carpeta del propio archivo.</translation>
     </message>
     <message>
         <source>Not written: the save folder is gone.</source>
-        <translation>No escrito: la carpeta de guardado ya no existe.</translation>
+        <translation>No escrito: la carpeta de destino ya no existe.</translation>
     </message>
     <message>
         <source>Not converted: the file is read-only.</source>
         <translation>No convertido: el archivo es de solo lectura.</translation>
     </message>
     <message>
-        <source>Not converted: its folder takes no new files, and no copy of it could be kept first.</source>
-        <translation>No convertido: su carpeta no admite archivos nuevos y no se pudo guardar antes una copia.</translation>
+        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>No convertido: su carpeta no admite archivos nuevos, así que solo podría sobrescribirse en su sitio, y eso requiere guardar antes una copia (Deshacer en la ventana, --backup-dir en la línea de órdenes).</translation>
     </message>
     <message>
         <source>Not converted: the file changed while it was being converted.</source>
@@ -875,7 +892,7 @@ Are they really text files?</source>
         <source>The save folder %1 is not there.
 Create it again, choose another folder, or convert the files in place?</source>
         <extracomment>%1 is the save folder&apos;s path</extracomment>
-        <translation>La carpeta de guardado %1 no existe.
+        <translation>La carpeta de destino %1 no existe.
 ¿Crearla de nuevo, elegir otra o convertir los archivos en su sitio?</translation>
     </message>
     <message>

@@ -154,7 +154,24 @@ Sans argument, karvo ouvre sa fenêtre.</translation>
     </message>
     <message>
         <source>the save folder &apos;%1&apos; is the folder of &apos;%2&apos;: the sources would be replaced; no file was written</source>
-        <translation>le dossier d’enregistrement « %1 » est le dossier de « %2 » : les sources seraient remplacées ; aucun fichier n’a été écrit</translation>
+        <translation>le dossier de destination « %1 » est le dossier de « %2 » : les sources seraient remplacées ; aucun fichier n’a été écrit</translation>
+    </message>
+    <message>
+        <source>With -o, replace a different file of the same name in the save folder.</source>
+        <translation>Avec -o, remplacer un autre fichier du même nom dans le dossier de destination.</translation>
+    </message>
+    <message>
+        <source>Keep a copy of every file replaced in &lt;folder&gt; first, below it as listed.</source>
+        <extracomment>&lt;folder&gt; is the option&apos;s value as the help shows it; keep it as it is.</extracomment>
+        <translation>Garder d’abord une copie de chaque fichier remplacé dans &lt;folder&gt;, sous le chemin listé.</translation>
+    </message>
+    <message>
+        <source>the backup folder&apos;s name is empty</source>
+        <translation>le nom du dossier de sauvegarde est vide</translation>
+    </message>
+    <message>
+        <source>karvo: the report could not be written: %1</source>
+        <translation>karvo : impossible d’écrire le rapport : %1</translation>
     </message>
 </context>
 <context>
@@ -237,19 +254,19 @@ Sans argument, karvo ouvre sa fenêtre.</translation>
     </message>
     <message>
         <source>Not written: the save folder is the file&apos;s own folder.</source>
-        <translation>Non écrit : le dossier d’enregistrement est le dossier du fichier lui-même.</translation>
+        <translation>Non écrit : le dossier de destination est le dossier du fichier lui-même.</translation>
     </message>
     <message>
         <source>Not written: the save folder is gone.</source>
-        <translation>Non écrit : le dossier d’enregistrement a disparu.</translation>
+        <translation>Non écrit : le dossier de destination a disparu.</translation>
     </message>
     <message>
         <source>Not converted: the file is read-only.</source>
         <translation>Non converti : le fichier est en lecture seule.</translation>
     </message>
     <message>
-        <source>Not converted: its folder takes no new files, and no copy of it could be kept first.</source>
-        <translation>Non converti : son dossier n’accepte pas de nouveaux fichiers, et aucune copie n’a pu être gardée d’abord.</translation>
+        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>Non converti : son dossier n’accepte pas de nouveaux fichiers, il ne pourrait donc être réécrit que sur place, ce qui demande d’en garder une copie d’abord (Annuler dans la fenêtre, --backup-dir en ligne de commande).</translation>
     </message>
     <message>
         <source>Not converted: the file changed while it was being converted.</source>
@@ -875,7 +892,7 @@ Sont-ce vraiment des fichiers texte ?</numerusform>
         <source>The save folder %1 is not there.
 Create it again, choose another folder, or convert the files in place?</source>
         <extracomment>%1 is the save folder&apos;s path</extracomment>
-        <translation>Le dossier d’enregistrement %1 n’existe pas.
+        <translation>Le dossier de destination %1 n’existe pas.
 Le recréer, en choisir un autre ou convertir les fichiers sur place ?</translation>
     </message>
     <message>

@@ -156,6 +156,23 @@ Without arguments, karvo opens its window.</source>
         <source>the save folder &apos;%1&apos; is the folder of &apos;%2&apos;: the sources would be replaced; no file was written</source>
         <translation>保存先フォルダー「%1」は「%2」のあるフォルダーです。元のファイルが置き換えられてしまうため、何も書き込みませんでした</translation>
     </message>
+    <message>
+        <source>With -o, replace a different file of the same name in the save folder.</source>
+        <translation>-o と一緒に使うと、保存先フォルダーにある同じ名前の別のファイルを置き換えます。</translation>
+    </message>
+    <message>
+        <source>Keep a copy of every file replaced in &lt;folder&gt; first, below it as listed.</source>
+        <extracomment>&lt;folder&gt; is the option&apos;s value as the help shows it; keep it as it is.</extracomment>
+        <translation>置き換える各ファイルのコピーを、一覧の通りの場所で先に &lt;folder&gt; の中へ残します。</translation>
+    </message>
+    <message>
+        <source>the backup folder&apos;s name is empty</source>
+        <translation>バックアップフォルダーの名前が空です</translation>
+    </message>
+    <message>
+        <source>karvo: the report could not be written: %1</source>
+        <translation>karvo: レポートを書き出せませんでした: %1</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Engine</name>
@@ -248,8 +265,8 @@ Without arguments, karvo opens its window.</source>
         <translation>変換しませんでした: ファイルが読み取り専用です。</translation>
     </message>
     <message>
-        <source>Not converted: its folder takes no new files, and no copy of it could be kept first.</source>
-        <translation>変換しませんでした: フォルダーに新しいファイルを置けず、先にコピーを残すこともできませんでした。</translation>
+        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>変換しませんでした: フォルダーに新しいファイルを置けないため、その場で上書きするしかなく、それには先にコピーを残す必要があります（ウィンドウでは「元に戻す」、コマンドラインでは --backup-dir）。</translation>
     </message>
     <message>
         <source>Not converted: the file changed while it was being converted.</source>

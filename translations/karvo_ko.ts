@@ -156,6 +156,23 @@ Without arguments, karvo opens its window.</source>
         <source>the save folder &apos;%1&apos; is the folder of &apos;%2&apos;: the sources would be replaced; no file was written</source>
         <translation>저장 폴더 '%1'은(는) '%2'이(가) 있는 폴더입니다. 원본이 대체되므로 아무 파일도 쓰지 않았습니다</translation>
     </message>
+    <message>
+        <source>With -o, replace a different file of the same name in the save folder.</source>
+        <translation>-o와 함께 쓰면 저장 폴더에 있는 같은 이름의 다른 파일을 대체합니다.</translation>
+    </message>
+    <message>
+        <source>Keep a copy of every file replaced in &lt;folder&gt; first, below it as listed.</source>
+        <extracomment>&lt;folder&gt; is the option&apos;s value as the help shows it; keep it as it is.</extracomment>
+        <translation>바뀌는 모든 파일의 사본을 먼저 &lt;folder&gt; 아래에 목록의 경로대로 남깁니다.</translation>
+    </message>
+    <message>
+        <source>the backup folder&apos;s name is empty</source>
+        <translation>백업 폴더 이름이 비어 있습니다</translation>
+    </message>
+    <message>
+        <source>karvo: the report could not be written: %1</source>
+        <translation>karvo: 보고서를 쓸 수 없습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Engine</name>
@@ -248,8 +265,8 @@ Without arguments, karvo opens its window.</source>
         <translation>변환하지 않았습니다: 읽기 전용 파일입니다.</translation>
     </message>
     <message>
-        <source>Not converted: its folder takes no new files, and no copy of it could be kept first.</source>
-        <translation>변환하지 않았습니다: 폴더에 새 파일을 만들 수 없고, 먼저 사본을 남길 수도 없었습니다.</translation>
+        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>변환하지 않았습니다: 폴더에 새 파일을 만들 수 없어 그 자리에 덮어쓸 수밖에 없는데, 그러려면 먼저 사본을 남겨야 합니다(창에서는 되돌리기, 명령줄에서는 --backup-dir).</translation>
     </message>
     <message>
         <source>Not converted: the file changed while it was being converted.</source>

@@ -154,7 +154,24 @@ Without arguments, karvo opens its window.</source>
     </message>
     <message>
         <source>the save folder &apos;%1&apos; is the folder of &apos;%2&apos;: the sources would be replaced; no file was written</source>
-        <translation>папка сохранения «%1» — это папка «%2»: исходные файлы были бы заменены; ни один файл не записан</translation>
+        <translation>папка для сохранения «%1» — это папка «%2»: исходные файлы были бы заменены; ни один файл не записан</translation>
+    </message>
+    <message>
+        <source>With -o, replace a different file of the same name in the save folder.</source>
+        <translation>С -o заменять другой файл с тем же именем в папке сохранения.</translation>
+    </message>
+    <message>
+        <source>Keep a copy of every file replaced in &lt;folder&gt; first, below it as listed.</source>
+        <extracomment>&lt;folder&gt; is the option&apos;s value as the help shows it; keep it as it is.</extracomment>
+        <translation>Сначала сохранять копию каждого заменяемого файла в &lt;folder&gt;, по пути, как в списке.</translation>
+    </message>
+    <message>
+        <source>the backup folder&apos;s name is empty</source>
+        <translation>имя папки резервных копий пусто</translation>
+    </message>
+    <message>
+        <source>karvo: the report could not be written: %1</source>
+        <translation>karvo: не удалось записать отчёт: %1</translation>
     </message>
 </context>
 <context>
@@ -237,19 +254,19 @@ Without arguments, karvo opens its window.</source>
     </message>
     <message>
         <source>Not written: the save folder is the file&apos;s own folder.</source>
-        <translation>Не записан: папка сохранения — это папка самого файла.</translation>
+        <translation>Не записан: папка для сохранения — это папка самого файла.</translation>
     </message>
     <message>
         <source>Not written: the save folder is gone.</source>
-        <translation>Не записан: папки сохранения больше нет.</translation>
+        <translation>Не записан: папки для сохранения больше нет.</translation>
     </message>
     <message>
         <source>Not converted: the file is read-only.</source>
         <translation>Не преобразован: файл только для чтения.</translation>
     </message>
     <message>
-        <source>Not converted: its folder takes no new files, and no copy of it could be kept first.</source>
-        <translation>Не преобразован: в его папке нельзя создавать файлы, а сохранить копию заранее не удалось.</translation>
+        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>Не преобразован: в его папке нельзя создавать файлы, так что его можно только перезаписать на месте, а для этого нужно заранее сохранить копию (отмена в окне, --backup-dir в командной строке).</translation>
     </message>
     <message>
         <source>Not converted: the file changed while it was being converted.</source>
@@ -891,7 +908,7 @@ Are they really text files?</source>
         <source>The save folder %1 is not there.
 Create it again, choose another folder, or convert the files in place?</source>
         <extracomment>%1 is the save folder&apos;s path</extracomment>
-        <translation>Папки сохранения %1 нет.
+        <translation>Папки для сохранения %1 нет.
 Создать её заново, выбрать другую или преобразовать файлы на месте?</translation>
     </message>
     <message>

@@ -156,6 +156,23 @@ Without arguments, karvo opens its window.</source>
         <source>the save folder &apos;%1&apos; is the folder of &apos;%2&apos;: the sources would be replaced; no file was written</source>
         <translation>保存文件夹“%1”就是“%2”所在的文件夹：源文件会被替换；未写入任何文件</translation>
     </message>
+    <message>
+        <source>With -o, replace a different file of the same name in the save folder.</source>
+        <translation>配合 -o 使用：替换保存文件夹中同名的其他文件。</translation>
+    </message>
+    <message>
+        <source>Keep a copy of every file replaced in &lt;folder&gt; first, below it as listed.</source>
+        <extracomment>&lt;folder&gt; is the option&apos;s value as the help shows it; keep it as it is.</extracomment>
+        <translation>先将每个被替换的文件复制一份到 &lt;folder&gt;，按列出的路径存放。</translation>
+    </message>
+    <message>
+        <source>the backup folder&apos;s name is empty</source>
+        <translation>备份文件夹的名称为空</translation>
+    </message>
+    <message>
+        <source>karvo: the report could not be written: %1</source>
+        <translation>karvo：无法写出报告：%1</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Engine</name>
@@ -248,8 +265,8 @@ Without arguments, karvo opens its window.</source>
         <translation>未转换：该文件是只读的。</translation>
     </message>
     <message>
-        <source>Not converted: its folder takes no new files, and no copy of it could be kept first.</source>
-        <translation>未转换：其所在文件夹不接受新文件，也无法先保留一份副本。</translation>
+        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>未转换：其所在文件夹不接受新文件，只能原地覆盖，而这需要先保留一份副本（窗口中的“撤销”，命令行中的 --backup-dir）。</translation>
     </message>
     <message>
         <source>Not converted: the file changed while it was being converted.</source>

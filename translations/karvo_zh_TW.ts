@@ -156,6 +156,23 @@ Without arguments, karvo opens its window.</source>
         <source>the save folder &apos;%1&apos; is the folder of &apos;%2&apos;: the sources would be replaced; no file was written</source>
         <translation>儲存資料夾「%1」就是「%2」所在的資料夾：來源檔案會被取代；未寫入任何檔案</translation>
     </message>
+    <message>
+        <source>With -o, replace a different file of the same name in the save folder.</source>
+        <translation>搭配 -o 使用：取代儲存資料夾中同名的其他檔案。</translation>
+    </message>
+    <message>
+        <source>Keep a copy of every file replaced in &lt;folder&gt; first, below it as listed.</source>
+        <extracomment>&lt;folder&gt; is the option&apos;s value as the help shows it; keep it as it is.</extracomment>
+        <translation>先將每個被取代的檔案複製一份到 &lt;folder&gt;，依列出的路徑存放。</translation>
+    </message>
+    <message>
+        <source>the backup folder&apos;s name is empty</source>
+        <translation>備份資料夾的名稱為空</translation>
+    </message>
+    <message>
+        <source>karvo: the report could not be written: %1</source>
+        <translation>karvo：無法寫出報告：%1</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Engine</name>
@@ -248,8 +265,8 @@ Without arguments, karvo opens its window.</source>
         <translation>未轉換：該檔案為唯讀。</translation>
     </message>
     <message>
-        <source>Not converted: its folder takes no new files, and no copy of it could be kept first.</source>
-        <translation>未轉換：其所在資料夾不接受新檔案，也無法先保留一份副本。</translation>
+        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>未轉換：其所在資料夾不接受新檔案，只能就地覆寫，而這需要先保留一份副本（視窗中的「復原」，命令列中的 --backup-dir）。</translation>
     </message>
     <message>
         <source>Not converted: the file changed while it was being converted.</source>

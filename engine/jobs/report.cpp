@@ -391,7 +391,7 @@ ReportRow reportRow(const UndoResult &result)
     //: A status in the Detail table of an undo: the file was put back as it was before the run
     row.status = result.undone ? Report::tr("Undone") : Report::tr("Left", "a file undo left as it is");
     row.file = result.name;
-    row.reason = result.undone ? QString() : describe(result.outcome);
+    row.reason = result.undone ? joinNotes(describe(result.outcome.notices)) : describe(result.outcome);
     row.problem = !result.undone;
     return row;
 }
