@@ -16,6 +16,7 @@
 #include <cstring>
 #include <functional>
 
+#include <dirent.h>
 #include <sys/stat.h>
 
 namespace Karvo {
@@ -48,6 +49,58 @@ void forceEncoding(DetectResult &detection, const Encoding &encoding)
     detection.doubtful = false;
 }
 
+bool exists(const QString &path)
+{
+    struct stat info;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+}
+
+bool roundTrips(const QByteArray &name)
+{
+    return QFile::encodeName(QFile::decodeName(name)) == name;
+}
+
+bool hasUndecodableFolder(const QString &folder)
+{
+    QDirIterator dirs(folder, QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDirIterator::NoIteratorFlags);
+    while (dirs.hasNext()) {
+        dirs.next();
+        if (dirs.fileName().contains(QChar::ReplacementCharacter) && !exists(dirs.filePath()))
+            return true;
+    }
+    return false;
+}
+
+// The files (and, walking subfolders, the folders) of `folder` whose names
+// the locale's encoding cannot hold: each is planned with its bytes, so that
+// its record names it exactly and says why it was left alone.
+void addUndecodable(const QString &root, const QString &folder, bool recursive, QVector<PlannedFile> &files)
+{
+    const QByteArray folderBytes = QFile::encodeName(folder);
+    DIR *dir = ::opendir(folderBytes.constData());
+    if (!dir)
+        return;
+    const QDir rootDir(QFileInfo(root).absoluteFilePath());
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name.startsWith('.') || roundTrips(name))
+            continue;
+        const QByteArray raw = folderBytes + '/' + name;
+        struct stat info;
+        if (::stat(raw.constData(), &info) != 0 || !(S_ISREG(info.st_mode) || (recursive && S_ISDIR(info.st_mode))))
+            continue;
+        const QString path = QFile::decodeName(raw);
+        PlannedFile file;
+        file.path = path;
+        file.relativePath = rootDir.relativeFilePath(QFileInfo(path).absoluteFilePath());
+        file.size = S_ISREG(info.st_mode) ? qint64(info.st_size) : 0;
+        file.regular = false;
+        file.rawPath = raw;
+        files.append(file);
+    }
+    ::closedir(dir);
+}
+
 // Readable, non-hidden files and links to them; FIFOs, sockets, devices and
 // dangling links count as system entries and are left out.
 void walkFolder(const QString &root, const QString &folder, bool recursive, QVector<PlannedFile> &files)
@@ -59,8 +112,15 @@ void walkFolder(const QString &root, const QString &folder, bool recursive, QVec
     // Looking up each file's canonical path would cost a few system calls per
     // path component; a file that is no link sits where its folder does.
     const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
+    bool undecodable = false;
     while (it.hasNext()) {
         it.next();
+        // One of the names below, which the listing gives with U+FFFD in
+        // place of their bytes, and which cannot be opened by that name.
+        if (it.fileName().contains(QChar::ReplacementCharacter) && !exists(it.filePath())) {
+            undecodable = true;
+            continue;
+        }
         const QFileInfo info = it.fileInfo();
         const QString resolved = info.isSymLink() || canonicalFolder.isEmpty()
             ? QString()
@@ -68,6 +128,8 @@ void walkFolder(const QString &root, const QString &folder, bool recursive, QVec
         files.append(
             {it.filePath(), rootDir.relativeFilePath(info.absoluteFilePath()), info.size(), true, QString(), resolved});
     }
+    if (undecodable || (recursive && hasUndecodableFolder(folder)))
+        addUndecodable(root, folder, recursive, files);
     if (!recursive)
         return;
     // Hidden folders (.git and the like) are not the user's text, and links
@@ -192,6 +254,11 @@ bool refused(const PlannedFile &file, const RunOptions &options, FileResult &res
 {
     result.fileName = file.relativePath;
     result.path = file.path;
+    result.rawPath = file.rawPath;
+    if (!file.rawPath.isEmpty()) {
+        result.outcome = Outcome::failed(Failure::NameNotUtf8);
+        return true;
+    }
     if (!file.regular) {
         result.outcome = notRegular(file.path);
         return true;

@@ -48,6 +48,10 @@ struct PlannedFile
     bool regular = true; // false: recorded as failed without being opened
     QString clash; // an earlier file of the run with the same destination
     QString resolved; // the canonical path where the walk knew it; empty: look it up
+    // The path's bytes, for a name that is not valid in the locale's
+    // encoding: a QString cannot hold it, so the file cannot be opened by
+    // `path`, only named exactly in a report.
+    QByteArray rawPath {};
 };
 
 // The file's canonical path, or its absolute path if it has none.
@@ -65,6 +69,7 @@ struct FileResult
     FileStatus status = FileStatus::Failed;
     DetectResult detection;
     Outcome outcome; // why it failed, when it did, and what it could not keep when it did not
+    QByteArray rawPath; // as PlannedFile::rawPath
 };
 
 struct RunOptions
