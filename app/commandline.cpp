@@ -309,8 +309,12 @@ int runCommandLine(QCoreApplication &app)
     const QCommandLineOption stdoutOption(QStringLiteral("stdout"),
         CommandLine::tr("Write the converted text of the files to standard output, one after another; "
                         "touch no file. A path of - reads standard input."));
+    // Taken by main() when it comes first; listed here for --help.
+    const QCommandLineOption windowOption(QStringLiteral("window"),
+        CommandLine::tr("Open the window and start a run on the files, as a drop would. Comes first; "
+                        "--to <encoding> or --ask may follow it."));
     parser.addOptions({toOption, intoOption, recursiveOption, dryRunOption, checkOption, forceOption, jsonOption,
-        listOption, quietOption, stdoutOption});
+        listOption, quietOption, stdoutOption, windowOption});
     parser.addPositionalArgument(QStringLiteral("path"),
         CommandLine::tr("Files and folders to convert; - alone converts standard input to standard output."),
         QStringLiteral("path..."));
@@ -328,6 +332,8 @@ int runCommandLine(QCoreApplication &app)
         print(stdout, help);
         return ExitDone;
     }
+    if (parser.isSet(windowOption))
+        return usageError(CommandLine::tr("--window comes before any other argument"));
     if (parser.isSet(versionOption)) {
         print(stdout, QStringLiteral("karvo %1\n").arg(QCoreApplication::applicationVersion()));
         return ExitDone;

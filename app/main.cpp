@@ -1,30 +1,15 @@
 #include "commandline.h"
 #include "kvmainwindow.h"
+#include "openwith.h"
 #include "translations.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QStackedWidget>
 #include <QTimer>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
-
-// `karvo --window FILE...`, as a file manager's Open With starts it: the
-// files that follow, made absolute as a drop gives them.
-bool windowRequested(int argc, char *argv[], QStringList *files)
-{
-    if (argc < 2 || std::strcmp(argv[1], "--window") != 0)
-        return false;
-    for (int i = 2; i < argc; ++i) {
-        if (i == 2 && std::strcmp(argv[i], "--") == 0)
-            continue;
-        files->append(QFileInfo(QFile::decodeName(argv[i])).absoluteFilePath());
-    }
-    return true;
-}
 
 // For tests of the window driven from outside, with no display to look at:
 // with KARVO_PRINT_SUMMARY set, the summary a run ends on is printed to
@@ -51,11 +36,10 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-    QStringList files;
-    const bool window = windowRequested(argc, argv, &files);
+    const Karvo::OpenWith openWith = Karvo::openWithArguments(argc, argv);
     // Any other argument means the command line, which must run without a
     // display.
-    if (argc > 1 && !window) {
+    if (argc > 1 && !openWith.window) {
         QCoreApplication app(argc, argv);
         Karvo::installTranslators(app);
         return Karvo::runCommandLine(app);
@@ -76,7 +60,7 @@ int main(int argc, char *argv[])
         printSummaryAndQuit(mainWindow);
     mainWindow.show();
     // Once the window is up, the files go to it as a drop of them would.
-    if (!files.isEmpty())
-        QTimer::singleShot(0, &mainWindow, [&mainWindow, files] { mainWindow.startRun(files); });
+    if (openWith.window)
+        QTimer::singleShot(0, &mainWindow, [&mainWindow, &openWith] { Karvo::startOpenWith(mainWindow, openWith); });
     return app.exec();
 }

@@ -12,6 +12,7 @@
 #include <QMutexLocker>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <functional>
@@ -60,17 +61,6 @@ bool roundTrips(const QByteArray &name)
     return QFile::encodeName(QFile::decodeName(name)) == name;
 }
 
-bool hasUndecodableFolder(const QString &folder)
-{
-    QDirIterator dirs(folder, QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDirIterator::NoIteratorFlags);
-    while (dirs.hasNext()) {
-        dirs.next();
-        if (dirs.fileName().contains(QChar::ReplacementCharacter) && !exists(dirs.filePath()))
-            return true;
-    }
-    return false;
-}
-
 // The files (and, walking subfolders, the folders) of `folder` whose names
 // the locale's encoding cannot hold: each is planned with its bytes, so that
 // its record names it exactly and says why it was left alone.
@@ -83,7 +73,8 @@ void addUndecodable(const QString &root, const QString &folder, bool recursive, 
     const QDir rootDir(QFileInfo(root).absoluteFilePath());
     while (const dirent *entry = ::readdir(dir)) {
         const QByteArray name(entry->d_name);
-        if (name.startsWith('.') || roundTrips(name))
+        if (name.startsWith('.') || std::all_of(name.cbegin(), name.cend(), [](char c) { return uchar(c) < 0x80; })
+            || roundTrips(name))
             continue;
         const QByteArray raw = folderBytes + '/' + name;
         struct stat info;
@@ -112,15 +103,12 @@ void walkFolder(const QString &root, const QString &folder, bool recursive, QVec
     // Looking up each file's canonical path would cost a few system calls per
     // path component; a file that is no link sits where its folder does.
     const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
-    bool undecodable = false;
     while (it.hasNext()) {
         it.next();
-        // One of the names below, which the listing gives with U+FFFD in
-        // place of their bytes, and which cannot be opened by that name.
-        if (it.fileName().contains(QChar::ReplacementCharacter) && !exists(it.filePath())) {
-            undecodable = true;
+        // One of the names below, were the listing to give it with U+FFFD in
+        // place of its bytes: it cannot be opened by that name.
+        if (it.fileName().contains(QChar::ReplacementCharacter) && !exists(it.filePath()))
             continue;
-        }
         const QFileInfo info = it.fileInfo();
         const QString resolved = info.isSymLink() || canonicalFolder.isEmpty()
             ? QString()
@@ -128,8 +116,7 @@ void walkFolder(const QString &root, const QString &folder, bool recursive, QVec
         files.append(
             {it.filePath(), rootDir.relativeFilePath(info.absoluteFilePath()), info.size(), true, QString(), resolved});
     }
-    if (undecodable || (recursive && hasUndecodableFolder(folder)))
-        addUndecodable(root, folder, recursive, files);
+    addUndecodable(root, folder, recursive, files);
     if (!recursive)
         return;
     // Hidden folders (.git and the like) are not the user's text, and links
