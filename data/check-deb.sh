@@ -87,7 +87,6 @@ fi
 
 # The names inside the files must lead to the installed files.
 desktop=$root/usr/share/applications/org.karvo.Karvo.desktop
-usr/share/bash-completion/completions/karvo
 if [ -f "$desktop" ]; then
     exec_line=$(sed -n 's/^Exec=//p' "$desktop")
     [ "$exec_line" = "karvo --window %F" ] \
