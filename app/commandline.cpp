@@ -428,7 +428,9 @@ int runCommandLine(QCoreApplication &app)
     const auto printReady = [&](bool all) {
         for (; nextToPrint < reported.size() && (all || filled.at(nextToPrint)); ++nextToPrint) {
             const FileResult &result = reported.at(nextToPrint);
-            const bool problem = result.status == FileStatus::Failed || result.status == FileStatus::Doubtful;
+            // For --check, a file that would convert is what failed the check.
+            const bool problem = result.status == FileStatus::Failed || result.status == FileStatus::Doubtful
+                || (check && result.status == FileStatus::Converted);
             if (filled.at(nextToPrint) && json)
                 records.append(fileReport(result, options.dryRun));
             if (filled.at(nextToPrint) && !json && (!quiet || problem)) {

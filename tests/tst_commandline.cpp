@@ -134,6 +134,8 @@ void TestCommandLine::run_data()
     QTest::newRow("dry run") << list("-n,--json,in") << 0 << files("gb")
                              << list("gb.txt=would convert,utf.txt=unchanged") << "\"dryRun\": true";
     QTest::newRow("check finds work") << list("--check,-r,in") << 3 << files("gb") << QStringList() << "";
+    QTest::newRow("quiet check names what fails it")
+        << list("--check,-q,in") << 3 << files("gb") << QStringList() << "=[Success] gb.txt  (GB18030->UTF-8)\n";
     QTest::newRow("check passes") << list("--check,in/utf.txt") << 0 << files("gb") << QStringList() << "";
     QTest::newRow("save folder made") << list("-o,out/new,--json,in") << 0
                                       << files("gb") + list("out/new/gb.txt=utf8,out/new/utf.txt=utf8")
