@@ -320,7 +320,7 @@ int runCommandLine(QCoreApplication &app)
         QStringLiteral("path..."));
 
     if (!parser.parse(QCoreApplication::arguments()))
-        return usageError(parser.errorText());
+        return usageError(terminalSafe(parser.errorText()));
     if (parser.isSet(helpOption)) {
         // The usage line names the program as typed, whatever path ran it,
         // in whatever language Qt words that line.

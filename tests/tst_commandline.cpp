@@ -156,6 +156,8 @@ void TestCommandLine::run_data()
     QTest::newRow("unknown source") << list("--force-encoding,BAR,in") << 2 << files("gb") << QStringList()
                                     << "unknown encoding 'BAR'";
     QTest::newRow("no paths") << list("-r") << 2 << files("gb") << QStringList() << "no files or folders given";
+    QTest::newRow("unknown option, escaped")
+        << list("--\x1b[2J,in") << 2 << files("gb") << QStringList() << "Unknown option '\\e[2J'";
     QTest::newRow("unknown option") << list("--frobnicate,in") << 2 << files("gb") << QStringList() << "frobnicate";
     QTest::newRow("missing path and FIFO")
         << list("--json,nothere,fifo,in/gb.txt") << 1 << files("utf8")
