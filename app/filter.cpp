@@ -82,17 +82,18 @@ bool decide(int fd, const QString &name, const Encoding &forced, QByteArray &hea
             return fail(name, systemReason(errno));
         empty = info.st_size <= start;
     } else {
+        // With the encoding given, there is nothing to wait for: a slow
+        // writer's lines go through as they come.
+        if (forced.isValid()) {
+            encoding = forced;
+            return true;
+        }
         head.resize(int(streamHead));
         const qint64 read = readFully(fd, head.data(), head.size());
         if (read < 0)
             return fail(name, systemReason(errno));
         head.truncate(int(read));
         empty = head.isEmpty();
-        // With the encoding given, there is nothing to wait for.
-        if (forced.isValid()) {
-            encoding = forced;
-            return true;
-        }
         Detector detector;
         detector.feed(head.constData(), head.size());
         result = detector.finish(read < streamHead);

@@ -105,6 +105,7 @@ private slots:
     void run();
     void filter_data();
     void filter();
+    void filterPassesLinesOn();
     void names_data();
     void names();
     void checkLeavesRightFilesAlone();
@@ -335,6 +336,28 @@ void TestCommandLine::filter()
     QCOMPARE(contents(dir.filePath(QStringLiteral("in/gb.txt"))), gb18030());
     QCOMPARE(contents(dir.filePath(QStringLiteral("in/bad.txt"))), bad);
     QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("in/gb.txt"))).lastModified(), before);
+}
+
+// `tail -f log | karvo --force-encoding ENC -`: each line comes out while
+// the writer is still writing, not when the stream ends.
+void TestCommandLine::filterPassesLinesOn()
+{
+    QProcess process;
+    process.start(QStringLiteral(KARVO_BINARY),
+        {QStringLiteral("--force-encoding"), QStringLiteral("GB18030"), QStringLiteral("-")});
+    QVERIFY(process.waitForStarted(60000));
+    const QStringList lines = chinese.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QByteArray out;
+    for (const QString &line : lines) {
+        process.write(codec("GB18030")->fromUnicode(line + QLatin1Char('\n')));
+        const QByteArray expected = out + (line + QLatin1Char('\n')).toUtf8();
+        while (out.size() < expected.size() && process.waitForReadyRead(60000))
+            out += process.readAllStandardOutput();
+        QCOMPARE(out, expected);
+    }
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
 }
 
 void TestCommandLine::names_data()

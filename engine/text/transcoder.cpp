@@ -852,6 +852,9 @@ private:
         bool noLineFeed = false;
         for (;;) {
             while (more && int(inFlight.size()) < threads + 2) {
+                // A slow writer's lines are written out before waiting for more.
+                if (!inFlight.empty() && !ready())
+                    break;
                 auto piece = std::make_shared<Piece>();
                 piece->countLines = true;
                 const Cut cut = nextPiece(*piece);
