@@ -12,6 +12,7 @@
 #include <QTextCodec>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <functional>
@@ -694,9 +695,14 @@ private slots:
         Run run(into(QStringLiteral("UTF-8")));
         const QList<FileResult> results = runAll(run, {f.dir.path()});
 
-        // Qt cannot name a file whose name is not UTF-8, so its listing of
-        // the folder leaves that one out: it is neither counted nor touched.
-        QCOMPARE(results.size(), 4);
+        // Qt cannot name a file whose name is not UTF-8: that one is left
+        // alone, with a record that has its exact bytes.
+        QCOMPARE(results.size(), 5);
+        const auto refused
+            = std::find_if(results.cbegin(), results.cend(), [](const FileResult &r) { return !r.rawPath.isEmpty(); });
+        QVERIFY(refused != results.cend());
+        QCOMPARE(refused->rawPath, folder + names.last());
+        QCOMPARE(failureCode(refused->outcome.failure), QStringLiteral("name-not-utf8"));
         for (const QByteArray &name : names) {
             QFile file;
             const int fd = open(folder + name, O_RDONLY);
