@@ -129,6 +129,8 @@ QString actionName(const FileResult &result, bool dryRun)
         return QStringLiteral("unchanged");
     case FileStatus::Binary:
         return QStringLiteral("binary");
+    case FileStatus::Skipped:
+        return QStringLiteral("skipped");
     case FileStatus::Doubtful:
         return QStringLiteral("doubtful");
     case FileStatus::Failed:
@@ -203,48 +205,37 @@ int exitCodeFor(const QList<FileResult> &results, bool check, bool interrupted)
     return ExitDone;
 }
 
-QString absolute(const QString &path)
+// The sources are left as they are when copies go to a save folder: a save
+// folder that is, or leads to, a source folder would have them replaced in
+// place. Copies must not land on each other or on a file the run reads.
+// Each is an error before anything is written. A file named twice is
+// processed once: the run's plan marks the second.
+QString checkPlan(const QVector<PlannedFile> &files, const QStringList &paths, const QString &saveFolder)
 {
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
-
-// A file named twice (a folder and a file in it, a link and its target)
-// would be converted twice at once, and the second pass could read the
-// first one's output in the old encoding: each file is planned once.
-// Copies into a save folder must not land on each other or on a file the
-// run reads; that is an error before anything is written.
-QString checkPlan(QVector<PlannedFile> &files, const QString &saveFolder)
-{
-    QSet<QString> seen;
-    QVector<PlannedFile> unique;
-    for (const PlannedFile &file : qAsConst(files)) {
-        const QString canonical = file.regular ? resolvedPath(file) : QString();
-        if (!canonical.isEmpty()) {
-            if (seen.contains(canonical))
-                continue;
-            seen.insert(canonical);
-        }
-        unique.append(file);
-    }
-    files = unique;
     if (saveFolder.isEmpty())
         return QString();
-
+    const QString folder = resolvedPath(saveFolder);
+    for (const QString &path : paths) {
+        const QFileInfo info(path);
+        const QString source = resolvedPath(info.isDir() ? path : info.absolutePath());
+        if (source == folder)
+            return CommandLine::tr("the save folder '%1' is the folder of '%2': the sources would be replaced; "
+                                   "no file was written")
+                .arg(saveFolder, path);
+    }
     QSet<QString> sources;
-    for (const PlannedFile &file : qAsConst(files))
-        sources.insert(absolute(file.path));
+    for (const PlannedFile &file : files)
+        sources.insert(resolvedPath(file));
     QHash<QString, QString> writers;
-    for (const PlannedFile &file : qAsConst(files)) {
-        if (!file.regular)
+    for (const PlannedFile &file : files) {
+        if (!file.refusal.ok())
             continue;
         const QString named = QDir::cleanPath(saveFolder + QLatin1Char('/') + file.relativePath);
-        const QString destination = absolute(named);
-        if (destination == absolute(file.path))
-            continue;
+        const QString destination = folder + QLatin1Char('/') + file.relativePath;
         if (writers.contains(destination))
             return CommandLine::tr("'%1' and '%2' would both be written to '%3'; no file was written")
                 .arg(terminalSafe(writers.value(destination)), terminalSafe(file.path), terminalSafe(named));
-        if (sources.contains(destination))
+        if (sources.contains(resolvedPath(destination)))
             return CommandLine::tr("'%1' would be written over '%2', which this run also reads; no file was written")
                 .arg(terminalSafe(file.path), terminalSafe(named));
         writers.insert(destination, file.path);
@@ -306,6 +297,12 @@ int runCommandLine(QCoreApplication &app)
         QStringLiteral("list-encodings"), CommandLine::tr("List the encodings karvo knows, with their aliases."));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
         CommandLine::tr("Print only the files that failed or whose encoding is uncertain."));
+    const QCommandLineOption overwriteOption(QStringLiteral("overwrite"),
+        CommandLine::tr("With -o, replace a different file of the same name in the save folder."));
+    const QCommandLineOption backupOption(QStringLiteral("backup-dir"),
+        //: <folder> is the option's value as the help shows it; keep it as it is.
+        CommandLine::tr("Keep a copy of every file replaced in <folder> first, below it as listed."),
+        QStringLiteral("folder"));
     const QCommandLineOption stdoutOption(QStringLiteral("stdout"),
         CommandLine::tr("Write the converted text of the files to standard output, one after another; "
                         "touch no file. A path of - reads standard input."));
@@ -314,7 +311,7 @@ int runCommandLine(QCoreApplication &app)
         CommandLine::tr("Open the window and start a run on the files, as a drop would. Comes first; "
                         "--to <encoding> or --ask may follow it."));
     parser.addOptions({toOption, intoOption, recursiveOption, dryRunOption, checkOption, forceOption, jsonOption,
-        listOption, quietOption, stdoutOption, windowOption});
+        listOption, quietOption, overwriteOption, backupOption, stdoutOption, windowOption});
     parser.addPositionalArgument(QStringLiteral("path"),
         CommandLine::tr("Files and folders to convert; - alone converts standard input to standard output."),
         QStringLiteral("path..."));
@@ -362,12 +359,19 @@ int runCommandLine(QCoreApplication &app)
     if (json)
         installTranslators(app, QLocale::c());
     const bool quiet = parser.isSet(quietOption);
+    options.overwrite = parser.isSet(overwriteOption);
+    if (parser.isSet(backupOption)) {
+        options.backupFolder = parser.value(backupOption);
+        if (options.backupFolder.isEmpty())
+            return usageError(CommandLine::tr("the backup folder's name is empty"));
+    }
     const QStringList paths = parser.positionalArguments();
     if (paths.isEmpty())
         return usageError(CommandLine::tr("no files or folders given"));
 
     if (parser.isSet(stdoutOption) || paths == QStringList {QStringLiteral("-")}) {
-        for (const QCommandLineOption &option : {intoOption, recursiveOption, dryRunOption, checkOption, jsonOption}) {
+        for (const QCommandLineOption &option :
+            {intoOption, recursiveOption, dryRunOption, checkOption, jsonOption, overwriteOption, backupOption}) {
             if (parser.isSet(option))
                 //: %1 is an option such as --json
                 return usageError(
@@ -442,7 +446,7 @@ int runCommandLine(QCoreApplication &app)
 
     QObject::connect(&run, &Run::walked, [&] {
         files = run.files();
-        planError = checkPlan(files, options.saveFolder);
+        planError = checkPlan(files, paths, options.saveFolder);
         if (interrupted || !planError.isEmpty()) {
             QCoreApplication::exit();
             return;
@@ -497,6 +501,7 @@ int runCommandLine(QCoreApplication &app)
                     {QStringLiteral("unchanged"), countStatus(results, FileStatus::Unchanged)},
                     {QStringLiteral("binary"), countStatus(results, FileStatus::Binary)},
                     {QStringLiteral("doubtful"), countStatus(results, FileStatus::Doubtful)},
+                    {QStringLiteral("skipped"), countStatus(results, FileStatus::Skipped)},
                     {QStringLiteral("failed"), countStatus(results, FileStatus::Failed)},
                     {QStringLiteral("cancelled"), interrupted},
                     {QStringLiteral("text"), summary},
@@ -510,7 +515,16 @@ int runCommandLine(QCoreApplication &app)
         if (options.dryRun)
             print(stdout, CommandLine::tr("Dry run: nothing was written.") + QLatin1Char('\n'));
     }
-    std::fflush(stdout);
+    // A report that did not reach its reader is no report: say so, and
+    // fail, whatever became of the files.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int error = errno;
+        print(stderr,
+            CommandLine::tr("karvo: the report could not be written: %1")
+                    .arg(QString::fromLocal8Bit(std::strerror(error)))
+                + QLatin1Char('\n'));
+        return ExitReportLost;
+    }
     return code;
 }
 

@@ -41,6 +41,13 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+// Text that did not reach its reader (a full disk) is lost as a report is.
+int outputLost(int error)
+{
+    fail(Filter::tr("standard output"), systemReason(error));
+    return ExitReportLost;
+}
+
 // Reads up to `size` bytes, as many as come before the end.
 qint64 readFully(int fd, char *data, qint64 size)
 {
@@ -121,15 +128,17 @@ bool decide(int fd, const QString &name, const Encoding &forced, QByteArray &hea
     return true;
 }
 
-bool convert(int fd, const QString &name, const Encoding &target, const Encoding &forced, QFile &out)
+// Returns the exit code: the text could not be converted to the end, or
+// standard output could not take it.
+int convert(int fd, const QString &name, const Encoding &target, const Encoding &forced, QFile &out)
 {
     QByteArray head;
     Encoding encoding;
     bool empty = false;
     if (!decide(fd, name, forced, head, encoding, empty))
-        return false;
+        return ExitSomeFailed;
     if (empty)
-        return true;
+        return ExitDone;
     // UTF-8 read and written again would lose its byte-order mark; a file
     // already in the target comes out as it went in.
     if (encoding.isUtf8() && target.isUtf8()) {
@@ -138,18 +147,20 @@ bool convert(int fd, const QString &name, const Encoding &target, const Encoding
         const qint64 read = stream ? qMin(3, head.size()) : ::pread(fd, mark, 3, ::lseek(fd, 0, SEEK_CUR));
         const QByteArray start = stream ? head.left(3) : QByteArray(mark, int(qMax<qint64>(0, read)));
         if (start == "\xEF\xBB\xBF" && out.write(start) != 3)
-            return fail(Filter::tr("standard output"), systemReason(errno));
+            return outputLost(errno);
     }
     const Outcome outcome = transcodeStream(fd, head, encoding, target, out);
     if (outcome.ok())
-        return true;
+        return ExitDone;
     if (outcome.failure == Failure::CannotWrite || outcome.failure == Failure::NoSpace
         || outcome.failure == Failure::PermissionDenied)
-        return fail(Filter::tr("standard output"), systemReason(outcome.error));
+        return outputLost(outcome.error);
     if (outcome.failure == Failure::CannotRead)
-        return fail(name, systemReason(outcome.error));
-    //: after the reason a conversion stopped; standard output holds the text before it
-    return fail(name, describe(outcome) + QLatin1Char(' ') + Filter::tr("The output stops before that point."));
+        fail(name, systemReason(outcome.error));
+    else
+        //: after the reason a conversion stopped; standard output holds the text before it
+        fail(name, describe(outcome) + QLatin1Char(' ') + Filter::tr("The output stops before that point."));
+    return ExitSomeFailed;
 }
 
 } // namespace
@@ -164,22 +175,22 @@ int runFilter(const QStringList &paths, const Encoding &target, const Encoding &
         return ExitSomeFailed;
     }
     for (const QString &path : paths) {
+        int code = ExitDone;
         if (path == QLatin1String("-")) {
             // Fewer, larger reads from a pipe, and a writer that waits less.
             ::fcntl(STDIN_FILENO, F_SETPIPE_SZ, 1 << 20);
-            if (!convert(STDIN_FILENO, Filter::tr("standard input"), target, source, out))
+            code = convert(STDIN_FILENO, Filter::tr("standard input"), target, source, out);
+        } else {
+            const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0) {
+                fail(path, systemReason(errno));
                 return ExitSomeFailed;
-            continue;
+            }
+            code = convert(fd, path, target, source, out);
+            ::close(fd);
         }
-        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
-            fail(path, systemReason(errno));
-            return ExitSomeFailed;
-        }
-        const bool done = convert(fd, path, target, source, out);
-        ::close(fd);
-        if (!done)
-            return ExitSomeFailed;
+        if (code != ExitDone)
+            return code;
     }
     return ExitDone;
 }

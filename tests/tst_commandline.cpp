@@ -112,6 +112,8 @@ private slots:
     void gitTextconv();
     void window_data();
     void window();
+    void attacks_data();
+    void attacks();
 };
 
 void TestCommandLine::run_data()
@@ -148,8 +150,9 @@ void TestCommandLine::run_data()
     QTest::newRow("copies landing on each other")
         << list("-o,out,in/gb.txt,in/sub/gb.txt") << 2 << files("gb") + list("out/gb.txt=none") << QStringList()
         << "would both be written to 'out/gb.txt'";
-    QTest::newRow("named twice, converted once") << list("--json,in,in/gb.txt,in/./gb.txt") << 0 << files("utf8")
-                                                 << list("gb.txt=converted,utf.txt=unchanged") << "";
+    QTest::newRow("named twice, converted once")
+        << list("--json,in,in/gb.txt,in/./gb.txt") << 0 << files("utf8")
+        << list("gb.txt=converted,utf.txt=unchanged,gb.txt=skipped,gb.txt=skipped") << "";
     QTest::newRow("into another encoding")
         << list("-t,gb18030,in/utf.txt") << 0 << list("in/gb.txt=gb,in/utf.txt=gb") << QStringList() << "";
     QTest::newRow("unknown target") << list("-t,FOO,in") << 2 << files("gb") << QStringList()
@@ -416,7 +419,10 @@ void TestCommandLine::names()
         QVERIFY(pathBytes.isEmpty());
         QCOMPARE(record.value(QStringLiteral("action")).toString(), QStringLiteral("would convert"));
     } else {
-        QCOMPARE(QByteArray::fromBase64(pathBytes.toLatin1()), QByteArray("in/") + name);
+        // The bytes of `path`, which has U+FFFD where they are not UTF-8.
+        const QByteArray bytes = QByteArray::fromBase64(pathBytes.toLatin1());
+        QVERIFY2(bytes.endsWith("/in/" + name), bytes);
+        QCOMPARE(QFile::decodeName(bytes), record.value(QStringLiteral("path")).toString());
         QCOMPARE(record.value(QStringLiteral("reason")).toObject().value(QStringLiteral("code")).toString(),
             QStringLiteral("name-not-utf8"));
     }
@@ -533,6 +539,106 @@ void TestCommandLine::window()
     QVERIFY2(ran.exitCode == 0, ran.err);
     QCOMPARE(QString::fromUtf8(ran.out), summary);
     QCOMPARE(contents(dir.filePath(QStringLiteral("in/gb.txt"))), bytes);
+}
+
+void TestCommandLine::attacks_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("args"); // "nobody:" first: run as nobody, as it is unprivileged users this is about
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("files"); // "path=bytes" afterwards
+    QTest::addColumn<QString>("output");
+
+    const auto row = [](const char *name, const char *setup, const char *args, int exitCode, const char *files,
+                         const char *output) {
+        QTest::newRow(name) << setup << args << exitCode << QString::fromUtf8(files).split(QLatin1Char(',')) << output;
+    };
+    row("a link planted below the save folder", "planted", "-r,-o,shared,in", 1,
+        "victim/gb.txt=victim,in/sub/gb.txt=gb", "symbolic link");
+    row("a link to a file outside the tree", "outside", "-r,in", 0, "elsewhere.txt=gb,in/gb.txt=utf8",
+        "[Skipped]    outside.txt");
+    row("a different file in the save folder", "other", "-o,out,in/gb.txt", 1, "out/gb.txt=other", "[Failed]");
+    row("... replaced when asked", "other", "--overwrite,-o,out,in/gb.txt", 0, "out/gb.txt=utf8", "[Success]");
+    row("the save folder is the source folder", "", "-o,in,in", 2, "in/gb.txt=gb", "is the folder of");
+    row("the save folder leads to the source folder", "link to in", "-o,in-link,in/gb.txt", 2, "in/gb.txt=gb",
+        "is the folder of");
+    row("a dry run of a lossy conversion", "", "-n,-t,latin1,in/gb.txt", 1, "in/gb.txt=gb", "ISO-8859-1");
+    row("a check of a lossy conversion", "", "--check,-t,latin1,in/gb.txt", 1, "in/gb.txt=gb", "[Failed]");
+    row("the report to a full disk", "full", "--json,in/gb.txt", 4, "in/gb.txt=utf8", "could not be written");
+    row("a folder that takes no new file", "locked", "nobody:in/gb.txt", 1, "in/gb.txt=gb", "no new files");
+    row("... converted with a backup kept first", "locked", "nobody:--backup-dir,bak,in/gb.txt", 0,
+        "in/gb.txt=utf8,bak/gb.txt=gb", "[Success]");
+    row("root's file in nobody's folder", "root's", "nobody:in/gb.txt", 0, "in/gb.txt=utf8", "owner could not be kept");
+}
+
+void TestCommandLine::attacks()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, args);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, files);
+    QFETCH(QString, output);
+
+    const bool asNobody = args.startsWith(QLatin1String("nobody:"));
+    if (asNobody && ::geteuid() != 0)
+        QSKIP("only root can become nobody");
+    QTemporaryDir dir;
+    const auto path = [&](const char *name) { return dir.filePath(QString::fromUtf8(name)); };
+    QDir(dir.path()).mkpath(QStringLiteral("in/sub"));
+    writeFile(path("in/gb.txt"), gb18030());
+    writeFile(path("in/sub/gb.txt"), gb18030());
+    if (setup == QLatin1String("planted")) {
+        QDir(dir.path()).mkpath(QStringLiteral("shared"));
+        QDir(dir.path()).mkpath(QStringLiteral("victim"));
+        writeFile(path("victim/gb.txt"), "victim");
+        QVERIFY(QFile::link(path("victim"), path("shared/sub")));
+    } else if (setup == QLatin1String("outside")) {
+        QVERIFY(QFile::link(writeFile(path("elsewhere.txt"), gb18030()), path("in/outside.txt")));
+    } else if (setup == QLatin1String("other")) {
+        QDir(dir.path()).mkpath(QStringLiteral("out"));
+        writeFile(path("out/gb.txt"), "other");
+    } else if (setup == QLatin1String("link to in")) {
+        QVERIFY(QFile::link(path("in"), path("in-link")));
+    } else if (setup == QLatin1String("locked") || setup == QLatin1String("root's")) {
+        // Nobody's own folder to write the backup in; a file anyone may write,
+        // in a folder nobody may add to, or in nobody's folder but root's.
+        QVERIFY(QFile::setPermissions(dir.path(), permissions(0x7755)));
+        QDir(dir.path()).mkpath(QStringLiteral("bak"));
+        QCOMPARE(::chown(QFile::encodeName(path("bak")).constData(), 65534, 65534), 0);
+        QCOMPARE(::chmod(QFile::encodeName(path("in/gb.txt")).constData(), 0666), 0);
+        if (setup == QLatin1String("root's"))
+            QCOMPARE(::chown(QFile::encodeName(path("in")).constData(), 65534, 65534), 0);
+        else
+            QCOMPARE(::chmod(QFile::encodeName(path("in")).constData(), 0555), 0);
+    }
+
+    QProcess karvo;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    karvo.setProcessEnvironment(environment);
+    karvo.setWorkingDirectory(dir.path());
+    if (setup == QLatin1String("full"))
+        karvo.setStandardOutputFile(QStringLiteral("/dev/full"));
+    QStringList arguments = args.mid(asNobody ? 7 : 0).split(QLatin1Char(','));
+    if (asNobody) {
+        arguments = QStringList {"--reuid=65534", "--regid=65534", "--clear-groups", "--", KARVO_BINARY} + arguments;
+        karvo.start(QStringLiteral("setpriv"), arguments);
+    } else {
+        karvo.start(QStringLiteral(KARVO_BINARY), arguments);
+    }
+    QVERIFY(karvo.waitForFinished(60000));
+    const QByteArray said = karvo.readAllStandardOutput() + karvo.readAllStandardError();
+    QCOMPARE(karvo.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(karvo.exitCode() == exitCode, said);
+    QVERIFY2(QString::fromUtf8(said).contains(output), said);
+    for (const QString &file : qAsConst(files)) {
+        const QString name = file.section(QLatin1Char('='), 0, 0);
+        const QString state = file.section(QLatin1Char('='), 1);
+        const QByteArray expected
+            = state == QLatin1String("gb") || state == QLatin1String("utf8") ? bytesFor(state) : state.toUtf8();
+        QVERIFY2(contents(dir.filePath(name)) == expected, qPrintable(file));
+    }
+    QFile::setPermissions(path("in"), permissions(0x7777));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

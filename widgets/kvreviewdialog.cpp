@@ -106,11 +106,10 @@ void KvReviewDialog::convertFile()
     const int row = fileList->currentRow();
     if (row < 0)
         return;
-    const Karvo::FileResult &file = files.at(row);
-    Karvo::PlannedFile planned {file.path, file.fileName, QFileInfo(file.path).size(), true, QString(), QString()};
+    Karvo::RunOptions reviewed = options;
+    reviewed.sourceEncoding = encodings->currentData().value<Karvo::Encoding>();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const Karvo::FileResult result
-        = Karvo::processFileAs(planned, encodings->currentData().value<Karvo::Encoding>(), options);
+    const Karvo::FileResult result = Karvo::processFile(Karvo::plannedFrom(files.at(row)), reviewed);
     QGuiApplication::restoreOverrideCursor();
 
     files[row] = result;

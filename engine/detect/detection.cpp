@@ -1,6 +1,6 @@
 #include "detection.h"
 
-#include "regularfile.h"
+#include "source.h"
 #include "streaming.h"
 #include "textjudge.h"
 #include "utf8validator.h"
@@ -612,10 +612,10 @@ DetectResult detectFileCoding(const QString &path)
 
 DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits)
 {
-    QFile file;
-    if (!openRegularFile(file, path).ok())
+    SourceFile source;
+    if (!source.open(path).ok())
         return {};
-    return detectFile(file, limits);
+    return detectFile(source.file(), limits);
 }
 
 } // namespace Karvo

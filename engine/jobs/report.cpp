@@ -77,7 +77,9 @@ QString sentence(const Outcome &o)
     case Failure::ReadOnly:
         return Engine::tr("Not converted: the file is read-only.");
     case Failure::FolderNotWritable:
-        return Engine::tr("Not converted: its folder takes no new files, and no copy of it could be kept first.");
+        return Engine::tr(
+            "Not converted: its folder takes no new files, so it could only be written over in place, "
+            "which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).");
     case Failure::ChangedWhileConverting:
         return Engine::tr("Not converted: the file changed while it was being converted.");
     case Failure::SameFileInRun:
@@ -254,6 +256,9 @@ QString detailLine(const FileResult &result, const QString &target)
         //: The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.
         return Report::tr("[Failed]     ") + result.fileName + encodings + QStringLiteral("  ")
             + describe(result.outcome);
+    case FileStatus::Skipped:
+        //: The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.
+        return Report::tr("[Skipped]    ") + result.fileName + QStringLiteral("  ") + describe(result.outcome);
     case FileStatus::Binary:
         //: The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.
         return Report::tr("[Skipped]    ") + result.fileName
@@ -301,7 +306,8 @@ QString summaryText(const QList<FileResult> &results, const QString &target, int
     const int binary = count(FileStatus::Binary);
     const int failed = count(FileStatus::Failed);
     const int doubtful = count(FileStatus::Doubtful);
-    const int succeeded = results.size() - binary - failed - doubtful;
+    const int skipped = count(FileStatus::Skipped);
+    const int succeeded = results.size() - binary - failed - doubtful - skipped;
 
     QStringList notes;
     if (failed > 0)
@@ -310,11 +316,13 @@ QString summaryText(const QList<FileResult> &results, const QString &target, int
         notes.append(Report::tr("%n to review", "files whose encoding is uncertain", doubtful));
     if (binary > 0)
         notes.append(Report::tr("%n binary left alone", "files", binary));
+    if (skipped > 0)
+        notes.append(Report::tr("%n left alone", "files", skipped));
     if (cancelled)
         //: %1 files were done when the run was cancelled, out of %n
         notes.append(Report::tr("cancelled after %1 of %n files", "", planned).arg(results.size()));
     //: The summary of a run: %1 text files converted out of %2.
-    QString text = Report::tr("[%1/%2] Success!").arg(succeeded).arg(results.size() - binary);
+    QString text = Report::tr("[%1/%2] Success!").arg(succeeded).arg(results.size() - binary - skipped);
     if (!notes.isEmpty())
         text += QLatin1Char('\n') + joinNotes(notes);
     return text;

@@ -18,7 +18,6 @@
 #include <memory>
 #include <utility>
 
-#include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -381,8 +380,6 @@ void convertPiece(Piece &piece, const Encoding &from, const Encoding &to)
         piece.bytes = QByteArray();
 }
 
-constexpr qint64 writeBehind = 8 * chunkSize;
-
 // Pieces are half a chunk long, to keep memory flat with a few in flight;
 // a longer line ends the pieces there.
 constexpr int pieceSize = chunkSize / 2;
@@ -429,21 +426,7 @@ private:
     static Outcome cannotRead() { return Outcome::failed(Failure::CannotRead, errno); }
     static Outcome cannotWrite() { return Outcome::writeError(errno); }
 
-    // Writes to the sink. A file written to the end is synced before it
-    // replaces anything; asking the kernel to start writing every few
-    // megabytes lets the disk work while the codecs do, instead of after.
-    bool write(const QByteArray &bytes)
-    {
-        if (sink.write(bytes) != bytes.size())
-            return false;
-        auto *file = qobject_cast<QFileDevice *>(&sink);
-        written += bytes.size();
-        if (file && written - flushed >= writeBehind && file->flush()) {
-            ::sync_file_range(file->handle(), flushed, written - flushed, SYNC_FILE_RANGE_WRITE);
-            flushed = written;
-        }
-        return true;
-    }
+    bool write(const QByteArray &bytes) { return sink.write(bytes) == bytes.size(); }
 
     // A small file of characters the table holds goes to UTF-8 in one go;
     // false, with the source where it stood, leaves it to the codecs.
@@ -616,8 +599,6 @@ private:
     const Encoding to;
     QIODevice &sink;
     QByteArray carry; // read beyond the last line feed of a piece
-    qint64 written = 0;
-    qint64 flushed = 0; // handed to the kernel to write back
 };
 
 // Moves `position` over text[begin, end): a line at each line feed, a
