@@ -40,4 +40,5 @@ offers GB18030 -t GB1
 offers Shift_JIS --force-encoding Shift
 offers windows-1252 --to windows-125
 offers cp1252 -t cp125
+offers --backup-dir --back
 exit $failed
