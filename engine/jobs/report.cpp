@@ -333,7 +333,8 @@ QString undoLine(const UndoResult &result)
     if (result.undone)
         //: The status that begins an undo's Detail line. The spaces after it only pad it; they align nothing and may
         //: change.
-        return Report::tr("[Undone]  ") + result.name;
+        return Report::tr("[Undone]  ") + result.name
+            + (result.outcome.notices ? QStringLiteral("  ") + joinNotes(describe(result.outcome.notices)) : QString());
     //: The status that begins an undo's Detail line: the file was left as it is. The spaces after it only pad it;
     //: they align nothing and may change.
     return Report::tr("[Left]       ") + result.name + QStringLiteral("  ") + describe(result.outcome);
