@@ -12,6 +12,7 @@
 #include <QTextCodec>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <functional>
