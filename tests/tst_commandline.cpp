@@ -285,11 +285,11 @@ void TestCommandLine::filter_data()
         << "ends in the middle of a GB18030 character, at " + at.arg(lines + 1).arg(3);
     QTest::newRow("a character the target lacks")
         << list("-t,KOI8-R,-") << (russian + QString::fromUtf8("ок 中")).toUtf8() << 1
-        << codec("KOI8-R")->fromUnicode(russian + QString::fromUtf8("ок ")) << "U+4E2D at " + at.arg(41).arg(4);
+        << codec("KOI8-R")->fromUnicode(russian + QString::fromUtf8("ок ")) << "(U+4E2D) at " + at.arg(41).arg(4);
     // A target that keeps a state between characters goes as one stream.
     QTest::newRow("a character a stateful target lacks")
         << list("--force-encoding,UTF-8,-t,ISO-2022-JP,-") << (kana + QString::fromUtf8("é")).toUtf8() << 1
-        << codec("ISO-2022-JP")->fromUnicode(kana) << "U+00E9 at " + at.arg(1).arg(10);
+        << codec("ISO-2022-JP")->fromUnicode(kana) << "(U+00E9) at " + at.arg(1).arg(10);
     QTest::newRow("doubtful") << list("-") << QByteArray("\xA4\xA4\xA4\xE5\n") << 1 << QByteArray()
                               << "the encoding is uncertain (perhaps ";
     QTest::newRow("doubtful, named") << list("--force-encoding,Big5,-") << QByteArray("\xA4\xA4\xA4\xE5\n") << 0

@@ -121,10 +121,6 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
         <translation>Nur die Dateien ausgeben, die fehlschlugen oder deren Kodierung unsicher ist.</translation>
     </message>
     <message>
-        <source>Files and folders to convert.</source>
-        <translation>Umzuwandelnde Dateien und Ordner.</translation>
-    </message>
-    <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>
         <translation>unbekannte Kodierung „%1“; siehe --list-encodings</translation>
     </message>
@@ -172,6 +168,31 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
     <message>
         <source>karvo: the report could not be written: %1</source>
         <translation>karvo: Der Bericht ließ sich nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>Write the converted text of the files to standard output, one after another; touch no file. A path of - reads standard input.</source>
+        <translation>Den umgewandelten Text der Dateien nacheinander auf die Standardausgabe schreiben; keine Datei anrühren. Der Pfad - liest die Standardeingabe.</translation>
+    </message>
+    <message>
+        <source>Open the window and start a run on the files, as a drop would. Comes first; --to &lt;encoding&gt; or --ask may follow it.</source>
+        <translation>Das Fenster öffnen und einen Lauf über die Dateien starten, wie beim Ablegen. Steht zuerst; --to &lt;encoding&gt; oder --ask darf folgen.</translation>
+    </message>
+    <message>
+        <source>Files and folders to convert; - alone converts standard input to standard output.</source>
+        <translation>Umzuwandelnde Dateien und Ordner; - allein wandelt die Standardeingabe auf die Standardausgabe um.</translation>
+    </message>
+    <message>
+        <source>--window comes before any other argument</source>
+        <translation>--window muss vor allen anderen Argumenten stehen</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with standard output</source>
+        <extracomment>%1 is an option such as --json</extracomment>
+        <translation>--%1 geht nicht zusammen mit der Standardausgabe</translation>
+    </message>
+    <message>
+        <source>- (standard input) goes alone, or with --stdout</source>
+        <translation>- (Standardeingabe) steht allein oder mit --stdout</translation>
     </message>
 </context>
 <context>
@@ -284,6 +305,59 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
     <message>
         <source>Its original is no longer in the undo store.</source>
         <translation>Das Original ist nicht mehr im Rückgängig-Speicher.</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Filter</name>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>not a text file; nothing was written</source>
+        <translation>keine Textdatei; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>the encoding is unknown; name it with --force-encoding</source>
+        <translation>die Kodierung ist unbekannt; geben Sie sie mit --force-encoding an</translation>
+    </message>
+    <message>
+        <source>the encoding is uncertain (perhaps %1); name it with --force-encoding</source>
+        <extracomment>%1 lists the encodings the text may be in</extracomment>
+        <translation>die Kodierung ist unsicher (vielleicht %1); geben Sie sie mit --force-encoding an</translation>
+    </message>
+    <message>
+        <source>The output stops before that point.</source>
+        <extracomment>after the reason a conversion stopped; standard output holds the text before it</extracomment>
+        <translation>Die Ausgabe endet vor dieser Stelle.</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::OpenWith</name>
+    <message>
+        <source>Unknown encoding</source>
+        <translation>Unbekannte Kodierung</translation>
+    </message>
+    <message>
+        <source>Karvo does not know the encoding &quot;%1&quot;.</source>
+        <extracomment>%1 is an encoding name given on the command line</extracomment>
+        <translation>Karvo kennt die Kodierung „%1“ nicht.</translation>
+    </message>
+    <message>
+        <source>Convert with Karvo</source>
+        <translation>Mit Karvo umwandeln</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rewrite %n file(s) in:</source>
+        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <translation>
+            <numerusform>%n Datei neu schreiben in:</numerusform>
+            <numerusform>%n Dateien neu schreiben in:</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -121,10 +121,6 @@ Sin argumentos, karvo abre su ventana.</translation>
         <translation>Imprime solo los archivos que fallaron o cuya codificación es dudosa.</translation>
     </message>
     <message>
-        <source>Files and folders to convert.</source>
-        <translation>Archivos y carpetas que convertir.</translation>
-    </message>
-    <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>
         <translation>codificación desconocida «%1»; consulte --list-encodings</translation>
     </message>
@@ -172,6 +168,31 @@ Sin argumentos, karvo abre su ventana.</translation>
     <message>
         <source>karvo: the report could not be written: %1</source>
         <translation>karvo: no se pudo escribir el informe: %1</translation>
+    </message>
+    <message>
+        <source>Write the converted text of the files to standard output, one after another; touch no file. A path of - reads standard input.</source>
+        <translation>Escribe el texto convertido de los archivos en la salida estándar, uno tras otro, sin tocar ningún archivo. La ruta - lee la entrada estándar.</translation>
+    </message>
+    <message>
+        <source>Open the window and start a run on the files, as a drop would. Comes first; --to &lt;encoding&gt; or --ask may follow it.</source>
+        <translation>Abre la ventana e inicia una tanda sobre los archivos, como al soltarlos. Va primero; puede seguirle --to &lt;encoding&gt; o --ask.</translation>
+    </message>
+    <message>
+        <source>Files and folders to convert; - alone converts standard input to standard output.</source>
+        <translation>Archivos y carpetas que convertir; - solo convierte la entrada estándar a la salida estándar.</translation>
+    </message>
+    <message>
+        <source>--window comes before any other argument</source>
+        <translation>--window va antes de cualquier otro argumento</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with standard output</source>
+        <extracomment>%1 is an option such as --json</extracomment>
+        <translation>--%1 no va con la salida estándar</translation>
+    </message>
+    <message>
+        <source>- (standard input) goes alone, or with --stdout</source>
+        <translation>- (entrada estándar) va solo o con --stdout</translation>
     </message>
 </context>
 <context>
@@ -284,6 +305,59 @@ Sin argumentos, karvo abre su ventana.</translation>
     <message>
         <source>Its original is no longer in the undo store.</source>
         <translation>Su original ya no está en el almacén para deshacer.</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Filter</name>
+    <message>
+        <source>standard output</source>
+        <translation>salida estándar</translation>
+    </message>
+    <message>
+        <source>not a text file; nothing was written</source>
+        <translation>no es un archivo de texto; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>the encoding is unknown; name it with --force-encoding</source>
+        <translation>la codificación es desconocida; indíquela con --force-encoding</translation>
+    </message>
+    <message>
+        <source>the encoding is uncertain (perhaps %1); name it with --force-encoding</source>
+        <extracomment>%1 lists the encodings the text may be in</extracomment>
+        <translation>la codificación es dudosa (quizá %1); indíquela con --force-encoding</translation>
+    </message>
+    <message>
+        <source>The output stops before that point.</source>
+        <extracomment>after the reason a conversion stopped; standard output holds the text before it</extracomment>
+        <translation>La salida se detiene antes de ese punto.</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrada estándar</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::OpenWith</name>
+    <message>
+        <source>Unknown encoding</source>
+        <translation>Codificación desconocida</translation>
+    </message>
+    <message>
+        <source>Karvo does not know the encoding &quot;%1&quot;.</source>
+        <extracomment>%1 is an encoding name given on the command line</extracomment>
+        <translation>Karvo no conoce la codificación «%1».</translation>
+    </message>
+    <message>
+        <source>Convert with Karvo</source>
+        <translation>Convertir con Karvo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rewrite %n file(s) in:</source>
+        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <translation>
+            <numerusform>Reescribir %n archivo en:</numerusform>
+            <numerusform>Reescribir %n archivos en:</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -121,10 +121,6 @@ Sans argument, karvo ouvre sa fenêtre.</translation>
         <translation>N’affiche que les fichiers en échec ou dont l’encodage est incertain.</translation>
     </message>
     <message>
-        <source>Files and folders to convert.</source>
-        <translation>Fichiers et dossiers à convertir.</translation>
-    </message>
-    <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>
         <translation>encodage inconnu « %1 » ; voir --list-encodings</translation>
     </message>
@@ -172,6 +168,31 @@ Sans argument, karvo ouvre sa fenêtre.</translation>
     <message>
         <source>karvo: the report could not be written: %1</source>
         <translation>karvo : impossible d’écrire le rapport : %1</translation>
+    </message>
+    <message>
+        <source>Write the converted text of the files to standard output, one after another; touch no file. A path of - reads standard input.</source>
+        <translation>Écrit le texte converti des fichiers sur la sortie standard, l’un après l’autre, sans toucher aux fichiers. Le chemin - lit l’entrée standard.</translation>
+    </message>
+    <message>
+        <source>Open the window and start a run on the files, as a drop would. Comes first; --to &lt;encoding&gt; or --ask may follow it.</source>
+        <translation>Ouvre la fenêtre et lance un lot sur les fichiers, comme un dépôt. Vient en premier ; --to &lt;encoding&gt; ou --ask peut suivre.</translation>
+    </message>
+    <message>
+        <source>Files and folders to convert; - alone converts standard input to standard output.</source>
+        <translation>Fichiers et dossiers à convertir ; - seul convertit l’entrée standard vers la sortie standard.</translation>
+    </message>
+    <message>
+        <source>--window comes before any other argument</source>
+        <translation>--window doit venir avant tout autre argument</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with standard output</source>
+        <extracomment>%1 is an option such as --json</extracomment>
+        <translation>--%1 ne va pas avec la sortie standard</translation>
+    </message>
+    <message>
+        <source>- (standard input) goes alone, or with --stdout</source>
+        <translation>- (entrée standard) s’emploie seul, ou avec --stdout</translation>
     </message>
 </context>
 <context>
@@ -284,6 +305,59 @@ Sans argument, karvo ouvre sa fenêtre.</translation>
     <message>
         <source>Its original is no longer in the undo store.</source>
         <translation>Son original n’est plus dans la réserve d’annulation.</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Filter</name>
+    <message>
+        <source>standard output</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>not a text file; nothing was written</source>
+        <translation>pas un fichier texte ; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>the encoding is unknown; name it with --force-encoding</source>
+        <translation>l’encodage est inconnu ; indiquez-le avec --force-encoding</translation>
+    </message>
+    <message>
+        <source>the encoding is uncertain (perhaps %1); name it with --force-encoding</source>
+        <extracomment>%1 lists the encodings the text may be in</extracomment>
+        <translation>l’encodage est incertain (peut-être %1) ; indiquez-le avec --force-encoding</translation>
+    </message>
+    <message>
+        <source>The output stops before that point.</source>
+        <extracomment>after the reason a conversion stopped; standard output holds the text before it</extracomment>
+        <translation>La sortie s’arrête avant cet endroit.</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::OpenWith</name>
+    <message>
+        <source>Unknown encoding</source>
+        <translation>Encodage inconnu</translation>
+    </message>
+    <message>
+        <source>Karvo does not know the encoding &quot;%1&quot;.</source>
+        <extracomment>%1 is an encoding name given on the command line</extracomment>
+        <translation>Karvo ne connaît pas l’encodage « %1 ».</translation>
+    </message>
+    <message>
+        <source>Convert with Karvo</source>
+        <translation>Convertir avec Karvo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rewrite %n file(s) in:</source>
+        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <translation>
+            <numerusform>Réécrire %n fichier en :</numerusform>
+            <numerusform>Réécrire %n fichiers en :</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -121,10 +121,6 @@ Without arguments, karvo opens its window.</source>
         <translation>失敗したファイルと文字コードが不確かなファイルだけを出力します。</translation>
     </message>
     <message>
-        <source>Files and folders to convert.</source>
-        <translation>変換するファイルとフォルダー。</translation>
-    </message>
-    <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>
         <translation>不明な文字コード「%1」です。--list-encodings を参照してください</translation>
     </message>
@@ -172,6 +168,31 @@ Without arguments, karvo opens its window.</source>
     <message>
         <source>karvo: the report could not be written: %1</source>
         <translation>karvo: レポートを書き出せませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Write the converted text of the files to standard output, one after another; touch no file. A path of - reads standard input.</source>
+        <translation>ファイルを変換したテキストを順に標準出力へ書き出し、ファイルには手を付けません。パス - は標準入力を読みます。</translation>
+    </message>
+    <message>
+        <source>Open the window and start a run on the files, as a drop would. Comes first; --to &lt;encoding&gt; or --ask may follow it.</source>
+        <translation>ウィンドウを開き、ドロップしたときと同じように変換を始めます。最初に置き、後に --to &lt;encoding&gt; か --ask を続けられます。</translation>
+    </message>
+    <message>
+        <source>Files and folders to convert; - alone converts standard input to standard output.</source>
+        <translation>変換するファイルとフォルダー。- だけを指定すると標準入力を標準出力へ変換します。</translation>
+    </message>
+    <message>
+        <source>--window comes before any other argument</source>
+        <translation>--window は他のどの引数よりも前に置いてください</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with standard output</source>
+        <extracomment>%1 is an option such as --json</extracomment>
+        <translation>--%1 は標準出力と一緒には使えません</translation>
+    </message>
+    <message>
+        <source>- (standard input) goes alone, or with --stdout</source>
+        <translation>-（標準入力）は単独か、--stdout と一緒にだけ使えます</translation>
     </message>
 </context>
 <context>
@@ -284,6 +305,58 @@ Without arguments, karvo opens its window.</source>
     <message>
         <source>Its original is no longer in the undo store.</source>
         <translation>元のファイルが元に戻す用の保存場所にもうありません。</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Filter</name>
+    <message>
+        <source>standard output</source>
+        <translation>標準出力</translation>
+    </message>
+    <message>
+        <source>not a text file; nothing was written</source>
+        <translation>テキストファイルではありません。何も書き込んでいません</translation>
+    </message>
+    <message>
+        <source>the encoding is unknown; name it with --force-encoding</source>
+        <translation>文字コードが不明です。--force-encoding で指定してください</translation>
+    </message>
+    <message>
+        <source>the encoding is uncertain (perhaps %1); name it with --force-encoding</source>
+        <extracomment>%1 lists the encodings the text may be in</extracomment>
+        <translation>文字コードが不確かです（%1 かもしれません）。--force-encoding で指定してください</translation>
+    </message>
+    <message>
+        <source>The output stops before that point.</source>
+        <extracomment>after the reason a conversion stopped; standard output holds the text before it</extracomment>
+        <translation>出力はその手前で止まっています。</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>標準入力</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::OpenWith</name>
+    <message>
+        <source>Unknown encoding</source>
+        <translation>不明な文字コード</translation>
+    </message>
+    <message>
+        <source>Karvo does not know the encoding &quot;%1&quot;.</source>
+        <extracomment>%1 is an encoding name given on the command line</extracomment>
+        <translation>Karvo は文字コード「%1」を知りません。</translation>
+    </message>
+    <message>
+        <source>Convert with Karvo</source>
+        <translation>Karvo で変換</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rewrite %n file(s) in:</source>
+        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <translation>
+            <numerusform>%n 個のファイルを次の文字コードで書き直す:</numerusform>
+        </translation>
     </message>
 </context>
 <context>

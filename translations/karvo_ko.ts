@@ -121,10 +121,6 @@ Without arguments, karvo opens its window.</source>
         <translation>실패했거나 인코딩이 불확실한 파일만 출력합니다.</translation>
     </message>
     <message>
-        <source>Files and folders to convert.</source>
-        <translation>변환할 파일과 폴더.</translation>
-    </message>
-    <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>
         <translation>알 수 없는 인코딩 &apos;%1&apos;입니다. --list-encodings를 참고하십시오</translation>
     </message>
@@ -154,7 +150,7 @@ Without arguments, karvo opens its window.</source>
     </message>
     <message>
         <source>the save folder &apos;%1&apos; is the folder of &apos;%2&apos;: the sources would be replaced; no file was written</source>
-        <translation>저장 폴더 '%1'은(는) '%2'이(가) 있는 폴더입니다. 원본이 대체되므로 아무 파일도 쓰지 않았습니다</translation>
+        <translation>저장 폴더 &apos;%1&apos;은(는) &apos;%2&apos;이(가) 있는 폴더입니다. 원본이 대체되므로 아무 파일도 쓰지 않았습니다</translation>
     </message>
     <message>
         <source>With -o, replace a different file of the same name in the save folder.</source>
@@ -172,6 +168,31 @@ Without arguments, karvo opens its window.</source>
     <message>
         <source>karvo: the report could not be written: %1</source>
         <translation>karvo: 보고서를 쓸 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Write the converted text of the files to standard output, one after another; touch no file. A path of - reads standard input.</source>
+        <translation>변환한 파일의 텍스트를 차례로 표준 출력에 쓰고, 파일은 건드리지 않습니다. 경로 -는 표준 입력을 읽습니다.</translation>
+    </message>
+    <message>
+        <source>Open the window and start a run on the files, as a drop would. Comes first; --to &lt;encoding&gt; or --ask may follow it.</source>
+        <translation>창을 열고 끌어다 놓은 것처럼 파일 변환을 시작합니다. 맨 앞에 두며, 뒤에 --to &lt;encoding&gt; 또는 --ask를 쓸 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Files and folders to convert; - alone converts standard input to standard output.</source>
+        <translation>변환할 파일과 폴더. - 하나만 쓰면 표준 입력을 표준 출력으로 변환합니다.</translation>
+    </message>
+    <message>
+        <source>--window comes before any other argument</source>
+        <translation>--window는 다른 모든 인수보다 앞에 와야 합니다</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with standard output</source>
+        <extracomment>%1 is an option such as --json</extracomment>
+        <translation>--%1은(는) 표준 출력과 함께 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>- (standard input) goes alone, or with --stdout</source>
+        <translation>-(표준 입력)는 혼자 쓰거나 --stdout과 함께 써야 합니다</translation>
     </message>
 </context>
 <context>
@@ -284,6 +305,58 @@ Without arguments, karvo opens its window.</source>
     <message>
         <source>Its original is no longer in the undo store.</source>
         <translation>원본이 더 이상 되돌리기 보관소에 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Filter</name>
+    <message>
+        <source>standard output</source>
+        <translation>표준 출력</translation>
+    </message>
+    <message>
+        <source>not a text file; nothing was written</source>
+        <translation>텍스트 파일이 아닙니다. 아무것도 쓰지 않았습니다</translation>
+    </message>
+    <message>
+        <source>the encoding is unknown; name it with --force-encoding</source>
+        <translation>인코딩을 알 수 없습니다. --force-encoding으로 지정하십시오</translation>
+    </message>
+    <message>
+        <source>the encoding is uncertain (perhaps %1); name it with --force-encoding</source>
+        <extracomment>%1 lists the encodings the text may be in</extracomment>
+        <translation>인코딩이 불확실합니다(%1일 수 있음). --force-encoding으로 지정하십시오</translation>
+    </message>
+    <message>
+        <source>The output stops before that point.</source>
+        <extracomment>after the reason a conversion stopped; standard output holds the text before it</extracomment>
+        <translation>출력은 그 지점 앞에서 멈췄습니다.</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>표준 입력</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::OpenWith</name>
+    <message>
+        <source>Unknown encoding</source>
+        <translation>알 수 없는 인코딩</translation>
+    </message>
+    <message>
+        <source>Karvo does not know the encoding &quot;%1&quot;.</source>
+        <extracomment>%1 is an encoding name given on the command line</extracomment>
+        <translation>Karvo는 인코딩 "%1"을(를) 모릅니다.</translation>
+    </message>
+    <message>
+        <source>Convert with Karvo</source>
+        <translation>Karvo로 변환</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rewrite %n file(s) in:</source>
+        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <translation>
+            <numerusform>파일 %n개를 다음 인코딩으로 다시 쓰기:</numerusform>
+        </translation>
     </message>
 </context>
 <context>

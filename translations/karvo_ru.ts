@@ -121,10 +121,6 @@ Without arguments, karvo opens its window.</source>
         <translation>Выводить только файлы, которые не удалось обработать или чья кодировка под вопросом.</translation>
     </message>
     <message>
-        <source>Files and folders to convert.</source>
-        <translation>Файлы и папки для преобразования.</translation>
-    </message>
-    <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>
         <translation>неизвестная кодировка «%1»; см. --list-encodings</translation>
     </message>
@@ -172,6 +168,31 @@ Without arguments, karvo opens its window.</source>
     <message>
         <source>karvo: the report could not be written: %1</source>
         <translation>karvo: не удалось записать отчёт: %1</translation>
+    </message>
+    <message>
+        <source>Write the converted text of the files to standard output, one after another; touch no file. A path of - reads standard input.</source>
+        <translation>Выводить преобразованный текст файлов в стандартный вывод, один за другим, не трогая файлы. Путь - читает стандартный ввод.</translation>
+    </message>
+    <message>
+        <source>Open the window and start a run on the files, as a drop would. Comes first; --to &lt;encoding&gt; or --ask may follow it.</source>
+        <translation>Открыть окно и начать запуск над файлами, как при перетаскивании. Идёт первым; за ним может следовать --to &lt;encoding&gt; или --ask.</translation>
+    </message>
+    <message>
+        <source>Files and folders to convert; - alone converts standard input to standard output.</source>
+        <translation>Файлы и папки для преобразования; одиночный - преобразует стандартный ввод в стандартный вывод.</translation>
+    </message>
+    <message>
+        <source>--window comes before any other argument</source>
+        <translation>--window должен идти перед всеми другими аргументами</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with standard output</source>
+        <extracomment>%1 is an option such as --json</extracomment>
+        <translation>--%1 несовместим со стандартным выводом</translation>
+    </message>
+    <message>
+        <source>- (standard input) goes alone, or with --stdout</source>
+        <translation>- (стандартный ввод) указывается один или с --stdout</translation>
     </message>
 </context>
 <context>
@@ -284,6 +305,60 @@ Without arguments, karvo opens its window.</source>
     <message>
         <source>Its original is no longer in the undo store.</source>
         <translation>Его оригинала больше нет в хранилище отмены.</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Filter</name>
+    <message>
+        <source>standard output</source>
+        <translation>стандартный вывод</translation>
+    </message>
+    <message>
+        <source>not a text file; nothing was written</source>
+        <translation>не текстовый файл; ничего не записано</translation>
+    </message>
+    <message>
+        <source>the encoding is unknown; name it with --force-encoding</source>
+        <translation>кодировка неизвестна; укажите её через --force-encoding</translation>
+    </message>
+    <message>
+        <source>the encoding is uncertain (perhaps %1); name it with --force-encoding</source>
+        <extracomment>%1 lists the encodings the text may be in</extracomment>
+        <translation>кодировка под вопросом (возможно, %1); укажите её через --force-encoding</translation>
+    </message>
+    <message>
+        <source>The output stops before that point.</source>
+        <extracomment>after the reason a conversion stopped; standard output holds the text before it</extracomment>
+        <translation>Вывод обрывается перед этим местом.</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>стандартный ввод</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::OpenWith</name>
+    <message>
+        <source>Unknown encoding</source>
+        <translation>Неизвестная кодировка</translation>
+    </message>
+    <message>
+        <source>Karvo does not know the encoding &quot;%1&quot;.</source>
+        <extracomment>%1 is an encoding name given on the command line</extracomment>
+        <translation>Karvo не знает кодировку «%1».</translation>
+    </message>
+    <message>
+        <source>Convert with Karvo</source>
+        <translation>Преобразовать в Karvo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rewrite %n file(s) in:</source>
+        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <translation>
+            <numerusform>Перезаписать %n файл в:</numerusform>
+            <numerusform>Перезаписать %n файла в:</numerusform>
+            <numerusform>Перезаписать %n файлов в:</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -121,10 +121,6 @@ Without arguments, karvo opens its window.</source>
         <translation>只输出失败或编码不确定的文件。</translation>
     </message>
     <message>
-        <source>Files and folders to convert.</source>
-        <translation>要转换的文件和文件夹。</translation>
-    </message>
-    <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>
         <translation>未知编码“%1”；请参阅 --list-encodings</translation>
     </message>
@@ -172,6 +168,31 @@ Without arguments, karvo opens its window.</source>
     <message>
         <source>karvo: the report could not be written: %1</source>
         <translation>karvo：无法写出报告：%1</translation>
+    </message>
+    <message>
+        <source>Write the converted text of the files to standard output, one after another; touch no file. A path of - reads standard input.</source>
+        <translation>将文件转换后的文本依次写到标准输出，不改动任何文件。路径 - 表示读取标准输入。</translation>
+    </message>
+    <message>
+        <source>Open the window and start a run on the files, as a drop would. Comes first; --to &lt;encoding&gt; or --ask may follow it.</source>
+        <translation>打开窗口并对这些文件开始转换，如同拖放一样。须放在最前；其后可跟 --to &lt;encoding&gt; 或 --ask。</translation>
+    </message>
+    <message>
+        <source>Files and folders to convert; - alone converts standard input to standard output.</source>
+        <translation>要转换的文件和文件夹；单独的 - 将标准输入转换到标准输出。</translation>
+    </message>
+    <message>
+        <source>--window comes before any other argument</source>
+        <translation>--window 必须放在其他参数之前</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with standard output</source>
+        <extracomment>%1 is an option such as --json</extracomment>
+        <translation>--%1 不能与标准输出一起使用</translation>
+    </message>
+    <message>
+        <source>- (standard input) goes alone, or with --stdout</source>
+        <translation>-（标准输入）只能单独使用，或与 --stdout 一起使用</translation>
     </message>
 </context>
 <context>
@@ -284,6 +305,58 @@ Without arguments, karvo opens its window.</source>
     <message>
         <source>Its original is no longer in the undo store.</source>
         <translation>其原始文件已不在撤销存储中。</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Filter</name>
+    <message>
+        <source>standard output</source>
+        <translation>标准输出</translation>
+    </message>
+    <message>
+        <source>not a text file; nothing was written</source>
+        <translation>不是文本文件；未写入任何内容</translation>
+    </message>
+    <message>
+        <source>the encoding is unknown; name it with --force-encoding</source>
+        <translation>编码未知；请用 --force-encoding 指定</translation>
+    </message>
+    <message>
+        <source>the encoding is uncertain (perhaps %1); name it with --force-encoding</source>
+        <extracomment>%1 lists the encodings the text may be in</extracomment>
+        <translation>编码不确定（可能是 %1）；请用 --force-encoding 指定</translation>
+    </message>
+    <message>
+        <source>The output stops before that point.</source>
+        <extracomment>after the reason a conversion stopped; standard output holds the text before it</extracomment>
+        <translation>输出在该处之前停止。</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>标准输入</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::OpenWith</name>
+    <message>
+        <source>Unknown encoding</source>
+        <translation>未知编码</translation>
+    </message>
+    <message>
+        <source>Karvo does not know the encoding &quot;%1&quot;.</source>
+        <extracomment>%1 is an encoding name given on the command line</extracomment>
+        <translation>Karvo 不认识编码“%1”。</translation>
+    </message>
+    <message>
+        <source>Convert with Karvo</source>
+        <translation>用 Karvo 转换</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rewrite %n file(s) in:</source>
+        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <translation>
+            <numerusform>将 %n 个文件改写为：</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -121,10 +121,6 @@ Without arguments, karvo opens its window.</source>
         <translation>只輸出失敗或編碼不確定的檔案。</translation>
     </message>
     <message>
-        <source>Files and folders to convert.</source>
-        <translation>要轉換的檔案與資料夾。</translation>
-    </message>
-    <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>
         <translation>未知的編碼「%1」；請參閱 --list-encodings</translation>
     </message>
@@ -172,6 +168,31 @@ Without arguments, karvo opens its window.</source>
     <message>
         <source>karvo: the report could not be written: %1</source>
         <translation>karvo：無法寫出報告：%1</translation>
+    </message>
+    <message>
+        <source>Write the converted text of the files to standard output, one after another; touch no file. A path of - reads standard input.</source>
+        <translation>將檔案轉換後的文字依序寫到標準輸出，不更動任何檔案。路徑 - 表示讀取標準輸入。</translation>
+    </message>
+    <message>
+        <source>Open the window and start a run on the files, as a drop would. Comes first; --to &lt;encoding&gt; or --ask may follow it.</source>
+        <translation>開啟視窗並對這些檔案開始轉換，如同拖放一樣。須放在最前；其後可接 --to &lt;encoding&gt; 或 --ask。</translation>
+    </message>
+    <message>
+        <source>Files and folders to convert; - alone converts standard input to standard output.</source>
+        <translation>要轉換的檔案與資料夾；單獨的 - 會將標準輸入轉換到標準輸出。</translation>
+    </message>
+    <message>
+        <source>--window comes before any other argument</source>
+        <translation>--window 必須放在其他參數之前</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with standard output</source>
+        <extracomment>%1 is an option such as --json</extracomment>
+        <translation>--%1 不能與標準輸出一起使用</translation>
+    </message>
+    <message>
+        <source>- (standard input) goes alone, or with --stdout</source>
+        <translation>-（標準輸入）只能單獨使用，或與 --stdout 一起使用</translation>
     </message>
 </context>
 <context>
@@ -284,6 +305,58 @@ Without arguments, karvo opens its window.</source>
     <message>
         <source>Its original is no longer in the undo store.</source>
         <translation>其原始檔案已不在復原儲存區中。</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Filter</name>
+    <message>
+        <source>standard output</source>
+        <translation>標準輸出</translation>
+    </message>
+    <message>
+        <source>not a text file; nothing was written</source>
+        <translation>不是文字檔；未寫入任何內容</translation>
+    </message>
+    <message>
+        <source>the encoding is unknown; name it with --force-encoding</source>
+        <translation>編碼未知；請用 --force-encoding 指定</translation>
+    </message>
+    <message>
+        <source>the encoding is uncertain (perhaps %1); name it with --force-encoding</source>
+        <extracomment>%1 lists the encodings the text may be in</extracomment>
+        <translation>編碼不確定（可能是 %1）；請用 --force-encoding 指定</translation>
+    </message>
+    <message>
+        <source>The output stops before that point.</source>
+        <extracomment>after the reason a conversion stopped; standard output holds the text before it</extracomment>
+        <translation>輸出在該處之前停止。</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>標準輸入</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::OpenWith</name>
+    <message>
+        <source>Unknown encoding</source>
+        <translation>未知的編碼</translation>
+    </message>
+    <message>
+        <source>Karvo does not know the encoding &quot;%1&quot;.</source>
+        <extracomment>%1 is an encoding name given on the command line</extracomment>
+        <translation>Karvo 不認得編碼「%1」。</translation>
+    </message>
+    <message>
+        <source>Convert with Karvo</source>
+        <translation>用 Karvo 轉換</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rewrite %n file(s) in:</source>
+        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <translation>
+            <numerusform>將 %n 個檔案改寫為：</numerusform>
+        </translation>
     </message>
 </context>
 <context>
