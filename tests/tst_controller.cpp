@@ -156,10 +156,13 @@ private:
             : question == Question::WithoutUndo              ? QStringLiteral("undo")
                                                              : QStringLiteral("folder");
         asked.append(key);
+        // Each answer is given once, in order; a question asked again takes the next.
         QString given;
-        for (const QString &answer : qAsConst(answers)) {
-            if (answer.startsWith(key + QLatin1Char('=')))
-                given = answer.section(QLatin1Char('='), 1);
+        for (int i = 0; i < answers.size(); ++i) {
+            if (answers.at(i).startsWith(key + QLatin1Char('='))) {
+                given = answers.takeAt(i).section(QLatin1Char('='), 1);
+                break;
+            }
         }
         if (question == Question::LargeFiles)
             controller.answerLargeFiles(given == QLatin1String("yes"));
@@ -282,6 +285,10 @@ void TstController::run_data()
         << QStringList {"a.txt=gb"} << QStringList {"a.txt"} << QStringList {"save=gone"}
         << QStringList {"folder=inplace"} << QStringList {"Converted tmp/a.txt GB18030->UTF-8"}
         << "[Success] a.txt\n(GB18030->UTF-8)" << QStringList {"a.txt=utf8", "gone/a.txt=none"};
+    QTest::newRow("save folder missing, and cannot be made: asked again")
+        << QStringList {"a.txt=gb", "file=gb"} << QStringList {"a.txt"} << QStringList {"save=file/gone"}
+        << QStringList {"folder=create", "folder=cancel"} << QStringList() << QString()
+        << QStringList {"a.txt=gb", "file=gb"};
     QTest::newRow("save folder missing: nothing done")
         << QStringList {"a.txt=gb"} << QStringList {"a.txt"} << QStringList {"save=gone"}
         << QStringList {"folder=cancel"} << QStringList() << QString() << QStringList {"a.txt=gb", "gone/a.txt=none"};
