@@ -55,7 +55,7 @@ QByteArray bytesFor(const QString &kind)
     return QByteArray();
 }
 
-// One row's world: files made from "path=kind" specs, in a folder of its own.
+// One row's world: files made from "path=kind" entries, in a folder of its own.
 // "path/" is a folder, "path=@target" a symbolic link, and "%E9" in a path
 // a raw byte, for names that are not valid UTF-8.
 class World
@@ -74,11 +74,11 @@ public:
     QString path(const QString &name) const { return dir.filePath(name); }
     QByteArray bytes(const QString &name) const { return contents(path(name)); }
 
-    void make(const QStringList &specs)
+    void make(const QStringList &entries)
     {
-        for (const QString &spec : specs) {
-            const QString name = spec.section(QLatin1Char('='), 0, 0);
-            const QString kind = spec.section(QLatin1Char('='), 1);
+        for (const QString &entry : entries) {
+            const QString name = entry.section(QLatin1Char('='), 0, 0);
+            const QString kind = entry.section(QLatin1Char('='), 1);
             QDir(dir.path()).mkpath(QFileInfo(path(name)).path());
             const QByteArray raw = QFile::encodeName(path(name)).replace("%E9", "\xe9");
             if (name.contains(QLatin1String("%E9")))
