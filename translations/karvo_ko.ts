@@ -345,7 +345,7 @@ Without arguments, karvo opens its window.</source>
     <message>
         <source>Karvo does not know the encoding &quot;%1&quot;.</source>
         <extracomment>%1 is an encoding name given on the command line</extracomment>
-        <translation>Karvo는 인코딩 "%1"을(를) 모릅니다.</translation>
+        <translation>Karvo는 인코딩 &quot;%1&quot;을(를) 모릅니다.</translation>
     </message>
     <message>
         <source>Convert with Karvo</source>
