@@ -485,7 +485,8 @@ int runCommandLine(QCoreApplication &app)
     // The summary's several-files form, which counts, even for one file: its
     // line is already printed above.
     const QString summary
-        = summaryText(results, options.target.name(), planned == 1 && !interrupted ? 0 : planned, interrupted);
+        = summaryText(results, options.target.name(), planned == 1 && !interrupted ? 0 : planned, interrupted,
+            run.hiddenPassedOver());
     if (json) {
         const QJsonObject report {
             {QStringLiteral("version"), reportVersion},

@@ -134,6 +134,8 @@ void TestCommandLine::run_data()
     QTest::newRow("a folder, in place") << list("in") << 0 << files("utf8") << QStringList()
                                         << "[Success] gb.txt  (GB18030->UTF-8)\n";
     QTest::newRow("recursive") << list("-r,in") << 0 << files("utf8", "utf8") << QStringList() << "[3/3] Success!";
+    QTest::newRow("hidden files counted")
+        << list("in") << 0 << files("utf8") << QStringList() << "[2/2] Success!\n1 hidden file passed over\n";
     QTest::newRow("dry run") << list("-n,--json,in") << 0 << files("gb")
                              << list("gb.txt=would convert,utf.txt=unchanged") << "\"dryRun\": true";
     QTest::newRow("check finds work") << list("--check,-r,in") << 3 << files("gb") << QStringList() << "";
@@ -192,6 +194,7 @@ void TestCommandLine::run()
     writeFile(dir.filePath(QStringLiteral("in/gb.txt")), gb18030());
     writeFile(dir.filePath(QStringLiteral("in/utf.txt")), chinese.toUtf8());
     writeFile(dir.filePath(QStringLiteral("in/sub/gb.txt")), gb18030());
+    writeFile(dir.filePath(QStringLiteral("in/.notes.txt")), gb18030());
     QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
 
     // Were the command line to open a window, xcb without a display would abort it.
@@ -282,11 +285,11 @@ void TestCommandLine::filter_data()
         << "ends in the middle of a GB18030 character, at " + at.arg(lines + 1).arg(3);
     QTest::newRow("a character the target lacks")
         << list("-t,KOI8-R,-") << (russian + QString::fromUtf8("ок 中")).toUtf8() << 1
-        << codec("KOI8-R")->fromUnicode(russian + QString::fromUtf8("ок ")) << "U+4E2D at " + at.arg(41).arg(4);
+        << codec("KOI8-R")->fromUnicode(russian + QString::fromUtf8("ок ")) << "(U+4E2D) at " + at.arg(41).arg(4);
     // A target that keeps a state between characters goes as one stream.
     QTest::newRow("a character a stateful target lacks")
         << list("--force-encoding,UTF-8,-t,ISO-2022-JP,-") << (kana + QString::fromUtf8("é")).toUtf8() << 1
-        << codec("ISO-2022-JP")->fromUnicode(kana) << "U+00E9 at " + at.arg(1).arg(10);
+        << codec("ISO-2022-JP")->fromUnicode(kana) << "(U+00E9) at " + at.arg(1).arg(10);
     QTest::newRow("doubtful") << list("-") << QByteArray("\xA4\xA4\xA4\xE5\n") << 1 << QByteArray()
                               << "the encoding is uncertain (perhaps ";
     QTest::newRow("doubtful, named") << list("--force-encoding,Big5,-") << QByteArray("\xA4\xA4\xA4\xE5\n") << 0

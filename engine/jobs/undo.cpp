@@ -1,6 +1,7 @@
 #include "undo.h"
 
 #include "report.h"
+#include "settings.h"
 #include "systemcalls.h"
 #include "writer.h"
 
@@ -15,7 +16,6 @@
 #include <QMutexLocker>
 #include <QPointer>
 #include <QSet>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QThreadPool>
 
@@ -324,9 +324,7 @@ UndoStore::UndoStore(const QString &folder)
 
 qint64 UndoStore::sizeLimit()
 {
-    bool ok = false;
-    const qint64 limit = QSettings().value(QStringLiteral("undo/maxBytes")).toLongLong(&ok);
-    return ok && limit >= 0 ? limit : defaultSizeLimit;
+    return Settings().undoMaxBytes(defaultSizeLimit);
 }
 
 QStringList UndoStore::runIds() const
