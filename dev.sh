@@ -17,9 +17,11 @@ packages=(cmake ninja-build g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev
 # The same for Qt 6, whose QTextCodec is in Core5Compat and whose lupdate
 # and lrelease come apart from their CMake package.
 qt6_packages=(qt6-base-dev qt6-5compat-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
-# The packaging tests validate the desktop files and build and lint the Debian
-# package.
-test_packages=(desktop-file-utils appstream dpkg-dev file groff-base lintian)
+# The packaging tests validate the desktop files against the MIME types the
+# system knows, complete command lines with bash's completion, and build and
+# lint the Debian package; the command line's tests run git diff through
+# karvo.
+test_packages=(desktop-file-utils shared-mime-info bash-completion appstream dpkg-dev file groff-base lintian git)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

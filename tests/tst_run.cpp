@@ -12,16 +12,12 @@
 #include <QTextCodec>
 #include <QtTest>
 
-#include <atomic>
+#include <algorithm>
 #include <csignal>
 #include <functional>
-#include <thread>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/fsuid.h>
-#include <sys/inotify.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -128,45 +124,6 @@ public:
 
 private:
     const bool root = geteuid() == 0;
-};
-
-// Runs `act` once, as soon as something opens `name` in `folder`: detection
-// opens a file first, so the conversion after it finds the path changed.
-class OnFirstOpen
-{
-public:
-    OnFirstOpen(const QString &folder, const QString &name, std::function<void()> act)
-        : fd(inotify_init1(IN_CLOEXEC))
-    {
-        inotify_add_watch(fd, QFile::encodeName(folder).constData(), IN_OPEN);
-        watcher = std::thread([this, name, act] {
-            alignas(inotify_event) char buffer[4096];
-            while (!stop) {
-                pollfd ready {fd, POLLIN, 0};
-                const ssize_t size = poll(&ready, 1, 50) > 0 ? read(fd, buffer, sizeof buffer) : 0;
-                for (char *p = buffer; p < buffer + size;
-                     p += sizeof(inotify_event) + reinterpret_cast<inotify_event *>(p)->len) {
-                    if (QFile::decodeName(reinterpret_cast<inotify_event *>(p)->name) == name) {
-                        act();
-                        done = true;
-                        return;
-                    }
-                }
-            }
-        });
-    }
-    ~OnFirstOpen()
-    {
-        stop = true;
-        watcher.join();
-        close(fd);
-    }
-    std::atomic<bool> done {false};
-
-private:
-    int fd;
-    std::atomic<bool> stop {false};
-    std::thread watcher;
 };
 
 } // namespace
@@ -663,58 +620,6 @@ private slots:
         QCOMPARE(f.bytes(QStringLiteral("victim.txt")), QByteArray("victim"));
         QCOMPARE(f.names(QStringLiteral("in")), QStringList {"a.txt"});
         QCOMPARE(QFileInfo(f.path(QStringLiteral("out/a.txt"))).isSymLink(), refusal == QLatin1String("link"));
-    }
-
-    void writeFailsPartWay()
-    {
-        // A file-size limit makes the write fail part-way, as a full disk would.
-        Scratch f;
-        const QByteArray big = gb18030(chinese).repeated(7000);
-        QVERIFY(big.size() < 1024 * 1024 && chinese.toUtf8().size() * 7000 > 1024 * 1024);
-        const QString source = f.file(QStringLiteral("big.txt"), big);
-
-        rlimit saved;
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limited {1024 * 1024, saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limited);
-        const FileResult result = processOne(source, into(QStringLiteral("UTF-8")));
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-
-        QCOMPARE(result.outcome.failure, Failure::CannotWrite);
-        QCOMPARE(result.outcome.error, EFBIG);
-        QCOMPARE(f.bytes(QStringLiteral("big.txt")), big);
-        QCOMPARE(f.names(), QStringList {"big.txt"});
-    }
-
-    void sourceChangesAfterDetection_data()
-    {
-        QTest::addColumn<bool>("becomesFolder");
-        QTest::newRow("deleted") << false;
-        QTest::newRow("replaced by a folder") << true;
-    }
-
-    void sourceChangesAfterDetection()
-    {
-        QFETCH(bool, becomesFolder);
-
-        // A large file keeps the detector busy long enough for the watcher
-        // to act before the conversion opens the file again.
-        Scratch f;
-        const QString source = f.file(QStringLiteral("a.txt"), gb18030(chinese).repeated(20000));
-        OnFirstOpen watcher(f.dir.path(), QStringLiteral("a.txt"), [&] {
-            QFile::remove(source);
-            if (becomesFolder)
-                f.folder(QStringLiteral("a.txt"));
-        });
-        const FileResult result = processOne(source, into(QStringLiteral("UTF-8")));
-
-        QVERIFY(watcher.done);
-        QVERIFY(!result.detectedName.isEmpty());
-        QCOMPARE(result.outcome.failure, Failure::ChangedWhileConverting);
-        QCOMPARE(QFileInfo(source).isDir(), becomesFolder);
-        QCOMPARE(f.names(), QStringList());
     }
 
     void awkwardNames()

@@ -289,6 +289,8 @@ private slots:
                                                         << "changed-while-converting";
         QTest::newRow("another file renamed over it while converting") << "replace"
                                                                        << "changed-while-converting";
+        QTest::newRow("another file renamed over the one to replace")
+            << "swapped destination" << "changed-while-converting";
         QTest::newRow("a setting of the kernel, in /proc") << "/proc/sys/kernel/hostname"
                                                            << "not-regular";
         QTest::newRow("a setting of the kernel, in /sys") << "/sys/kernel/mm/transparent_hugepage/enabled"
@@ -352,6 +354,14 @@ private slots:
             act = [&] {
                 ::rename(QFile::encodeName(writeFile(s.path("other"), gb18030(chinese + chinese))).constData(),
                     QFile::encodeName(source).constData());
+            };
+        } else if (attack == QLatin1String("swapped destination")) {
+            options = into(s.path(QStringLiteral("out")));
+            processed = s.path(QStringLiteral("src"));
+            s.file(QStringLiteral("out/sub/notes.txt"), "to be replaced, and kept first");
+            act = [&] {
+                ::rename(QFile::encodeName(s.file(QStringLiteral("out/sub/new"), "came meanwhile")).constData(),
+                    QFile::encodeName(s.path(QStringLiteral("out/sub/notes.txt"))).constData());
             };
         } else if (attack.startsWith(QLatin1Char('/'))) {
             processed = attack;
@@ -424,6 +434,8 @@ private slots:
             QCOMPARE(contents(s.path(QStringLiteral("moved/sub/notes.txt"))), chinese.toUtf8());
         if (attack == QLatin1String("append") || attack == QLatin1String("replace"))
             QCOMPARE(contents(source), gb18030(chinese + chinese)); // the newer text, not encoded twice
+        if (attack == QLatin1String("swapped destination"))
+            QCOMPARE(contents(s.path(QStringLiteral("out/sub/notes.txt"))), QByteArray("came meanwhile"));
         if (attack == QLatin1String("hard link"))
             QCOMPARE(contents(s.path(QStringLiteral("other name"))), gb18030(chinese));
         if (attack == QLatin1String("acl")) {

@@ -1,5 +1,6 @@
 #include "detection.h"
 
+#include "log.h"
 #include "source.h"
 #include "streaming.h"
 #include "textjudge.h"
@@ -600,8 +601,10 @@ DetectResult detectFile(QFile &file, const DetectionLimits &limits)
         if (!detector.feed(buffer.constData(), read))
             break;
     }
-    if (read < 0)
+    if (read < 0) {
+        qCDebug(karvoEngine, "cannot read %s: %s", qUtf8Printable(file.fileName()), qUtf8Printable(file.errorString()));
         return {};
+    }
     return detector.finish();
 }
 

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QLocale>
 #include <QMutexLocker>
 #include <QSet>
 #include <QThread>
@@ -568,13 +567,7 @@ QString Run::undoProblem(const QVector<PlannedFile> &files) const
     qint64 bytes = 0;
     for (const PlannedFile &file : files)
         bytes += file.refusal.ok() ? file.keepSize : 0;
-    if (bytes <= UndoStore::sizeLimit())
-        return QString();
-    const auto size
-        = [](qint64 value) { return QLocale::c().formattedDataSize(value, 1, QLocale::DataSizeTraditionalFormat); };
-    //: %1 and %2 are sizes such as "2.3 GB".
-    return Undo::tr("The files add up to %1, more than the %2 that Undo may keep.")
-        .arg(size(bytes), size(UndoStore::sizeLimit()));
+    return UndoStore::sizeProblem(bytes);
 }
 
 void Run::process(const QVector<PlannedFile> &files)

@@ -1,6 +1,7 @@
 #include "undo.h"
 
 #include "report.h"
+#include "settings.h"
 #include "systemcalls.h"
 #include "writer.h"
 
@@ -15,7 +16,6 @@
 #include <QMutexLocker>
 #include <QPointer>
 #include <QSet>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QThreadPool>
 
@@ -324,9 +324,7 @@ UndoStore::UndoStore(const QString &folder)
 
 qint64 UndoStore::sizeLimit()
 {
-    bool ok = false;
-    const qint64 limit = QSettings().value(QStringLiteral("undo/maxBytes")).toLongLong(&ok);
-    return ok && limit >= 0 ? limit : defaultSizeLimit;
+    return Settings().undoMaxBytes(defaultSizeLimit);
 }
 
 QStringList UndoStore::runIds() const
@@ -363,11 +361,16 @@ QString UndoStore::problem(qint64 bytes) const
     if (::faccessat(store.fd(), ".", W_OK | X_OK, AT_EACCESS) != 0)
         return Undo::tr("Karvo cannot write in its undo folder %1 (%2).")
             .arg(QDir::toNativeSeparators(root), QString::fromLocal8Bit(std::strerror(errno)));
-    if (bytes > sizeLimit())
-        //: %1 and %2 are sizes such as "2.3 GB".
-        return Undo::tr("The files add up to %1, more than the %2 that Undo may keep.")
-            .arg(formattedSize(bytes), formattedSize(sizeLimit()));
-    return QString();
+    return sizeProblem(bytes);
+}
+
+QString UndoStore::sizeProblem(qint64 bytes)
+{
+    if (bytes <= sizeLimit())
+        return QString();
+    //: %1 and %2 are sizes such as "2.3 GB".
+    return Undo::tr("The files add up to %1, more than the %2 that Undo may keep.")
+        .arg(formattedSize(bytes), formattedSize(sizeLimit()));
 }
 
 std::unique_ptr<UndoRecorder> UndoStore::begin(const QString &target, const QString &saveFolder, Outcome *failure)

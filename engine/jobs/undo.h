@@ -66,6 +66,8 @@ public:
     // Why the store cannot keep `bytes` of originals for a new run; empty
     // when it can.
     QString problem(qint64 bytes) const;
+    // The part of that which needs no look at the disk: the size limit.
+    static QString sizeProblem(qint64 bytes);
 
     // Starts the journal of a new run, locked for as long as the recorder
     // lives; null, with the reason, when the journal cannot be written.

@@ -97,6 +97,8 @@ Outcome write(SourceFile &source, const Folder &folder, const QByteArray &entry,
         return source.rewind() ? fill(sink) : Outcome::failed(Failure::CannotRead, errno);
     }
 
+    if (keeper)
+        writer.digestWhatIsWritten(); // for the journal, to tell later whether the file still holds it
     outcome = writer.open(keepsCopies);
     if (!outcome.ok())
         return outcome;

@@ -21,18 +21,22 @@ public:
     void add(const char *data, qint64 size)
     {
         length += quint64(size);
-        while (size > 0) {
+        // Whole blocks straight from the input; only the ends are gathered.
+        if (filled > 0) {
             const qint64 take = qMin<qint64>(size, qint64(sizeof block) - filled);
             std::memcpy(block + filled, data, size_t(take));
             filled += take;
             data += take;
             size -= take;
-            if (filled == qint64(sizeof block)) {
-                for (int lane = 0; lane < 4; ++lane)
-                    lanes[lane] = round(lanes[lane], word(block + 8 * lane));
-                filled = 0;
-            }
+            if (filled < qint64(sizeof block))
+                return;
+            mix(block);
+            filled = 0;
         }
+        for (; size >= qint64(sizeof block); data += sizeof block, size -= sizeof block)
+            mix(data);
+        std::memcpy(block, data, size_t(size));
+        filled = size;
     }
 
     QByteArray result() const
@@ -60,6 +64,12 @@ private:
     static constexpr quint64 prime3 = 0x165667B19E3779F9ULL;
     static constexpr quint64 prime4 = 0x85EBCA77C2B2AE63ULL;
     static constexpr quint64 prime5 = 0x27D4EB2F165667C5ULL;
+
+    void mix(const char *from)
+    {
+        for (int lane = 0; lane < 4; ++lane)
+            lanes[lane] = round(lanes[lane], word(from + 8 * lane));
+    }
 
     static quint64 rotate(quint64 x, int bits) { return (x << bits) | (x >> (64 - bits)); }
     static quint64 round(quint64 lane, quint64 input) { return rotate(lane + input * prime2, 31) * prime1; }

@@ -5,8 +5,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
 
 #include <cerrno>
+#include <condition_variable>
+#include <mutex>
 
 #include <fcntl.h>
 #include <sys/xattr.h>
@@ -84,6 +89,64 @@ int renameNoReplace(int folder, const char *from, const char *to)
     return 0;
 }
 
+// Syncs a folder after a name in it changed. Workers that change names in
+// one folder at the same time share a sync: one that starts after a
+// change covers it. False, with errno, when the sync that would have
+// covered this change failed.
+bool syncFolder(const Folder &folder)
+{
+    struct State
+    {
+        std::mutex mutex;
+        std::condition_variable done;
+        quint64 requested = 0;
+        quint64 synced = 0; // every change up to this one is on the disk
+        quint64 failedFrom = 0, failedTo = 0; // the changes a failed sync should have covered
+        int error = 0;
+        bool syncing = false;
+    };
+    static QMutex statesMutex;
+    static QHash<QPair<quint64, quint64>, std::shared_ptr<State>> states;
+    std::shared_ptr<State> state;
+    {
+        const QMutexLocker lock(&statesMutex);
+        std::shared_ptr<State> &known = states[{folder.device(), folder.inode()}];
+        if (!known)
+            known = std::make_shared<State>();
+        state = known;
+    }
+    std::unique_lock<std::mutex> lock(state->mutex);
+    const quint64 ticket = ++state->requested;
+    for (;;) {
+        if (state->synced >= ticket)
+            return true;
+        if (ticket >= state->failedFrom && ticket <= state->failedTo) {
+            errno = state->error;
+            return false;
+        }
+        if (state->syncing) {
+            state->done.wait(lock);
+            continue;
+        }
+        state->syncing = true;
+        const quint64 covering = state->requested;
+        const quint64 from = state->synced + 1;
+        lock.unlock();
+        const bool ok = sys().fsync(folder.fd()) == 0;
+        const int error = errno;
+        lock.lock();
+        state->syncing = false;
+        if (ok) {
+            state->synced = qMax(state->synced, covering);
+        } else {
+            state->failedFrom = from;
+            state->failedTo = covering;
+            state->error = error;
+        }
+        state->done.notify_all();
+    }
+}
+
 } // namespace
 
 Metadata Metadata::of(int fd)
@@ -114,8 +177,9 @@ Metadata Metadata::forCopyOf(int fd)
     return metadata;
 }
 
-DescriptorSink::DescriptorSink(int fd)
+DescriptorSink::DescriptorSink(int fd, bool digesting)
     : fd(fd)
+    , digesting(digesting)
 {
     open(QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
@@ -128,7 +192,8 @@ qint64 DescriptorSink::writeData(const char *data, qint64 size)
         lastError = errno;
         return -1;
     }
-    hash.add(data, size);
+    if (digesting)
+        hash.add(data, size);
     count += size;
     if (count - flushed >= writeBehind) {
         ::sync_file_range(fd, flushed, count - flushed, SYNC_FILE_RANGE_WRITE);
@@ -201,7 +266,7 @@ Outcome Writer::open(bool mayOverwrite)
             break;
     }
     if (fd >= 0) {
-        sink = std::make_unique<DescriptorSink>(fd);
+        sink = std::make_unique<DescriptorSink>(fd, digesting);
         return Outcome::success();
     }
     temporary.clear();
@@ -215,7 +280,7 @@ Outcome Writer::open(bool mayOverwrite)
     if (fd < 0)
         return Outcome::writeError(errno, QDir::tempPath());
     overwriting = true;
-    sink = std::make_unique<DescriptorSink>(fd);
+    sink = std::make_unique<DescriptorSink>(fd, digesting);
     return Outcome::success();
 }
 
@@ -325,7 +390,7 @@ Outcome Writer::commit(const std::function<Outcome()> &beforeRename)
         if (error != 0)
             return Outcome::writeError(error, path);
         temporary.clear();
-        if (sys().fsync(folder.fd()) != 0) {
+        if (!syncFolder(folder)) {
             // Not durable: the new name goes again, as if never made.
             const int syncError = errno;
             destinationChanged = sys().unlinkat(folder.fd(), name.constData(), 0) != 0;
@@ -344,7 +409,7 @@ Outcome Writer::replaceByRename()
 {
     const int folderFd = folder.fd();
     if (sys().renameat2(folderFd, temporary.constData(), folderFd, name.constData(), RENAME_EXCHANGE) == 0) {
-        if (sys().fsync(folderFd) != 0) {
+        if (!syncFolder(folder)) {
             const int error = errno;
             destinationChanged
                 = sys().renameat2(folderFd, temporary.constData(), folderFd, name.constData(), RENAME_EXCHANGE) != 0;
@@ -365,7 +430,7 @@ Outcome Writer::replaceByRename()
         return Outcome::writeError(errno, path);
     temporary.clear();
     destinationChanged = true;
-    if (sys().fsync(folderFd) != 0)
+    if (!syncFolder(folder))
         return Outcome::writeError(errno, path);
     return Outcome::success();
 }

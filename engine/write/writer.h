@@ -50,7 +50,8 @@ struct Metadata
 class DescriptorSink : public QIODevice
 {
 public:
-    explicit DescriptorSink(int fd);
+    // `digesting`: the digest is wanted (by the undo journal).
+    DescriptorSink(int fd, bool digesting);
     ~DescriptorSink() override;
 
     qint64 written() const { return count; }
@@ -66,6 +67,7 @@ private:
     qint64 count = 0;
     qint64 flushed = 0;
     ContentHash hash;
+    bool digesting;
     int lastError = 0;
 };
 
@@ -98,6 +100,9 @@ public:
     bool exists() const { return existingFd >= 0; }
     int existing() const { return existingFd; } // read-only, to compare or keep
     const struct stat &existingInfo() const { return old; }
+
+    // The digest of the new bytes is worked out only when asked for.
+    void digestWhatIsWritten() { digesting = true; }
 
     // Makes the temporary file. Where the folder takes no new file but the
     // existing file may be written (`mayOverwrite`: its original will have
@@ -141,6 +146,7 @@ private:
     struct stat old = {};
     bool overwriting = false;
     bool destinationChanged = false;
+    bool digesting = false;
     std::unique_ptr<DescriptorSink> sink;
     qint64 newSize = 0;
     qint64 newMtime = 0;
