@@ -34,10 +34,10 @@ inline QString qtTranslationsPath()
 }
 
 // Qt 6 reads and writes settings files as UTF-8. Qt 5 writes what is not
-// Latin-1 as escapes, which every version reads, but takes raw bytes for
-// Latin-1: a save folder with a Chinese name that the Qt 6 build saved
-// would come back garbled. Told to read UTF-8, Qt 5 still reads escapes.
-inline void readUtf8Settings(QSettings &settings)
+// Latin-1 as escapes and takes raw bytes for Latin-1: a save folder with a
+// Chinese name that the Qt 6 build saved would come back garbled. Told to
+// use UTF-8, Qt 5 writes as Qt 6 does and still reads its own escapes.
+inline void useUtf8(QSettings &settings)
 {
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     settings.setIniCodec("UTF-8");
