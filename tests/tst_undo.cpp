@@ -19,6 +19,8 @@
 #include <thread>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -260,6 +262,30 @@ private slots:
         QCOMPARE(runs.size(), 1);
         QVERIFY(!runs.first().busy);
         undoAll(t.store(), runs.first().id);
+        QCOMPARE(t.stillChanged(originals), 0);
+    }
+
+    void listingsSideBySide()
+    {
+        // A listing looking at a run at the same moment (its lock held
+        // shared) is no run going; and a killed run is recovered, its
+        // journal written, only by a listing alone with it.
+        Tree t;
+        const QHash<QString, QByteArray> originals = t.files(10);
+        QCOMPARE(helper({t.store(), QStringLiteral("--stop-after"), "renameat2:5", t.data()}), -1);
+        const QString id = UndoStore(t.store()).runIds().value(0);
+        const QString journal = UndoStore(t.store()).runFolder(id) + QStringLiteral("/journal");
+        const QByteArray killed = contents(journal);
+        const int lock = ::open(QFile::encodeName(UndoStore(t.store()).runFolder(id) + "/lock"), O_RDONLY);
+        QVERIFY(lock >= 0 && ::flock(lock, LOCK_SH) == 0);
+        const QList<UndoRunInfo> runs = UndoStore(t.store()).runs();
+        QCOMPARE(contents(journal), killed);
+        ::close(lock);
+        QCOMPARE(runs.size(), 1);
+        QVERIFY(!runs.first().busy);
+        UndoStore(t.store()).runs();
+        QVERIFY(contents(journal) != killed);
+        undoAll(t.store(), id);
         QCOMPARE(t.stillChanged(originals), 0);
     }
 

@@ -489,14 +489,19 @@ QList<UndoRunInfo> UndoStore::runs() const
         Folder run;
         if (!Folder::open(runFolder(id), run).ok())
             continue;
-        int lock = lockIn(run.fd(), LOCK_EX | LOCK_NB);
+        // Shared: a run going holds its lock alone, and listings made side
+        // by side (a window, its controller, another window) must not take
+        // each other for one.
+        int lock = lockIn(run.fd(), LOCK_SH | LOCK_NB);
         const bool busy = lock < 0 && errno == EWOULDBLOCK;
         JournalContents contents;
         if (!readJournal(run.path(), contents)) {
             unlock(lock);
             continue;
         }
-        if (lock >= 0 && !contents.ended) {
+        // Recovery writes the journal, so only a listing alone with the run
+        // does it; another one will.
+        if (lock >= 0 && !contents.ended && ::flock(lock, LOCK_EX | LOCK_NB) == 0) {
             JournalWriter journal;
             if (journal.open(run.fd(), run.path(), QJsonObject()).ok())
                 recover(run, contents, journal);
