@@ -138,14 +138,14 @@ QJsonObject fileReport(const FileResult &result, bool dryRun)
         {QStringLiteral("detected"), result.detectedName.isEmpty() ? QJsonValue() : QJsonValue(result.detectedName)},
         {QStringLiteral("confidence"), result.detection.confidence},
         {QStringLiteral("action"), actionName(result, dryRun)},
-        {QStringLiteral("outcome"), result.outcome.ok ? QStringLiteral("ok") : QStringLiteral("failed")},
+        {QStringLiteral("outcome"), result.outcome.ok() ? QStringLiteral("ok") : QStringLiteral("failed")},
     };
     if (!result.destination.isEmpty())
         file.insert(QStringLiteral("destination"), result.destination);
-    if (!result.outcome.ok) {
+    if (!result.outcome.ok()) {
         file.insert(QStringLiteral("reason"),
-            QJsonObject {{QStringLiteral("message"), result.outcome.message},
-                {QStringLiteral("detail"), result.outcome.detail}});
+            QJsonObject {{QStringLiteral("code"), failureCode(result.outcome.failure)},
+                {QStringLiteral("message"), describe(result.outcome)}});
     }
     if (result.status == FileStatus::Doubtful) {
         QJsonArray candidates;

@@ -463,7 +463,7 @@ bool KvMainWindow::showSummary()
     setFittingText(ui->resultLabel,
         Karvo::summaryText(shown, run->options().target.name(), planned, run->isCancelled()), summaryPointSize);
     // One file that replaced another in the save folder says so in Detail.
-    ui->checkButton->setVisible(!oneFile || results.first().replacedExisting);
+    ui->checkButton->setVisible(!oneFile || results.first().outcome.notices);
     const bool doubtful = std::any_of(results.cbegin(), results.cend(),
         [](const FileResult &result) { return result.status == Karvo::FileStatus::Doubtful; });
     ui->reviewButton->setVisible(doubtful);

@@ -15,6 +15,7 @@
 #include "conversion.h"
 #include "detection.h"
 #include "encoding.h"
+#include "report.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -127,8 +128,8 @@ bool measure(const QString &path, const char *label, int runs)
         const Karvo::Outcome outcome = Karvo::convertFile(path, converted, detection, Karvo::defaultTargetCodec());
         f.convertNs = timer.nsecsElapsed();
         f.peak = peakMiB();
-        if (!outcome.ok) {
-            std::printf("  conversion failed: %s\n", qPrintable(outcome.message));
+        if (!outcome.ok()) {
+            std::printf("  conversion failed: %s\n", qPrintable(Karvo::describe(outcome)));
             return false;
         }
         figures.append(f);
@@ -159,8 +160,8 @@ int once(const QString &path)
     const Karvo::Outcome outcome
         = Karvo::convertFile(path, path + QLatin1String(".utf8"), detection, Karvo::defaultTargetCodec());
     const qint64 ns = timer.nsecsElapsed();
-    if (!outcome.ok) {
-        std::fprintf(stderr, "%s\n%s\n", qPrintable(outcome.message), qPrintable(outcome.detail));
+    if (!outcome.ok()) {
+        std::fprintf(stderr, "%s\n", qPrintable(Karvo::describe(outcome)));
         return 1;
     }
     std::printf("once %.3f %.1f %s\n", double(ns) / 1e9, peakMiB(), qPrintable(detection.name()));

@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Karvo::Outcome outcome = Karvo::convertFile(source, target, detection, to);
     if (contents(source) != input)
         broken("the source changed", input, from, to);
-    if (!outcome.ok) {
+    if (!outcome.ok()) {
         if (QFile::exists(target))
             broken("a refused conversion wrote a file", input, from, to);
         return 0;

@@ -5,6 +5,7 @@
 #include "conversion.h"
 #include "detection.h"
 #include "encoding.h"
+#include "facts.h"
 #include "testsupport.h"
 
 #include <QProcess>
@@ -183,6 +184,9 @@ private slots:
                 + QByteArray("\0\xd8"
                              "a\0",
                     4));
+        binary("UTF-16LE without BOM, a NUL inside",
+            iconv(french, "UTF-16LE") + QByteArray(2, '\0') + iconv(french, "UTF-16LE"));
+        sure("UTF-16LE without BOM, ending in a NUL", iconv(french, "UTF-16LE") + QByteArray(2, '\0'), "UTF-16LE");
         binary("UTF-32LE without BOM but beyond U+10FFFF", iconv(french, "UTF-32LE") + QByteArray("\0\0\x11\0", 4));
         binary("UTF-16LE with BOM, but controls", "\xff\xfe" + QByteArray("\x01\x00\x02\x00\x03\x00a\x00", 8));
         QTest::newRow("empty") << QByteArray() << "empty" << QString();
@@ -232,6 +236,42 @@ private slots:
             QVERIFY(!result.candidates.isEmpty());
             QCOMPARE(result.candidates.first().encoding.name(), expected.name());
         }
+    }
+
+    void binaryIsSettledEarly_data()
+    {
+        QTest::addColumn<QByteArray>("chunk"); // fed over and over
+        QTest::addColumn<QByteArray>("then"); // fed once right after the 8th chunk, if any
+        QTest::addColumn<int>("settledBy"); // chunks fed when feed() first says no more; 0: never
+
+        const QByteArray text = QByteArray("plain text, line after line\n").repeated(1 << 15);
+        // Zeros pass for UTF-16 or UTF-32 only while the rest of the file
+        // could make up for them.
+        QTest::newRow("zeros") << QByteArray(1 << 20, '\0') << QByteArray() << 1;
+        QTest::newRow("text, then a NUL") << text << QByteArray("\0", 1) << 8;
+        QTest::newRow("text, then stray controls") << text << QByteArray(12 << 20, '\x01') << 8;
+        QTest::newRow("UTF-16LE text is read to its end")
+            << iconv(french, "UTF-16LE").repeated(8000).left(1 << 20) << QByteArray() << 0;
+    }
+
+    void binaryIsSettledEarly()
+    {
+        QFETCH(QByteArray, chunk);
+        QFETCH(QByteArray, then);
+        QFETCH(int, settledBy);
+
+        // The file is said to be a gibibyte, of which a few chunks are fed.
+        const int chunks = 64;
+        Karvo::Detector detector({}, qint64(1) << 30);
+        int fed = 0;
+        bool more = true;
+        while (more && fed < chunks) {
+            more = detector.feed(chunk.constData(), chunk.size());
+            if (++fed == 8 && !then.isEmpty())
+                more = more && detector.feed(then.constData(), then.size());
+        }
+        QCOMPARE(more ? 0 : fed, settledBy);
+        QCOMPARE(detector.finish().kind == DetectResult::Kind::Binary, settledBy > 0);
     }
 
     void chunkedDetectionMatchesOneShot_data()
@@ -319,10 +359,10 @@ private slots:
         const QByteArray original = iconv(text, encoding);
         const QString path = writeFile(dir.filePath(QStringLiteral("a.txt")), original);
         Karvo::Outcome outcome = Karvo::convertFile(path, path, Karvo::detectFileCoding(path), Karvo::codecByName({}));
-        QVERIFY2(outcome.ok, qPrintable(outcome.message));
+        QVERIFY2(outcome.ok(), qPrintable(facts(outcome)));
         QCOMPARE(contents(path), text.toUtf8());
         outcome = Karvo::convertFile(path, path, Karvo::detectFileCoding(path), Karvo::codecByName(codec));
-        QVERIFY2(outcome.ok, qPrintable(outcome.message));
+        QVERIFY2(outcome.ok(), qPrintable(facts(outcome)));
         QCOMPARE(contents(path), original);
     }
 
@@ -333,7 +373,7 @@ private slots:
         QTest::addColumn<DetectResult>("detected");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("destination");
-        QTest::addColumn<QString>("expected"); // the bytes written (Latin-1), or the message
+        QTest::addColumn<QString>("expected"); // the bytes written (Latin-1), or the failure's facts()
 
         const auto row
             = [](const char *name, const QByteArray &bytes, const DetectResult &detected, const char *target,
@@ -377,13 +417,10 @@ private slots:
         row("a destination name as long as a name can be", "caf\xc3\xa9", detection("UTF-8"), "windows-1252",
             written("caf\xe9"), "a.txt", longestName.constData());
 
-        const QString lossy = QStringLiteral("Could not convert file: the character U+%1 at line %2, column %3 cannot "
-                                             "be written in %4.");
-        const QString invalid
-            = QStringLiteral("Could not convert file: the bytes at line %1, column %2 are not valid %3.");
-        const QString cut
-            = QStringLiteral("Could not convert file: it ends in the middle of a %3 character, at line %1, "
-                             "column %2.");
+        // A failure's kind and facts, as facts() writes them.
+        const QString lossy = QStringLiteral("lossy-target %2:%3 U+%1 %4");
+        const QString invalid = QStringLiteral("lossy-source %1:%2 %3");
+        const QString cut = QStringLiteral("cut-source %1:%2 %3");
         row("Chinese into Latin-1",
             "one\ntwo\nabcdef\xe4\xb8\xad"
             "g\n",
@@ -444,12 +481,12 @@ private slots:
             detection("UTF-8"), "windows-1252", invalid.arg(lineNumber(2 * (lines / 4) + 2), "2", "UTF-8"));
 
         // The failures are tested in this order: no codec before no file.
-        row("no codec, checked first", "x", DetectResult(), "UTF-8", "Could not find codec for file.", "missing.txt");
-        row("missing source", "x", detection("UTF-8"), "UTF-16LE", "Could not open source file.", "missing.txt");
-        row("FIFO source, refused at once", "x", detection("UTF-8"), "UTF-16LE", "Could not open source file.", "fifo");
-        row("destination folder missing", "x", detection("UTF-8"), "UTF-16LE", "Could not open target file.", "a.txt",
+        row("no codec, checked first", "x", DetectResult(), "UTF-8", "unknown-encoding", "missing.txt");
+        row("missing source", "x", detection("UTF-8"), "UTF-16LE", "cannot-read", "missing.txt");
+        row("FIFO source, refused at once", "x", detection("UTF-8"), "UTF-16LE", "not-regular", "fifo");
+        row("destination folder missing", "x", detection("UTF-8"), "UTF-16LE", "cannot-write", "a.txt",
             "no/such/out.txt");
-        row("destination is a folder", "x", detection("UTF-8"), "UTF-16LE", "Could not open target file.", "a.txt",
+        row("destination is a folder", "x", detection("UTF-8"), "UTF-16LE", "destination-not-regular", "a.txt",
             "folder");
     }
 
@@ -472,16 +509,14 @@ private slots:
             return Karvo::convertFile(dir.filePath(source), dir.filePath(to), detected, Karvo::codecByName(target));
         };
         const Karvo::Outcome outcome = convert(destination);
-        if (expected.startsWith(QLatin1String("Could not"))) {
-            QVERIFY(!outcome.ok);
-            QCOMPARE(outcome.message, expected);
-            QVERIFY(!outcome.detail.isEmpty());
+        if (!outcome.ok()) {
+            QCOMPARE(facts(outcome), expected);
             // In place too: the file stays as it was, and nothing is left behind.
             if (destination == QLatin1String("out.txt"))
-                QCOMPARE(convert(source).message, expected);
+                QCOMPARE(facts(convert(source)), expected);
             QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
         } else {
-            QVERIFY2(outcome.ok, qPrintable(outcome.message));
+            QVERIFY2(expected.toLatin1() == contents(dir.filePath(destination)), qPrintable(facts(outcome)));
             QCOMPARE(contents(dir.filePath(destination)), expected.toLatin1());
         }
         QCOMPARE(contents(original), bytes);
@@ -527,7 +562,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = writeFile(dir.filePath(QStringLiteral("a.txt")), source);
         const Karvo::Outcome outcome = Karvo::convertFile(path, path, detection(from), Karvo::codecByName(to));
-        QVERIFY2(outcome.ok, qPrintable(outcome.message));
+        QVERIFY2(outcome.ok(), qPrintable(facts(outcome)));
         QVERIFY(contents(path) == toCodec->fromUnicode(fromCodec->toUnicode(source)));
     }
 
@@ -632,10 +667,9 @@ private slots:
 
         const Karvo::Outcome outcome
             = Karvo::convertFile(source, target, detection("KOI8-R"), Karvo::codecByName("UTF-8"));
-        QVERIFY2(outcome.ok, qPrintable(outcome.detail));
+        QVERIFY2(outcome.ok(), qPrintable(facts(outcome)));
         const QString written = destination == QLatin1String("link") ? real : target;
         QCOMPARE(contents(written), russian.toUtf8());
-        QCOMPARE(outcome.replaced, destination != QLatin1String("new"));
         QVERIFY(destination != QLatin1String("link") || QFileInfo(target).isSymLink());
         struct stat info;
         QCOMPARE(stat(QFile::encodeName(written).constData(), &info), 0);
@@ -649,16 +683,15 @@ private slots:
         QTest::addColumn<QString>("existing"); // what is at save/out.txt, or a read-only source converted in place
         QTest::addColumn<bool>("copy"); // copyFile rather than convertFile
         QTest::addColumn<QString>("hook"); // what beforeReplace does
-        QTest::addColumn<QString>("expected"); // the message; empty for success
+        QTest::addColumn<QString>("expected"); // the failure's code; empty for success
 
-        const QString link
-            = QStringLiteral("Could not write target file: a symbolic link of that name is in the save folder.");
+        const QString link = QStringLiteral("destination-is-link");
         QTest::newRow("new file") << "" << false << "agree"
                                   << "";
         QTest::newRow("replaced file, the hook agreeing") << "file" << false << "agree"
                                                           << "";
         QTest::newRow("replaced file, the hook refusing") << "file" << false << "refuse"
-                                                          << "Could not write target file.";
+                                                          << "cannot-keep-original";
         QTest::newRow("link swapped in before the rename is replaced, not followed") << "file" << false << "swap"
                                                                                      << "";
         QTest::newRow("link to another file") << "link" << false << "agree" << link;
@@ -666,7 +699,7 @@ private slots:
         QTest::newRow("copy onto a link") << "link" << true << "agree" << link;
         QTest::newRow("copy onto a dangling link") << "dangling" << true << "agree" << link;
         QTest::newRow("read-only file for its owner, in place") << "read-only" << false << "agree"
-                                                                << "Could not open target file.";
+                                                                << "read-only";
     }
 
     void destinations()
@@ -719,13 +752,10 @@ private slots:
             setfsgid(0);
         }
 
-        QCOMPARE(outcome.message, expected);
+        QCOMPARE(Karvo::failureCode(outcome.failure), expected);
         QCOMPARE(contents(victim), QByteArray("victim"));
         QVERIFY(!QFileInfo::exists(gone));
-        QCOMPARE(outcome.replaced, expected.isEmpty() && existing == QLatin1String("file"));
         QCOMPARE(asked, existing == QLatin1String("file") ? QStringList {target} : QStringList());
-        if (existing == QLatin1String("read-only"))
-            QCOMPARE(outcome.detail, QDir::toNativeSeparators(source) + QLatin1String(": the file is read-only"));
         if (existing == QLatin1String("link") || existing == QLatin1String("dangling"))
             QVERIFY(QFileInfo(target).isSymLink());
         if (expected.isEmpty())
@@ -755,7 +785,7 @@ private slots:
         const int status = inChild([&] {
             if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
                 return 2;
-            return Karvo::convertFile(path, path, detection("ISO-8859-2"), Karvo::codecByName("UTF-8")).ok ? 0 : 1;
+            return Karvo::convertFile(path, path, detection("ISO-8859-2"), Karvo::codecByName("UTF-8")).ok() ? 0 : 1;
         });
         QFile::setPermissions(dir.filePath(QStringLiteral("locked")), permissions(0x7777));
         QCOMPARE(status, 0);

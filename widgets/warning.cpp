@@ -1,11 +1,12 @@
 #include "warning.h"
 
+#include "report.h"
+
 #include <QMessageBox>
 
 void showWarning(QWidget *parent, const Karvo::Outcome &failure)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Karvo"), failure.message, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Karvo"), Karvo::describe(failure), QMessageBox::Ok, parent);
     box.setDefaultButton(QMessageBox::Ok);
-    box.setInformativeText(failure.detail);
     box.exec();
 }

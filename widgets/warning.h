@@ -1,6 +1,5 @@
 // The one box a failure of a single file gets: a modal warning titled
-// "Karvo", with the engine's sentence and, below it, the file and the
-// system's reason.
+// "Karvo", with the failure in words and the system's reason.
 #ifndef KARVO_WARNING_H
 #define KARVO_WARNING_H
 

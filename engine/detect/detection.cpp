@@ -392,87 +392,131 @@ void weigh(DetectResult &result, const Encoding &guess, const QByteArray &sample
         result.confidence = std::min(result.confidence, 0.5);
 }
 
-} // namespace
-
-DetectResult detectFileCoding(const QString &path)
+// The wide layouts a file's start allows, set on its first bytes: the one
+// its byte-order mark names, or all four when it shows zero bytes.
+void startLayouts(Bom bom, bool zeros, std::vector<std::pair<WideLayout, WideValidator>> &wide)
 {
-    return detectFileCoding(path, DetectionLimits());
+    for (const WideLayout &layout : wideLayouts) {
+        const bool byBom = (bom == Bom::Utf16LE && layout.unit == 2 && !layout.big)
+            || (bom == Bom::Utf16BE && layout.unit == 2 && layout.big)
+            || (bom == Bom::Utf32LE && layout.unit == 4 && !layout.big)
+            || (bom == Bom::Utf32BE && layout.unit == 4 && layout.big);
+        if (byBom || (bom == Bom::None && zeros))
+            wide.emplace_back(layout, WideValidator(layout.unit, layout.big, !byBom));
+    }
 }
 
-DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits)
-{
-    QFile file;
-    if (!openRegularFile(file, path))
-        return {};
+} // namespace
 
-    // One pass over the file in chunks keeps memory flat whatever its size.
-    // The detector stops being fed once it has seen plenty of telling bytes:
-    // it never settles on single-byte text and is the slowest part by far.
-    std::unique_ptr<uchardet, DetectorDeleter> detector(uchardet_new());
-    if (!detector)
-        return {};
+struct Detector::State
+{
+    DetectionLimits limits;
+    qint64 size = -1;
+    std::unique_ptr<uchardet, DetectorDeleter> detector {uchardet_new()};
     Utf8Validator utf8;
     ByteCensus census;
     Sampler sampler;
     std::vector<std::pair<WideLayout, WideValidator>> wide;
     Bom bom = Bom::None;
     bool feeding = true;
+    bool failed = false; // the charset detector gave up
+    bool binary = false; // settled before the end
     // The detector's answer is not needed for a file that is UTF-8, and
     // most files that read as UTF-8 at first are: what it is to be fed waits
     // here, a chunk at most, until the file stops reading as UTF-8.
     QByteArray held;
-    const auto feed = [&detector](const char *data, qint64 size) {
+
+    bool feedDetector(const char *data, qint64 size)
+    {
         if (uchardet_handle_data(detector.get(), data, size_t(size)) == 0)
             return true;
-        std::fputs("Handle data error.\n", stderr);
+        failed = true;
         return false;
-    };
-    QByteArray buffer(chunkSize, Qt::Uninitialized);
-    qint64 read = 0;
-    while ((read = file.read(buffer.data(), buffer.size())) > 0) {
-        const bool first = census.total == 0;
-        utf8.feed(buffer.constData(), read);
-        if (feeding) {
-            if (utf8.validSoFar() && held.size() + read <= chunkSize) {
-                held.append(buffer.constData(), int(read));
-            } else {
-                if ((!held.isEmpty() && !feed(held.constData(), held.size())) || !feed(buffer.constData(), read))
-                    return {};
-                held.clear();
-            }
-        }
-        census.feed(buffer.constData(), read);
-        sampler.feed(buffer.constData(), read);
-        if (first) {
-            bom = bomOf(QByteArray::fromRawData(buffer.constData(), int(std::min<qint64>(read, 4))));
-            // Only a file that shows zero bytes from its start can be UTF-16 or
-            // UTF-32 without a byte-order mark.
-            for (const WideLayout &layout : wideLayouts) {
-                const bool byBom = (bom == Bom::Utf16LE && layout.unit == 2 && !layout.big)
-                    || (bom == Bom::Utf16BE && layout.unit == 2 && layout.big)
-                    || (bom == Bom::Utf32LE && layout.unit == 4 && !layout.big)
-                    || (bom == Bom::Utf32BE && layout.unit == 4 && layout.big);
-                if (byBom || (bom == Bom::None && census.nul > 0))
-                    wide.emplace_back(layout, WideValidator(layout.unit, layout.big));
-            }
-        }
-        for (auto &[layout, validator] : wide)
-            validator.feed(buffer.constData(), read);
-        if (feeding && limits.detectorBytes >= 0
-            && ((census.total >= limits.detectorBytes && census.nonAscii >= limits.detectorNonAscii)
-                || census.total >= limits.detectorMostBytes))
-            feeding = false;
     }
-    if (read < 0)
-        return {};
 
+    // Whether a wide layout can still turn out to be text: valid so far, and,
+    // where the size is known, without more stray controls than the rest of
+    // the file could make up for.
+    bool alive(const WideLayout &layout, const WideValidator &validator) const
+    {
+        return validator.validSoFar() && (size < 0 || validator.controls() * 100 <= size / layout.unit);
+    }
+
+    // Binary beyond doubt: zero bytes or stray controls that no UTF-16 or
+    // UTF-32 reading still explains, and that no byte-order mark claims.
+    bool certainlyBinary() const
+    {
+        if (bom != Bom::None && bom != Bom::Utf8)
+            return false;
+        const bool controls = census.nul > 0 || (size >= 0 && census.controls * 100 > size);
+        return controls
+            && std::none_of(wide.cbegin(), wide.cend(), [this](const auto &w) { return alive(w.first, w.second); });
+    }
+};
+
+Detector::Detector(const DetectionLimits &limits, qint64 size)
+    : d(std::make_unique<State>())
+{
+    d->limits = limits;
+    d->size = size;
+}
+
+Detector::~Detector() = default;
+
+bool Detector::feed(const char *data, qint64 size)
+{
+    State &s = *d;
+    if (s.binary || s.failed || size <= 0)
+        return !s.binary && !s.failed;
+    const bool first = s.census.total == 0;
+    s.utf8.feed(data, size);
+    if (s.feeding) {
+        if (s.utf8.validSoFar() && s.held.size() + size <= chunkSize) {
+            s.held.append(data, int(size));
+        } else {
+            if ((!s.held.isEmpty() && !s.feedDetector(s.held.constData(), s.held.size()))
+                || !s.feedDetector(data, size))
+                return false;
+            s.held.clear();
+        }
+    }
+    s.census.feed(data, size);
+    s.sampler.feed(data, size);
+    if (first) {
+        s.bom = bomOf(QByteArray::fromRawData(data, int(std::min<qint64>(size, 4))));
+        // Only a file that shows zero bytes from its start can be UTF-16 or
+        // UTF-32 without a byte-order mark.
+        startLayouts(s.bom, s.census.nul > 0, s.wide);
+    }
+    for (auto &[layout, validator] : s.wide)
+        validator.feed(data, size);
+    if (s.feeding && s.limits.detectorBytes >= 0
+        && ((s.census.total >= s.limits.detectorBytes && s.census.nonAscii >= s.limits.detectorNonAscii)
+            || s.census.total >= s.limits.detectorMostBytes))
+        s.feeding = false;
+    s.binary = s.certainlyBinary();
+    return !s.binary;
+}
+
+DetectResult Detector::finish(bool complete)
+{
+    State &s = *d;
     DetectResult result;
+    if (s.failed || !s.detector)
+        return result;
+    if (s.binary) {
+        result.kind = DetectResult::Kind::Binary;
+        result.confidence = 1;
+        return result;
+    }
+    const ByteCensus &census = s.census;
     if (census.total == 0) {
         result.kind = DetectResult::Kind::Empty;
         result.confidence = 1;
         return result;
     }
 
+    const Bom bom = s.bom;
     const bool wideBom = bom != Bom::None && bom != Bom::Utf8;
     // Of the layouts that decode the whole file strictly and hold no stray
     // controls, the one whose zero bytes fit, or failing that whose start
@@ -480,11 +524,11 @@ DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits
     const WideLayout *layout = nullptr;
     double layoutScore = 0;
     bool layoutFits = false;
-    for (const auto &[l, v] : wide) {
-        if (!v.isValid() || v.controls() * 100 > v.characters())
+    for (const auto &[l, v] : s.wide) {
+        if (!(complete ? v.isValid() : v.validSoFar()) || v.controls() * 100 > v.characters())
             continue;
         QString text;
-        const QByteArray start = sampler.start();
+        const QByteArray start = s.sampler.start();
         decodeStrictly(Encoding::named(QLatin1String(l.name)), start.left(start.size() & ~(l.unit - 1)), false, text);
         const TextVerdict verdict = judgeText(text, Encoding());
         const bool fits = wideBom || zerosFit(l, census.zeros);
@@ -496,7 +540,7 @@ DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits
             layoutFits = fits;
         }
     }
-    const bool binary = wideBom ? (layout == nullptr && !wide.empty() && wide.front().second.isValid())
+    const bool binary = wideBom ? (layout == nullptr && !s.wide.empty() && s.wide.front().second.isValid())
                                 : (layout == nullptr && (census.nul > 0 || census.controls * 100 > census.total));
     if (binary) {
         result.kind = DetectResult::Kind::Binary;
@@ -512,10 +556,11 @@ DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits
         return result;
     }
 
-    if (!utf8.isUtf8() && !held.isEmpty() && !feed(held.constData(), held.size()))
+    const bool utf8 = complete ? s.utf8.isUtf8() : s.utf8.validSoFar() && census.nonAscii > 0;
+    if (!utf8 && !s.held.isEmpty() && !s.feedDetector(s.held.constData(), s.held.size()))
         return {};
-    uchardet_data_end(detector.get());
-    const char *charset = uchardet_get_charset(detector.get());
+    uchardet_data_end(s.detector.get());
+    const char *charset = uchardet_get_charset(s.detector.get());
     result.detectorName = QString::fromLatin1(charset ? charset : "");
     result.encoding = Encoding::named(result.detectorName);
 
@@ -524,7 +569,7 @@ DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits
     // are valid UTF-8 and not plain ASCII are UTF-8 unless the judge finds
     // another reading clearly better (a word or two of EUC-JP can be valid
     // UTF-8 too).
-    if (utf8.isUtf8())
+    if (utf8)
         result.encoding = Encoding::utf8();
 
     if (wideBom || census.nonAscii == 0) {
@@ -534,14 +579,42 @@ DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits
             result.candidates.append({result.encoding, 1});
         return result;
     }
-    weigh(result, result.encoding, sampler.text(), sampler.complete());
+    weigh(result, result.encoding, s.sampler.text(), complete && s.sampler.complete());
     // The detector may settle on UTF-8 from the start of a file whose later
     // bytes are not UTF-8; left as it is, the file would pass for UTF-8.
-    if (result.encoding.isUtf8() && !utf8.isUtf8()) {
+    if (result.encoding.isUtf8() && !utf8) {
         result.doubtful = true;
         result.confidence = std::min(result.confidence, 0.5);
     }
     return result;
+}
+
+DetectResult detectFile(QFile &file, const DetectionLimits &limits)
+{
+    // One pass over the file in chunks keeps memory flat whatever its size.
+    Detector detector(limits, file.size() - file.pos());
+    QByteArray buffer(chunkSize, Qt::Uninitialized);
+    qint64 read = 0;
+    while ((read = file.read(buffer.data(), buffer.size())) > 0) {
+        if (!detector.feed(buffer.constData(), read))
+            break;
+    }
+    if (read < 0)
+        return {};
+    return detector.finish();
+}
+
+DetectResult detectFileCoding(const QString &path)
+{
+    return detectFileCoding(path, DetectionLimits());
+}
+
+DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits)
+{
+    QFile file;
+    if (!openRegularFile(file, path).ok())
+        return {};
+    return detectFile(file, limits);
 }
 
 } // namespace Karvo

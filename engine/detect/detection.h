@@ -7,6 +7,10 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
+
+class QFile;
+
 struct DetectResult
 {
     // What the bytes are, before any question of charset.
@@ -46,10 +50,38 @@ struct DetectionLimits
     qint64 detectorMostBytes = 64 << 20; // but never more than this
 };
 
-// Reads the whole file once, in chunks: the UTF-8 and binary checks see
-// every byte, the charset detector the start (see DetectionLimits), and the
-// judge of the result a bounded sample. Anything that is not a regular file
-// or cannot be read gives the default result.
+// Detection over bytes fed in order, a chunk at a time: the UTF-8 and binary
+// checks see every byte, the charset detector the start (see
+// DetectionLimits), and the judge of the result a bounded sample.
+class Detector
+{
+public:
+    // `size`: how many bytes will be fed in all, where that is known; it
+    // lets a file be called binary as soon as that is certain.
+    explicit Detector(const DetectionLimits &limits = DetectionLimits(), qint64 size = -1);
+    ~Detector();
+    Detector(const Detector &) = delete;
+    Detector &operator=(const Detector &) = delete;
+
+    // False once the answer is settled (binary beyond doubt) or the charset
+    // detector gave up: more bytes would change nothing.
+    bool feed(const char *data, qint64 size);
+
+    // The answer. `complete`: every byte was fed; otherwise they were the
+    // start of a longer stream, and a character cut at the end is no fault.
+    DetectResult finish(bool complete = true);
+
+private:
+    struct State;
+    std::unique_ptr<State> d;
+};
+
+// Reads an open file from where it stands to its end (or until the answer
+// is settled) and detects it.
+DetectResult detectFile(QFile &file, const DetectionLimits &limits = DetectionLimits());
+
+// The same for a path. Anything that is not a regular file or cannot be
+// read gives the default result.
 DetectResult detectFileCoding(const QString &path);
 DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits);
 

@@ -11,7 +11,7 @@ namespace Karvo {
 QString previewText(const QString &path, const Encoding &encoding, int maxLines)
 {
     QFile file;
-    if (!encoding.isValid() || !openRegularFile(file, path))
+    if (!encoding.isValid() || !openRegularFile(file, path).ok())
         return QString();
     QTextDecoder decoder(encoding.codec());
     QString text = decoder.toUnicode(file.read(64 * 1024));

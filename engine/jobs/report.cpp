@@ -1,10 +1,13 @@
 #include "report.h"
 
+#include "messages.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 
 #include <algorithm>
+#include <cstring>
 
 namespace Karvo {
 
@@ -15,15 +18,88 @@ class Report
     Q_DECLARE_TR_FUNCTIONS(Karvo::Report)
 };
 
-// The failure's sentence and, where the system gave one, its reason.
-QString reason(const FileResult &result)
+QString hexCode(char32_t character)
 {
-    QString text = result.outcome.message;
-    const QString detail = result.outcome.detail;
-    if (!detail.isEmpty() && detail != QDir::toNativeSeparators(result.path))
-        //: A failure's sentence (%1) and, in brackets, which file and the system's reason (%2).
-        text = Report::tr("%1 (%2)").arg(text, detail);
-    return text;
+    return QString::number(uint(character), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The sentence for a failure, without the system's reason.
+QString sentence(const Outcome &o)
+{
+    const QString line = QString::number(o.line), column = QString::number(o.column);
+    switch (o.failure) {
+    case Failure::None:
+        return QString();
+    case Failure::CannotRead:
+    case Failure::NotRegular:
+        return Engine::tr("Could not open source file.");
+    case Failure::NameNotUtf8:
+        return Engine::tr("Could not open source file: its name is not valid UTF-8.");
+    case Failure::FolderUnreadable:
+        return Engine::tr("Could not read the folder.");
+    case Failure::LinkOutside:
+        return Engine::tr("Left alone: it is a link to a file outside the dropped folder.");
+    case Failure::LeftOut:
+        return Engine::tr("Left out: you said it is not a text file.");
+    case Failure::Binary:
+        return Report::tr("Left alone: it is not a text file.");
+    case Failure::Doubtful:
+        return Engine::tr("Not converted: the encoding is uncertain.");
+    case Failure::UnknownEncoding:
+        return Engine::tr("Could not find codec for file.");
+    case Failure::LossySource:
+        //: %3 is the name of the file's encoding, such as GB18030.
+        return Engine::tr("Could not convert file: the bytes at line %1, column %2 are not valid %3.")
+            .arg(line, column, o.encoding);
+    case Failure::CutSource:
+        //: %3 is the name of the file's encoding, such as Shift_JIS.
+        return Engine::tr("Could not convert file: it ends in the middle of a %3 character, at line %1, column %2.")
+            .arg(line, column, o.encoding);
+    case Failure::LossyTarget:
+        //: %1 is a Unicode code point in hexadecimal, %4 the name of the target encoding.
+        return Engine::tr("Could not convert file: the character U+%1 at line %2, column %3 cannot be written in %4.")
+            .arg(hexCode(o.character), line, column, o.encoding);
+    case Failure::DestinationExists:
+        return Engine::tr("Could not copy file: a different file of that name is already in the save folder.");
+    case Failure::DestinationIsLink:
+        return Engine::tr("Could not write target file: a symbolic link of that name is in the save folder.");
+    case Failure::DestinationNotRegular:
+        return Engine::tr("Could not write target file: something other than a file has that name.");
+    case Failure::DestinationIsSource:
+        return Engine::tr("Not written: the save folder is the file's own folder.");
+    case Failure::SaveFolderGone:
+        return Engine::tr("Not written: the save folder is gone.");
+    case Failure::ReadOnly:
+        return Engine::tr("Not converted: the file is read-only.");
+    case Failure::FolderNotWritable:
+        return Engine::tr("Not converted: its folder takes no new files, and no copy of it could be kept first.");
+    case Failure::ChangedWhileConverting:
+        return Engine::tr("Not converted: the file changed while it was being converted.");
+    case Failure::SameFileInRun:
+        return Engine::tr("Not converted: the same file is already in this run.");
+    case Failure::SameDestination:
+        return Engine::tr("Not written: another file of this run has the same name in the save folder.");
+    case Failure::CannotKeepOriginal:
+        return Engine::tr("Not converted: its original could not be kept for Undo.");
+    case Failure::NoSpace:
+    case Failure::PermissionDenied:
+    case Failure::CannotWrite:
+        return Engine::tr("Could not write target file.");
+    case Failure::Cancelled:
+        return Engine::tr("Not done: the run was cancelled.");
+    case Failure::ChangedSinceRun:
+        return Undo::tr("It was changed after the run.");
+    case Failure::GoneSinceRun:
+        return Undo::tr("It was moved or deleted after the run.");
+    case Failure::OriginalMissing:
+        return Engine::tr("Its original is no longer in the undo store.");
+    }
+    return QString();
 }
 
 QString joinNotes(const QStringList &notes)
@@ -42,6 +118,121 @@ QString candidateNames(const FileResult &result)
 
 } // namespace
 
+QString describe(const Outcome &outcome)
+{
+    QString why = outcome.error != 0 ? systemReason(outcome.error) : QString();
+    if (outcome.failure == Failure::NotRegular)
+        why = Engine::tr("It is not a regular file.");
+    if (!outcome.path.isEmpty())
+        //: %1 is a file's path, %2 why something went wrong with it.
+        why = why.isEmpty() ? QDir::toNativeSeparators(outcome.path)
+                            : Engine::tr("%1: %2").arg(QDir::toNativeSeparators(outcome.path), why);
+    const QString text = sentence(outcome);
+    //: A failure's sentence (%1) and, in brackets, which file and the system's reason (%2).
+    return why.isEmpty() ? text : Report::tr("%1 (%2)").arg(text, why);
+}
+
+QString describe(Notice notice)
+{
+    switch (notice) {
+    case Notice::ReplacedExisting:
+        //: a Detail line: the copy took the place of a file already in the save folder
+        return Report::tr("replaced an existing file");
+    case Notice::OwnerNotKept:
+        return Report::tr("its owner could not be kept: it is yours now");
+    case Notice::GroupNotKept:
+        return Report::tr("its group could not be kept");
+    case Notice::SetIdDropped:
+        return Report::tr("its set-user-ID or set-group-ID bit was dropped with its owner or group");
+    case Notice::OtherLinksKeepOldText:
+        return Report::tr("its other hard links still hold the old text");
+    case Notice::AttributesNotKept:
+        return Report::tr("its extended attributes or ACL could not be kept");
+    case Notice::KeptBeforeWritingInPlace:
+        return Report::tr("written over in place, as its folder takes no new files; the original was kept first");
+    }
+    return QString();
+}
+
+QStringList describe(Notices notices)
+{
+    QStringList words;
+    for (uint bit = 1; bit <= uint(Notice::KeptBeforeWritingInPlace); bit <<= 1) {
+        if (notices.testFlag(Notice(bit)))
+            words.append(describe(Notice(bit)));
+    }
+    return words;
+}
+
+QString failureCode(Failure failure)
+{
+    switch (failure) {
+    case Failure::None:
+        return QString();
+    case Failure::CannotRead:
+        return QStringLiteral("cannot-read");
+    case Failure::NotRegular:
+        return QStringLiteral("not-regular");
+    case Failure::NameNotUtf8:
+        return QStringLiteral("name-not-utf8");
+    case Failure::FolderUnreadable:
+        return QStringLiteral("folder-unreadable");
+    case Failure::LinkOutside:
+        return QStringLiteral("link-outside");
+    case Failure::LeftOut:
+        return QStringLiteral("left-out");
+    case Failure::Binary:
+        return QStringLiteral("binary");
+    case Failure::Doubtful:
+        return QStringLiteral("doubtful");
+    case Failure::UnknownEncoding:
+        return QStringLiteral("unknown-encoding");
+    case Failure::LossySource:
+        return QStringLiteral("lossy-source");
+    case Failure::CutSource:
+        return QStringLiteral("cut-source");
+    case Failure::LossyTarget:
+        return QStringLiteral("lossy-target");
+    case Failure::DestinationExists:
+        return QStringLiteral("destination-exists");
+    case Failure::DestinationIsLink:
+        return QStringLiteral("destination-is-link");
+    case Failure::DestinationNotRegular:
+        return QStringLiteral("destination-not-regular");
+    case Failure::DestinationIsSource:
+        return QStringLiteral("destination-is-source");
+    case Failure::SaveFolderGone:
+        return QStringLiteral("save-folder-gone");
+    case Failure::ReadOnly:
+        return QStringLiteral("read-only");
+    case Failure::FolderNotWritable:
+        return QStringLiteral("folder-not-writable");
+    case Failure::ChangedWhileConverting:
+        return QStringLiteral("changed-while-converting");
+    case Failure::SameFileInRun:
+        return QStringLiteral("same-file-in-run");
+    case Failure::SameDestination:
+        return QStringLiteral("same-destination");
+    case Failure::CannotKeepOriginal:
+        return QStringLiteral("cannot-keep-original");
+    case Failure::NoSpace:
+        return QStringLiteral("no-space");
+    case Failure::PermissionDenied:
+        return QStringLiteral("permission-denied");
+    case Failure::CannotWrite:
+        return QStringLiteral("cannot-write");
+    case Failure::Cancelled:
+        return QStringLiteral("cancelled");
+    case Failure::ChangedSinceRun:
+        return QStringLiteral("changed-since-run");
+    case Failure::GoneSinceRun:
+        return QStringLiteral("gone-since-run");
+    case Failure::OriginalMissing:
+        return QStringLiteral("original-missing");
+    }
+    return QString();
+}
+
 QString detectedLabel(const FileResult &result)
 {
     if (result.detection.kind == DetectResult::Kind::Empty)
@@ -57,13 +248,12 @@ QString detailLine(const FileResult &result, const QString &target)
     case FileStatus::Copied:
     case FileStatus::Unchanged:
         //: The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.
-        return Report::tr("[Success] ") + result.fileName
-            + encodings
-            //: a Detail line: the copy took the place of a file already in the save folder
-            + (result.replacedExisting ? QStringLiteral("  ") + Report::tr("replaced an existing file") : QString());
+        return Report::tr("[Success] ") + result.fileName + encodings
+            + (result.outcome.notices ? QStringLiteral("  ") + joinNotes(describe(result.outcome.notices)) : QString());
     case FileStatus::Failed:
         //: The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.
-        return Report::tr("[Failed]     ") + result.fileName + encodings + QStringLiteral("  ") + reason(result);
+        return Report::tr("[Failed]     ") + result.fileName + encodings + QStringLiteral("  ")
+            + describe(result.outcome);
     case FileStatus::Binary:
         //: The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.
         return Report::tr("[Skipped]    ") + result.fileName
@@ -138,7 +328,7 @@ QString undoLine(const UndoResult &result)
         return Report::tr("[Undone]  ") + result.name;
     //: The status that begins an undo's Detail line: the file was left as it is. The spaces after it only pad it;
     //: they align nothing and may change.
-    return Report::tr("[Left]       ") + result.name + QStringLiteral("  ") + result.reason;
+    return Report::tr("[Left]       ") + result.name + QStringLiteral("  ") + describe(result.outcome);
 }
 
 QString undoSummary(const QList<UndoResult> &results, int total, bool cancelled)

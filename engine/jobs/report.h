@@ -1,5 +1,6 @@
-// How a run's records read to a person: the Detail list's lines and the
-// result page's summary. The command line prints the same texts.
+// How a run's records read to a person: the words for every failure and
+// notice, the Detail list's lines and the result page's summary. The window
+// and the command line print the same texts; programs read the codes.
 #ifndef KARVO_REPORT_H
 #define KARVO_REPORT_H
 
@@ -8,8 +9,18 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace Karvo {
+
+// A failure in words, with its facts and the system's reason where there is
+// one ("No space left on device").
+QString describe(const Outcome &outcome);
+// What a write that succeeded could not keep, in words.
+QString describe(Notice notice);
+QStringList describe(Notices notices);
+// A stable name for programs: "lossy-target", "no-space", ...
+QString failureCode(Failure failure);
 
 // The encoding a record was found in, as listed: "Unknown" when detection
 // had no answer, "Empty" for an empty file.

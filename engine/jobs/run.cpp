@@ -30,12 +30,12 @@ bool isRegularFile(const QString &path)
 
 // Why a path that is not a regular file cannot be read: the system's reason
 // where the path cannot even be looked up (it does not exist, say).
-QString notRegularReason(const QString &path)
+Outcome notRegular(const QString &path)
 {
     struct stat info;
     if (!path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
-    return Engine::tr("It is not a regular file.");
+        return Outcome::failed(Failure::CannotRead, errno);
+    return Outcome::failed(Failure::NotRegular);
 }
 
 // The user's word on the source encoding replaces detection's guess.
@@ -115,7 +115,7 @@ QStringList foldersToCreate(const QVector<PlannedFile> &files, const RunOptions 
 // it is about to replace. `replaces`: the write replaces an existing
 // destination rather than leaving it alone.
 Outcome writeDestination(const PlannedFile &file, const QString &destination, bool replaces, UndoRecorder *recorder,
-    FileResult &result, const std::function<Outcome()> &write)
+    const std::function<Outcome()> &write)
 {
     UndoEntry entry;
     entry.path = resolvedPath(destination);
@@ -126,14 +126,14 @@ Outcome writeDestination(const PlannedFile &file, const QString &destination, bo
     entry.action = !exists                 ? UndoAction::CreatedCopy
         : resolvedPath(file) == entry.path ? UndoAction::ReplacedInPlace
                                            : UndoAction::ReplacedInSaveFolder;
-    QString reason;
-    if (recorder && exists && !recorder->keepOriginal(entry.path, entry, &reason))
-        return Outcome::failure(
-            Engine::tr("Not converted: its original could not be kept for Undo."), withReason(entry.path, reason));
-    const Outcome outcome = write();
+    int error = 0;
+    if (recorder && exists && !recorder->keepOriginal(entry.path, entry, &error))
+        return Outcome::failed(Failure::CannotKeepOriginal, error);
+    Outcome outcome = write();
     if (recorder)
-        recorder->written(entry, outcome.ok);
-    result.replacedExisting = outcome.ok && entry.action == UndoAction::ReplacedInSaveFolder;
+        recorder->written(entry, outcome.ok());
+    if (outcome.ok() && entry.action == UndoAction::ReplacedInSaveFolder)
+        outcome.notices |= Notice::ReplacedExisting;
     return outcome;
 }
 
@@ -193,17 +193,12 @@ bool refused(const PlannedFile &file, const RunOptions &options, FileResult &res
     result.fileName = file.relativePath;
     result.path = file.path;
     if (!file.regular) {
-        result.outcome = Outcome::failure(
-            Engine::tr("Could not open source file."), withReason(file.path, notRegularReason(file.path)));
+        result.outcome = notRegular(file.path);
         return true;
     }
     if (!file.clash.isEmpty()) {
-        result.outcome = options.saveFolder.isEmpty()
-            ? Outcome::failure(Engine::tr("Not converted: the same file is already in this run."),
-                QDir::toNativeSeparators(file.clash))
-            : Outcome::failure(
-                Engine::tr("Not written: another file of this run has the same name in the save folder."),
-                QDir::toNativeSeparators(file.clash));
+        result.outcome = Outcome::failed(
+            options.saveFolder.isEmpty() ? Failure::SameFileInRun : Failure::SameDestination, 0, file.clash);
         return true;
     }
     return false;
@@ -234,10 +229,11 @@ FileResult decide(
             // Detection gives no answer for a file it could not read; the
             // open says why.
             QFile source;
-            QString reason;
-            result.outcome = detection.detectorName.isEmpty() && !openRegularFile(source, file.path, &reason)
-                ? Outcome::failure(Engine::tr("Could not open source file."), withReason(file.path, reason))
-                : Outcome::failure(Engine::tr("Could not find codec for file."), QDir::toNativeSeparators(file.path));
+            result.outcome = detection.detectorName.isEmpty() ? openRegularFile(source, file.path) : Outcome();
+            if (result.outcome.ok()) {
+                result.outcome = Outcome::failed(Failure::UnknownEncoding);
+                result.outcome.encoding = detection.detectorName;
+            }
             return result;
         }
     }
@@ -248,20 +244,20 @@ FileResult decide(
         result.status = FileStatus::Converted;
         result.destination = destination;
         if (!options.dryRun && makeFolderFor(file, options))
-            result.outcome = writeDestination(file, destination, true, recorder, result,
+            result.outcome = writeDestination(file, destination, true, recorder,
                 [&] { return convertFile(file.path, destination, detection, options.target); });
     } else if (intoFolder) {
         result.status = FileStatus::Copied;
         result.destination = destination;
         if (!options.dryRun && makeFolderFor(file, options))
             result.outcome = writeDestination(
-                file, destination, false, recorder, result, [&] { return copyFile(file.path, destination); });
+                file, destination, false, recorder, [&] { return copyFile(file.path, destination); });
     } else {
         result.status = FileStatus::Unchanged;
     }
-    if (!result.outcome.ok)
+    if (!result.outcome.ok())
         result.status = FileStatus::Failed;
-    result.success = result.outcome.ok;
+    result.success = result.outcome.ok();
     return result;
 }
 
@@ -277,7 +273,8 @@ FileResult processFile(const PlannedFile &file, const RunOptions &options, UndoR
         // A file detection could not read keeps its empty answer, so that
         // the open in decide() says why.
         QFile source;
-        if (detection.encoding.isValid() || !detection.detectorName.isEmpty() || openRegularFile(source, file.path))
+        if (detection.encoding.isValid() || !detection.detectorName.isEmpty()
+            || openRegularFile(source, file.path).ok())
             forceEncoding(detection, options.sourceEncoding);
     }
     return decide(file, detection, options, recorder);

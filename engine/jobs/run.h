@@ -64,8 +64,7 @@ struct FileResult
     QString destination; // what was written or would be; empty when nothing
     FileStatus status = FileStatus::Failed;
     DetectResult detection;
-    Outcome outcome; // why it failed, when it did
-    bool replacedExisting = false; // overwrote another file in the save folder
+    Outcome outcome; // why it failed, when it did, and what it could not keep when it did not
 };
 
 struct RunOptions

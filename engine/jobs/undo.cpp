@@ -1,6 +1,7 @@
 #include "undo.h"
 
 #include "regularfile.h"
+#include "report.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -40,11 +41,6 @@ struct Journal
     QStringList folders;
     QVector<UndoEntry> entries;
 };
-
-QString systemError()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
 
 QByteArray native(const QString &path)
 {
@@ -203,13 +199,14 @@ private:
 
 // Copies `from` to `to`, keeping `from`'s permissions; Qt clones the file
 // where the file system can.
-bool copyBytes(const QString &from, const QString &to, QString *reason)
+bool copyBytes(const QString &from, const QString &to, int *error)
 {
     QFile source(from);
+    errno = 0;
     if (source.copy(to))
         return true;
-    if (reason)
-        *reason = source.errorString();
+    if (error)
+        *error = errno ? errno : EIO;
     return false;
 }
 
@@ -226,27 +223,26 @@ UndoResult undoOne(const UndoEntry &entry, const QString &runFolder)
     result.path = entry.path;
     const QByteArray path = native(entry.path);
     const QString kept = runFolder + QLatin1Char('/') + entry.kept;
-    const auto leave = [&](const QString &why) {
-        //: Why a file was not undone (%1), then where its original is (%2).
-        result.reason = entry.kept.isEmpty()
-            ? why
-            : Undo::tr("%1 Its original is kept as %2.").arg(why, QDir::toNativeSeparators(kept));
+    const auto leave = [&](Outcome why) {
+        if (why.path.isEmpty() && !entry.kept.isEmpty())
+            why.path = kept;
+        result.outcome = why;
         return result;
     };
 
     struct stat info;
     if (::lstat(path.constData(), &info) != 0) {
         result.undone = entry.action == UndoAction::CreatedCopy;
-        return result.undone ? result : leave(Undo::tr("It was moved or deleted after the run."));
+        return result.undone ? result : leave(Outcome::failed(Failure::GoneSinceRun));
     }
     UndoEntry now;
     if (!S_ISREG(info.st_mode) || !fingerprint(entry.path, now) || now.size != entry.size || now.mtime != entry.mtime
         || now.hash != entry.hash)
-        return leave(Undo::tr("It was changed after the run."));
+        return leave(Outcome::failed(Failure::ChangedSinceRun));
 
     if (entry.action == UndoAction::CreatedCopy) {
         if (::unlink(path.constData()) != 0)
-            return leave(Undo::tr("It could not be removed: %1.").arg(systemError()));
+            return leave(Outcome::writeError(errno, entry.path));
         result.undone = true;
         return result;
     }
@@ -267,9 +263,9 @@ UndoResult undoOne(const UndoEntry &entry, const QString &runFolder)
 
     // Another file system, or a folder that takes no new files: copy back.
     QFile original;
-    QString reason;
-    if (!openRegularFile(original, kept, &reason))
-        return leave(Undo::tr("Its original could not be read: %1.").arg(reason));
+    const Outcome opened = openRegularFile(original, kept);
+    if (!opened.ok())
+        return leave(Outcome::failed(Failure::OriginalMissing, opened.error, kept));
     QSaveFile output(entry.path);
     output.setDirectWriteFallback(true);
     bool ok = output.open(QIODevice::WriteOnly);
@@ -284,8 +280,9 @@ UndoResult undoOne(const UndoEntry &entry, const QString &runFolder)
         ::futimens(output.handle(), times);
     }
     if (!ok || !output.commit()) {
+        const int error = errno ? errno : EIO;
         output.cancelWriting();
-        return leave(Undo::tr("It could not be written: %1.").arg(output.errorString()));
+        return leave(Outcome::writeError(error, entry.path));
     }
     QFile::remove(kept);
     result.undone = true;
@@ -297,7 +294,7 @@ UndoResult undoOne(const UndoEntry &entry, const QString &runFolder)
 bool fingerprint(const QString &path, UndoEntry &entry)
 {
     QFile file;
-    if (!openRegularFile(file, path))
+    if (!openRegularFile(file, path).ok())
         return false;
     struct stat info;
     if (::fstat(file.handle(), &info) != 0)
@@ -434,11 +431,11 @@ UndoRecorder::~UndoRecorder()
     finish();
 }
 
-bool UndoRecorder::keepOriginal(const QString &path, UndoEntry &entry, QString *reason)
+bool UndoRecorder::keepOriginal(const QString &path, UndoEntry &entry, int *error)
 {
     struct stat info;
     if (::stat(native(path).constData(), &info) != 0) {
-        *reason = systemError();
+        *error = errno;
         return false;
     }
     entry.mode = info.st_mode & 07777;
@@ -452,7 +449,7 @@ bool UndoRecorder::keepOriginal(const QString &path, UndoEntry &entry, QString *
     const QByteArray parent = native(QFileInfo(path).absolutePath());
     const bool renamedOver = ::faccessat(AT_FDCWD, parent.constData(), W_OK | X_OK, AT_EACCESS) == 0;
     if ((renamedOver && ::linkat(AT_FDCWD, native(path).constData(), AT_FDCWD, native(kept).constData(), 0) == 0)
-        || copyBytes(path, kept, reason)) {
+        || copyBytes(path, kept, error)) {
         entry.kept = name;
         return true;
     }
@@ -587,7 +584,7 @@ void Undo::workerDone()
             if (!done.at(i) || !records.at(i).undone) {
                 journal.entries.append(entries.at(i));
                 if (done.at(i))
-                    journal.entries.last().left = records.at(i).reason;
+                    journal.entries.last().left = failureCode(records.at(i).outcome.failure);
             }
         }
         std::sort(journal.folders.begin(), journal.folders.end(),

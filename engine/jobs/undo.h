@@ -9,6 +9,8 @@
 #ifndef KARVO_UNDO_H
 #define KARVO_UNDO_H
 
+#include "outcome.h"
+
 #include <QAtomicInt>
 #include <QDateTime>
 #include <QList>
@@ -43,7 +45,7 @@ struct UndoEntry
     qint64 size = -1;
     qint64 mtime = 0; // ns since the epoch
     QByteArray hash; // a 64-bit digest of the contents
-    QString left; // why an undo left the file; empty until then
+    QString left; // the failure code of why an undo left the file; empty until then
 };
 
 // The store's summary of one run that can still be undone.
@@ -106,8 +108,8 @@ public:
     // Keeps the original of `path` before the run replaces it: a hard link
     // when the replacement will be a new file renamed over the path, a copy
     // when it will be written through the same file or the link fails.
-    // False, with the reason, when neither works.
-    bool keepOriginal(const QString &path, UndoEntry &entry, QString *reason);
+    // False, with the system's reason, when neither works.
+    bool keepOriginal(const QString &path, UndoEntry &entry, int *error);
 
     // After the write: records what it left at entry.path. A write that
     // failed drops the kept original instead. False when undo cannot put
@@ -140,7 +142,7 @@ struct UndoResult
     QString name;
     QString path;
     bool undone = false;
-    QString reason; // why it was left
+    Outcome outcome; // why it was left
 };
 
 // Puts a run's files back on the pool, with progress like a run. The files

@@ -2,8 +2,6 @@
 
 #include "charactertable.h"
 #include "encoding.h"
-#include "messages.h"
-#include "regularfile.h"
 #include "streaming.h"
 
 #include <QSemaphore>
@@ -14,6 +12,7 @@
 #include <QThreadPool>
 
 #include <atomic>
+#include <cerrno>
 #include <deque>
 #include <memory>
 #include <utility>
@@ -312,11 +311,6 @@ Position locate(QFile &source, const Encoding &encoding, qint64 index)
     return position;
 }
 
-QString hexCode(uint character)
-{
-    return QString::number(character, 16).toUpper().rightJustified(4, QLatin1Char('0'));
-}
-
 // One piece of the source, cut after a line feed, and what became of it.
 struct Piece
 {
@@ -388,14 +382,11 @@ constexpr int pieceSize = chunkSize / 2;
 class Transcoder
 {
 public:
-    Transcoder(QFile &source, const QString &sourcePath, const Encoding &from, const Encoding &to, QIODevice &sink,
-        const QString &sinkPath)
+    Transcoder(QFile &source, const Encoding &from, const Encoding &to, QIODevice &sink)
         : source(source)
-        , sourcePath(sourcePath)
         , from(from)
         , to(to)
         , sink(sink)
-        , sinkPath(sinkPath)
     { }
 
     Outcome run()
@@ -411,52 +402,22 @@ public:
     }
 
 private:
-    // Messages say where the trouble is; the position is found only then.
-    Outcome invalid(qint64 index)
-    {
-        const auto [line, column] = at(index);
-        //: %3 is the name of the file's encoding, such as GB18030.
-        return failure(Engine::tr("Could not convert file: the bytes at line %1, column %2 are not valid %3.")
-                           .arg(line, column, fromName()));
-    }
-
-    Outcome cut(qint64 index)
-    {
-        const auto [line, column] = at(index);
-        //: %3 is the name of the file's encoding, such as Shift_JIS.
-        return failure(Engine::tr("Could not convert file: it ends in the middle of a %3 character, at line %1, "
-                                  "column %2.")
-                           .arg(line, column, fromName()));
-    }
-
-    Outcome lost(qint64 index, uint character)
-    {
-        const auto [line, column] = at(index);
-        //: %1 is a Unicode code point in hexadecimal, %4 the name of the target encoding.
-        return failure(Engine::tr("Could not convert file: the character U+%1 at line %2, column %3 cannot be "
-                                  "written in %4.")
-                           .arg(hexCode(character), line, column, to.name()));
-    }
-
-    Outcome cannotRead()
-    {
-        return Outcome::failure(
-            Engine::tr("Could not read source file."), withReason(sourcePath, source.errorString()));
-    }
-
-    Outcome cannotWrite()
-    {
-        return Outcome::failure(Engine::tr("Could not write target file."), withReason(sinkPath, sink.errorString()));
-    }
-
-    Outcome failure(const QString &message) { return Outcome::failure(message, nativePath(sourcePath)); }
-    QString fromName() const { return from.name(); }
-
-    std::pair<QString, QString> at(qint64 index)
+    // A failure says where in the text it is; the position is found only then.
+    Outcome at(Failure failure, qint64 index, const Encoding &encoding, uint character = 0)
     {
         const Position position = locate(source, from, index);
-        return std::make_pair(QString::number(position.line), QString::number(position.column));
+        Outcome outcome = Outcome::failed(failure);
+        outcome.line = position.line;
+        outcome.column = position.column;
+        outcome.encoding = encoding.name();
+        outcome.character = character;
+        return outcome;
     }
+    Outcome invalid(qint64 index) { return at(Failure::LossySource, index, from); }
+    Outcome cut(qint64 index) { return at(Failure::CutSource, index, from); }
+    Outcome lost(qint64 index, uint character) { return at(Failure::LossyTarget, index, to, character); }
+    static Outcome cannotRead() { return Outcome::failed(Failure::CannotRead, errno); }
+    static Outcome cannotWrite() { return Outcome::writeError(errno); }
 
     // Writes to the sink. A file written to the end is synced before it
     // replaces anything; asking the kernel to start writing every few
@@ -641,11 +602,9 @@ private:
     }
 
     QFile &source;
-    const QString &sourcePath;
     const Encoding from;
     const Encoding to;
     QIODevice &sink;
-    const QString &sinkPath;
     QByteArray carry; // read beyond the last line feed of a piece
     qint64 written = 0;
     qint64 flushed = 0; // handed to the kernel to write back
@@ -653,10 +612,9 @@ private:
 
 } // namespace
 
-Outcome transcode(QFile &source, const QString &sourcePath, const Encoding &from, const Encoding &to, QIODevice &sink,
-    const QString &sinkPath)
+Outcome transcode(QFile &source, const Encoding &from, const Encoding &to, QIODevice &sink)
 {
-    return Transcoder(source, sourcePath, from, to, sink, sinkPath).run();
+    return Transcoder(source, from, to, sink).run();
 }
 
 } // namespace Karvo

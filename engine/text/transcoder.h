@@ -17,8 +17,7 @@ class Encoding;
 // stopping at the first character that would not survive: bytes `from`
 // cannot decode, a file that ends inside a character, or a character `to`
 // cannot write. The failure names the line and column of that character.
-Outcome transcode(QFile &source, const QString &sourcePath, const Encoding &from, const Encoding &to, QIODevice &sink,
-    const QString &sinkPath);
+Outcome transcode(QFile &source, const Encoding &from, const Encoding &to, QIODevice &sink);
 
 } // namespace Karvo
 

@@ -10,9 +10,12 @@ namespace Karvo {
 class WideValidator
 {
 public:
-    WideValidator(int unitSize, bool bigEndian)
+    // `nulEndsText`: a U+0000 may only end the text, as a terminator; one
+    // with anything after it means the bytes are no text in this layout.
+    WideValidator(int unitSize, bool bigEndian, bool nulEndsText = false)
         : width(unitSize)
         , big(bigEndian)
+        , nulEnds(nulEndsText)
     { }
 
     void feed(const char *data, qint64 size)
@@ -29,6 +32,9 @@ public:
 
     // True once the whole stream has been fed and it held whole characters.
     bool isValid() const { return valid && filled == 0 && !highPending; }
+    // False from the first unit that cannot be text on; a character cut at
+    // the end of what was fed so far still counts.
+    bool validSoFar() const { return valid; }
     qint64 characters() const { return count; }
     qint64 controls() const { return badControls; }
 
@@ -58,10 +64,11 @@ private:
             valid = false;
             return;
         }
-        if (highPending || v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF)) {
+        if (highPending || v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF) || nulSeen) {
             valid = false;
             return;
         }
+        nulSeen = nulEnds && v == 0;
         ++count;
         if (v < 0x20 && v != '\t' && v != '\n' && v != '\v' && v != '\f' && v != '\r' && v != 0x08 && v != 0x1A
             && v != 0x1B)
@@ -70,6 +77,8 @@ private:
 
     const int width;
     const bool big;
+    const bool nulEnds;
+    bool nulSeen = false;
     uchar unit[4] = {};
     int filled = 0;
     bool valid = true;

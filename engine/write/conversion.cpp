@@ -1,7 +1,6 @@
 #include "conversion.h"
 
 #include "destination.h"
-#include "messages.h"
 #include "regularfile.h"
 #include "streaming.h"
 #include "transcoder.h"
@@ -43,24 +42,27 @@ bool sameBytes(QFile &a, QFile &b)
 Outcome convertFile(const QString &sourcePath, const QString &targetPath, const DetectResult &detection,
     const Encoding &target, const BeforeReplace &beforeReplace)
 {
-    if (!detection.encoding.isValid())
-        return Outcome::failure(Engine::tr("Could not find codec for file."), nativePath(sourcePath));
+    if (!detection.encoding.isValid()) {
+        Outcome unknown = Outcome::failed(Failure::UnknownEncoding);
+        unknown.encoding = detection.detectorName;
+        return unknown;
+    }
 
     QFile source;
-    QString reason;
-    if (!openRegularFile(source, sourcePath, &reason))
-        return Outcome::failure(Engine::tr("Could not open source file."), withReason(sourcePath, reason));
+    Outcome opened = openRegularFile(source, sourcePath);
+    if (!opened.ok())
+        return opened;
 
     if (!target.isValid())
-        return Outcome::failure(Engine::tr("Could not find codec for the target encoding."), nativePath(sourcePath));
+        return Outcome::failed(Failure::UnknownEncoding);
 
     Destination destination(sourcePath, targetPath, Destination::Existing::Replace);
     Outcome outcome = destination.check();
-    if (outcome.ok)
+    if (outcome.ok())
         outcome = destination.open();
-    if (outcome.ok)
-        outcome = transcode(source, sourcePath, detection.encoding, target, destination.file(), targetPath);
-    if (outcome.ok)
+    if (outcome.ok())
+        outcome = transcode(source, detection.encoding, target, destination.file());
+    if (outcome.ok())
         outcome = destination.commit(beforeReplace);
     return outcome;
 }
@@ -72,28 +74,25 @@ Outcome copyFile(const QString &sourcePath, const QString &targetPath, const Bef
         return Outcome::success();
 
     QFile source;
-    QString reason;
-    if (!openRegularFile(source, sourcePath, &reason))
-        return Outcome::failure(Engine::tr("Could not open source file."), withReason(sourcePath, reason));
+    Outcome outcome = openRegularFile(source, sourcePath);
+    if (!outcome.ok())
+        return outcome;
 
     Destination destination(sourcePath, targetPath, Destination::Existing::Keep);
-    Outcome outcome = destination.check();
-    if (!outcome.ok)
+    outcome = destination.check();
+    if (!outcome.ok())
         return outcome;
     if (destination.exists()) {
         QFile other;
-        if (openRegularFile(other, targetPath) && sameBytes(source, other))
+        if (openRegularFile(other, targetPath).ok() && sameBytes(source, other))
             return Outcome::success();
-        return Outcome::failure(
-            Engine::tr("Could not copy file: a different file of that name is already in the save folder."),
-            nativePath(targetPath));
+        return Outcome::failed(Failure::DestinationExists, 0, targetPath);
     }
     outcome = destination.open();
-    if (!outcome.ok)
+    if (!outcome.ok())
         return outcome;
     if (!copyStream(source, destination.file()))
-        return Outcome::failure(
-            Engine::tr("Could not write target file."), withReason(targetPath, destination.file().errorString()));
+        return Outcome::writeError(errno, targetPath);
     return destination.commit(beforeReplace);
 }
 

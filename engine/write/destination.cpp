@@ -1,6 +1,5 @@
 #include "destination.h"
 
-#include "messages.h"
 #include "regularfile.h"
 #include "streaming.h"
 
@@ -17,11 +16,6 @@
 namespace Karvo {
 
 namespace {
-
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 QString entryOf(const QString &path)
 {
@@ -90,16 +84,6 @@ Destination::~Destination()
     }
 }
 
-Outcome Destination::failure(const QString &message, int error) const
-{
-    return failure(message, systemError(error));
-}
-
-Outcome Destination::failure(const QString &message, const QString &reason) const
-{
-    return Outcome::failure(message, withReason(targetPath, reason));
-}
-
 Outcome Destination::check()
 {
     struct stat source;
@@ -110,14 +94,12 @@ Outcome Destination::check()
     if (::lstat(native.constData(), &old) != 0) {
         if (errno == ENOENT)
             return Outcome::success();
-        return failure(Engine::tr("Could not open target file."), errno);
+        return Outcome::writeError(errno, targetPath);
     }
     if (S_ISLNK(old.st_mode))
-        return Outcome::failure(
-            Engine::tr("Could not write target file: a symbolic link of that name is in the save folder."),
-            nativePath(targetPath));
+        return Outcome::failed(Failure::DestinationIsLink, 0, targetPath);
     if (!S_ISREG(old.st_mode))
-        return failure(Engine::tr("Could not open target file."), Engine::tr("It is not a regular file."));
+        return Outcome::failed(Failure::DestinationNotRegular, 0, targetPath);
     existing = true;
     if (mode == Existing::Keep)
         return Outcome::success();
@@ -127,8 +109,8 @@ Outcome Destination::check()
     existingFd = ::open(native.constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (existingFd < 0) {
         if (isReadOnlyError(errno))
-            return failure(Engine::tr("Could not open target file."), Engine::tr("the file is read-only"));
-        return failure(Engine::tr("Could not open target file."), errno);
+            return Outcome::failed(Failure::ReadOnly, errno, targetPath);
+        return Outcome::writeError(errno, targetPath);
     }
     return Outcome::success();
 }
@@ -154,16 +136,16 @@ Outcome Destination::open()
     if (fd >= 0) {
         if (!temporary.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
             ::close(fd);
-            return failure(Engine::tr("Could not open target file."), temporary.errorString());
+            return Outcome::writeError(EIO, targetPath);
         }
         return Outcome::success();
     }
     if (existingFd < 0 || !(isReadOnlyError(error) || error == EROFS))
-        return failure(Engine::tr("Could not open target file."), error);
+        return Outcome::writeError(error, targetPath);
 
     elsewhere = std::make_unique<QTemporaryFile>(QDir::tempPath() + QLatin1String("/karvo-XXXXXX"));
     if (!elsewhere->open())
-        return failure(Engine::tr("Could not open target file."), elsewhere->errorString());
+        return Outcome::writeError(errno, elsewhere->fileTemplate());
     return Outcome::success();
 }
 
@@ -200,39 +182,32 @@ Outcome Destination::commit(const BeforeReplace &beforeReplace)
     if (elsewhere)
         return writeOver(beforeReplace);
 
-    const QString cannotWrite = Engine::tr("Could not write target file.");
     if (!temporary.flush())
-        return failure(cannotWrite, temporary.errorString());
+        return Outcome::writeError(errno, targetPath);
     const int fd = temporary.handle();
     keepOwnerAndMode(fd);
     if (::fdatasync(fd) != 0)
-        return failure(cannotWrite, errno);
+        return Outcome::writeError(errno, targetPath);
     temporary.close();
 
     const QByteArray native = QFile::encodeName(path);
     if (!existing) {
         const int error = renameNoReplace(temporaryName, native);
-        if (error == EEXIST && mode == Existing::Keep)
-            return Outcome::failure(
-                Engine::tr("Could not copy file: a different file of that name is already in the save folder."),
-                nativePath(targetPath));
         if (error == EEXIST)
-            return failure(cannotWrite, Engine::tr("a file of that name appeared during the conversion"));
+            return Outcome::failed(Failure::DestinationExists, error, targetPath);
         if (error != 0)
-            return failure(cannotWrite, error);
+            return Outcome::writeError(error, targetPath);
     } else {
         // The one place an existing file gives way: rename() replaces a
         // symbolic link swapped in meanwhile instead of following it, and
         // the old file's inode is still there for the caller to keep.
         if (beforeReplace && !beforeReplace(path))
-            return failure(cannotWrite, Engine::tr("the existing file could not be kept"));
+            return Outcome::failed(Failure::CannotKeepOriginal, 0, targetPath);
         if (::rename(temporaryName.constData(), native.constData()) != 0)
-            return failure(cannotWrite, errno);
+            return Outcome::writeError(errno, targetPath);
     }
     temporaryName.clear();
-    Outcome outcome;
-    outcome.replaced = existing;
-    return outcome;
+    return Outcome::success();
 }
 
 // After a conversion into a temporary file elsewhere, the text is written
@@ -240,11 +215,10 @@ Outcome Destination::commit(const BeforeReplace &beforeReplace)
 // converted text is kept in the temporary file and the message says where.
 Outcome Destination::writeOver(const BeforeReplace &beforeReplace)
 {
-    const QString cannotWrite = Engine::tr("Could not write target file.");
     if (!elsewhere->flush())
-        return failure(cannotWrite, elsewhere->errorString());
+        return Outcome::writeError(errno, elsewhere->fileName());
     if (beforeReplace && !beforeReplace(path))
-        return failure(cannotWrite, Engine::tr("the existing file could not be kept"));
+        return Outcome::failed(Failure::CannotKeepOriginal, 0, targetPath);
 
     bool written = elsewhere->seek(0) && ::ftruncate(existingFd, 0) == 0 && ::lseek(existingFd, 0, SEEK_SET) == 0;
     int error = errno;
@@ -258,19 +232,13 @@ Outcome Destination::writeOver(const BeforeReplace &beforeReplace)
         written = false;
         error = errno;
     }
-    if (written) {
-        Outcome outcome;
-        outcome.replaced = true;
-        return outcome;
-    }
+    if (written)
+        return Outcome::success();
 
-    Outcome outcome = failure(cannotWrite, error);
-    if (sameEntry(sourcePath, targetPath)) {
+    // The file is half written; the converted text stays where it was made.
+    if (sameEntry(sourcePath, targetPath))
         elsewhere->setAutoRemove(false);
-        outcome.detail += QLatin1Char('\n')
-            + Engine::tr("The converted text is kept in %1.").arg(nativePath(elsewhere->fileName()));
-    }
-    return outcome;
+    return Outcome::writeError(error, elsewhere->fileName());
 }
 
 } // namespace Karvo

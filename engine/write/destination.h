@@ -61,8 +61,6 @@ public:
 
 private:
     Outcome writeOver(const BeforeReplace &beforeReplace);
-    Outcome failure(const QString &message, int error) const;
-    Outcome failure(const QString &message, const QString &reason) const;
     void keepOwnerAndMode(int fd) const;
 
     const QString sourcePath;

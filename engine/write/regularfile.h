@@ -3,22 +3,21 @@
 #ifndef KARVO_REGULARFILE_H
 #define KARVO_REGULARFILE_H
 
+#include "outcome.h"
+
 #include <QFile>
 #include <QString>
 
 namespace Karvo {
 
 // Opens `path` read-only into `file` when it is a regular file, following
-// symbolic links. Otherwise returns false and, if asked, the reason.
-bool openRegularFile(QFile &file, const QString &path, QString *reason = nullptr);
+// symbolic links; otherwise says why not (CannotRead with the system's
+// reason, or NotRegular).
+Outcome openRegularFile(QFile &file, const QString &path);
 
 // Where a path leads after its symbolic links, or the path itself if it does
 // not exist yet; two paths naming the same file compare equal.
 QString resolvedPath(const QString &path);
-
-// A path as messages show it, and followed by the system's reason if any.
-QString nativePath(const QString &path);
-QString withReason(const QString &path, const QString &reason);
 
 } // namespace Karvo
 
