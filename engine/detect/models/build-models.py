@@ -479,25 +479,38 @@ def split_text(root, cache):
 
 # --- Counting ------------------------------------------------------------
 #
-# An alphabetic model reads text as symbols: 0 a word boundary (spaces,
-# ASCII punctuation and digits), 1 a letter it does not know, 2 a symbol it
-# does not know, 3 an ASCII letter (in a language not written in Latin
-# letters), then the language's own letters and frequent signs, lowercase.
-# A CJK model reads kinds of character (the same first four, then Han,
-# hiragana, katakana, half-width katakana, hangul, CJK punctuation) and,
-# within each kind, the frequent characters one by one. The detector maps
-# characters the same way (languagemodel.cpp).
-BOUNDARY, OTHER_LETTER, OTHER_SYMBOL, ASCII_LETTER = range(4)
-HAN, HIRAGANA, KATAKANA, HALFWIDTH_KANA, HANGUL, CJK_PUNCT = range(4, 10)
-CJK_KINDS = 10
+# An alphabetic model reads text as symbols: 0 a space (or the start or end
+# of a text), 1 a letter it does not know, 2 a symbol it does not know, 3 an
+# ASCII letter (in a language not written in Latin letters), 4 a digit, 5
+# ASCII punctuation, then the language's own letters and frequent signs,
+# lowercase; a space other than U+0020 (a no-break space, say) is a sign
+# like any other, or an unknown symbol. A CJK model reads kinds of character (the same first six, then
+# Han, hiragana, katakana, half-width katakana, hangul, CJK punctuation)
+# and, within each kind, the frequent characters one by one. Controls,
+# unassigned and private-use characters are no text: the detector makes any
+# step to or from one cost the most there is. The detector maps characters
+# the same way (languagemodel.cpp).
+BOUNDARY, OTHER_LETTER, OTHER_SYMBOL, ASCII_LETTER, DIGIT, PUNCTUATION = range(6)
+SPECIALS = 6
+HAN, HIRAGANA, KATAKANA, HALFWIDTH_KANA, HANGUL, CJK_PUNCT = range(6, 12)
+CJK_KINDS = 12
+JUNK = -1
 STEP = 0.25  # bits per cost level
 TOP_LEVEL = 63  # costs are 0..63 levels, one base-64 digit each
 DIGITS = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
 # What a symbol of a whole kind costs on top of the kind, for the many
-# characters it stands for: the detector adds these.
-OTHER_LETTER_SPREAD = 6.0
-OTHER_SYMBOL_SPREAD = 4.0
+# characters it stands for.
+OTHER_LETTER_SPREAD = 8.0
+OTHER_SYMBOL_SPREAD = 8.0
+# A model that folds the ASCII letters into one symbol charges this for
+# which of them it is, about what a letter of English text costs.
+ASCII_LETTER_SPREAD = 4.2
 MOST_SIGNS = 110
+
+
+def is_letter(c):
+    """What the rate counts: ASCII letters, and every other character but ASCII."""
+    return ord(c) >= 0x80 or c.isalpha()
 
 
 def lower(c):
@@ -511,19 +524,27 @@ def kind_of(c):
     """The symbol of a character that is not in a model's alphabet."""
     o = ord(c)
     if o < 0x80:
-        return ASCII_LETTER if c.isalpha() else BOUNDARY
+        if c.isalpha():
+            return ASCII_LETTER
+        if c.isdigit():
+            return DIGIT
+        if o <= 0x20 or o == 0x7F:
+            return BOUNDARY
+        return PUNCTUATION
     category = unicodedata.category(c)
-    if category == "Zs":
-        return BOUNDARY
+    if category in ("Cc", "Co", "Cn", "Cs"):
+        return JUNK
     if category[0] in "LM":
         return OTHER_LETTER
+    if category == "Nd":
+        return DIGIT
     return OTHER_SYMBOL
 
 
 def cjk_kind(c):
     o = ord(c)
     if o < 0x80:
-        return ASCII_LETTER if c.isalpha() else BOUNDARY
+        return kind_of(c)
     if 0x3041 <= o <= 0x309F:
         return HIRAGANA
     if 0x30A0 <= o <= 0x30FF:
@@ -538,12 +559,7 @@ def cjk_kind(c):
     if 0x3000 <= o <= 0x303F or 0xFF01 <= o <= 0xFF60 or 0x2010 <= o <= 0x2027 or 0x2030 <= o <= 0x203B \
             or 0xFFE0 <= o <= 0xFFEE:
         return CJK_PUNCT
-    category = unicodedata.category(c)
-    if category == "Zs":
-        return BOUNDARY
-    if category[0] in "LM":
-        return OTHER_LETTER
-    return OTHER_SYMBOL
+    return kind_of(c)
 
 
 def read_part(cache, part, language):
@@ -582,37 +598,22 @@ def cost(p):
     return min(TOP_LEVEL, max(0, int(round(-math.log2(p) / STEP))))
 
 
-def learn_alphabetic(language, script, texts):
-    counts = collections.Counter()
-    for text in texts:
-        counts.update(lower(c) for c in text if ord(c) >= 0x80)
-    telling = sum(counts.values())
-    signs = [c for c, n in counts.most_common() if kind_of(c) != BOUNDARY and n >= max(3, telling * 0.0004)
-             and unicodedata.category(c)[0] != "C"][:MOST_SIGNS]
-    alphabet = (list("abcdefghijklmnopqrstuvwxyz") if script == "Latin" else []) + sorted(signs)
-    index = {c: i + 4 for i, c in enumerate(alphabet)}
-    size = len(alphabet) + 4
+# A reading pays, once, for how many of its characters are not ASCII, at the
+# language's own rate of them among its letters; each step it takes into a character then pays only
+# for which character it is among those of its kind (ASCII or not). At most
+# this many ASCII letters per telling one (plus three) are weighed, and none
+# inside <tags>, so that markup or code around a few words does not drown
+# them.
+LOW_CAP = 30
 
-    def symbol(c):
-        low = lower(c)
-        return index.get(low, kind_of(c))
 
-    unigram = collections.Counter()
-    bigram = collections.Counter()
-    for text in texts:
-        previous = BOUNDARY
-        for c in text + " ":
-            s = symbol(c)
-            if s == BOUNDARY and previous == BOUNDARY:
-                continue
-            unigram[s] += 1
-            bigram[previous, s] += 1
-            previous = s
+def class_matrix(bigram, unigram, size, is_high, spread):
     total = sum(unigram.values())
     p1 = [(unigram[s] + 0.5) / (total + 0.5 * size) for s in range(size)]
-    from_counts = collections.Counter()
-    for (a, _), n in bigram.items():
-        from_counts[a] += n
+    class_share = {h: sum(p1[s] for s in range(size) if is_high(s) == h) for h in (False, True)}
+    from_class = collections.Counter()
+    for (a, b), n in bigram.items():
+        from_class[a, is_high(b)] += n
     k = 4.0
     matrix = []
     for a in range(size):
@@ -621,47 +622,126 @@ def learn_alphabetic(language, script, texts):
             if a == BOUNDARY and b == BOUNDARY:
                 row.append(0)
                 continue
-            p = (bigram[a, b] + k * p1[b]) / (from_counts[a] + k)
-            bits = -math.log2(p)
-            if b == OTHER_LETTER:
-                bits += OTHER_LETTER_SPREAD
-            elif b == OTHER_SYMBOL:
-                bits += OTHER_SYMBOL_SPREAD
-            row.append(min(TOP_LEVEL, max(0, int(round(bits / STEP)))))
+            h = is_high(b)
+            p = (bigram[a, b] + k * p1[b] / class_share[h]) / (from_class[a, h] + k)
+            row.append(min(TOP_LEVEL, max(0, int(round((-math.log2(p) + spread.get(b, 0)) / STEP)))))
         matrix.append(row)
-    # What a telling character of the language's own text costs on average,
-    # with the detector's rule of scoring only steps that touch one.
-    spent = 0
-    seen = 0
-    for text in texts[::7]:
-        previous, previous_char = BOUNDARY, " "
+    return matrix
+
+
+def rate_cost(high, low, rate):
+    return high * -math.log2(rate) + min(low, LOW_CAP * (high + 3)) * -math.log2(1 - rate)
+
+
+def ascii_share(high, low):
+    """How much of the ASCII letters' steps are weighed: the same cap."""
+    return 1.0 if low == 0 else min(1.0, LOW_CAP * (high + 3) / low)
+
+
+def ascii_step(a, b):
+    """Steps between ASCII characters that the detector weighs: those with a letter."""
+    return a.isalpha() or b.isalpha()
+
+
+def learn_alphabetic(language, script, texts):
+    counts = collections.Counter()
+    for text in texts:
+        counts.update(lower(c) for c in text if ord(c) >= 0x80)
+    telling = sum(counts.values())
+    signs = [c for c, n in counts.most_common() if ord(c) >= 0x80 and kind_of(c) != JUNK
+             and n >= max(8, telling * 0.0004)][:MOST_SIGNS]
+    alphabet = (list("abcdefghijklmnopqrstuvwxyz") if script == "Latin" else []) + sorted(signs)
+    index = {c: i + SPECIALS for i, c in enumerate(alphabet)}
+    size = len(alphabet) + SPECIALS
+
+    def symbol(c):
+        low = lower(c)
+        return index.get(low, kind_of(c))
+
+    def is_high(s):
+        return s in (OTHER_LETTER, OTHER_SYMBOL) or (s >= SPECIALS and ord(alphabet[s - SPECIALS]) >= 0x80)
+
+    unigram = collections.Counter()
+    bigram = collections.Counter()
+    high = low = 0
+    for text in texts:
+        previous = BOUNDARY
         for c in text + " ":
             s = symbol(c)
-            if ord(c) >= 0x80:
-                seen += 1
-            if ord(c) >= 0x80 or ord(previous_char) >= 0x80:
-                spent += matrix[previous][s]
-            previous, previous_char = s, c
-    expected = spent * STEP / max(1, seen)
-    return {"alphabet": "".join(alphabet), "matrix": matrix, "expected": expected, "telling": telling}
+            if s == JUNK:
+                continue
+            if is_letter(c):
+                high += ord(c) >= 0x80
+                low += ord(c) < 0x80
+            if s == BOUNDARY and previous == BOUNDARY:
+                continue
+            unigram[s] += 1
+            bigram[previous, s] += 1
+            previous = s
+    rate = (high + 1.0) / (high + low + 2.0)
+    # How often a capital follows a small letter: "iPhone" happens, "mÜssen"
+    # is a wrong reading.
+    after_small = switches = 0
+    for text in texts[::3]:
+        for a, b in zip(text, text[1:]):
+            if a.islower() and b.isalpha():
+                after_small += 1
+                switches += b.isupper()
+    switch = -math.log2((switches + 1.0) / (after_small + 2.0))
+    spread = {OTHER_LETTER: OTHER_LETTER_SPREAD, OTHER_SYMBOL: OTHER_SYMBOL_SPREAD}
+    if script != "Latin":
+        spread[ASCII_LETTER] = ASCII_LETTER_SPREAD
+    matrix = class_matrix(bigram, unigram, size, is_high, spread)
+    # What a telling character of the language's own text costs on average,
+    # scored as the detector scores: only steps that touch one, and the rate.
+    spent = 0.0
+    seen = 0
+    for text in texts[::7]:
+        previous, previous_high, previous_char = BOUNDARY, False, " "
+        quarters = ascii_quarters = high_here = low_here = 0
+        for c in text + " ":
+            s = symbol(c)
+            if s == JUNK:
+                continue
+            h = ord(c) >= 0x80
+            if is_letter(c):
+                high_here += h
+                low_here += not h
+            if h or previous_high:
+                quarters += matrix[previous][s]
+            elif ascii_step(previous_char, c):
+                ascii_quarters += matrix[previous][s]
+            previous, previous_high, previous_char = s, h, c
+        # Only what the telling characters cost: their steps and their rate.
+        spent += quarters * STEP + high_here * -math.log2(rate)
+        seen += high_here
+    expected = spent / max(1, seen)
+    return {"alphabet": "".join(alphabet), "matrix": matrix, "expected": expected, "telling": telling,
+            "rate": rate, "switch": switch}
 
 
 CJK_TABLE = {HAN: 4000, HIRAGANA: 90, KATAKANA: 96, HALFWIDTH_KANA: 63, HANGUL: 2400, CJK_PUNCT: 120,
-             OTHER_LETTER: 60, OTHER_SYMBOL: 80}
+             OTHER_LETTER: 60, OTHER_SYMBOL: 80, DIGIT: 20}
 # About how many characters each kind holds beyond those in the table, for
 # what one of the rest costs.
 CJK_MEMBERS = {HAN: 20000, HIRAGANA: 4, KATAKANA: 4, HALFWIDTH_KANA: 2, HANGUL: 8000, CJK_PUNCT: 100,
-               OTHER_LETTER: 1000, OTHER_SYMBOL: 2000}
+               OTHER_LETTER: 1000, OTHER_SYMBOL: 2000, DIGIT: 10}
 
 
 def learn_cjk(language, texts):
     kinds = collections.Counter()
     transitions = collections.Counter()
     chars = collections.defaultdict(collections.Counter)
+    high = low = 0
     for text in texts:
         previous = BOUNDARY
         for c in text + " ":
             k = cjk_kind(c)
+            if k == JUNK:
+                continue
+            if is_letter(c):
+                high += ord(c) >= 0x80
+                low += ord(c) < 0x80
             if k == BOUNDARY and previous == BOUNDARY:
                 continue
             kinds[k] += 1
@@ -671,49 +751,55 @@ def learn_cjk(language, texts):
             elif ord(c) > 0xFFFF:
                 chars[k]["rest"] += 1
             previous = k
+    rate = (high + 1.0) / (high + low + 2.0)
+    matrix = class_matrix(transitions, kinds, CJK_KINDS,
+                          lambda k: k >= SPECIALS or k in (OTHER_LETTER, OTHER_SYMBOL),
+                          {ASCII_LETTER: ASCII_LETTER_SPREAD})
     total = sum(kinds.values())
-    p1 = [(kinds[s] + 0.5) / (total + 0.5 * CJK_KINDS) for s in range(CJK_KINDS)]
-    out_of = collections.Counter()
-    for (a, _), n in transitions.items():
-        out_of[a] += n
-    matrix = []
-    for a in range(CJK_KINDS):
-        matrix.append([0 if a == b == BOUNDARY else
-                       cost((transitions[a, b] + 4.0 * p1[b]) / (out_of[a] + 4.0)) for b in range(CJK_KINDS)])
     table = []
     rest = [TOP_LEVEL] * CJK_KINDS
+    rest[BOUNDARY] = int(8 / STEP)  # a space other than U+0020
     for k in range(CJK_KINDS):
         counter = chars.get(k, collections.Counter())
         n = sum(counter.values())
         if k not in CJK_TABLE:
             continue
         top = [(c, m) for c, m in counter.most_common() if c != "rest"][:CJK_TABLE[k]]
-        smoothing = 1.0
         for c, m in top:
-            table.append((c, cost((m + 0.1) / (n + smoothing))))
+            table.append((c, cost((m + 0.1) / (n + 1.0))))
         left = n - sum(m for _, m in top)
         # One of the rest costs what the rarest in the table costs, plus a
         # little: a rare character is no sign of a wrong reading by itself.
-        rarest = max((cost((m + 0.1) / (n + smoothing)) for _, m in top), default=40)
+        rarest = max((cost((m + 0.1) / (n + 1.0)) for _, m in top), default=40)
         spread = -math.log2((left + 1.0) / (n + 2.0)) + math.log2(CJK_MEMBERS[k])
         rest[k] = min(TOP_LEVEL, max(rarest + 4, min(int(round(spread / STEP)), rarest + 12)))
     table.sort(key=lambda e: ord(e[0]))
     costs = {c: level for c, level in table}
-    spent = 0
+    spent = 0.0
     seen = 0
     for text in texts[::7]:
-        previous, previous_high = BOUNDARY, False
+        previous, previous_high, previous_char = BOUNDARY, False, " "
+        quarters = ascii_quarters = high_here = low_here = 0
         for c in text + " ":
             k = cjk_kind(c)
-            high = ord(c) >= 0x80
-            if high:
-                seen += 1
-                spent += matrix[previous][k] + costs.get(c, rest[k])
+            if k == JUNK:
+                continue
+            h = ord(c) >= 0x80
+            if is_letter(c):
+                high_here += h
+                low_here += not h
+            if h:
+                quarters += matrix[previous][k] + costs.get(c, rest[k])
             elif previous_high:
-                spent += matrix[previous][k]
-            previous, previous_high = k, high
-    expected = spent * STEP / max(1, seen)
-    return {"matrix": matrix, "table": table, "rest": rest, "telling": total, "expected": expected}
+                quarters += matrix[previous][k]
+            elif ascii_step(previous_char, c):
+                ascii_quarters += matrix[previous][k]
+            previous, previous_high, previous_char = k, h, c
+        # Only what the telling characters cost: their steps and their rate.
+        spent += quarters * STEP + high_here * -math.log2(rate)
+        seen += high_here
+    expected = spent / max(1, seen)
+    return {"matrix": matrix, "table": table, "rest": rest, "telling": total, "expected": expected, "rate": rate}
 
 
 # --- Writing the tables --------------------------------------------------
@@ -747,8 +833,9 @@ def write_models(models, path):
     for language, model in sorted(models.items()):
         if "alphabet" not in model:
             continue
-        size = len(model["alphabet"]) + 4
-        lines.append("    {\"%s\", %d, %d," % (language, int(round(model["expected"] * 16)), size))
+        size = len(model["alphabet"]) + SPECIALS
+        lines.append("    {\"%s\", %d, %.6f, %.2f, %d," % (language, int(round(model["expected"] * 16)), model["rate"],
+                                                        model["switch"], size))
         lines.append(utf16_literal(model["alphabet"]) + ",")
         lines.append(literal("".join(digits(row) for row in model["matrix"]), size if size > 60 else 2 * size) + "},")
     lines.append("};")
@@ -758,7 +845,8 @@ def write_models(models, path):
         if "table" not in model:
             continue
         chars = "".join(c for c, _ in model["table"])
-        lines.append("    {\"%s\", %d, %d," % (language, int(round(model["expected"] * 16)), len(chars)))
+        lines.append("    {\"%s\", %d, %.6f, %d," % (language, int(round(model["expected"] * 16)), model["rate"],
+                                                   len(chars)))
         lines.append(literal("".join(digits(row) for row in model["matrix"]), 2 * CJK_KINDS) + ",")
         lines.append(literal(digits(model["rest"])) + ",")
         lines.append(utf16_literal(chars) + ",")
@@ -789,8 +877,8 @@ def main():
             learn_alphabetic(language, script, texts)
         m = models[language]
         print("%-8s %7d telling characters%s" % (language, m["telling"],
-              ", %d signs, %.1f bits each" % (len(m["alphabet"]), m["expected"]) if "alphabet" in m else
-              ", %d characters, %.1f bits each" % (len(m["table"]), m["expected"])), flush=True)
+              ", %d signs, %.1f bits each, rate %.3f" % (len(m["alphabet"]), m["expected"], m["rate"]) if "alphabet" in m else
+              ", %d characters, %.1f bits each, rate %.3f" % (len(m["table"]), m["expected"], m["rate"])), flush=True)
     write_models(models, os.path.join(HERE, "languagemodels.inc"))
 
 
