@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -298,10 +299,28 @@ QVector<Doubt> doubtsAbout(const QVector<Reading> &readings, const Encoding &gue
     return doubts;
 }
 
+// Whether the first of `readings`, weighed without the charset detector,
+// stands whatever the detector would say: it fits its language, on enough
+// telling characters, and leads the next by more than the detector's word
+// and the rarest encoding's rarity, with room to spare.
+bool isBeyondDoubt(const QVector<Reading> &readings, const DetectionThresholds &thresholds)
+{
+    if (readings.isEmpty())
+        return false;
+    const Reading &best = readings.first();
+    if (best.fit.telling < thresholds.fewCharacters || best.fit.excess() > thresholds.detectorFit)
+        return false;
+    const double reach = thresholds.detectorWord + mostRarity()
+        + thresholds.temperature * std::log2(thresholds.sure / (1 - thresholds.sure));
+    return readings.size() == 1 || readings.at(1).cost - best.cost > reach;
+}
+
 // The encodings whose escape sequences announce them at the start of a
 // file: their shift bytes (SO, SI) are text, not the controls of a binary.
 const char *escapeEncodingOf(const QByteArray &start)
 {
+    if (!start.contains('\x1b'))
+        return nullptr;
     if (start.contains("\x1b$)C"))
         return "ISO-2022-KR";
     for (const char *designation : {"\x1b$)A", "\x1b$)G", "\x1b$*H", "\x1b$+I"}) {
@@ -396,7 +415,10 @@ bool Detector::feed(const char *data, qint64 size)
     const bool first = s.census.total == 0;
     s.utf8.feed(data, size);
     if (s.feeding) {
-        if (s.utf8.validSoFar() && s.held.size() + size <= chunkSize) {
+        // A file that the judge's sample holds whole waits too: Karvo's own
+        // reading of it may leave the detector nothing to say.
+        const bool small = s.census.total + size <= Sampler::headSize;
+        if ((s.utf8.validSoFar() || small) && s.held.size() + size <= chunkSize) {
             s.held.append(data, int(size));
         } else {
             if ((!s.held.isEmpty() && !s.feedDetector(s.held.constData(), s.held.size()))
@@ -518,6 +540,30 @@ DetectResult Detector::finish(bool complete)
     }
 
     const bool utf8 = complete ? s.utf8.isUtf8() : s.utf8.validSoFar() && census.nonAscii > 0;
+    const QByteArray sample = s.sampler.text();
+    const bool sampleComplete = complete && s.sampler.complete();
+    const auto take = [&result](const QVector<Reading> &readings) {
+        const Reading &best = readings.first();
+        result.encoding = best.encoding;
+        result.language = QString::fromLatin1(best.fit.language->code());
+        result.confidence = best.probability;
+        for (const Reading &reading : readings) {
+            if (result.candidates.size() == mostCandidates
+                || (!result.candidates.isEmpty() && reading.probability < leastCandidate))
+                break;
+            result.candidates.append({reading.encoding, reading.probability});
+        }
+        return result;
+    };
+    if (!utf8 && census.nonAscii > 0 && s.held.size() == census.total && sampleComplete) {
+        // The detector has not been fed yet. Where Karvo's own best reading
+        // fits its language and leads the others by more than the
+        // detector's word and any rarity could make up, asking it changes
+        // nothing, and it is the slowest part of detection by far.
+        const QVector<Reading> readings = weighReadings(sample, true, Encoding(), false, thresholds);
+        if (isBeyondDoubt(readings, thresholds))
+            return take(readings);
+    }
     if (!utf8 && !s.held.isEmpty() && !s.feedDetector(s.held.constData(), s.held.size()))
         return {};
     uchardet_data_end(s.detector.get());
@@ -535,8 +581,6 @@ DetectResult Detector::finish(bool complete)
 
     // Then, which encodings read the sample, and how well each reading
     // fits a language written in it.
-    const QByteArray sample = s.sampler.text();
-    const bool sampleComplete = complete && s.sampler.complete();
     QString head;
     if (guess.isUtf8() && !utf8 && !sampleComplete && decodeStrictly(guess, sample, false, head)
         && std::any_of(head.cbegin(), head.cend(), [](QChar c) { return c.unicode() >= 0x80; })) {
@@ -561,21 +605,14 @@ DetectResult Detector::finish(bool complete)
         result.encoding = guess;
         return result;
     }
-    const Reading &best = readings.first();
     // Where the detector named an encoding Qt cannot read and Karvo is not
     // sure of its own, the answer stays the detector's, which nothing can
     // convert: the readings are only offered.
     const bool unreadable = std::any_of(result.doubts.cbegin(), result.doubts.cend(),
         [](const Doubt &doubt) { return doubt.kind == Doubt::Kind::NoCodec; });
-    result.encoding = unreadable ? guess : best.encoding;
-    result.language = QString::fromLatin1(best.fit.language->code());
-    result.confidence = best.probability;
-    for (const Reading &reading : readings) {
-        if (result.candidates.size() == mostCandidates
-            || (!result.candidates.isEmpty() && reading.probability < leastCandidate))
-            break;
-        result.candidates.append({reading.encoding, reading.probability});
-    }
+    take(readings);
+    if (unreadable)
+        result.encoding = guess;
     return result;
 }
 

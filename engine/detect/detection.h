@@ -82,7 +82,7 @@ struct DetectionThresholds
     // letter as if it told something new, which it does not quite.
     double temperature = 1.5;
     // Bits the charset detector's own answer is spared where it reads as its
-    // language, that is, costs at most `detectorFit` bits per telling
+    // language (see fewCharacters), that is, costs at most `detectorFit` bits per telling
     // character more than the language's own text: a reading that fits no
     // better never overrules it.
     double detectorWord = 4;
@@ -90,7 +90,8 @@ struct DetectionThresholds
     // A pick less probable than this is asked about.
     double sure = 0.9;
     // Doubt on fewer telling characters than this is put down to there
-    // being too few of them.
+    // being too few of them; on fewer, the detector's word counts for
+    // proportionally less.
     int fewCharacters = 6;
     // Bits per telling character beyond what the language's own text costs,
     // past which the best reading reads as no language at all.

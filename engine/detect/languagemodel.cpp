@@ -200,6 +200,12 @@ const std::vector<const LanguageModel *> &LanguageModel::all()
 {
     static const Data data = [] {
         Data d;
+        std::vector<ushort> smallLetters(alphabeticLookup);
+        std::vector<quint8> kinds(alphabeticLookup);
+        for (uint c = 0; c < alphabeticLookup; ++c) {
+            smallLetters[c] = ushort(lowerOf(c));
+            kinds[c] = kindOf(c);
+        }
         for (const AlphabeticData &a : alphabeticData) {
             std::unique_ptr<LanguageModel> m(new LanguageModel);
             m->id = a.code;
@@ -208,11 +214,18 @@ const std::vector<const LanguageModel *> &LanguageModel::all()
             m->caseSwitch = a.caseSwitch;
             m->size = a.size;
             m->matrix = levels(a.matrix, size_t(a.size) * size_t(a.size));
-            m->lookup.resize(alphabeticLookup);
+            // Each character below U+2200 to its symbol: its small letter's
+            // sign, if the language has one, or else its kind.
+            std::vector<quint8> sign(alphabeticLookup, 0);
             const QString alphabet = QString::fromUtf16(a.alphabet);
+            for (int i = 0; i < alphabet.size(); ++i) {
+                if (alphabet.at(i).unicode() < alphabeticLookup)
+                    sign[alphabet.at(i).unicode()] = quint8(FirstSign + i);
+            }
+            m->lookup.resize(alphabeticLookup);
             for (uint c = 0; c < alphabeticLookup; ++c) {
-                const int at = alphabet.indexOf(QChar(lowerOf(c)));
-                m->lookup[c] = at >= 0 ? quint8(FirstSign + at) : kindOf(c);
+                const ushort folded = smallLetters[c];
+                m->lookup[c] = folded < alphabeticLookup && sign[folded] ? sign[folded] : kinds[c];
             }
             d.owned.push_back(std::move(m));
         }

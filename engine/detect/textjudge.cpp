@@ -4,6 +4,7 @@
 #include "detection.h"
 
 #include <QHash>
+#include <QSet>
 #include <QTextCodec>
 #include <QTextDecoder>
 
@@ -40,7 +41,7 @@ const Profile profiles[] = {
     {"windows-1250", 0, true, "pl cs sk hu sl hr ro"},
     {"ISO-8859-2", 0.5, true, "pl cs sk hu sl hr ro"},
     {"IBM852", 5, true, "pl cs sk hu sl hr ro"},
-    {"ISO-8859-16", 3, true, "ro pl hu hr sl"},
+    {"ISO-8859-16", 6, true, "ro pl hu hr sl"},
     {"windows-1257", 0.5, true, "lt lv et"},
     {"ISO-8859-13", 1, true, "lt lv et"},
     {"ISO-8859-4", 3, true, "lt lv et"},
@@ -90,15 +91,25 @@ QVector<const LanguageModel *> modelsFor(const char *codes)
     return models;
 }
 
-// The 256 characters of a single-byte encoding, each byte read alone.
+// The 256 characters of a single-byte encoding, each byte read alone: read
+// in one go, since a codec made ready for each byte would cost more than
+// all the rest.
 QString byteCharacters(const Encoding &encoding)
 {
+    QByteArray bytes(256, Qt::Uninitialized);
+    for (int b = 0; b < 256; ++b)
+        bytes[b] = char(b);
+    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+    const QString text = encoding.codec()->toUnicode(bytes.constData(), bytes.size(), &state);
+    if (text.size() == 256)
+        return text;
+    // Some byte starts a longer sequence after all: one by one, then.
     QString characters;
     for (int b = 0; b < 256; ++b) {
-        QString text;
+        QString one;
         const char byte = char(b);
-        characters += decodeStrictly(encoding, QByteArray(&byte, 1), true, text) && text.size() == 1
-            ? text.at(0)
+        characters += decodeStrictly(encoding, QByteArray(&byte, 1), true, one) && one.size() == 1
+            ? one.at(0)
             : QChar(QChar::ReplacementCharacter);
     }
     return characters;
@@ -197,12 +208,18 @@ LanguageFit bestFit(const QString &text)
     return cheapest(modelsForScriptOf(text), text);
 }
 
-QVector<Reading> weighReadings(
-    const QByteArray &sample, bool complete, const Encoding &guess, bool utf8, const DetectionThresholds &thresholds)
+namespace {
+
+// Weighs the readings of `sample`; where `only` is given, of those
+// encodings alone.
+QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &guess, bool utf8,
+    const DetectionThresholds &thresholds, const QSet<Encoding> *only)
 {
+    const auto wanted = [only](const Encoding &encoding) { return !only || only->contains(encoding); };
     QVector<Reading> readings;
     // Encodings that read the sample alike are one reading: for single-byte
-    // ones, those that give the same characters for the bytes it holds.
+    // ones, those that give the same characters for the bytes it holds; for
+    // the others, the same text.
     QHash<QString, int> same;
     const auto add = [&](const Encoding &encoding, double rarity, const QString &key, const auto &fitter) {
         const bool isGuess = encoding == guess;
@@ -212,7 +229,7 @@ QVector<Reading> weighReadings(
         const auto known = same.constFind(key);
         if (known == same.constEnd()) {
             same.insert(key, readings.size());
-            readings.append({encoding, fit, fit.bits + rarity, 0, isGuess, rarity});
+            readings.append({encoding, fit, fit.bits + rarity, 0, isGuess, rarity, {}});
             return;
         }
         // The same text either way: it goes by the commoner encoding, and
@@ -223,10 +240,14 @@ QVector<Reading> weighReadings(
         if (fit.bits < reading.fit.bits) {
             reading.fit.language = fit.language;
             reading.fit.bits = fit.bits;
+            reading.fit.tellingBits = fit.tellingBits;
         }
         if (rarity < reading.rarity) {
+            reading.alike.append(reading.encoding);
             reading.encoding = encoding;
             reading.rarity = rarity;
+        } else {
+            reading.alike.append(encoding);
         }
     };
 
@@ -241,8 +262,10 @@ QVector<Reading> weighReadings(
     bool guessWeighed = false;
     for (const Weighed &w : weighed()) {
         guessWeighed |= w.encoding == guess;
+        if (!wanted(w.encoding))
+            continue;
         if (w.singleByte) {
-            QString key(QLatin1Char('s'));
+            QString key(QChar(0xFFFF)); // no decoded text starts so
             bool readable = true;
             for (int b = 0x80; b < 256 && readable; ++b) {
                 if (!pairs.contains(b))
@@ -267,38 +290,38 @@ QVector<Reading> weighReadings(
         }
         QString text;
         if (decodeStrictly(w.encoding, sample, complete, text))
-            add(w.encoding, w.rarity, QLatin1Char('m') + text, [&] { return cheapest(w.languages, text); });
+            add(w.encoding, w.rarity, text, [&] { return cheapest(w.languages, text); });
     }
-    if (utf8) {
+    if (utf8 && wanted(Encoding::utf8())) {
         const QString text = QString::fromUtf8(sample);
-        add(Encoding::utf8(), 0, QLatin1Char('m') + text, [&] { return bestFit(text); });
+        add(Encoding::utf8(), 0, text, [&] { return bestFit(text); });
     }
-    if (guess.isValid() && !guessWeighed && !guess.isUtf8()) {
+    if (guess.isValid() && !guessWeighed && !guess.isUtf8() && wanted(guess)) {
         // An encoding the detector names that Karvo does not weigh on its
         // own, such as IBM855 or HZ: its text, in whatever language it fits.
         // One that reads its bytes one by one, as Mac Central European does,
         // is the same reading as any that gives the same characters.
         QString text;
         if (decodeStrictly(guess, sample, complete, text)) {
-            QString key(QLatin1Char('m'));
+            QString key = text;
             if (guess.isAsciiCompatible() && guess.isStateless()) {
                 const QString characters = byteCharacters(guess);
-                QString single(QLatin1Char('s'));
+                QString single(QChar(0xFFFF));
                 for (int b = 0x80; b < 256 && !single.isEmpty(); ++b) {
                     if (pairs.contains(b))
                         single
                             = characters.at(b) == QChar::ReplacementCharacter ? QString() : single + characters.at(b);
                 }
-                key = single.isEmpty() ? key + text : single;
-            } else {
-                key += text;
+                if (!single.isEmpty())
+                    key = single;
             }
             add(guess, 0, key, [&] { return bestFit(text); });
         }
     }
 
     // The detector's answer pays no rarity and, where it reads as its
-    // language, is spared some bits: a reading that fits no better never
+    // language, is spared some bits (fewer on a few telling characters, on
+    // which its statistics say little): a reading that fits no better never
     // overrules it. Where it gives the same text as a commoner encoding, its
     // name stands if its language is the one the text reads as (Greek in
     // ISO-8859-7), not otherwise (German in ISO-8859-3).
@@ -306,7 +329,8 @@ QVector<Reading> weighReadings(
         if (reading.isGuess && reading.encoding != guess && languagesOf(guess).contains(reading.fit.language))
             reading.encoding = guess;
         if (reading.isGuess && reading.fit.excess() <= thresholds.detectorFit)
-            reading.cost = reading.fit.bits - thresholds.detectorWord;
+            reading.cost = reading.fit.bits
+                - thresholds.detectorWord * std::min(1.0, double(reading.fit.telling) / thresholds.fewCharacters);
         else if (reading.isGuess)
             reading.cost = reading.fit.bits;
     }
@@ -328,13 +352,82 @@ QVector<Reading> weighReadings(
     return readings;
 }
 
+} // namespace
+
+QVector<Reading> weighReadings(
+    const QByteArray &sample, bool complete, const Encoding &guess, bool utf8, const DetectionThresholds &thresholds)
+{
+    // Most readings of a long sample are out of the running within its
+    // first few hundred telling bytes (any single-byte reading of CJK text,
+    // say): all are weighed on a start with that many, and only those still
+    // in the running on the whole sample.
+    constexpr int startTelling = 96;
+    constexpr double stillRunning = 1e-9;
+    int telling = 0;
+    int end = 0;
+    for (; end < sample.size() && telling < startTelling; ++end)
+        telling += uchar(sample.at(end)) >> 7;
+    end = sample.indexOf('\n', end);
+    if (end < 0
+        || std::count_if(sample.cbegin() + end, sample.cend(), [](char c) { return uchar(c) >= 0x80; }) < startTelling)
+        return weigh(sample, complete, guess, utf8, thresholds, nullptr);
+    QSet<Encoding> running;
+    QVector<Reading> start = weigh(sample.left(end + 1), false, guess, utf8, thresholds, nullptr);
+    for (const Reading &reading : qAsConst(start)) {
+        if (reading.probability >= stillRunning || reading.isGuess) {
+            running.insert(reading.encoding);
+            for (const Encoding &encoding : reading.alike)
+                running.insert(encoding);
+        }
+    }
+    // A reading left alone in the running is the answer, as long as the rest
+    // of the sample reads in its encoding at all.
+    if (running.size() == 1 && start.first().alike.isEmpty()) {
+        const Reading &only = start.first();
+        QString text;
+        if (only.encoding.isUtf8() || decodeStrictly(only.encoding, sample, complete, text)) {
+            start.resize(1);
+            start.first().probability = 1;
+            return start;
+        }
+    }
+    return weigh(sample, complete, guess, utf8, thresholds, &running);
+}
+
 bool decodeStrictly(const Encoding &encoding, const QByteArray &bytes, bool complete, QString &text)
 {
     // Most samples are characters of one or two bytes, which the table reads
-    // as the codec does, only faster.
+    // as the codec does, only faster. Where it meets a sequence it does not
+    // hold, the codec reads that line alone: a wrong encoding is refused at
+    // its first bad line, not after the codec has read the whole sample.
     if (const CharacterTable *table = tableFor(encoding)) {
         if (table->toUnicode(bytes.constData(), bytes.size(), text))
             return true;
+        QString result;
+        QString line;
+        for (int start = 0; start < bytes.size();) {
+            int end = bytes.indexOf('\n', start);
+            end = end < 0 ? bytes.size() : end + 1;
+            if (table->toUnicode(bytes.constData() + start, end - start, line)) {
+                result += line;
+            } else {
+                QTextDecoder decoder(encoding.codec(), QTextCodec::IgnoreHeader);
+                line = decoder.toUnicode(bytes.constData() + start, end - start);
+                // A character cut off at the end is no fault of a cut sample;
+                // elsewhere, a codec that holds bytes back gives them up, or
+                // fails, when a line feed follows.
+                const bool last = end == bytes.size() && !complete;
+                if (decoder.hasFailure() || line.contains(QChar(QChar::ReplacementCharacter))
+                    || (!last
+                        && (decoder.needsMoreData()
+                            || (bytes.at(end - 1) != '\n' && decoder.toUnicode("\n", 1) != QLatin1String("\n")))))
+                    return false;
+                result += line;
+            }
+            start = end;
+        }
+        text = result;
+        return true;
     }
     QTextDecoder decoder(encoding.codec());
     text = decoder.toUnicode(bytes);
@@ -350,6 +443,17 @@ bool decodeStrictly(const Encoding &encoding, const QByteArray &bytes, bool comp
             return false;
     }
     return true;
+}
+
+double mostRarity()
+{
+    static const double most = [] {
+        double m = 0;
+        for (const Profile &profile : profiles)
+            m = std::max(m, profile.rarity);
+        return m;
+    }();
+    return most;
 }
 
 const QVector<Encoding> &candidateEncodings()

@@ -24,6 +24,7 @@ struct Reading
     double probability = 0; // 0..1 among the readings weighed; they add up to 1
     bool isGuess = false; // the charset detector's answer (or one that reads the same)
     double rarity = 0; // bits, of the commonest encoding that gives this reading
+    QVector<Encoding> alike; // the other encodings that give the same text
 };
 
 // The readings of `sample`, most probable first: those of the legacy
@@ -45,6 +46,9 @@ QVector<const LanguageModel *> languagesOf(const Encoding &encoding);
 // When `complete` is false the bytes are a cut from a longer file, and a
 // character cut off at the end is not held against them.
 bool decodeStrictly(const Encoding &encoding, const QByteArray &bytes, bool complete, QString &text);
+
+// Bits the rarest encoding Karvo weighs costs before its text is read.
+double mostRarity();
 
 // The legacy encodings detection weighs against each other.
 const QVector<Encoding> &candidateEncodings();

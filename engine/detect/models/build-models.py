@@ -585,7 +585,31 @@ def training_texts(cache, language):
         # windows-1258 writes most tone marks as combining marks after the
         # vowel, and is read back that way.
         running += [cp1258_form(p) for p in running[: len(running) // 2]]
+    if language == "ro":
+        # windows-1250 and ISO-8859-2 have only the cedilla forms of ș and ț,
+        # which Romanian written in them uses instead.
+        running += [p.translate(ROMANIAN_CEDILLA) for p in running if any(c in p for c in "șțȘȚ")]
+    if language == "ja":
+        # Half-width katakana, from the days of single-byte kana, still turn
+        # up in Shift_JIS text.
+        running += [halfwidth_form(p) for p in running[::10]]
     return running + listed
+
+
+ROMANIAN_CEDILLA = str.maketrans("șțȘȚ", "şţŞŢ")
+HALFWIDTH = {unicodedata.normalize("NFKC", chr(c)): chr(c) for c in range(0xFF61, 0xFFA0)}
+
+
+def halfwidth_form(text):
+    out = []
+    for c in unicodedata.normalize("NFD", text):
+        if c == "\u3099":
+            out.append("\uFF9E")
+        elif c == "\u309A":
+            out.append("\uFF9F")
+        else:
+            out.append(HALFWIDTH.get(c, c) if "\u30A0" <= c <= "\u30FF" else c)
+    return unicodedata.normalize("NFC", "".join(out))
 
 
 def cp1258_form(text):
