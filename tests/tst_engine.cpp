@@ -6,7 +6,10 @@
 #include "detection.h"
 #include "encoding.h"
 #include "facts.h"
+#include "report.h"
+#include "run.h"
 #include "testsupport.h"
+#include "textjudge.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -289,6 +292,126 @@ private slots:
             QVERIFY(!result.candidates.isEmpty());
             QCOMPARE(result.candidates.first().encoding.name(), expected.name());
         }
+    }
+
+    void readsAsTextInANamedEncoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("encoding");
+        QTest::addColumn<bool>("binary"); // what detection alone says
+        QTest::addColumn<bool>("text"); // what it is in the named encoding
+
+        const auto written = [](const QString &text, const char *encoding) {
+            return Karvo::Encoding::named(QLatin1String(encoding)).codec()->fromUnicode(text);
+        };
+        QTest::newRow("SCSU") << written(japanese, "SCSU") << "SCSU" << true << true;
+        QTest::newRow("BOCU-1") << written(korean, "BOCU-1") << "BOCU-1" << true << true;
+        QTest::newRow("ISO-2022-KR") << iconv(korean, "ISO-2022-KR") << "ISO-2022-KR" << false << true;
+        QTest::newRow("ELF named SCSU") << QByteArray("\x7f"
+                                                      "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0\x01\0\0\0",
+            24) << "SCSU" << true << false;
+        QTest::newRow("controls named BOCU-1")
+            << QByteArray("GIF89a\x01\x02\x03\x04\x05\x06 some text after it") << "BOCU-1" << true << false;
+        QTest::newRow("UTF-8 named ISO-2022-KR") << chinese.toUtf8() << "ISO-2022-KR" << false << false;
+    }
+
+    void readsAsTextInANamedEncoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, encoding);
+        QFETCH(bool, binary);
+        QFETCH(bool, text);
+
+        QTemporaryDir dir;
+        const QString path = writeFile(dir.filePath(QStringLiteral("a.txt")), bytes);
+        QCOMPARE(Karvo::detectFileCoding(path).kind == DetectResult::Kind::Binary, binary);
+        QCOMPARE(Karvo::readsAsText(path, Karvo::Encoding::named(encoding)), text);
+    }
+
+    void forcedEncodingReadsItsOwnTags()
+    {
+        // SCSU's tags are controls to detection; the user's word that the
+        // file is SCSU makes it text, converted like any other.
+        QTemporaryDir dir;
+        const QByteArray scsu = Karvo::Encoding::named(QStringLiteral("SCSU")).codec()->fromUnicode(japanese);
+        const QString path = writeFile(dir.filePath(QStringLiteral("a.txt")), scsu);
+        Karvo::RunOptions options;
+        options.sourceEncoding = Karvo::Encoding::named(QStringLiteral("SCSU"));
+        const Karvo::FileResult result
+            = Karvo::processFile({path, QStringLiteral("a.txt"), scsu.size(), true, QString(), QString()}, options);
+        QCOMPARE(int(result.status), int(Karvo::FileStatus::Converted));
+        QCOMPARE(contents(path), japanese.toUtf8());
+    }
+
+    void languageModels_data()
+    {
+        QTest::addColumn<QStringList>("languages"); // what the line may pass for
+        QTest::addColumn<QString>("line");
+
+        QFile file(QStringLiteral(KARVO_TEST_DATA "/languages.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        for (const QString &entry : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+            const QStringList fields = entry.split(QLatin1Char('\t'));
+            if (fields.size() == 2 && !entry.startsWith(QLatin1Char('#')))
+                QTest::newRow(qPrintable(fields.at(0))) << fields.at(0).split(QLatin1Char('|')) << fields.at(1);
+        }
+    }
+
+    void languageModels()
+    {
+        QFETCH(QStringList, languages);
+        QFETCH(QString, line);
+
+        // The model of each language was built and is loaded: its own text
+        // reads as it, or as a near sister, and about as well as its own.
+        for (const QString &code : languages)
+            QVERIFY2(Karvo::LanguageModel::named(code.toLatin1().constData()), qPrintable(code));
+        const Karvo::LanguageFit fit = Karvo::bestFit(line);
+        QVERIFY(fit.language);
+        QVERIFY2(languages.contains(QLatin1String(fit.language->code())), fit.language->code());
+        QVERIFY2(fit.excess() < 2, qPrintable(QString::number(fit.excess())));
+    }
+
+    void describesDoubts_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("encodings");
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<QStringList>("words"); // what the words must name
+
+        using Kind = Karvo::Doubt::Kind;
+        QTest::newRow("two readings of one language")
+            << int(Kind::CloseReadings) << QStringList {"windows-1250", "ISO-8859-16"} << QStringList {"ro", "ro"}
+            << QStringList {"română", "windows-1250", "ISO-8859-16"};
+        QTest::newRow("two languages") << int(Kind::CloseReadings) << QStringList {"windows-1252", "windows-1257"}
+                                       << QStringList {"it", "lt"}
+                                       << QStringList {"italiano", "lietuvių", "windows-1252", "windows-1257"};
+        QTest::newRow("few characters") << int(Kind::FewCharacters) << QStringList {"windows-1252", "IBM850"}
+                                        << QStringList {"es", "ca"} << QStringList {"español", "IBM850", "(2)"};
+        QTest::newRow("traditional Chinese")
+            << int(Kind::NoLanguage) << QStringList {"Big5"} << QStringList {"zh-hant"} << QStringList {"Big5"};
+        QTest::newRow("an encoding Qt lacks")
+            << int(Kind::NoCodec) << QStringList {"windows-1258"} << QStringList {"vi"} << QStringList {"VISCII"};
+    }
+
+    void describesDoubts()
+    {
+        QFETCH(int, kind);
+        QFETCH(QStringList, encodings);
+        QFETCH(QStringList, languages);
+        QFETCH(QStringList, words);
+
+        Karvo::Doubt doubt;
+        doubt.kind = Karvo::Doubt::Kind(kind);
+        for (const QString &name : encodings)
+            doubt.encodings.append(Karvo::Encoding::named(name));
+        doubt.languages = languages;
+        doubt.characters = 2;
+        doubt.detectorName = QStringLiteral("VISCII");
+        const QString text = Karvo::describe(doubt);
+        for (const QString &word : words)
+            QVERIFY2(text.contains(word), qPrintable(text));
+        QVERIFY(!Karvo::doubtCode(doubt.kind).isEmpty());
     }
 
     void binaryIsSettledEarly_data()

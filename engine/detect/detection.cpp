@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QHash>
 #include <QTextCodec>
+#include <QTextDecoder>
 
 #include <uchardet/uchardet.h>
 
@@ -629,6 +630,29 @@ DetectResult detectFile(QFile &file, const DetectionLimits &limits)
     if (read < 0)
         return {};
     return detector.finish();
+}
+
+bool readsAsText(const QString &path, const Encoding &encoding)
+{
+    QFile file;
+    if (!encoding.isValid() || !openRegularFile(file, path).ok())
+        return false;
+    QTextDecoder decoder(encoding.codec());
+    QByteArray buffer(chunkSize, Qt::Uninitialized);
+    qint64 read = 0;
+    while ((read = file.read(buffer.data(), buffer.size())) > 0) {
+        const QString text = decoder.toUnicode(buffer.constData(), int(read));
+        if (decoder.hasFailure())
+            return false;
+        for (const QChar c : text) {
+            const ushort u = c.unicode();
+            const bool control = (u < 0x20 && u != '\t' && u != '\n' && u != '\r' && u != '\f' && u != '\v')
+                || (u >= 0x7F && u < 0xA0);
+            if (control || u == QChar::ReplacementCharacter)
+                return false;
+        }
+    }
+    return read == 0 && !decoder.needsMoreData();
 }
 
 DetectResult detectFileCoding(const QString &path)

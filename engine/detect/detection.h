@@ -141,6 +141,13 @@ private:
 // is settled) and detects it.
 DetectResult detectFile(QFile &file, const DetectionLimits &limits = DetectionLimits());
 
+// Whether the file at `path` reads whole as text in `encoding`: every byte
+// decodes, into no controls but those text uses. Bytes that detection takes
+// for binary may be text all the same in an encoding the user names: the
+// shifts and tags of SCSU, BOCU-1 or ISO-2022-KR are controls to anything
+// else.
+bool readsAsText(const QString &path, const Karvo::Encoding &encoding);
+
 // The same for a path. Anything that is not a regular file or cannot be
 // read gives the default result.
 DetectResult detectFileCoding(const QString &path);

@@ -269,6 +269,11 @@ FileResult processFile(const PlannedFile &file, const RunOptions &options, UndoR
     if (refused(file, options, result))
         return result;
     DetectResult detection = detectFileCoding(file.path);
+    // What looks binary may be text in the encoding the user names (SCSU's
+    // tags, ISO-2022-KR's shifts).
+    if (options.sourceEncoding.isValid() && detection.kind == DetectResult::Kind::Binary
+        && readsAsText(file.path, options.sourceEncoding))
+        detection.kind = DetectResult::Kind::Text;
     if (options.sourceEncoding.isValid() && detection.kind == DetectResult::Kind::Text) {
         // A file detection could not read keeps its empty answer, so that
         // the open in decide() says why.
