@@ -172,8 +172,8 @@ private slots:
         doubtful("one Hebrew word", QStringLiteral("שלום"), "WINDOWS-1255");
         sure("two Chinese characters", iconv(QStringLiteral("你好"), "GB18030"), "GB18030");
         sure("one Polish word", iconv(QStringLiteral("źródło"), "ISO-8859-2"), "ISO-8859-2");
-        doubtful("one Polish word the detector takes for windows-1252, nearly as likely two Han characters in Big5",
-            QStringLiteral("zażółć"), "ISO-8859-2");
+        sure("one Polish word the detector takes for windows-1252, unrivalled in windows-1250",
+            iconv(QStringLiteral("zażółć"), "ISO-8859-2"), "windows-1250");
         sure("one Polish word, windows-1250 and not a Western code page",
             iconv(QStringLiteral("dziękuję"), "WINDOWS-1250"), "windows-1250");
         // Faults found by reading real text in many languages.
@@ -369,7 +369,7 @@ private slots:
         const Karvo::LanguageFit fit = Karvo::bestFit(line);
         QVERIFY(fit.language);
         QVERIFY2(languages.contains(QLatin1String(fit.language->code())), fit.language->code());
-        QVERIFY2(fit.excess() < 2, qPrintable(QString::number(fit.excess())));
+        QVERIFY2(fit.excess() < 3, qPrintable(QString::number(fit.excess())));
     }
 
     void describesDoubts_data()

@@ -45,10 +45,11 @@ constexpr quint8 junk = 0xFE;
 constexpr int mostCost = 63;
 
 constexpr int alphabeticLookup = 0x2200;
-// At most this many ASCII letters per telling one (plus three) pay the rate,
-// and none inside <tags>, so that markup or code around a few words does
-// not drown them.
-constexpr int lowCap = 30;
+// At most this many words of ASCII letters per telling word (plus three)
+// pay the rate, and none inside <tags>, so that markup, code or English
+// around a few words does not drown them; steps between ASCII letters are
+// weighed as far.
+constexpr int wordCap = 4;
 constexpr quint8 invalidByte = 0xFF; // above junk: a byte the encoding cannot read
 
 int digitValue(char c)
@@ -147,20 +148,34 @@ bool isAsciiLetter(uint c)
     return c < 0x80 && (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
 }
 
-// Counts the ASCII letters outside <tags>, a character at a time.
-struct AsciiLetters
+// Counts words outside <tags>, a character at a time: runs of ASCII
+// letters or of characters beyond ASCII, telling words holding one of the
+// latter. As models/build-models.py counts them.
+struct Words
 {
-    int count = 0;
+    int telling = 0;
+    int ascii = 0;
     bool inTag = false;
+    bool inWord = false;
+    bool high = false;
     void feed(uint c)
     {
+        if (isAsciiLetter(c) || c >= 0x80) {
+            inWord = true;
+            high |= c >= 0x80;
+            return;
+        }
+        if (inWord && !inTag) {
+            telling += high ? 1 : 0;
+            ascii += high ? 0 : 1;
+        }
+        inWord = high = false;
         if (c == '<')
             inTag = true;
         else if (c == '>' || c == '\n')
             inTag = false;
-        else if (!inTag && c < 0x80 && ((c | 0x20) >= 'a' && (c | 0x20) <= 'z'))
-            ++count;
     }
+    void finish() { feed(' '); }
 };
 
 quint8 caseOf(uint c)
@@ -253,6 +268,13 @@ const std::vector<const LanguageModel *> &LanguageModel::all()
             d.owned.begin(), d.owned.end(), [](const auto &a, const auto &b) { return std::strcmp(a->id, b->id) < 0; });
         for (const auto &m : d.owned)
             d.models.push_back(m.get());
+        // Words of ASCII letters in a language of another script are most
+        // often English: they are weighed as English, whichever reading
+        // they stand in.
+        const auto english
+            = std::find_if(d.owned.begin(), d.owned.end(), [](const auto &m) { return std::strcmp(m->id, "en") == 0; });
+        for (const auto &m : d.owned)
+            m->asciiModel = m->cjk || m->lookup['a'] < FirstSign ? english->get() : m.get();
         return d;
     }();
     return data.models;
@@ -273,22 +295,23 @@ void LanguageModel::setRate(double rate)
     lowBits = -std::log2(1 - rate);
 }
 
-double LanguageModel::rateBits(qint64 high, qint64 low) const
+double LanguageModel::rateBits(qint64 telling, qint64 ascii) const
 {
-    return high * highBits + std::min<qint64>(low, lowCap * (high + 3)) * lowBits;
+    return telling * highBits + std::min<qint64>(ascii, wordCap * (telling + 3)) * lowBits;
 }
 
-double LanguageModel::asciiShare(qint64 high, qint64 low)
+double LanguageModel::asciiShare(qint64 telling, qint64 ascii)
 {
-    return low == 0 ? 1.0 : std::min(1.0, double(lowCap * (high + 3)) / double(low));
+    return ascii == 0 ? 1.0 : std::min(1.0, double(wordCap * (telling + 3)) / double(ascii));
 }
 
 double LanguageModel::asciiBits(const BytePairs &pairs) const
 {
+    const LanguageModel &m = *asciiModel;
     long quarters = 0;
     for (const BytePairs::Pair &pair : pairs.asciiPairs())
-        quarters += long(pair.count) * matrix[symbolOf(pair.first) * size + symbolOf(pair.second)];
-    return quarters / 4.0 * asciiShare(pairs.telling(), pairs.asciiLetters());
+        quarters += long(pair.count) * m.matrix[m.symbolOf(pair.first) * m.size + m.symbolOf(pair.second)];
+    return quarters / 4.0 * asciiShare(pairs.tellingWords(), pairs.asciiWords());
 }
 
 quint8 LanguageModel::symbolOf(uint c) const
@@ -300,68 +323,45 @@ LanguageFit LanguageModel::fit(const QString &text) const
 {
     LanguageFit result;
     result.language = this;
+    const LanguageModel &english = *asciiModel;
     long quarters = 0;
-    int telling = 0;
-    int letters = 0; // non-ASCII characters, which the rate weighs against ASCII letters
-    AsciiLetters ascii;
     long asciiQuarters = 0;
+    int telling = 0;
+    int switches = 0;
+    Words words;
     uint previousChar = ' ';
     quint8 previous = Boundary;
     bool previousHigh = false;
-    if (cjk) {
-        forEachCodePoint(text, [&](uint c) {
-            quint8 kind = cjkKind(c);
-            const bool high = c >= 0x80;
-            if (kind == junk) {
-                quarters += 2 * mostCost;
-                kind = OtherSymbol;
-            } else if (high) {
-                quarters += matrix[previous * CjkKinds + kind] + (c <= 0xFFFF ? charCost[c] : restCost[kind]);
-            } else if (previousHigh) {
-                quarters += matrix[previous * CjkKinds + kind];
-            } else if (!ascii.inTag && (isAsciiLetter(c) || isAsciiLetter(previousChar))) {
-                asciiQuarters += matrix[previous * CjkKinds + kind];
-            }
-            previousChar = c;
-            telling += high ? 1 : 0;
-            letters += high ? 1 : 0;
-            ascii.feed(c);
-            previous = kind;
-            previousHigh = high;
-        });
-        if (previousHigh)
-            quarters += matrix[previous * CjkKinds + Boundary];
-    } else {
-        bool previousSmall = false;
-        int switches = 0;
-        forEachCodePoint(text, [&](uint c) {
-            quint8 symbol = symbolOf(c);
-            const bool high = c >= 0x80;
-            const quint8 letterCase = caseOf(c);
-            telling += high ? 1 : 0;
-            letters += high ? 1 : 0;
-            ascii.feed(c);
-            if (symbol == junk) {
-                quarters += 2 * mostCost;
-                symbol = OtherSymbol;
-            } else if (high || previousHigh) {
-                quarters += matrix[previous * size + symbol];
-                switches += previousSmall && letterCase == Capital ? 1 : 0;
-            } else if (!ascii.inTag && (isAsciiLetter(c) || isAsciiLetter(previousChar))) {
-                asciiQuarters += matrix[previous * size + symbol];
-            }
-            previousChar = c;
-            previous = symbol;
-            previousHigh = high;
-            previousSmall = letterCase == Small;
-        });
-        quarters += long(std::lround(switches * caseSwitch * 4));
-        if (previousHigh)
-            quarters += matrix[previous * size + Boundary];
-    }
-    result.bits
-        = quarters / 4.0 + asciiQuarters / 4.0 * asciiShare(letters, ascii.count) + rateBits(letters, ascii.count);
-    result.tellingBits = quarters / 4.0 + letters * highBits;
+    bool previousSmall = false;
+    forEachCodePoint(text, [&](uint c) {
+        const bool high = c >= 0x80;
+        quint8 symbol = cjk ? cjkKind(c) : symbolOf(c);
+        const quint8 letterCase = caseOf(c);
+        if (symbol == junk) {
+            quarters += 2 * mostCost;
+            symbol = OtherSymbol;
+        } else if (high || previousHigh) {
+            quarters += matrix[previous * size + symbol];
+            if (cjk && high)
+                quarters += c <= 0xFFFF ? charCost[c] : restCost[symbol];
+            switches += previousSmall && letterCase == Capital ? 1 : 0;
+        } else if (!words.inTag && (isAsciiLetter(c) || isAsciiLetter(previousChar))) {
+            asciiQuarters += english.matrix[english.symbolOf(previousChar) * english.size + english.symbolOf(c)];
+        }
+        telling += high ? 1 : 0;
+        words.feed(c);
+        previousChar = c;
+        previous = symbol;
+        previousHigh = high;
+        previousSmall = letterCase == Small;
+    });
+    words.finish();
+    if (previousHigh)
+        quarters += matrix[previous * size + Boundary];
+    const double telltale = quarters / 4.0 + switches * caseSwitch;
+    result.bits = telltale + asciiQuarters / 4.0 * asciiShare(words.telling, words.ascii)
+        + rateBits(words.telling, words.ascii);
+    result.tellingBits = telltale + words.telling * highBits;
     result.telling = telling;
     return result;
 }
@@ -390,8 +390,9 @@ LanguageFit LanguageModel::fit(const BytePairs &pairs, const ByteSymbols &symbol
         if (symbols.letterCase[pair.first] == Small && symbols.letterCase[pair.second] == Capital)
             switches += pair.count;
     }
-    result.bits = quarters / 4.0 + switches * caseSwitch + asciiBits + rateBits(pairs.telling(), pairs.asciiLetters());
-    result.tellingBits = quarters / 4.0 + switches * caseSwitch + pairs.telling() * highBits;
+    result.bits
+        = quarters / 4.0 + switches * caseSwitch + asciiBits + rateBits(pairs.tellingWords(), pairs.asciiWords());
+    result.tellingBits = quarters / 4.0 + switches * caseSwitch + pairs.tellingWords() * highBits;
     result.telling = pairs.telling();
     return result;
 }
@@ -411,7 +412,7 @@ BytePairs::BytePairs(const QByteArray &sample)
     const auto *p = reinterpret_cast<const uchar *>(sample.constData());
     const int n = sample.size();
     uchar previous = ' ';
-    AsciiLetters letterCounter;
+    Words words;
     const auto add = [&](uchar a, uchar b) {
         const int key = a << 8 | b;
         int &at = slot[size_t(key)];
@@ -433,9 +434,9 @@ BytePairs::BytePairs(const QByteArray &sample)
     for (int i = 0; i < n; ++i) {
         const uchar c = p[i];
         ++counts[c];
-        if (c < 0x80 && previous < 0x80 && !letterCounter.inTag && (isAsciiLetter(c) || isAsciiLetter(previous)))
+        if (c < 0x80 && previous < 0x80 && !words.inTag && (isAsciiLetter(c) || isAsciiLetter(previous)))
             addAscii(previous, c);
-        letterCounter.feed(c);
+        words.feed(c);
         if (c >= 0x80) {
             ++nonAscii;
             add(previous, c);
@@ -446,7 +447,9 @@ BytePairs::BytePairs(const QByteArray &sample)
     }
     if (previous >= 0x80)
         add(previous, ' ');
-    letters = letterCounter.count;
+    words.finish();
+    tellingWordCount = words.telling;
+    asciiWordCount = words.ascii;
     for (const Pair &pair : qAsConst(asciiList))
         asciiSlot[size_t(pair.first << 7 | pair.second)] = -1;
     for (const Pair &pair : qAsConst(list))

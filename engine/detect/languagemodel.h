@@ -3,11 +3,12 @@
 // text (models/build-models.py) and compiled in.
 //
 // A reading of a file costs bits: the fewer, the more it reads like the
-// language. It pays for how many of its characters are not ASCII, at the
-// language's own rate, and for each step into or out of a non-ASCII
-// character, for which character it is among those of its kind; steps
-// between ASCII characters, which every reading of an ASCII-compatible
-// encoding shares, are not weighed.
+// language. It pays for how many of its words hold a character beyond ASCII,
+// at the language's own rate, for each step into or out of such a
+// character, for which character it is among those of its kind, and for the
+// steps between ASCII letters as the language (or, in a language of another
+// script, English) takes them. Markup and long runs of ASCII weigh only so
+// much against the telling words.
 #ifndef KARVO_LANGUAGEMODEL_H
 #define KARVO_LANGUAGEMODEL_H
 
@@ -54,7 +55,9 @@ public:
     // The pairs of ASCII characters with a letter, outside <tags>.
     const QVector<Pair> &asciiPairs() const { return asciiList; }
     int telling() const { return nonAscii; } // non-ASCII bytes
-    int asciiLetters() const { return letters; } // outside <tags>
+    // Words outside <tags>: with a non-ASCII byte, and of ASCII letters alone.
+    int tellingWords() const { return tellingWordCount; }
+    int asciiWords() const { return asciiWordCount; }
     int count(int b) const { return counts[size_t(b)]; }
     bool contains(int b) const { return counts[size_t(b)] > 0; }
 
@@ -62,7 +65,8 @@ private:
     QVector<Pair> list;
     QVector<Pair> asciiList;
     int nonAscii = 0;
-    int letters = 0;
+    int tellingWordCount = 0;
+    int asciiWordCount = 0;
     std::array<int, 256> counts {};
 };
 
@@ -106,18 +110,19 @@ private:
     LanguageModel() = default;
     quint8 symbolOf(uint c) const;
     void setRate(double rate);
-    // What `high` non-ASCII characters and `low` ASCII letters cost at the
-    // language's rate of the one among the other.
-    double rateBits(qint64 high, qint64 low) const;
+    // What `telling` words with a non-ASCII character and `ascii` words of
+    // ASCII letters cost at the language's rate of the one among the other.
+    double rateBits(qint64 telling, qint64 ascii) const;
     // How much of the steps between ASCII letters is weighed.
-    static double asciiShare(qint64 high, qint64 low);
+    static double asciiShare(qint64 telling, qint64 ascii);
 
     const char *id = "";
     bool cjk = false;
     double expected = 0;
     double caseSwitch = 0; // bits a capital right after a small letter costs
-    double highBits = 0; // what one non-ASCII character costs, by the rate alone
-    double lowBits = 0; // and one ASCII character
+    double highBits = 0; // what a telling word costs, by the rate alone
+    double lowBits = 0; // and a word of ASCII letters
+    const LanguageModel *asciiModel = this; // weighs the steps between ASCII letters
     int size = 0; // symbols: an alphabetic model's signs, a CJK model's kinds
     std::vector<quint8> matrix; // cost of each step from symbol to symbol, in quarter bits
     std::vector<quint8> lookup; // alphabetic: symbol of each character below U+2200

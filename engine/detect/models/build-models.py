@@ -508,11 +508,6 @@ ASCII_LETTER_SPREAD = 4.2
 MOST_SIGNS = 110
 
 
-def is_letter(c):
-    """What the rate counts: ASCII letters, and every other character but ASCII."""
-    return ord(c) >= 0x80 or c.isalpha()
-
-
 def lower(c):
     if c == "\u0130":
         return "i"
@@ -622,13 +617,30 @@ def cost(p):
     return min(TOP_LEVEL, max(0, int(round(-math.log2(p) / STEP))))
 
 
-# A reading pays, once, for how many of its characters are not ASCII, at the
-# language's own rate of them among its letters; each step it takes into a character then pays only
-# for which character it is among those of its kind (ASCII or not). At most
-# this many ASCII letters per telling one (plus three) are weighed, and none
-# inside <tags>, so that markup or code around a few words does not drown
-# them.
-LOW_CAP = 30
+# A reading pays, once, for how many of its words hold a character that is
+# not ASCII, at the language's own rate of such words; each step it takes
+# into a character then pays only for which character it is among those of
+# its kind (ASCII or not). At most this many words of ASCII letters per
+# telling word (plus three) are weighed, and none inside <tags>, so that
+# markup, code or English around a few words does not drown them; steps
+# between ASCII letters are weighed as far.
+WORD_CAP = 4
+
+
+def count_words(text):
+    """Words (runs of ASCII letters or of any characters but ASCII) with a
+    character beyond ASCII, and words of ASCII letters alone."""
+    telling = ascii_words = 0
+    in_word = high = False
+    for c in text + " ":
+        if (ord(c) < 0x80 and c.isalpha()) or ord(c) >= 0x80:
+            in_word = True
+            high |= ord(c) >= 0x80
+        elif in_word:
+            telling += high
+            ascii_words += not high
+            in_word = high = False
+    return telling, ascii_words
 
 
 def class_matrix(bigram, unigram, size, is_high, spread):
@@ -653,18 +665,6 @@ def class_matrix(bigram, unigram, size, is_high, spread):
     return matrix
 
 
-def rate_cost(high, low, rate):
-    return high * -math.log2(rate) + min(low, LOW_CAP * (high + 3)) * -math.log2(1 - rate)
-
-
-def ascii_share(high, low):
-    """How much of the ASCII letters' steps are weighed: the same cap."""
-    return 1.0 if low == 0 else min(1.0, LOW_CAP * (high + 3) / low)
-
-
-def ascii_step(a, b):
-    """Steps between ASCII characters that the detector weighs: those with a letter."""
-    return a.isalpha() or b.isalpha()
 
 
 def learn_alphabetic(language, script, texts):
@@ -689,15 +689,13 @@ def learn_alphabetic(language, script, texts):
     bigram = collections.Counter()
     high = low = 0
     for text in texts:
+        t, a = count_words(text)
+        high += t
+        low += a
         previous = BOUNDARY
         for c in text + " ":
             s = symbol(c)
-            if s == JUNK:
-                continue
-            if is_letter(c):
-                high += ord(c) >= 0x80
-                low += ord(c) < 0x80
-            if s == BOUNDARY and previous == BOUNDARY:
+            if s == JUNK or (s == BOUNDARY and previous == BOUNDARY):
                 continue
             unigram[s] += 1
             bigram[previous, s] += 1
@@ -721,23 +719,20 @@ def learn_alphabetic(language, script, texts):
     spent = 0.0
     seen = 0
     for text in texts[::7]:
-        previous, previous_high, previous_char = BOUNDARY, False, " "
-        quarters = ascii_quarters = high_here = low_here = 0
+        previous, previous_high = BOUNDARY, False
+        quarters = high_here = 0
         for c in text + " ":
             s = symbol(c)
             if s == JUNK:
                 continue
             h = ord(c) >= 0x80
-            if is_letter(c):
-                high_here += h
-                low_here += not h
+            high_here += h
             if h or previous_high:
                 quarters += matrix[previous][s]
-            elif ascii_step(previous_char, c):
-                ascii_quarters += matrix[previous][s]
-            previous, previous_high, previous_char = s, h, c
-        # Only what the telling characters cost: their steps and their rate.
-        spent += quarters * STEP + high_here * -math.log2(rate)
+            previous, previous_high = s, h
+        # Only what the telling characters cost: their steps and the rate of
+        # their words.
+        spent += quarters * STEP + count_words(text)[0] * -math.log2(rate)
         seen += high_here
     expected = spent / max(1, seen)
     return {"alphabet": "".join(alphabet), "matrix": matrix, "expected": expected, "telling": telling,
@@ -758,14 +753,14 @@ def learn_cjk(language, texts):
     chars = collections.defaultdict(collections.Counter)
     high = low = 0
     for text in texts:
+        t, a = count_words(text)
+        high += t
+        low += a
         previous = BOUNDARY
         for c in text + " ":
             k = cjk_kind(c)
             if k == JUNK:
                 continue
-            if is_letter(c):
-                high += ord(c) >= 0x80
-                low += ord(c) < 0x80
             if k == BOUNDARY and previous == BOUNDARY:
                 continue
             kinds[k] += 1
@@ -802,25 +797,20 @@ def learn_cjk(language, texts):
     spent = 0.0
     seen = 0
     for text in texts[::7]:
-        previous, previous_high, previous_char = BOUNDARY, False, " "
-        quarters = ascii_quarters = high_here = low_here = 0
+        previous, previous_high = BOUNDARY, False
+        quarters = high_here = 0
         for c in text + " ":
             k = cjk_kind(c)
             if k == JUNK:
                 continue
             h = ord(c) >= 0x80
-            if is_letter(c):
-                high_here += h
-                low_here += not h
+            high_here += h
             if h:
                 quarters += matrix[previous][k] + costs.get(c, rest[k])
             elif previous_high:
                 quarters += matrix[previous][k]
-            elif ascii_step(previous_char, c):
-                ascii_quarters += matrix[previous][k]
-            previous, previous_high, previous_char = k, h, c
-        # Only what the telling characters cost: their steps and their rate.
-        spent += quarters * STEP + high_here * -math.log2(rate)
+            previous, previous_high = k, h
+        spent += quarters * STEP + count_words(text)[0] * -math.log2(rate)
         seen += high_here
     expected = spent / max(1, seen)
     return {"matrix": matrix, "table": table, "rest": rest, "telling": total, "expected": expected, "rate": rate}
