@@ -71,6 +71,10 @@ const Profile profiles[] = {
     {"windows-949", 0.5, false, "ko"},
 };
 
+// How close, in bits, two readings in one language must fit to count as
+// the same text spelled two ways.
+constexpr double sameSpelling = 1;
+
 struct Weighed
 {
     Encoding encoding;
@@ -334,6 +338,30 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
                 - thresholds.detectorWord * std::min(1.0, double(reading.fit.telling) / thresholds.fewCharacters);
         else if (reading.isGuess)
             reading.cost = reading.fit.bits;
+    }
+    // Readings that differ only where the language itself has two spellings
+    // (Romanian ş and ș: windows-1250 has one, ISO-8859-16 the other) fit it
+    // alike, and Karvo has nothing to tell them apart by: there the
+    // detector, which fits its language, has the last word.
+    const int guessAt = int(std::find_if(readings.cbegin(), readings.cend(), [](const Reading &r) { return r.isGuess; })
+        - readings.cbegin());
+    if (guessAt < readings.size() && readings.at(guessAt).fit.excess() <= thresholds.detectorFit) {
+        const auto spelledApart = [&](int i) {
+            const Reading &reading = readings.at(i);
+            return i != guessAt && reading.fit.language == readings.at(guessAt).fit.language
+                && std::abs(reading.fit.bits - readings.at(guessAt).fit.bits) <= sameSpelling;
+        };
+        QVector<Reading> kept;
+        Reading merged = readings.at(guessAt);
+        for (int i = 0; i < readings.size(); ++i) {
+            if (spelledApart(i))
+                merged.alike << readings.at(i).encoding << readings.at(i).alike;
+        }
+        for (int i = 0; i < readings.size(); ++i) {
+            if (!spelledApart(i))
+                kept.append(i == guessAt ? merged : readings.at(i));
+        }
+        readings = kept;
     }
     std::stable_sort(readings.begin(), readings.end(), [](const Reading &a, const Reading &b) {
         if (a.cost != b.cost)
