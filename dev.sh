@@ -13,9 +13,11 @@ cd "$(dirname "$0")"
 # a font with Chinese, Japanese and Korean for those translations.
 packages=(cmake ninja-build g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
     libuchardet-dev fonts-dejavu-core fonts-wqy-microhei)
-# The packaging tests validate the desktop files and build and lint the Debian
-# package.
-test_packages=(desktop-file-utils appstream dpkg-dev file groff-base lintian)
+# The packaging tests validate the desktop files against the MIME types the
+# system knows, complete command lines with bash's completion, and build and
+# lint the Debian package; the command line's tests run git diff through
+# karvo.
+test_packages=(desktop-file-utils shared-mime-info bash-completion appstream dpkg-dev file groff-base lintian git)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -1,10 +1,13 @@
 #include "commandline.h"
 
 #include "encoding.h"
+#include "filter.h"
 #include "report.h"
 #include "run.h"
+#include "terminal.h"
 #include "translations.h"
 
+#include <QByteArray>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -30,6 +33,10 @@
 namespace Karvo {
 
 namespace {
+
+// The JSON report's layout. A new field leaves it as it is; a field that
+// goes or changes its meaning raises it.
+constexpr int reportVersion = 1;
 
 class CommandLine
 {
@@ -90,7 +97,7 @@ public:
     {
         if (!enabled)
             return;
-        QString line = QStringLiteral("[%1/%2] %3").arg(done).arg(total).arg(name);
+        QString line = QStringLiteral("[%1/%2] %3").arg(done).arg(total).arg(terminalSafe(name));
         // A line that wraps could no longer be drawn over.
         struct winsize size;
         if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 1)
@@ -122,6 +129,8 @@ QString actionName(const FileResult &result, bool dryRun)
         return QStringLiteral("unchanged");
     case FileStatus::Binary:
         return QStringLiteral("binary");
+    case FileStatus::Skipped:
+        return QStringLiteral("skipped");
     case FileStatus::Doubtful:
         return QStringLiteral("doubtful");
     case FileStatus::Failed:
@@ -140,6 +149,10 @@ QJsonObject fileReport(const FileResult &result, bool dryRun)
         {QStringLiteral("action"), actionName(result, dryRun)},
         {QStringLiteral("outcome"), result.outcome.ok() ? QStringLiteral("ok") : QStringLiteral("failed")},
     };
+    // A name that is not valid UTF-8 has no exact JSON string: its bytes
+    // come beside the name as the listing gives it.
+    if (!result.rawPath.isEmpty())
+        file.insert(QStringLiteral("pathBytes"), QString::fromLatin1(result.rawPath.toBase64()));
     if (!result.destination.isEmpty())
         file.insert(QStringLiteral("destination"), result.destination);
     if (!result.outcome.ok()) {
@@ -155,6 +168,24 @@ QJsonObject fileReport(const FileResult &result, bool dryRun)
         file.insert(QStringLiteral("candidates"), candidates);
     }
     return file;
+}
+
+// The record with every name in it safe for a terminal: a name's bytes as
+// `ls -b` shows them.
+FileResult printable(FileResult result)
+{
+    if (!result.rawPath.isEmpty()) {
+        const int components = result.fileName.count(QLatin1Char('/')) + 1;
+        const QList<QByteArray> parts = result.rawPath.split('/');
+        result.fileName = terminalSafe(parts.mid(qMax(0, parts.size() - components)).join('/'));
+        result.path = terminalSafe(result.rawPath);
+    } else {
+        result.fileName = terminalSafe(result.fileName);
+        result.path = terminalSafe(result.path);
+    }
+    result.destination = terminalSafe(result.destination);
+    result.outcome.path = terminalSafe(result.outcome.path);
+    return result;
 }
 
 int countStatus(const QList<FileResult> &results, FileStatus status)
@@ -174,50 +205,39 @@ int exitCodeFor(const QList<FileResult> &results, bool check, bool interrupted)
     return ExitDone;
 }
 
-QString absolute(const QString &path)
+// The sources are left as they are when copies go to a save folder: a save
+// folder that is, or leads to, a source folder would have them replaced in
+// place. Copies must not land on each other or on a file the run reads.
+// Each is an error before anything is written. A file named twice is
+// processed once: the run's plan marks the second.
+QString checkPlan(const QVector<PlannedFile> &files, const QStringList &paths, const QString &saveFolder)
 {
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
-
-// A file named twice (a folder and a file in it, a link and its target)
-// would be converted twice at once, and the second pass could read the
-// first one's output in the old encoding: each file is planned once.
-// Copies into a save folder must not land on each other or on a file the
-// run reads; that is an error before anything is written.
-QString checkPlan(QVector<PlannedFile> &files, const QString &saveFolder)
-{
-    QSet<QString> seen;
-    QVector<PlannedFile> unique;
-    for (const PlannedFile &file : qAsConst(files)) {
-        const QString canonical = file.regular ? resolvedPath(file) : QString();
-        if (!canonical.isEmpty()) {
-            if (seen.contains(canonical))
-                continue;
-            seen.insert(canonical);
-        }
-        unique.append(file);
-    }
-    files = unique;
     if (saveFolder.isEmpty())
         return QString();
-
+    const QString folder = resolvedPath(saveFolder);
+    for (const QString &path : paths) {
+        const QFileInfo info(path);
+        const QString source = resolvedPath(info.isDir() ? path : info.absolutePath());
+        if (source == folder)
+            return CommandLine::tr("the save folder '%1' is the folder of '%2': the sources would be replaced; "
+                                   "no file was written")
+                .arg(saveFolder, path);
+    }
     QSet<QString> sources;
-    for (const PlannedFile &file : qAsConst(files))
-        sources.insert(absolute(file.path));
+    for (const PlannedFile &file : files)
+        sources.insert(resolvedPath(file));
     QHash<QString, QString> writers;
-    for (const PlannedFile &file : qAsConst(files)) {
-        if (!file.regular)
+    for (const PlannedFile &file : files) {
+        if (!file.refusal.ok())
             continue;
         const QString named = QDir::cleanPath(saveFolder + QLatin1Char('/') + file.relativePath);
-        const QString destination = absolute(named);
-        if (destination == absolute(file.path))
-            continue;
+        const QString destination = folder + QLatin1Char('/') + file.relativePath;
         if (writers.contains(destination))
             return CommandLine::tr("'%1' and '%2' would both be written to '%3'; no file was written")
-                .arg(writers.value(destination), file.path, QDir::toNativeSeparators(named));
-        if (sources.contains(destination))
+                .arg(terminalSafe(writers.value(destination)), terminalSafe(file.path), terminalSafe(named));
+        if (sources.contains(resolvedPath(destination)))
             return CommandLine::tr("'%1' would be written over '%2', which this run also reads; no file was written")
-                .arg(file.path, QDir::toNativeSeparators(named));
+                .arg(terminalSafe(file.path), terminalSafe(named));
         writers.insert(destination, file.path);
     }
     return QString();
@@ -277,13 +297,27 @@ int runCommandLine(QCoreApplication &app)
         QStringLiteral("list-encodings"), CommandLine::tr("List the encodings karvo knows, with their aliases."));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
         CommandLine::tr("Print only the files that failed or whose encoding is uncertain."));
+    const QCommandLineOption overwriteOption(QStringLiteral("overwrite"),
+        CommandLine::tr("With -o, replace a different file of the same name in the save folder."));
+    const QCommandLineOption backupOption(QStringLiteral("backup-dir"),
+        //: <folder> is the option's value as the help shows it; keep it as it is.
+        CommandLine::tr("Keep a copy of every file replaced in <folder> first, below it as listed."),
+        QStringLiteral("folder"));
+    const QCommandLineOption stdoutOption(QStringLiteral("stdout"),
+        CommandLine::tr("Write the converted text of the files to standard output, one after another; "
+                        "touch no file. A path of - reads standard input."));
+    // Taken by main() when it comes first; listed here for --help.
+    const QCommandLineOption windowOption(QStringLiteral("window"),
+        CommandLine::tr("Open the window and start a run on the files, as a drop would. Comes first; "
+                        "--to <encoding> or --ask may follow it."));
     parser.addOptions({toOption, intoOption, recursiveOption, dryRunOption, checkOption, forceOption, jsonOption,
-        listOption, quietOption});
-    parser.addPositionalArgument(
-        QStringLiteral("path"), CommandLine::tr("Files and folders to convert."), QStringLiteral("path..."));
+        listOption, quietOption, overwriteOption, backupOption, stdoutOption, windowOption});
+    parser.addPositionalArgument(QStringLiteral("path"),
+        CommandLine::tr("Files and folders to convert; - alone converts standard input to standard output."),
+        QStringLiteral("path..."));
 
     if (!parser.parse(QCoreApplication::arguments()))
-        return usageError(parser.errorText());
+        return usageError(terminalSafe(parser.errorText()));
     if (parser.isSet(helpOption)) {
         // The usage line names the program as typed, whatever path ran it,
         // in whatever language Qt words that line.
@@ -295,6 +329,8 @@ int runCommandLine(QCoreApplication &app)
         print(stdout, help);
         return ExitDone;
     }
+    if (parser.isSet(windowOption))
+        return usageError(CommandLine::tr("--window comes before any other argument"));
     if (parser.isSet(versionOption)) {
         print(stdout, QStringLiteral("karvo %1\n").arg(QCoreApplication::applicationVersion()));
         return ExitDone;
@@ -323,9 +359,28 @@ int runCommandLine(QCoreApplication &app)
     if (json)
         installTranslators(app, QLocale::c());
     const bool quiet = parser.isSet(quietOption);
+    options.overwrite = parser.isSet(overwriteOption);
+    if (parser.isSet(backupOption)) {
+        options.backupFolder = parser.value(backupOption);
+        if (options.backupFolder.isEmpty())
+            return usageError(CommandLine::tr("the backup folder's name is empty"));
+    }
     const QStringList paths = parser.positionalArguments();
     if (paths.isEmpty())
         return usageError(CommandLine::tr("no files or folders given"));
+
+    if (parser.isSet(stdoutOption) || paths == QStringList {QStringLiteral("-")}) {
+        for (const QCommandLineOption &option :
+            {intoOption, recursiveOption, dryRunOption, checkOption, jsonOption, overwriteOption, backupOption}) {
+            if (parser.isSet(option))
+                //: %1 is an option such as --json
+                return usageError(
+                    CommandLine::tr("--%1 does not go with standard output").arg(option.names().constLast()));
+        }
+        return runFilter(paths, options.target, options.sourceEncoding);
+    }
+    if (paths.contains(QStringLiteral("-")))
+        return usageError(CommandLine::tr("- (standard input) goes alone, or with --stdout"));
 
     if (parser.isSet(intoOption)) {
         const QString folder = parser.value(intoOption);
@@ -334,15 +389,16 @@ int runCommandLine(QCoreApplication &app)
             return usageError(CommandLine::tr("the save folder's name is empty"));
         if (info.exists() && !info.isDir())
             return usageError(
-                CommandLine::tr("cannot use '%1' as the save folder: it is not a folder").arg(folder), false);
+                CommandLine::tr("cannot use '%1' as the save folder: it is not a folder").arg(terminalSafe(folder)),
+                false);
         // A dry run writes nothing, not even the save folder.
         errno = 0;
         if (!options.dryRun && !QDir().mkpath(folder)) {
             const QString reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : QString();
             return usageError(reason.isEmpty()
-                    ? CommandLine::tr("cannot create the save folder '%1'").arg(folder)
+                    ? CommandLine::tr("cannot create the save folder '%1'").arg(terminalSafe(folder))
                     //: %2 is the system's reason
-                    : CommandLine::tr("cannot create the save folder '%1': %2").arg(folder, reason),
+                    : CommandLine::tr("cannot create the save folder '%1': %2").arg(terminalSafe(folder), reason),
                 false);
         }
         options.saveFolder = QDir::cleanPath(folder);
@@ -376,19 +432,21 @@ int runCommandLine(QCoreApplication &app)
     const auto printReady = [&](bool all) {
         for (; nextToPrint < reported.size() && (all || filled.at(nextToPrint)); ++nextToPrint) {
             const FileResult &result = reported.at(nextToPrint);
-            const bool problem = result.status == FileStatus::Failed || result.status == FileStatus::Doubtful;
+            // For --check, a file that would convert is what failed the check.
+            const bool problem = result.status == FileStatus::Failed || result.status == FileStatus::Doubtful
+                || (check && result.status == FileStatus::Converted);
             if (filled.at(nextToPrint) && json)
                 records.append(fileReport(result, options.dryRun));
             if (filled.at(nextToPrint) && !json && (!quiet || problem)) {
                 progress.clear();
-                print(stdout, detailLine(result, options.target.name()) + QLatin1Char('\n'));
+                print(stdout, detailLine(printable(result), options.target.name()) + QLatin1Char('\n'));
             }
         }
     };
 
     QObject::connect(&run, &Run::walked, [&] {
         files = run.files();
-        planError = checkPlan(files, options.saveFolder);
+        planError = checkPlan(files, paths, options.saveFolder);
         if (interrupted || !planError.isEmpty()) {
             QCoreApplication::exit();
             return;
@@ -427,9 +485,11 @@ int runCommandLine(QCoreApplication &app)
     // The summary's several-files form, which counts, even for one file: its
     // line is already printed above.
     const QString summary
-        = summaryText(results, options.target.name(), planned == 1 && !interrupted ? 0 : planned, interrupted);
+        = summaryText(results, options.target.name(), planned == 1 && !interrupted ? 0 : planned, interrupted,
+            run.hiddenPassedOver());
     if (json) {
         const QJsonObject report {
+            {QStringLiteral("version"), reportVersion},
             {QStringLiteral("target"), options.target.name()},
             {QStringLiteral("dryRun"), options.dryRun},
             {QStringLiteral("files"), records},
@@ -442,6 +502,7 @@ int runCommandLine(QCoreApplication &app)
                     {QStringLiteral("unchanged"), countStatus(results, FileStatus::Unchanged)},
                     {QStringLiteral("binary"), countStatus(results, FileStatus::Binary)},
                     {QStringLiteral("doubtful"), countStatus(results, FileStatus::Doubtful)},
+                    {QStringLiteral("skipped"), countStatus(results, FileStatus::Skipped)},
                     {QStringLiteral("failed"), countStatus(results, FileStatus::Failed)},
                     {QStringLiteral("cancelled"), interrupted},
                     {QStringLiteral("text"), summary},
@@ -455,7 +516,16 @@ int runCommandLine(QCoreApplication &app)
         if (options.dryRun)
             print(stdout, CommandLine::tr("Dry run: nothing was written.") + QLatin1Char('\n'));
     }
-    std::fflush(stdout);
+    // A report that did not reach its reader is no report: say so, and
+    // fail, whatever became of the files.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int error = errno;
+        print(stderr,
+            CommandLine::tr("karvo: the report could not be written: %1")
+                    .arg(QString::fromLocal8Bit(std::strerror(error)))
+                + QLatin1Char('\n'));
+        return ExitReportLost;
+    }
     return code;
 }
 

@@ -14,6 +14,7 @@ enum CommandLineExit {
     ExitSomeFailed = 1, // some files failed or need the user's word on their encoding
     ExitUsage = 2, // bad options or arguments; nothing was written
     ExitNeedsConverting = 3, // --check found files not in the target encoding
+    ExitReportLost = 4, // the report could not be written (a full disk, a closed pipe)
     ExitInterrupted = 130, // Ctrl+C: the files begun were finished, the rest left alone
 };
 

@@ -1,16 +1,16 @@
 #include "kvmainwindow.h"
 
+#include "aboutbox.h"
 #include "dropgraphic.h"
 #include "kvresultdialog.h"
 #include "kvreviewdialog.h"
 #include "report.h"
+#include "targetlistmodel.h"
 #include "ui_kvmainwindow.h"
-#include "warning.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QCompleter>
-#include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -20,35 +20,31 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
-#include <QScreen>
-#include <QSettings>
+#include <QPushButton>
 #include <QSignalBlocker>
-#include <QStringList>
-#include <QTimer>
 #include <QUrl>
-#include <QWindow>
-
-#include <algorithm>
-#include <iterator>
 
 namespace {
 
+using State = RunController::State;
+using Question = RunController::Question;
+
 // The flat buttons draw no focus frame of their own; keyboard users need one.
 const QString focusStyle = QStringLiteral("\n.QToolButton:focus { border: 1px solid white; }");
+// A toggle that is off is outlined, one that is on filled: both read as
+// buttons that work, unlike the grey of a disabled one.
 // clang-format off
-const QString folderIdleStyle = QStringLiteral(
-    ".QToolButton { width: 30px; height: 16px; color: gray;  background-color: darkgray; border: none; border-radius: 3px; }") + focusStyle;
-const QString folderActiveStyle = QStringLiteral(
+const QString toggleOffStyle = QStringLiteral(
+    ".QToolButton { width: 30px; height: 16px; color: rgb(225,225,225); background-color: rgb(45,45,45); "
+    "border: 1px solid rgb(150,150,150); border-radius: 3px; }") + focusStyle;
+const QString toggleOnStyle = QStringLiteral(
     ".QToolButton {width: 30px;height: 16px;color: white;background-color:rgb(15,120,255);border: none;border-radius: 3px;}") + focusStyle;
 // clang-format on
-
-// Larger files are converted only if the user confirms that they are text.
-constexpr qint64 largeFileSize = 10 * 1024 * 1024;
-constexpr int stepPause = 500;
 
 // The labels never fill their background, so this shows as the text colour.
 void setWidgetColor(QWidget *widget, const QColor &color)
@@ -69,20 +65,33 @@ QStringList chooseFilesWithDialog(QWidget *parent)
     return QFileDialog::getOpenFileNames(parent, KvMainWindow::tr("Choose files to convert"));
 }
 
-// Shows `text` in `label`, at `largest` points or, where it would not fit (a
-// longer language, a run with much to tell), as large as it fits.
+// Shows `text` in `label` at `largest` points or, where a line would not fit
+// (a longer language, a run with much to tell), as large as every line fits
+// unbroken: an encoding pair must not break at its hyphens. Should even the
+// smallest size not do, the first line (the status and a long name) is
+// shortened in the middle, and the others wrap.
 void setFittingText(QLabel *label, const QString &text, int largest)
 {
+    constexpr int smallest = 10;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    const QRect room = label->contentsRect();
     QFont font = label->font();
-    for (int size = largest; size > 8; --size) {
+    int size = largest;
+    for (; size > smallest; --size) {
         font.setPointSize(size);
-        const QRect needed
-            = QFontMetrics(font).boundingRect(QRect(0, 0, label->width(), 0), Qt::AlignCenter | Qt::TextWordWrap, text);
-        if (needed.height() <= label->height() && needed.width() <= label->width())
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (const QString &line : lines)
+            widest = qMax(widest, metrics.horizontalAdvance(line));
+        const int height = metrics.lineSpacing() * lines.size();
+        if (widest <= room.width() && height <= room.height())
             break;
     }
+    font.setPointSize(size);
+    QStringList shown = lines;
+    shown.first() = QFontMetrics(font).elidedText(lines.first(), Qt::ElideMiddle, room.width());
     label->setFont(font);
-    label->setText(text);
+    label->setText(shown.join(QLatin1Char('\n')));
 }
 
 } // namespace
@@ -90,33 +99,50 @@ void setFittingText(QLabel *label, const QString &text, int largest)
 KvMainWindow::KvMainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui_KvMainWindow)
+    , run(new RunController(this))
+    , targets(new TargetListModel(this))
     , chooseDirectory(chooseWithDialog)
     , chooseFileList(chooseFilesWithDialog)
 {
     ui->setupUi(this);
+    // The pages are laid out at once, so that texts are fitted to the
+    // room they will have before the window is first shown.
+    layout()->activate();
+    ui->centralWidget->layout()->activate();
     updateDropGraphic();
-
-    fillTargetList();
-    targetCodec = Karvo::defaultTargetCodec();
-    selectTarget(Karvo::findEncoding(targetCodec.name()));
 
     setWidgetColor(ui->dropLabel, Qt::white);
     setWidgetColor(ui->targetLabel, Qt::white);
     setWidgetColor(ui->tishiLabel, Qt::lightGray);
-    showSaveFolder();
-
-    // Every dropped item goes into one run; fileAccept names only the first.
-    connect(ui->dropPage, &KvAcceptFileWidget::filesAccept, this, &KvMainWindow::startRun);
-
     setWidgetColor(ui->noteLabel, Qt::white);
+    setWidgetColor(ui->waitingLabel, Qt::lightGray);
     setWidgetColor(ui->resultLabel, Qt::white);
+    setWidgetColor(ui->reasonLabel, Qt::white);
+    setWidgetColor(ui->copiesLabel, Qt::lightGray);
+    setWidgetColor(ui->nextLabel, Qt::lightGray);
     summaryPointSize = ui->resultLabel->font().pointSize();
-    ui->stackedWidget->setCurrentIndex(0);
-    ui->checkButton->hide();
-    ui->reviewButton->hide();
-    ui->folderButton->setStyleSheet(folderIdleStyle);
+    // The buttons' style fixes no width that a longer language would overflow.
+    for (QToolButton *button : {ui->cancelButton, ui->backButton, ui->checkButton, ui->reviewButton, ui->undoButton})
+        button->setMinimumWidth(
+            qMax(button->minimumWidth(), button->fontMetrics().horizontalAdvance(button->text()) + 12));
+    // Back stays in the middle whether Undo is beside it or not.
+    ui->backBalance->changeSize(ui->undoButton->minimumWidth() + ui->backRow->spacing(), 20, QSizePolicy::Fixed);
+    ui->backRow->invalidate();
+    QSizePolicy keepPlace = ui->undoButton->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    ui->undoButton->setSizePolicy(keepPlace);
+    for (QWidget *widget : {static_cast<QWidget *>(ui->reasonLabel), static_cast<QWidget *>(ui->copiesLabel),
+             static_cast<QWidget *>(ui->nextLabel), static_cast<QWidget *>(ui->waitingLabel),
+             static_cast<QWidget *>(ui->checkButton), static_cast<QWidget *>(ui->reviewButton),
+             static_cast<QWidget *>(ui->undoButton), static_cast<QWidget *>(ui->undoLastButton)})
+        widget->hide();
+
+    setUpTargetList();
     setUpKeyboardAndAccessibility();
-    setUpUndoAndSettings();
+    connectController();
+    showChoices();
+    showLastRun();
+    ui->stackedWidget->setCurrentIndex(0);
 }
 
 KvMainWindow::~KvMainWindow()
@@ -134,6 +160,134 @@ void KvMainWindow::setFileChooser(FileChooser chooser)
     chooseFileList = std::move(chooser);
 }
 
+void KvMainWindow::connectController()
+{
+    connect(run, &RunController::stateChanged, this, &KvMainWindow::stateChanged);
+    connect(run, &RunController::questionAsked, this, &KvMainWindow::askQuestion);
+    connect(run, &RunController::progress, this, &KvMainWindow::showProgress);
+    connect(run, &RunController::summaryChanged, this, &KvMainWindow::showSummary);
+    connect(run, &RunController::choicesChanged, this, &KvMainWindow::showChoices);
+    connect(run, &RunController::lastRunChanged, this, &KvMainWindow::showLastRun);
+    connect(run, &RunController::waitingDropsChanged, this, &KvMainWindow::showWaiting);
+    connect(run, &RunController::lastRunBusy, this, [this] {
+        auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Karvo"),
+            tr("That run is still going, in this window or in another Karvo. Undo it once it is done."),
+            QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
+
+    // Every page takes a drop; during a run it waits its turn.
+    for (KvAcceptFileWidget *page : {ui->dropPage, ui->notePage, ui->resultPage})
+        connect(page, &KvAcceptFileWidget::filesAccept, this, &KvMainWindow::startRun);
+    connect(ui->dropPage, &KvAcceptFileWidget::highlightChanged, this, &KvMainWindow::updateDropGraphic);
+
+    connect(ui->folderButton, &QToolButton::clicked, this, &KvMainWindow::toggleSaveFolder);
+    connect(ui->subfolderButton, &QToolButton::toggled, run, &RunController::setSubfolders);
+    connect(ui->undoLastButton, &QToolButton::clicked, run, &RunController::undoLast);
+    connect(ui->cancelButton, &QToolButton::clicked, this, [this] {
+        run->cancel();
+        ui->cancelButton->setEnabled(false);
+        ui->noteLabel->setText(tr("Cancelling..."));
+    });
+    connect(ui->backButton, &QToolButton::clicked, run, &RunController::back);
+    connect(ui->checkButton, &QToolButton::clicked, this, &KvMainWindow::showDetail);
+    connect(ui->reviewButton, &QToolButton::clicked, run, &RunController::review);
+    connect(ui->undoButton, &QToolButton::clicked, run, &RunController::undoRun);
+    connect(ui->copiesLabel, &QLabel::linkActivated, this,
+        [](const QString &link) { QDesktopServices::openUrl(QUrl(link)); });
+}
+
+void KvMainWindow::setUpTargetList()
+{
+    QComboBox *box = ui->targetCoding;
+    box->setModel(targets);
+    // Typing filters the list by any part of a name or alias ("1252",
+    // "latin1"). Qt's own inline completion would fill in the first name
+    // that begins with the text, so that Enter after "iso-8859-1" chose
+    // ISO-8859-10: it is replaced by a popup that only suggests.
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    auto *completer = new QCompleter(targets, box);
+    completer->setCompletionRole(TargetListModel::SearchRole);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    box->lineEdit()->setCompleter(completer);
+    connect(
+        completer, QOverload<const QModelIndex &>::of(&QCompleter::activated), this, [this](const QModelIndex &index) {
+            run->setTarget(index.data(TargetListModel::EncodingRole).value<Karvo::Encoding>());
+            selectTarget(run->target());
+        });
+    // A name that matches no codec, or several, leaves the target as it was.
+    connect(box->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        const int entry = Karvo::findEncoding(ui->targetCoding->lineEdit()->text());
+        if (entry >= 0)
+            run->setTarget(Karvo::catalogue().at(entry));
+        selectTarget(run->target());
+    });
+    connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+        [this](int row) { run->setTarget(targets->encodingAt(row)); });
+}
+
+void KvMainWindow::selectTarget(const Karvo::Encoding &encoding)
+{
+    QComboBox *box = ui->targetCoding;
+    const QSignalBlocker blocker(box);
+    box->setCurrentIndex(targets->rowOf(encoding));
+    box->lineEdit()->setText(encoding.name());
+}
+
+// The target, the save folder and the subfolder toggle as the controller
+// holds them.
+void KvMainWindow::showChoices()
+{
+    selectTarget(run->target());
+    const QString folder = run->saveFolder();
+    ui->folderButton->setChecked(!folder.isEmpty());
+    ui->folderButton->setStyleSheet(folder.isEmpty() ? toggleOffStyle : toggleOnStyle);
+    {
+        const QSignalBlocker blocker(ui->subfolderButton);
+        ui->subfolderButton->setChecked(run->subfolders());
+    }
+    ui->subfolderButton->setStyleSheet(run->subfolders() ? toggleOnStyle : toggleOffStyle);
+
+    // The whole path, shortened in the middle to fit: two folders named
+    // "out" must not look the same.
+    QLabel *label = ui->tishiLabel;
+    if (folder.isEmpty()) {
+        label->setText(tr("replace source file"));
+        label->setToolTip(QString());
+        ui->folderButton->setToolTip(tr("Choose a save folder"));
+        return;
+    }
+    //: Under the target encoding: converted files go into the folder %1.
+    const QString text = run->isSaveFolderMissing()
+        //: The save folder %1 was chosen, but is not there now; Karvo asks before the next run.
+        ? tr("save to: %1 (missing)")
+        : tr("save to: %1");
+    const QString path = QDir::toNativeSeparators(folder);
+    const QFontMetrics metrics(label->font());
+    const int room = label->contentsRect().width() - metrics.horizontalAdvance(text.arg(QString())) - 4;
+    label->setText(text.arg(metrics.elidedText(path, Qt::ElideMiddle, room)));
+    label->setToolTip(path);
+    ui->folderButton->setToolTip(tr("Stop saving to %1: replace the source files").arg(path));
+}
+
+void KvMainWindow::toggleSaveFolder()
+{
+    if (!run->saveFolder().isEmpty()) {
+        run->setSaveFolder(QString());
+        return;
+    }
+    // The button turns blue while the chooser is open, so the user sees
+    // which control asked.
+    ui->folderButton->setStyleSheet(toggleOnStyle);
+    const QString folder = chooseDirectory(this, tr("Choose a folder to save converted files in"));
+    run->setSaveFolder(folder);
+}
+
 void KvMainWindow::setUpKeyboardAndAccessibility()
 {
     // The drop graphic doubles as the button that opens the file chooser.
@@ -142,7 +296,6 @@ void KvMainWindow::setUpKeyboardAndAccessibility()
     ui->dropLabel->setCursor(Qt::PointingHandCursor);
     ui->dropIcon->installEventFilter(this);
     ui->dropLabel->installEventFilter(this);
-    connect(ui->dropPage, &KvAcceptFileWidget::highlightChanged, this, &KvMainWindow::updateDropGraphic);
     connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, &KvMainWindow::pageShown);
     ui->targetLabel->setBuddy(ui->targetCoding);
 
@@ -150,16 +303,19 @@ void KvMainWindow::setUpKeyboardAndAccessibility()
     // all three pages.
     const QList<QWidget *> chain
         = {ui->dropIcon, ui->targetCoding, ui->folderButton, ui->subfolderButton, ui->moreAppButton, ui->undoLastButton,
-            ui->cancelButton, ui->checkButton, ui->reviewButton, ui->undoButton, ui->backButton};
-    for (int i = 2; i < chain.size(); ++i) {
-        auto *button = static_cast<QToolButton *>(chain.at(i));
+            ui->cancelButton, ui->backButton, ui->checkButton, ui->reviewButton, ui->undoButton, ui->copiesLabel};
+    for (QWidget *widget : chain) {
+        auto *button = qobject_cast<QToolButton *>(widget);
+        if (!button)
+            continue;
         button->setFocusPolicy(Qt::TabFocus);
         // The two folder toggles' looks already carry it.
         if (button != ui->folderButton && button != ui->subfolderButton)
             button->setStyleSheet(button->styleSheet() + focusStyle);
     }
-    for (int i = 1; i < chain.size(); ++i)
+    for (int i = 2; i < chain.size(); ++i)
         QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
+    QWidget::setTabOrder(ui->dropIcon, ui->targetCoding);
 
     // A button's shortcut only works while the button is visible, so Escape
     // cancels on the processing page and goes back on the result page.
@@ -170,13 +326,27 @@ void KvMainWindow::setUpKeyboardAndAccessibility()
         action->setShortcut(keys);
         connect(action, &QAction::triggered, this, slot);
         addAction(action);
+        return action;
     };
     addShortcut(QKeySequence::Open, &KvMainWindow::chooseFiles);
     addShortcut(QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_O), &KvMainWindow::chooseFolder);
+    QAction *about = addShortcut(QKeySequence(Qt::Key_F1), &KvMainWindow::showAbout);
     auto *quit = new QAction(this);
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
     addAction(quit);
+
+    // Home leads to the web site and to the About box.
+    auto *homeMenu = new QMenu(ui->moreAppButton);
+    //: An entry of the Home button's menu
+    connect(homeMenu->addAction(tr("Karvo's home page")), &QAction::triggered, this,
+        [] { QDesktopServices::openUrl(QUrl(QStringLiteral(KARVO_HOMEPAGE), QUrl::TolerantMode)); });
+    about->setText(tr("About Karvo"));
+    homeMenu->addAction(about);
+    ui->moreAppButton->setMenu(homeMenu);
+    ui->moreAppButton->setPopupMode(QToolButton::InstantPopup);
+    ui->moreAppButton->setCheckable(false);
+    ui->moreAppButton->setToolTip(tr("Karvo's home page, and its version and licence (F1)"));
 
     ui->dropPage->setAccessibleName(tr("Convert files"));
     ui->dropPage->setAccessibleDescription(
@@ -192,7 +362,7 @@ void KvMainWindow::setUpKeyboardAndAccessibility()
         tr("Chooses a folder for converted copies; pressed again, files are replaced in place."));
     //: Karvo's web site.
     ui->moreAppButton->setAccessibleName(tr("Home page"));
-    ui->moreAppButton->setAccessibleDescription(tr("Opens Karvo's home page in the web browser."));
+    ui->moreAppButton->setAccessibleDescription(tr("Opens Karvo's home page or the About box."));
     ui->notePage->setAccessibleName(tr("Processing"));
     ui->notePage->setAccessibleDescription(tr("Shows the progress of the files being converted."));
     ui->progressBar->setAccessibleName(tr("Progress"));
@@ -209,13 +379,15 @@ void KvMainWindow::setUpKeyboardAndAccessibility()
     ui->undoLastButton->setAccessibleDescription(tr("Puts the files of the last run back as they were."));
     ui->reviewButton->setAccessibleName(tr("Review"));
     ui->reviewButton->setAccessibleDescription(
-        tr("Shows the files whose encoding is uncertain, to convert each with the encoding you pick."));
+        tr("Shows the files whose encoding is uncertain, to convert them with the encoding you pick."));
     ui->undoButton->setAccessibleName(tr("Undo"));
     ui->undoButton->setAccessibleDescription(tr("Puts every file of this run back as it was."));
     ui->checkButton->setAccessibleName(tr("Detail"));
     ui->checkButton->setAccessibleDescription(tr("Lists every file of the run and what became of it."));
     ui->backButton->setAccessibleName(tr("Back"));
     ui->backButton->setAccessibleDescription(tr("Returns to the drop page; Escape does the same."));
+    ui->copiesLabel->setAccessibleName(tr("Save folder"));
+    ui->copiesLabel->setAccessibleDescription(tr("Opens the folder the copies went into."));
     pageShown(ui->stackedWidget->currentIndex());
 }
 
@@ -251,30 +423,26 @@ bool KvMainWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
         // Lit only when reached with the keyboard: focus given on start-up
-        // or by a click needs no sign.
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        dropIconTabbedTo
-            = event->type() == QEvent::FocusIn && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason);
+        // or by a click is no news to the user.
+        const auto *focus = static_cast<QFocusEvent *>(event);
+        dropIconTabbedTo = event->type() == QEvent::FocusIn
+            && (focus->reason() == Qt::TabFocusReason || focus->reason() == Qt::BacktabFocusReason);
         updateDropGraphic();
         break;
     }
-    case QEvent::Show:
-        // The window exists by now; moving to a screen of another pixel
-        // ratio repaints the graphic for it.
-        if (QWindow *handle = window()->windowHandle())
-            connect(handle, &QWindow::screenChanged, this, &KvMainWindow::updateDropGraphic, Qt::UniqueConnection);
-        updateDropGraphic();
-        break;
     default:
         break;
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
+void KvMainWindow::startRun(const QStringList &paths)
+{
+    run->start(paths);
+}
+
 void KvMainWindow::chooseFiles()
 {
-    if (ui->stackedWidget->currentIndex() == 1)
-        return;
     const QStringList files = chooseFileList(this);
     if (!files.isEmpty())
         startRun(files);
@@ -282,11 +450,193 @@ void KvMainWindow::chooseFiles()
 
 void KvMainWindow::chooseFolder()
 {
-    if (ui->stackedWidget->currentIndex() == 1)
-        return;
     const QString folder = chooseDirectory(this, tr("Choose a folder to convert"));
     if (!folder.isEmpty())
         startRun({folder});
+}
+
+void KvMainWindow::showAbout()
+{
+    showAboutBox(this);
+}
+
+void KvMainWindow::stateChanged(RunController::State state)
+{
+    switch (state) {
+    case State::Idle:
+        ui->stackedWidget->setCurrentIndex(0);
+        break;
+    case State::Walking:
+    case State::Undoing:
+        ui->progressBar->setRange(0, 0);
+        ui->cancelButton->setEnabled(true);
+        ui->noteLabel->setText(state == State::Undoing ? tr("Undoing...") : tr("Looking for files..."));
+        ui->stackedWidget->setCurrentIndex(1);
+        break;
+    case State::Asking:
+    case State::Running:
+        ui->stackedWidget->setCurrentIndex(1);
+        break;
+    case State::Summary:
+        ui->stackedWidget->setCurrentIndex(2);
+        break;
+    case State::Reviewing:
+        ui->stackedWidget->setCurrentIndex(2);
+        openReview();
+        break;
+    }
+    showWaiting();
+    showLastRun();
+}
+
+void KvMainWindow::showProgress(int done, int total, const QString &current)
+{
+    ui->progressBar->setRange(0, total);
+    ui->progressBar->setValue(done);
+    if (current.isEmpty() || !ui->cancelButton->isEnabled())
+        return;
+    const QString text = tr("Processing %1").arg(current);
+    ui->noteLabel->setText(
+        ui->noteLabel->fontMetrics().elidedText(text, Qt::ElideMiddle, ui->noteLabel->contentsRect().width()));
+}
+
+void KvMainWindow::showWaiting()
+{
+    const int waiting = run->waitingDrops();
+    ui->waitingLabel->setVisible(waiting > 0);
+    ui->waitingLabel->setText(
+        waiting == 1 ? tr("One more drop waits its turn.") : tr("%n more drops wait their turn.", nullptr, waiting));
+    ui->nextLabel->setVisible(waiting > 0);
+    ui->nextLabel->setText(waiting == 1 ? tr("The next drop starts when you go back.")
+                                        : tr("%n drops wait: the next starts when you go back.", nullptr, waiting));
+}
+
+void KvMainWindow::askQuestion(RunController::Question question)
+{
+    if (question == Question::SaveFolderMissing) {
+        askAboutSaveFolder();
+        return;
+    }
+    QString title = QStringLiteral("Karvo");
+    QString text;
+    if (question == Question::LargeFiles) {
+        const QStringList files = run->largeFiles();
+        if (files.size() == 1) {
+            title = QFileInfo(files.first()).fileName();
+            //: Asked before converting a file larger than 10 MiB; its name is the box's title.
+            text = tr("This file is larger than 10 MiB.\nIs it really a text file?");
+        } else {
+            text = tr("%n files are larger than 10 MiB.\nAre they really text files?", nullptr, files.size());
+        }
+    } else {
+        //: %1 says why the originals cannot be kept for Undo.
+        text = tr("%1\nConvert anyway, without Undo?").arg(run->undoProblem());
+    }
+    // Open, not exec: the box waits without a loop of its own, and the answer
+    // goes back to the controller when it is given.
+    auto *box = new QMessageBox(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this, question](int answer) {
+        if (question == Question::LargeFiles)
+            run->answerLargeFiles(answer == QMessageBox::Yes);
+        else
+            run->answerWithoutUndo(answer == QMessageBox::Yes);
+    });
+    box->open();
+}
+
+void KvMainWindow::askAboutSaveFolder()
+{
+    const QString folder = QDir::toNativeSeparators(run->saveFolder());
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Karvo"),
+        //: %1 is the save folder's path
+        tr("The save folder %1 is not there.\nCreate it again, choose another folder, or convert the files in place?")
+            .arg(folder),
+        QMessageBox::NoButton, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QPushButton *create = box->addButton(tr("Create it again"), QMessageBox::AcceptRole);
+    QPushButton *choose = box->addButton(tr("Choose another..."), QMessageBox::ActionRole);
+    QPushButton *inPlace = box->addButton(tr("Convert in place"), QMessageBox::DestructiveRole);
+    box->addButton(QMessageBox::Cancel);
+    box->setDefaultButton(create);
+    connect(box, &QMessageBox::finished, this, [this, box, create, choose, inPlace] {
+        QAbstractButton *clicked = box->clickedButton();
+        if (clicked == create)
+            run->answerSaveFolder(RunController::FolderAnswer::Create);
+        else if (clicked == choose)
+            run->answerSaveFolder(RunController::FolderAnswer::Choose,
+                chooseDirectory(this, tr("Choose a folder to save converted files in")));
+        else if (clicked == inPlace)
+            run->answerSaveFolder(RunController::FolderAnswer::InPlace);
+        else
+            run->answerSaveFolder(RunController::FolderAnswer::Cancel);
+    });
+    box->open();
+}
+
+void KvMainWindow::showSummary()
+{
+    const QString reason = run->reason();
+    ui->reasonLabel->setText(reason);
+    ui->reasonLabel->setVisible(!reason.isEmpty());
+    const QString copies = run->copiesFolder();
+    ui->copiesLabel->setVisible(!copies.isEmpty());
+    if (!copies.isEmpty()) {
+        const QString name = QFileInfo(copies).fileName().isEmpty() ? copies : QFileInfo(copies).fileName();
+        //: A link on the result page to the folder the converted copies went into
+        ui->copiesLabel->setText(QStringLiteral("<a style=\"color: rgb(90,160,255);\" href=\"%1\">%2</a>")
+                                     .arg(QUrl::fromLocalFile(copies).toString(QUrl::FullyEncoded).toHtmlEscaped(),
+                                         tr("Copies in %1").arg(name).toHtmlEscaped()));
+        ui->copiesLabel->setToolTip(QDir::toNativeSeparators(copies));
+    }
+    const bool anyRecord = run->showsUndo() ? !run->undoResults().isEmpty() : !run->results().isEmpty();
+    ui->checkButton->setVisible(anyRecord);
+    ui->reviewButton->setVisible(run->canReview());
+    ui->undoButton->setVisible(run->canUndo());
+    showWaiting();
+    // The summary gets the room the other lines leave.
+    ui->resultPage->layout()->activate();
+    setFittingText(ui->resultLabel, run->summary(), summaryPointSize);
+    if (ui->stackedWidget->currentIndex() == 2)
+        announce(ui->resultPage, run->summary());
+}
+
+void KvMainWindow::showLastRun()
+{
+    const bool offered = run->hasLastRun() && run->state() == State::Idle;
+    ui->undoLastButton->setVisible(offered);
+    if (!offered)
+        return;
+    const Karvo::UndoRunInfo last = run->lastRun();
+    // "1 file" stays as written in English, which has no catalogue for %n.
+    const QString files = last.files == 1 ? tr("1 file") : tr("%n files", nullptr, last.files);
+    //: %1 is when the run was, %2 how many files it changed ("3 files"), %3 the encoding they were converted to.
+    ui->undoLastButton->setToolTip(tr("Undo the run of %1: %2 to %3")
+                                       .arg(QLocale().toString(last.date, QLocale::ShortFormat), files, last.target));
+}
+
+void KvMainWindow::showDetail()
+{
+    auto *dialog = new KvResultDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    if (run->showsUndo())
+        dialog->setUndoRecords(run->undoResults());
+    else
+        dialog->setRecords(run->results(), run->runTarget().name());
+    dialog->open();
+}
+
+void KvMainWindow::openReview()
+{
+    if (review)
+        return;
+    review = new KvReviewDialog(run->doubtfulFiles(), run->runTarget().name(), this);
+    review->setAttribute(Qt::WA_DeleteOnClose);
+    connect(review, &KvReviewDialog::convertRequested, run, &RunController::convertAs);
+    connect(run, &RunController::reviewed, review, &KvReviewDialog::showResults);
+    connect(run, &RunController::convertingChanged, review, &KvReviewDialog::setConverting);
+    connect(review, &QDialog::finished, run, &RunController::endReview);
+    review->open();
 }
 
 void KvMainWindow::pageShown(int index)
@@ -302,7 +652,7 @@ void KvMainWindow::pageShown(int index)
         break;
     case 2:
         ui->backButton->setFocus();
-        announce(ui->resultPage, ui->resultLabel->text());
+        announce(ui->resultPage, run->summary());
         break;
     default:
         break;
@@ -318,426 +668,4 @@ void KvMainWindow::announce(QWidget *page, const QString &text)
     QAccessible::updateAccessibility(&changed);
     QAccessibleEvent alert(page, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
-}
-
-void KvMainWindow::fileDragIn(const QString &file)
-{
-    startRun({file});
-}
-
-void KvMainWindow::startRun(const QStringList &paths)
-{
-    // The drop page is hidden while a run is under way, but a chooser or a
-    // shortcut must not start a second one either, not even in the pauses
-    // before and after the work, when the run is not yet or no longer busy.
-    if ((run && run->isRunning()) || ui->stackedWidget->currentIndex() == 1)
-        return;
-    Karvo::RunOptions options;
-    options.target = targetCodec;
-    options.saveFolder = saveFolder;
-    options.recursive = ui->subfolderButton->isChecked();
-    options.keepOriginals = true;
-    if (undo && undo->isRunning())
-        return;
-    declined = false;
-    run = std::make_unique<Karvo::Run>(options);
-    connect(run.get(), &Karvo::Run::walked, this, &KvMainWindow::walked);
-    connect(run.get(), &Karvo::Run::progress, this, &KvMainWindow::showProgress);
-    connect(run.get(), &Karvo::Run::finished, this, &KvMainWindow::runFinished);
-
-    ui->progressBar->setRange(0, 0);
-    ui->cancelButton->setEnabled(true);
-    ui->stackedWidget->setCurrentIndex(1);
-    QTimer::singleShot(stepPause, this, [this, paths] { processStep2(paths); });
-}
-
-void KvMainWindow::processStep2(const QStringList &paths)
-{
-    results.clear();
-    planned = 0;
-    ui->noteLabel->setText(tr("Processing, please waiting..."));
-    run->walk(paths);
-}
-
-void KvMainWindow::walked()
-{
-    QVector<Karvo::PlannedFile> files = run->files();
-    QVector<Karvo::PlannedFile> large;
-    std::copy_if(files.cbegin(), files.cend(), std::back_inserter(large),
-        [](const Karvo::PlannedFile &file) { return file.size > largeFileSize; });
-    if (!large.isEmpty() && !run->isCancelled()) {
-        // One question before the work starts, however many files it covers.
-        const QMessageBox::StandardButton answer = large.size() == 1
-            //: Asked before converting a file larger than 10 MB; its name is the box's title.
-            ? QMessageBox::question(this, QFileInfo(large.first().path).fileName(),
-                tr("File Size > 10 MBytes.\n Does this really a text file?"), QMessageBox::Yes | QMessageBox::No)
-            : QMessageBox::question(this, QStringLiteral("Karvo"),
-                tr("%n files are larger than 10 MBytes.\nAre they really text files?", nullptr, large.size()),
-                QMessageBox::Yes | QMessageBox::No);
-        if (answer == QMessageBox::No) {
-            qDebug("No was clicked");
-            files.erase(std::remove_if(files.begin(), files.end(),
-                            [](const Karvo::PlannedFile &file) { return file.size > largeFileSize; }),
-                files.end());
-        }
-    }
-    if (!run->isCancelled() && !confirmWithoutUndo(files))
-        files.clear();
-    if (run->isCancelled())
-        files.clear();
-    planned = files.size();
-    run->process(files);
-}
-
-void KvMainWindow::showProgress(int done, int total, const QString &current)
-{
-    ui->progressBar->setRange(0, total);
-    ui->progressBar->setValue(done);
-    if (current.isEmpty())
-        return;
-    const QString text = tr("Processing %1").arg(current);
-    ui->noteLabel->setText(ui->noteLabel->fontMetrics().elidedText(text, Qt::ElideMiddle, ui->noteLabel->width()));
-}
-
-void KvMainWindow::on_cancelButton_clicked()
-{
-    if (undo && undo->isRunning()) {
-        undo->cancel();
-        ui->cancelButton->setEnabled(false);
-        ui->noteLabel->setText(tr("Cancelling..."));
-        return;
-    }
-    if (!run)
-        return;
-    run->cancel();
-    ui->cancelButton->setEnabled(false);
-    ui->noteLabel->setText(tr("Cancelling..."));
-}
-
-void KvMainWindow::runFinished()
-{
-    results = run->results();
-    ui->cancelButton->setEnabled(false);
-    // A run of one file tells its failure in a box; larger runs list every
-    // reason in Detail instead of a box per file. A file without a codec was
-    // never opened for conversion and has nothing more to tell.
-    if (planned == 1 && results.size() == 1) {
-        const FileResult &result = results.first();
-        const bool noCodec = result.detection.kind == DetectResult::Kind::Text && !result.detection.encoding.isValid();
-        if (result.status == Karvo::FileStatus::Failed && !noCodec)
-            showWarning(this, result.outcome);
-    }
-    QTimer::singleShot(stepPause, this, &KvMainWindow::processStep3);
-}
-
-void KvMainWindow::processStep3()
-{
-    if (declined) {
-        ui->stackedWidget->setCurrentIndex(0);
-        return;
-    }
-    showingUndo = false;
-    ui->undoButton->setVisible(run->undoableCount() > 0);
-    const bool doubtful = showSummary();
-    ui->stackedWidget->setCurrentIndex(2);
-    // A file dropped alone whose encoding is uncertain is reviewed at once.
-    if (doubtful && planned == 1 && results.size() == 1)
-        QTimer::singleShot(0, this, &KvMainWindow::on_reviewButton_clicked);
-}
-
-// Writes the summary of the last run; true when files await review.
-bool KvMainWindow::showSummary()
-{
-    const bool oneFile = planned == 1 && results.size() == 1;
-    QList<FileResult> shown = results;
-    if (oneFile) {
-        // A long name would push the status and the encodings out of the
-        // label; it is shortened in the middle, and Detail has it whole.
-        QFont font = ui->resultLabel->font();
-        font.setPointSize(summaryPointSize);
-        const QFontMetrics metrics(font);
-        const QString status = QCoreApplication::translate("Karvo::Report", "[Success] ");
-        const int room = ui->resultLabel->width() - metrics.horizontalAdvance(status) - 8;
-        shown.first().fileName = metrics.elidedText(shown.first().fileName, Qt::ElideMiddle, room);
-    }
-    setFittingText(ui->resultLabel,
-        Karvo::summaryText(shown, run->options().target.name(), planned, run->isCancelled()), summaryPointSize);
-    // One file that replaced another in the save folder says so in Detail.
-    ui->checkButton->setVisible(!oneFile || results.first().outcome.notices);
-    const bool doubtful = std::any_of(results.cbegin(), results.cend(),
-        [](const FileResult &result) { return result.status == Karvo::FileStatus::Doubtful; });
-    ui->reviewButton->setVisible(doubtful);
-    // Detail stands under the middle of the summary unless Review is beside it.
-    const int left = doubtful ? ui->reviewButton->x() - 8 - ui->checkButton->width()
-                              : ui->backButton->geometry().center().x() - ui->checkButton->width() / 2;
-    ui->checkButton->move(left, ui->checkButton->y());
-    return doubtful;
-}
-
-void KvMainWindow::on_reviewButton_clicked()
-{
-    QList<FileResult> doubtful;
-    std::copy_if(results.cbegin(), results.cend(), std::back_inserter(doubtful),
-        [](const FileResult &result) { return result.status == Karvo::FileStatus::Doubtful; });
-    if (doubtful.isEmpty())
-        return;
-    KvReviewDialog dialog(doubtful, run->options(), this);
-    connect(&dialog, &KvReviewDialog::fileReviewed, this, [this](const FileResult &reviewed) {
-        for (FileResult &result : results) {
-            if (result.path == reviewed.path)
-                result = reviewed;
-        }
-    });
-    dialog.exec();
-    showSummary();
-}
-
-void KvMainWindow::on_checkButton_clicked()
-{
-    if (showingUndo) {
-        QStringList lines;
-        for (const Karvo::UndoResult &result : qAsConst(undoResults))
-            lines.append(Karvo::undoLine(result));
-        KvResultDialog dialog(this);
-        dialog.setText(lines.join(QLatin1Char('\n')));
-        dialog.exec();
-        return;
-    }
-    const QString target = run ? run->options().target.name() : targetCodec.name();
-    QStringList lines;
-    for (const FileResult &result : qAsConst(results))
-        lines.append(Karvo::detailLine(result, target));
-    KvResultDialog dialog(this);
-    dialog.setText(lines.join(QLatin1Char('\n')));
-    dialog.exec();
-}
-
-void KvMainWindow::on_backButton_clicked()
-{
-    ui->stackedWidget->setCurrentIndex(0);
-}
-
-void KvMainWindow::on_folderButton_clicked()
-{
-    if (!saveFolder.isEmpty()) {
-        saveFolder.clear();
-        ui->folderButton->setStyleSheet(folderIdleStyle);
-    } else {
-        // The button turns blue while the chooser is open, so the user sees
-        // which control asked.
-        ui->folderButton->setStyleSheet(folderActiveStyle);
-        saveFolder = chooseDirectory(this, tr("Choose a folder to save converted files in"));
-        if (saveFolder.isEmpty())
-            ui->folderButton->setStyleSheet(folderIdleStyle);
-    }
-    showSaveFolder();
-}
-
-// The whole path, shortened in the middle to fit: two folders named "out"
-// must not look the same.
-void KvMainWindow::showSaveFolder()
-{
-    QLabel *label = ui->tishiLabel;
-    if (saveFolder.isEmpty()) {
-        label->setText(tr("replace source file"));
-        label->setToolTip(QString());
-        ui->folderButton->setToolTip(tr("Choose a save folder"));
-        return;
-    }
-    //: Under the target encoding: converted files go into the folder %1.
-    const QString text = tr("save to: %1");
-    const QString path = QDir::toNativeSeparators(saveFolder);
-    const QFontMetrics metrics(label->font());
-    const int room = label->width() - metrics.horizontalAdvance(text.arg(QString())) - 4;
-    label->setText(text.arg(metrics.elidedText(path, Qt::ElideMiddle, room)));
-    label->setToolTip(path);
-    ui->folderButton->setToolTip(tr("Stop saving to %1: replace the source files").arg(path));
-}
-
-void KvMainWindow::on_targetCoding_currentIndexChanged(int index)
-{
-    // The separator between the common targets and the rest has no codec.
-    const QVariant entry = ui->targetCoding->itemData(index);
-    if (!entry.isValid())
-        return;
-    targetIndex = entry.toInt();
-    targetCodec = codecs.at(targetIndex);
-}
-
-void KvMainWindow::fillTargetList()
-{
-    codecs = Karvo::availableCodecs();
-    QComboBox *box = ui->targetCoding;
-    const QSignalBlocker blocker(box);
-    QStringList completions;
-    for (int i = 0; i < codecs.size(); ++i) {
-        const Karvo::Encoding &codec = codecs.at(i);
-        if (i > 0 && codecs.at(i - 1).isCommon() && !codec.isCommon())
-            box->insertSeparator(box->count());
-        box->addItem(codec.name(), i);
-        completions.append(codec.aliases().isEmpty()
-                ? codec.name()
-                : QStringLiteral("%1 (%2)").arg(codec.name(), codec.aliases().join(QStringLiteral(", "))));
-    }
-
-    // Typing filters the list by any part of a name or alias ("1252",
-    // "latin1"). Qt's own inline completion would fill in the first name
-    // that begins with the text, so that Enter after "iso-8859-1" chose
-    // ISO-8859-10: it is replaced by a popup that only suggests.
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
-    auto *completer = new QCompleter(completions, box);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setFilterMode(Qt::MatchContains);
-    completer->setCompletionMode(QCompleter::PopupCompletion);
-    box->lineEdit()->setCompleter(completer);
-    connect(completer, QOverload<const QString &>::of(&QCompleter::activated), this,
-        [this, completions](const QString &text) { selectTarget(completions.indexOf(text)); });
-    connect(box->lineEdit(), &QLineEdit::editingFinished, this,
-        [this] { selectTarget(Karvo::findEncoding(ui->targetCoding->lineEdit()->text())); });
-}
-
-// Makes entry `index` of the catalogue the target; anything else (a name
-// that matches no codec, or several) leaves the target as it was.
-void KvMainWindow::selectTarget(int index)
-{
-    QComboBox *box = ui->targetCoding;
-    if (index >= 0)
-        box->setCurrentIndex(box->findData(index));
-    box->lineEdit()->setText(box->itemText(box->currentIndex()));
-}
-
-void KvMainWindow::on_moreAppButton_clicked()
-{
-    QDesktopServices::openUrl(QUrl(QStringLiteral(KARVO_HOMEPAGE), QUrl::TolerantMode));
-}
-
-void KvMainWindow::setUpUndoAndSettings()
-{
-    ui->undoButton->hide();
-    // The link's text is longer in some languages than in others: it grows
-    // to the left from the top right corner, clear of the Home button.
-    QToolButton *last = ui->undoLastButton;
-    const QRect place = last->geometry();
-    const int room = place.right() - ui->moreAppButton->geometry().right() - 8;
-    const int width = qMin(last->fontMetrics().horizontalAdvance(last->text()) + 12, room);
-    last->setGeometry(place.right() + 1 - width, place.y(), width, place.height());
-    ui->subfolderButton->setStyleSheet(folderIdleStyle);
-    restoreSettings();
-    // Connected after the restore, so that restoring saves nothing, and
-    // after the form's own slots, so that these see the new state.
-    connect(ui->targetCoding, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &KvMainWindow::saveSettings);
-    connect(ui->folderButton, &QToolButton::clicked, this, &KvMainWindow::saveSettings);
-    connect(ui->subfolderButton, &QToolButton::toggled, this, &KvMainWindow::saveSettings);
-    connect(ui->stackedWidget, &QStackedWidget::currentChanged, this, [this](int page) {
-        if (page == 0)
-            refreshUndoEntry();
-    });
-    refreshUndoEntry();
-}
-
-void KvMainWindow::restoreSettings()
-{
-    QSettings settings;
-    const QString target = settings.value(QStringLiteral("target")).toString();
-    for (int i = 0; i < codecs.size(); ++i) {
-        if (codecs.at(i).name() == target)
-            ui->targetCoding->setCurrentIndex(i);
-    }
-    const QString folder = settings.value(QStringLiteral("saveFolder")).toString();
-    if (QFileInfo(folder).isDir()) {
-        saveFolder = folder;
-        ui->folderButton->setChecked(true);
-        ui->folderButton->setStyleSheet(folderActiveStyle);
-        ui->tishiLabel->setText(tr("save to: %1").arg(QFileInfo(saveFolder).fileName()));
-    } else if (!folder.isEmpty()) {
-        // A folder on a drive that is gone now, say: never write anywhere
-        // but where the user chose.
-        settings.remove(QStringLiteral("saveFolder"));
-        ui->tishiLabel->setText(tr("%1 is gone: replace source file").arg(QFileInfo(folder).fileName()));
-    }
-    ui->subfolderButton->setChecked(settings.value(QStringLiteral("subfolders"), false).toBool());
-}
-
-void KvMainWindow::saveSettings()
-{
-    QSettings settings;
-    settings.setValue(QStringLiteral("target"), targetCodec.name());
-    settings.setValue(QStringLiteral("saveFolder"), saveFolder);
-    settings.setValue(QStringLiteral("subfolders"), ui->subfolderButton->isChecked());
-}
-
-void KvMainWindow::on_subfolderButton_toggled(bool checked)
-{
-    ui->subfolderButton->setStyleSheet(checked ? folderActiveStyle : folderIdleStyle);
-}
-
-void KvMainWindow::refreshUndoEntry()
-{
-    const QList<Karvo::UndoRunInfo> runs = Karvo::UndoStore().runs();
-    ui->undoLastButton->setVisible(!runs.isEmpty());
-    if (runs.isEmpty())
-        return;
-    const Karvo::UndoRunInfo &last = runs.first();
-    // "1 file" stays as written in English, which has no catalogue for %n.
-    const QString files = last.files == 1 ? tr("1 file") : tr("%n files", nullptr, last.files);
-    //: %1 is when the run was, %2 how many files it changed ("3 files"), %3 the encoding they were converted to.
-    ui->undoLastButton->setToolTip(tr("Undo the run of %1: %2 to %3")
-                                       .arg(QLocale().toString(last.date, QLocale::ShortFormat), files, last.target));
-}
-
-bool KvMainWindow::confirmWithoutUndo(const QVector<Karvo::PlannedFile> &files)
-{
-    const QString problem = files.isEmpty() ? QString() : run->undoProblem(files);
-    if (problem.isEmpty())
-        return true;
-    // One question for the whole run, before anything is written.
-    const QMessageBox::StandardButton answer = QMessageBox::question(this, QStringLiteral("Karvo"),
-        //: %1 says why the originals cannot be kept for Undo.
-        tr("%1\nConvert anyway, without Undo?").arg(problem), QMessageBox::Yes | QMessageBox::No);
-    declined = answer != QMessageBox::Yes;
-    run->setKeepOriginals(false);
-    return !declined;
-}
-
-void KvMainWindow::on_undoButton_clicked()
-{
-    if (run)
-        startUndo(run->undoRunId());
-}
-
-void KvMainWindow::on_undoLastButton_clicked()
-{
-    const QList<Karvo::UndoRunInfo> runs = Karvo::UndoStore().runs();
-    if (!runs.isEmpty())
-        startUndo(runs.first().id);
-}
-
-void KvMainWindow::startUndo(const QString &runId)
-{
-    if (runId.isEmpty() || (run && run->isRunning()) || (undo && undo->isRunning()))
-        return;
-    undo = std::make_unique<Karvo::Undo>(Karvo::UndoStore(), runId);
-    connect(undo.get(), &Karvo::Undo::progress, this, &KvMainWindow::showProgress);
-    connect(undo.get(), &Karvo::Undo::finished, this, &KvMainWindow::undoFinished);
-    ui->progressBar->setRange(0, 0);
-    ui->cancelButton->setEnabled(true);
-    ui->noteLabel->setText(tr("Undoing..."));
-    ui->stackedWidget->setCurrentIndex(1);
-    undo->start();
-}
-
-void KvMainWindow::undoFinished()
-{
-    undoResults = undo->results();
-    showingUndo = true;
-    ui->cancelButton->setEnabled(false);
-    setFittingText(
-        ui->resultLabel, Karvo::undoSummary(undoResults, undo->total(), undo->isCancelled()), summaryPointSize);
-    ui->checkButton->show();
-    ui->checkButton->move(ui->backButton->geometry().center().x() - ui->checkButton->width() / 2, ui->checkButton->y());
-    ui->reviewButton->hide();
-    ui->undoButton->hide();
-    ui->stackedWidget->setCurrentIndex(2);
 }

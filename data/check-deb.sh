@@ -67,12 +67,14 @@ dpkg -x "$deb" "$root"
 # stray one is something installed by mistake.
 expected="usr/bin/karvo
 usr/share/applications/org.karvo.Karvo.desktop
+usr/share/bash-completion/completions/karvo
 usr/share/doc/karvo/changelog.gz
 usr/share/doc/karvo/copyright
 usr/share/icons/hicolor/128x128/apps/org.karvo.Karvo.png
 usr/share/icons/hicolor/256x256/apps/org.karvo.Karvo.png
 usr/share/icons/hicolor/48x48/apps/org.karvo.Karvo.png
 usr/share/icons/hicolor/scalable/apps/org.karvo.Karvo.svg
+usr/share/kio/servicemenus/org.karvo.Karvo.convert.desktop
 usr/share/man/man1/karvo.1.gz
 usr/share/metainfo/org.karvo.Karvo.metainfo.xml"
 actual=$(cd "$root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
@@ -87,7 +89,8 @@ fi
 desktop=$root/usr/share/applications/org.karvo.Karvo.desktop
 if [ -f "$desktop" ]; then
     exec_line=$(sed -n 's/^Exec=//p' "$desktop")
-    [ "$exec_line" = karvo ] || fail "Exec=$exec_line, expected karvo (on PATH as usr/bin/karvo)"
+    [ "$exec_line" = "karvo --window %F" ] \
+        || fail "Exec=$exec_line, expected 'karvo --window %F' (on PATH as usr/bin/karvo)"
     icon=$(sed -n 's/^Icon=//p' "$desktop")
     for size in 48 128 256; do
         png=$root/usr/share/icons/hicolor/${size}x${size}/apps/$icon.png
@@ -98,6 +101,13 @@ if [ -f "$desktop" ]; then
         fi
     done
     [ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon for Icon=$icon"
+fi
+# Each context menu action starts the karvo that the package installs.
+servicemenu=$root/usr/share/kio/servicemenus/org.karvo.Karvo.convert.desktop
+if [ -f "$servicemenu" ]; then
+    other=$(sed -n 's/^Exec=//p' "$servicemenu" | grep -v '^karvo --window ' || true)
+    [ -z "$other" ] || fail "a service menu action runs '$other', not karvo --window"
+    [ "$(grep -c '^Exec=karvo --window ' "$servicemenu")" -eq 2 ] || fail "the service menu lacks its two actions"
 fi
 metainfo=$root/usr/share/metainfo/org.karvo.Karvo.metainfo.xml
 if [ -f "$metainfo" ]; then

@@ -3,15 +3,21 @@
 // bytes it leaves in every file.
 #include "testsupport.h"
 
+#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QtTest>
 
+#include <algorithm>
+#include <cstdio>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -35,6 +41,59 @@ QByteArray bytesFor(const QString &state)
     return "<missing>";
 }
 
+struct Ran
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs karvo in `folder` as a shell would, with `input` on its standard
+// input and no display.
+Ran karvo(const QString &folder, const QStringList &args, const QByteArray &input = QByteArray(),
+    const QStringList &environment = QStringList())
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    // Names are bytes in UTF-8, whatever the machine's own locale.
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    for (const QString &variable : environment)
+        env.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(KARVO_BINARY), args);
+    Ran ran;
+    if (!process.waitForStarted(60000))
+        return ran;
+    // Written while karvo reads, so that a large input cannot fill the pipe
+    // with karvo's output waiting to be read.
+    qint64 written = 0;
+    QObject::connect(&process, &QProcess::bytesWritten, [&](qint64 bytes) {
+        written += bytes;
+        if (written == input.size())
+            process.closeWriteChannel();
+    });
+    if (input.isEmpty())
+        process.closeWriteChannel();
+    else
+        process.write(input);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return ran;
+    ran.exitCode = process.exitCode();
+    ran.out = process.readAllStandardOutput();
+    ran.err = process.readAllStandardError();
+    return ran;
+}
+
+QTextCodec *codec(const char *name)
+{
+    return QTextCodec::codecForName(name);
+}
+
 } // namespace
 
 class TestCommandLine : public QObject
@@ -44,6 +103,17 @@ class TestCommandLine : public QObject
 private slots:
     void run_data();
     void run();
+    void filter_data();
+    void filter();
+    void filterPassesLinesOn();
+    void names_data();
+    void names();
+    void checkLeavesRightFilesAlone();
+    void gitTextconv();
+    void window_data();
+    void window();
+    void attacks_data();
+    void attacks();
 };
 
 void TestCommandLine::run_data()
@@ -64,9 +134,13 @@ void TestCommandLine::run_data()
     QTest::newRow("a folder, in place") << list("in") << 0 << files("utf8") << QStringList()
                                         << "[Success] gb.txt  (GB18030->UTF-8)\n";
     QTest::newRow("recursive") << list("-r,in") << 0 << files("utf8", "utf8") << QStringList() << "[3/3] Success!";
+    QTest::newRow("hidden files counted")
+        << list("in") << 0 << files("utf8") << QStringList() << "[2/2] Success!\n1 hidden file passed over\n";
     QTest::newRow("dry run") << list("-n,--json,in") << 0 << files("gb")
                              << list("gb.txt=would convert,utf.txt=unchanged") << "\"dryRun\": true";
     QTest::newRow("check finds work") << list("--check,-r,in") << 3 << files("gb") << QStringList() << "";
+    QTest::newRow("quiet check names what fails it")
+        << list("--check,-q,in") << 3 << files("gb") << QStringList() << "=[Success] gb.txt  (GB18030->UTF-8)\n";
     QTest::newRow("check passes") << list("--check,in/utf.txt") << 0 << files("gb") << QStringList() << "";
     QTest::newRow("save folder made") << list("-o,out/new,--json,in") << 0
                                       << files("gb") + list("out/new/gb.txt=utf8,out/new/utf.txt=utf8")
@@ -78,8 +152,9 @@ void TestCommandLine::run_data()
     QTest::newRow("copies landing on each other")
         << list("-o,out,in/gb.txt,in/sub/gb.txt") << 2 << files("gb") + list("out/gb.txt=none") << QStringList()
         << "would both be written to 'out/gb.txt'";
-    QTest::newRow("named twice, converted once") << list("--json,in,in/gb.txt,in/./gb.txt") << 0 << files("utf8")
-                                                 << list("gb.txt=converted,utf.txt=unchanged") << "";
+    QTest::newRow("named twice, converted once")
+        << list("--json,in,in/gb.txt,in/./gb.txt") << 0 << files("utf8")
+        << list("gb.txt=converted,utf.txt=unchanged,gb.txt=skipped,gb.txt=skipped") << "";
     QTest::newRow("into another encoding")
         << list("-t,gb18030,in/utf.txt") << 0 << list("in/gb.txt=gb,in/utf.txt=gb") << QStringList() << "";
     QTest::newRow("unknown target") << list("-t,FOO,in") << 2 << files("gb") << QStringList()
@@ -87,6 +162,8 @@ void TestCommandLine::run_data()
     QTest::newRow("unknown source") << list("--force-encoding,BAR,in") << 2 << files("gb") << QStringList()
                                     << "unknown encoding 'BAR'";
     QTest::newRow("no paths") << list("-r") << 2 << files("gb") << QStringList() << "no files or folders given";
+    QTest::newRow("unknown option, escaped")
+        << list("--\x1b[2J,in") << 2 << files("gb") << QStringList() << "Unknown option '\\e[2J'";
     QTest::newRow("unknown option") << list("--frobnicate,in") << 2 << files("gb") << QStringList() << "frobnicate";
     QTest::newRow("missing path and FIFO")
         << list("--json,nothere,fifo,in/gb.txt") << 1 << files("utf8")
@@ -117,6 +194,7 @@ void TestCommandLine::run()
     writeFile(dir.filePath(QStringLiteral("in/gb.txt")), gb18030());
     writeFile(dir.filePath(QStringLiteral("in/utf.txt")), chinese.toUtf8());
     writeFile(dir.filePath(QStringLiteral("in/sub/gb.txt")), gb18030());
+    writeFile(dir.filePath(QStringLiteral("in/.notes.txt")), gb18030());
     QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
 
     // Were the command line to open a window, xcb without a display would abort it.
@@ -165,6 +243,406 @@ void TestCommandLine::run()
             QVERIFY(!reason.value(QStringLiteral("message")).toString().isEmpty());
         }
     }
+}
+
+void TestCommandLine::filter_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("output"); // all of standard output
+    QTest::addColumn<QString>("error"); // in standard error
+
+    const QByteArray gb = gb18030();
+    const QByteArray utf8 = chinese.toUtf8();
+    // More than the MiB read ahead, and more than a few pieces, so that the
+    // failures below come late in a stream that is converted in pieces.
+    QString longText;
+    for (int i = 0; i < 3000; ++i)
+        longText += chinese;
+    const int lines = longText.count(QLatin1Char('\n'));
+    const QByteArray longGb = codec("GB18030")->fromUnicode(longText);
+    const QByteArray longUtf8 = longText.toUtf8();
+    const QString russian
+        = QString::fromUtf8("Съешь же ещё этих мягких французских булок, да выпей чаю.\n").repeated(40);
+    const QString kana = QString::fromUtf8("日本語の文章です。");
+    const auto list = [](const char *text) { return QString::fromUtf8(text).split(QLatin1Char(',')); };
+    const QString at = QStringLiteral("line %1, column %2");
+
+    QTest::newRow("stdin to stdout") << list("-") << gb << 0 << utf8 << "";
+    QTest::newRow("a file to stdout") << list("--stdout,in/gb.txt") << QByteArray() << 0 << utf8 << "";
+    QTest::newRow("files and stdin in order")
+        << list("--stdout,in/gb.txt,-,in/utf.txt") << gb << 0 << utf8 + utf8 + utf8 << "";
+    QTest::newRow("into another target") << list("-t,GB18030,-") << utf8 << 0 << gb << "";
+    QTest::newRow("empty") << list("-") << QByteArray() << 0 << QByteArray() << "";
+    QTest::newRow("UTF-8 keeps its mark") << list("-") << "\xEF\xBB\xBF" + utf8 << 0 << "\xEF\xBB\xBF" + utf8 << "";
+    QTest::newRow("bad bytes deep in a stream") << list("-") << longGb + "ab\x80\xFF" + gb << 1 << longUtf8 + "ab"
+                                                << at.arg(lines + 1).arg(3) + " are not valid GB18030";
+    QTest::newRow("bad bytes deep in a file")
+        << list("--stdout,in/bad.txt") << QByteArray() << 1 << longUtf8 + "ab" << at.arg(lines + 1).arg(3);
+    QTest::newRow("stream cut inside a character")
+        << list("-") << longGb + "ab\xB4" << 1 << longUtf8 + "ab"
+        << "ends in the middle of a GB18030 character, at " + at.arg(lines + 1).arg(3);
+    QTest::newRow("a character the target lacks")
+        << list("-t,KOI8-R,-") << (russian + QString::fromUtf8("ок 中")).toUtf8() << 1
+        << codec("KOI8-R")->fromUnicode(russian + QString::fromUtf8("ок ")) << "(U+4E2D) at " + at.arg(41).arg(4);
+    // A target that keeps a state between characters goes as one stream.
+    QTest::newRow("a character a stateful target lacks")
+        << list("--force-encoding,UTF-8,-t,ISO-2022-JP,-") << (kana + QString::fromUtf8("é")).toUtf8() << 1
+        << codec("ISO-2022-JP")->fromUnicode(kana) << "(U+00E9) at " + at.arg(1).arg(10);
+    // One Hebrew word in windows-1255 reads nearly as well as Greek in ISO-8859-7.
+    QTest::newRow("doubtful") << list("-") << QByteArray("\xF9\xEC\xE5\xED\n") << 1 << QByteArray()
+                              << "the encoding is uncertain (perhaps ";
+    QTest::newRow("doubtful, named") << list("--force-encoding,windows-1255,-") << QByteArray("\xF9\xEC\xE5\xED\n")
+                                     << 0 << QString::fromUtf8("שלום\n").toUtf8() << "";
+    QTest::newRow("binary") << list("-")
+                            << QByteArray("\x7F"
+                                          "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0",
+                                   16)
+                            << 1 << QByteArray() << "not a text file";
+    QTest::newRow("missing file") << list("--stdout,nothere") << QByteArray() << 1 << QByteArray()
+                                  << "nothere: No such file or directory";
+    QTest::newRow("a folder") << list("--stdout,in") << QByteArray() << 1 << QByteArray() << "in: Is a directory";
+    QTest::newRow("with --json") << list("--json,-") << QByteArray() << 2 << QByteArray()
+                                 << "--json does not go with standard output";
+    QTest::newRow("with --check") << list("--check,--stdout,in/gb.txt") << QByteArray() << 2 << QByteArray()
+                                  << "--check does not go";
+    QTest::newRow("- among files") << list("in/gb.txt,-") << QByteArray() << 2 << QByteArray()
+                                   << "- (standard input) goes alone, or with --stdout";
+    QTest::newRow("--window later") << list("-n,--window,in") << QByteArray() << 2 << QByteArray()
+                                    << "--window comes before any other argument";
+}
+
+void TestCommandLine::filter()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, input);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, output);
+    QFETCH(QString, error);
+
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("in"));
+    QString longText;
+    for (int i = 0; i < 3000; ++i)
+        longText += chinese;
+    const QByteArray bad = codec("GB18030")->fromUnicode(longText) + "ab\x80\xFF" + gb18030();
+    writeFile(dir.filePath(QStringLiteral("in/gb.txt")), gb18030());
+    writeFile(dir.filePath(QStringLiteral("in/utf.txt")), chinese.toUtf8());
+    writeFile(dir.filePath(QStringLiteral("in/bad.txt")), bad);
+    const QDateTime before = QFileInfo(dir.filePath(QStringLiteral("in/gb.txt"))).lastModified();
+
+    const Ran ran = karvo(dir.path(), args, input);
+    QVERIFY2(ran.exitCode == exitCode, ran.err);
+    QCOMPARE(ran.out.size(), output.size());
+    QVERIFY(ran.out == output);
+    QVERIFY2(QString::fromUtf8(ran.err).contains(error), ran.err);
+    if (error.isEmpty())
+        QVERIFY2(ran.err.isEmpty(), ran.err);
+    // Standard output, never a file.
+    QCOMPARE(contents(dir.filePath(QStringLiteral("in/gb.txt"))), gb18030());
+    QCOMPARE(contents(dir.filePath(QStringLiteral("in/bad.txt"))), bad);
+    QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("in/gb.txt"))).lastModified(), before);
+}
+
+// `tail -f log | karvo --force-encoding ENC -`: each line comes out while
+// the writer is still writing, not when the stream ends.
+void TestCommandLine::filterPassesLinesOn()
+{
+    QProcess process;
+    process.start(QStringLiteral(KARVO_BINARY),
+        {QStringLiteral("--force-encoding"), QStringLiteral("GB18030"), QStringLiteral("-")});
+    QVERIFY(process.waitForStarted(60000));
+    const QStringList lines = chinese.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QByteArray out;
+    for (const QString &line : lines) {
+        process.write(codec("GB18030")->fromUnicode(line + QLatin1Char('\n')));
+        const QByteArray expected = out + (line + QLatin1Char('\n')).toUtf8();
+        while (out.size() < expected.size() && process.waitForReadyRead(60000))
+            out += process.readAllStandardOutput();
+        QCOMPARE(out, expected);
+    }
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+}
+
+void TestCommandLine::names_data()
+{
+    QTest::addColumn<QByteArray>("name"); // the file's bytes
+    QTest::addColumn<QString>("shown"); // in the plain output
+
+    QTest::newRow("escape sequence") << QByteArray("evil\x1B[2Jname.txt") << "evil\\e[2Jname.txt";
+    QTest::newRow("line feed") << QByteArray("two\nlines.txt") << "two\\nlines.txt";
+    QTest::newRow("tab and carriage return") << QByteArray("a\tb\rc.txt") << "a\\tb\\rc.txt";
+    QTest::newRow("other control") << QByteArray("bell\x01.txt") << "bell\\001.txt";
+    QTest::newRow("C1 control") << QByteArray("csi\xC2\x9B"
+                                              "2J.txt")
+                                << "csi\\302\\2332J.txt";
+    QTest::newRow("backslash") << QByteArray("back\\slash.txt") << "back\\\\slash.txt";
+    QTest::newRow("not UTF-8") << QByteArray("bad\xFFname.txt") << "bad\\377name.txt";
+    QTest::newRow("cut UTF-8") << QByteArray("cut\xE4\xB8.txt") << "cut\\344\\270.txt";
+    QTest::newRow("plain") << QByteArray("春天 spring.txt") << QString::fromUtf8("春天 spring.txt");
+}
+
+void TestCommandLine::names()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QString, shown);
+
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("in"));
+    const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("in/"))) + name;
+    {
+        QFile file;
+        FILE *stream = std::fopen(path.constData(), "wb");
+        QVERIFY(stream);
+        QVERIFY(file.open(stream, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+        file.write(gb18030());
+    }
+
+    const Ran plain = karvo(dir.path(), {QStringLiteral("-n"), QStringLiteral("in")});
+    const QString out = QString::fromUtf8(plain.out);
+    QVERIFY2(out.contains(QLatin1Char(' ') + shown + QLatin1String("  (")), plain.out);
+    // Nothing but the line feeds that end lines reaches the terminal.
+    QVERIFY2(std::none_of(out.cbegin(), out.cend(),
+                 [](QChar c) { return c != QLatin1Char('\n') && (c.category() == QChar::Other_Control); }),
+        plain.out);
+
+    const Ran json = karvo(dir.path(), {QStringLiteral("-n"), QStringLiteral("--json"), QStringLiteral("in")});
+    // QTemporaryDir cannot remove what Qt cannot name.
+    QCOMPARE(::unlink(path.constData()), 0);
+    QJsonParseError error;
+    const QJsonObject report = QJsonDocument::fromJson(json.out, &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(report.value(QStringLiteral("version")).toInt(), 1);
+    const QJsonObject record = report.value(QStringLiteral("files")).toArray().at(0).toObject();
+    const QString pathBytes = record.value(QStringLiteral("pathBytes")).toString();
+    if (QString::fromUtf8(name).toUtf8() == name) {
+        QCOMPARE(record.value(QStringLiteral("name")).toString().toUtf8(), name);
+        QVERIFY(pathBytes.isEmpty());
+        QCOMPARE(record.value(QStringLiteral("action")).toString(), QStringLiteral("would convert"));
+    } else {
+        // The bytes of `path`, which has U+FFFD where they are not UTF-8.
+        const QByteArray bytes = QByteArray::fromBase64(pathBytes.toLatin1());
+        QVERIFY2(bytes.endsWith("/in/" + name), bytes);
+        QCOMPARE(QFile::decodeName(bytes), record.value(QStringLiteral("path")).toString());
+        QCOMPARE(record.value(QStringLiteral("reason")).toObject().value(QStringLiteral("code")).toString(),
+            QStringLiteral("name-not-utf8"));
+    }
+}
+
+void TestCommandLine::checkLeavesRightFilesAlone()
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("tree/a/b"));
+    QStringList paths;
+    for (int i = 0; i < 1000; ++i) {
+        const QString folder = i % 3 == 0 ? QStringLiteral("tree")
+            : i % 3 == 1                  ? QStringLiteral("tree/a")
+                                          : QStringLiteral("tree/a/b");
+        const QString path = dir.filePath(QStringLiteral("%1/%2.txt").arg(folder).arg(i));
+        writeFile(path, i % 2 ? QByteArray("plain ASCII, line one\nline two\n") : chinese.toUtf8());
+        paths.append(path);
+    }
+    const auto snapshot = [&paths] {
+        QStringList states;
+        for (const QString &path : qAsConst(paths)) {
+            struct stat info;
+            if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+                return QStringList();
+            states.append(QStringLiteral("%1 %2.%3 %4.%5")
+                              .arg(info.st_ino)
+                              .arg(info.st_mtim.tv_sec)
+                              .arg(info.st_mtim.tv_nsec)
+                              .arg(info.st_ctim.tv_sec)
+                              .arg(info.st_ctim.tv_nsec));
+        }
+        return states;
+    };
+    const QStringList before = snapshot();
+    QCOMPARE(before.size(), 1000);
+
+    const Ran check = karvo(dir.path(), {QStringLiteral("--check"), QStringLiteral("-r"), QStringLiteral("tree")});
+    QVERIFY2(check.exitCode == 0, check.out.right(300) + check.err);
+    const Ran convert = karvo(dir.path(), {QStringLiteral("-q"), QStringLiteral("-r"), QStringLiteral("tree")});
+    QVERIFY2(convert.exitCode == 0, convert.err);
+    QCOMPARE(snapshot(), before);
+}
+
+void TestCommandLine::gitTextconv()
+{
+    QTemporaryDir dir;
+    const QString git = QStandardPaths::findExecutable(QStringLiteral("git"));
+    QVERIFY2(!git.isEmpty(), "git not found: install the Debian package git");
+    const auto run = [&](const QStringList &args) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // No user or system git configuration of the machine's.
+        env.insert(QStringLiteral("HOME"), dir.path());
+        env.insert(QStringLiteral("GIT_CONFIG_NOSYSTEM"), QStringLiteral("1"));
+        env.insert(QStringLiteral("GIT_PAGER"), QStringLiteral("cat"));
+        env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(dir.path());
+        process.start(git, args);
+        process.waitForFinished(60000);
+        return process.exitCode() == 0 ? process.readAllStandardOutput()
+                                       : "git failed: " + process.readAllStandardError();
+    };
+    // The lines the manual page gives.
+    run({QStringLiteral("init"), QStringLiteral("-q")});
+    writeFile(dir.filePath(QStringLiteral(".gitattributes")), "*.txt diff=karvo\n");
+    run({QStringLiteral("config"), QStringLiteral("diff.karvo.textconv"), QStringLiteral(KARVO_BINARY " --stdout")});
+    writeFile(dir.filePath(QStringLiteral("gb.txt")), gb18030());
+    run({QStringLiteral("add"), QStringLiteral(".")});
+    run({QStringLiteral("-c"), QStringLiteral("user.name=Test"), QStringLiteral("-c"),
+        QStringLiteral("user.email=t@example.org"), QStringLiteral("commit"), QStringLiteral("-qm"),
+        QStringLiteral("GB18030")});
+    const QString added = QString::fromUtf8("夏天也来了。\n");
+    writeFile(dir.filePath(QStringLiteral("gb.txt")), gb18030() + codec("GB18030")->fromUnicode(added));
+
+    const QByteArray diff = run({QStringLiteral("diff")});
+    QVERIFY2(diff.contains("\n+" + added.toUtf8()), diff);
+    QVERIFY2(diff.contains(" " + chinese.section(QLatin1Char('\n'), 1, 1).toUtf8()), diff);
+    // The file itself is left as it is.
+    QCOMPARE(contents(dir.filePath(QStringLiteral("gb.txt"))).left(gb18030().size()), gb18030());
+}
+
+void TestCommandLine::window_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<QByteArray>("bytes"); // of the file afterwards
+
+    QTest::newRow("open with") << QStringList {QStringLiteral("--window"), QStringLiteral("in/gb.txt")}
+                               << "[Success] gb.txt\n(GB18030->UTF-8)\n"
+                               << chinese.toUtf8();
+    QTest::newRow("convert to a target") << QStringList {QStringLiteral("--window"), QStringLiteral("--to"),
+        QStringLiteral("UTF-16BE"), QStringLiteral("--"), QStringLiteral("in/gb.txt")}
+                                         << "[Success] gb.txt\n(GB18030->UTF-16BE)\n"
+                                         << codec("UTF-16BE")->fromUnicode(chinese);
+}
+
+// `karvo --window FILE` under the offscreen platform: the run goes through
+// the window to its summary, which a test-only variable has it print.
+void TestCommandLine::window()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, summary);
+    QFETCH(QByteArray, bytes);
+
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("in"));
+    writeFile(dir.filePath(QStringLiteral("in/gb.txt")), gb18030());
+    // The window's settings and undo store go to the temporary home.
+    const Ran ran = karvo(dir.path(), args, QByteArray(),
+        {QStringLiteral("QT_QPA_PLATFORM=offscreen"), QStringLiteral("KARVO_PRINT_SUMMARY=1"), "HOME=" + dir.path(),
+            "XDG_CONFIG_HOME=" + dir.filePath(QStringLiteral("config")),
+            "XDG_DATA_HOME=" + dir.filePath(QStringLiteral("data")), "XDG_RUNTIME_DIR=" + dir.path()});
+    QVERIFY2(ran.exitCode == 0, ran.err);
+    QCOMPARE(QString::fromUtf8(ran.out), summary);
+    QCOMPARE(contents(dir.filePath(QStringLiteral("in/gb.txt"))), bytes);
+}
+
+void TestCommandLine::attacks_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("args"); // "nobody:" first: run as nobody, as it is unprivileged users this is about
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("files"); // "path=bytes" afterwards
+    QTest::addColumn<QString>("output");
+
+    const auto row = [](const char *name, const char *setup, const char *args, int exitCode, const char *files,
+                         const char *output) {
+        QTest::newRow(name) << setup << args << exitCode << QString::fromUtf8(files).split(QLatin1Char(',')) << output;
+    };
+    row("a link planted below the save folder", "planted", "-r,-o,shared,in", 1,
+        "victim/gb.txt=victim,in/sub/gb.txt=gb", "symbolic link");
+    row("a link to a file outside the tree", "outside", "-r,in", 0, "elsewhere.txt=gb,in/gb.txt=utf8",
+        "[Skipped]    outside.txt");
+    row("a different file in the save folder", "other", "-o,out,in/gb.txt", 1, "out/gb.txt=other", "[Failed]");
+    row("... replaced when asked", "other", "--overwrite,-o,out,in/gb.txt", 0, "out/gb.txt=utf8", "[Success]");
+    row("the save folder is the source folder", "", "-o,in,in", 2, "in/gb.txt=gb", "is the folder of");
+    row("the save folder leads to the source folder", "link to in", "-o,in-link,in/gb.txt", 2, "in/gb.txt=gb",
+        "is the folder of");
+    row("a dry run of a lossy conversion", "", "-n,-t,latin1,in/gb.txt", 1, "in/gb.txt=gb", "ISO-8859-1");
+    row("a check of a lossy conversion", "", "--check,-t,latin1,in/gb.txt", 1, "in/gb.txt=gb", "[Failed]");
+    row("the report to a full disk", "full", "--json,in/gb.txt", 4, "in/gb.txt=utf8", "could not be written");
+    row("a folder that takes no new file", "locked", "nobody:in/gb.txt", 1, "in/gb.txt=gb", "no new files");
+    row("... converted with a backup kept first", "locked", "nobody:--backup-dir,bak,in/gb.txt", 0,
+        "in/gb.txt=utf8,bak/gb.txt=gb", "[Success]");
+    row("root's file in nobody's folder", "root's", "nobody:in/gb.txt", 0, "in/gb.txt=utf8", "owner could not be kept");
+}
+
+void TestCommandLine::attacks()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, args);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, files);
+    QFETCH(QString, output);
+
+    const bool asNobody = args.startsWith(QLatin1String("nobody:"));
+    if (asNobody && ::geteuid() != 0)
+        QSKIP("only root can become nobody");
+    QTemporaryDir dir;
+    const auto path = [&](const char *name) { return dir.filePath(QString::fromUtf8(name)); };
+    QDir(dir.path()).mkpath(QStringLiteral("in/sub"));
+    writeFile(path("in/gb.txt"), gb18030());
+    writeFile(path("in/sub/gb.txt"), gb18030());
+    if (setup == QLatin1String("planted")) {
+        QDir(dir.path()).mkpath(QStringLiteral("shared"));
+        QDir(dir.path()).mkpath(QStringLiteral("victim"));
+        writeFile(path("victim/gb.txt"), "victim");
+        QVERIFY(QFile::link(path("victim"), path("shared/sub")));
+    } else if (setup == QLatin1String("outside")) {
+        QVERIFY(QFile::link(writeFile(path("elsewhere.txt"), gb18030()), path("in/outside.txt")));
+    } else if (setup == QLatin1String("other")) {
+        QDir(dir.path()).mkpath(QStringLiteral("out"));
+        writeFile(path("out/gb.txt"), "other");
+    } else if (setup == QLatin1String("link to in")) {
+        QVERIFY(QFile::link(path("in"), path("in-link")));
+    } else if (setup == QLatin1String("locked") || setup == QLatin1String("root's")) {
+        // Nobody's own folder to write the backup in; a file anyone may write,
+        // in a folder nobody may add to, or in nobody's folder but root's.
+        QVERIFY(QFile::setPermissions(dir.path(), permissions(0x7755)));
+        QDir(dir.path()).mkpath(QStringLiteral("bak"));
+        QCOMPARE(::chown(QFile::encodeName(path("bak")).constData(), 65534, 65534), 0);
+        QCOMPARE(::chmod(QFile::encodeName(path("in/gb.txt")).constData(), 0666), 0);
+        if (setup == QLatin1String("root's"))
+            QCOMPARE(::chown(QFile::encodeName(path("in")).constData(), 65534, 65534), 0);
+        else
+            QCOMPARE(::chmod(QFile::encodeName(path("in")).constData(), 0555), 0);
+    }
+
+    QProcess karvo;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    karvo.setProcessEnvironment(environment);
+    karvo.setWorkingDirectory(dir.path());
+    if (setup == QLatin1String("full"))
+        karvo.setStandardOutputFile(QStringLiteral("/dev/full"));
+    QStringList arguments = args.mid(asNobody ? 7 : 0).split(QLatin1Char(','));
+    if (asNobody) {
+        arguments = QStringList {"--reuid=65534", "--regid=65534", "--clear-groups", "--", KARVO_BINARY} + arguments;
+        karvo.start(QStringLiteral("setpriv"), arguments);
+    } else {
+        karvo.start(QStringLiteral(KARVO_BINARY), arguments);
+    }
+    QVERIFY(karvo.waitForFinished(60000));
+    const QByteArray said = karvo.readAllStandardOutput() + karvo.readAllStandardError();
+    QCOMPARE(karvo.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(karvo.exitCode() == exitCode, said);
+    QVERIFY2(QString::fromUtf8(said).contains(output), said);
+    for (const QString &file : qAsConst(files)) {
+        const QString name = file.section(QLatin1Char('='), 0, 0);
+        const QString state = file.section(QLatin1Char('='), 1);
+        const QByteArray expected
+            = state == QLatin1String("gb") || state == QLatin1String("utf8") ? bytesFor(state) : state.toUtf8();
+        QVERIFY2(contents(dir.filePath(name)) == expected, qPrintable(file));
+    }
+    QFile::setPermissions(path("in"), permissions(0x7777));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -12,6 +12,7 @@
 #include <QTextCodec>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <functional>
@@ -37,7 +38,7 @@ QByteArray gb18030(const QString &text)
     return QTextCodec::codecForName("GB18030")->fromUnicode(text);
 }
 
-struct Folder
+struct Scratch
 {
     QTemporaryDir dir;
     QString path(const QString &name) const { return name.startsWith(QLatin1Char('/')) ? name : dir.filePath(name); }
@@ -212,6 +213,15 @@ private slots:
             << "out" << QByteArray("other\n") << FileStatus::Failed << QByteArray("other\n") << "destination-exists";
         QTest::newRow("a character the target lacks") << utf8 << "ISO-8859-1" << QString() << none << FileStatus::Failed
                                                       << utf8 << "lossy-target 1:1 U+6625 ISO-8859-1";
+        const QByteArray ascii("plain\n");
+        QTest::newRow("ASCII is UTF-8 already: nothing written")
+            << ascii << "UTF-8" << QString() << none << FileStatus::Unchanged << ascii << QString();
+        QTest::newRow("ASCII is windows-1252 already: copied as it is")
+            << ascii << "windows-1252"
+            << "out" << none << FileStatus::Copied << ascii << QString();
+        QTest::newRow("ASCII is no UTF-16: converted")
+            << ascii << "UTF-16LE" << QString() << none << FileStatus::Converted
+            << QByteArray("\xff\xfep\0l\0a\0i\0n\0\n\0", 14) << QString();
         QTest::newRow("empty: nothing to convert")
             << QByteArray("") << "UTF-8" << QString() << none << FileStatus::Unchanged << QByteArray("") << QString();
         QTest::newRow("empty: copied like any file")
@@ -240,7 +250,7 @@ private slots:
             << QString();
         QTest::newRow("save folder gone, not made again")
             << gb << "UTF-8"
-            << "gone" << none << FileStatus::Failed << QByteArray("<missing>") << "cannot-write";
+            << "gone" << none << FileStatus::Failed << QByteArray("<missing>") << "save-folder-gone";
     }
 
     void decide()
@@ -253,7 +263,7 @@ private slots:
         QFETCH(QByteArray, written);
         QFETCH(QString, message);
 
-        Folder f;
+        Scratch f;
         const QString source = f.file(QStringLiteral("a.txt"), bytes);
         const QString folder = saveFolder.isEmpty() ? QString() : f.folder(saveFolder);
         if (!existing.isNull())
@@ -304,7 +314,7 @@ private slots:
         QFETCH(QString, after);
         QFETCH(QString, left);
 
-        Folder f;
+        Scratch f;
         QTemporaryDir shm(QStringLiteral("/dev/shm/karvo-test-XXXXXX"));
         const QString storeFolder = store.isEmpty() ? f.path(QStringLiteral("store")) : shm.path();
         const QString source = f.file(QStringLiteral("a.txt"), gb18030(chinese));
@@ -317,6 +327,7 @@ private slots:
 
         RunOptions options = into(QStringLiteral("UTF-8"), folder);
         options.keepOriginals = true;
+        options.overwrite = true;
         options.undoFolder = storeFolder;
         Run run(options);
         const QList<FileResult> results = runAll(run, {source});
@@ -370,7 +381,7 @@ private slots:
     {
         // A folder that takes no new files makes the conversion write
         // through the file itself, where a hard link would see the new bytes.
-        Folder f;
+        Scratch f;
         const QString source = f.file(QStringLiteral("ro/a.txt"), gb18030(chinese));
         QVERIFY(QFile::setPermissions(source, permissions(0x6666)));
         QVERIFY(QFile::setPermissions(f.path(QStringLiteral("ro")), permissions(0x5555)));
@@ -380,7 +391,8 @@ private slots:
         FileResult result;
         {
             PermissionsBind asNobody(f.dir.path());
-            result = processFile(walkPaths({source}).value(0), into(QStringLiteral("UTF-8")), recorder.get());
+            RunContext context(into(QStringLiteral("UTF-8")), recorder.get(), recorder.get());
+            result = processFile(walkPaths({source}).value(0), into(QStringLiteral("UTF-8")), &context);
         }
         QCOMPARE(result.status, FileStatus::Converted);
         QCOMPARE(f.bytes(QStringLiteral("ro/a.txt")), chinese.toUtf8());
@@ -394,7 +406,7 @@ private slots:
 
     void undoStoreLimits()
     {
-        Folder f;
+        Scratch f;
         const QString store = f.path(QStringLiteral("store"));
         RunOptions options = into(QStringLiteral("UTF-8"));
         options.keepOriginals = true;
@@ -428,7 +440,7 @@ private slots:
     {
         // Hidden folders and links to folders (here a loop) are passed over;
         // copies keep the tree, and undo takes away the folders it made.
-        Folder f;
+        Scratch f;
         f.file(QStringLiteral("in/a.txt"), gb18030(chinese));
         f.file(QStringLiteral("in/sub/deep/c.txt"), gb18030(chinese));
         f.file(QStringLiteral("in/.git/d.txt"), gb18030(chinese));
@@ -477,7 +489,7 @@ private slots:
 
         // Decided in the plan, so whichever worker comes first, the first
         // file dropped wins and the other is never written.
-        Folder f;
+        Scratch f;
         f.file(QStringLiteral("x/a.txt"), gb18030(chinese));
         f.file(QStringLiteral("y/a.txt"), gb18030(chinese + chinese));
         f.file(QStringLiteral("out/a.txt"), gb18030(chinese + chinese));
@@ -486,40 +498,77 @@ private slots:
         QVERIFY(QFile::link(f.path(QStringLiteral("x/a.txt")), f.path(QStringLiteral("z/a-link.txt"))));
         for (QString &path : dropped)
             path = f.path(path);
-        Run run(into(QStringLiteral("UTF-8"), saveFolder.isEmpty() ? QString() : f.path(saveFolder)));
+        RunOptions options = into(QStringLiteral("UTF-8"), saveFolder.isEmpty() ? QString() : f.path(saveFolder));
+        options.overwrite = true;
+        Run run(options);
         const QList<FileResult> results = runAll(run, dropped);
         QCOMPARE(results.size(), 2);
         QCOMPARE(results.at(0).status, FileStatus::Converted);
-        QCOMPARE(results.at(1).status, FileStatus::Failed);
+        // The same file twice is left alone; two files for one place fail.
+        QCOMPARE(results.at(1).status,
+            message == QLatin1String("same-file-in-run") ? FileStatus::Skipped : FileStatus::Failed);
         QCOMPARE(failureCode(results.at(1).outcome.failure), message);
         QCOMPARE(
             f.bytes(saveFolder.isEmpty() ? QStringLiteral("x/a.txt") : QStringLiteral("out/a.txt")), chinese.toUtf8());
     }
 
+    void walk_data()
+    {
+        QTest::addColumn<bool>("recursive");
+        QTest::addColumn<QStringList>("listed"); // "name" or "name:refusal", in the folder's order, sorted
+        QTest::addColumn<int>("hidden");
+
+        // Every entry is accounted for: files to convert, and what is left
+        // alone with the reason; hidden ones are counted. A link to a file
+        // outside the dropped folders is left alone, a link inside is the
+        // file it leads to, once. The save folder inside is never walked.
+        const QStringList top = {"a.txt", "b.txt", "dangling.txt:cannot-read", "fifo.txt:not-regular", "inner-link.txt",
+            "link.txt:link-outside"};
+        QTest::newRow("top level") << false << top << 2;
+        QTest::newRow("with subfolders") << true << top + QStringList {"locked/:folder-unreadable", "sub/inner.txt"}
+                                         << 2;
+    }
+
     void walk()
     {
-        // Eligible in a folder: the two files and the link to a file
-        // elsewhere. Not: the subfolder and its file, the hidden file, the
-        // FIFO, the dangling link. Dropped items keep the order they came in.
-        Folder f;
+        QFETCH(bool, recursive);
+        QFETCH(QStringList, listed);
+        QFETCH(int, hidden);
+
+        Scratch f;
         QTemporaryDir elsewhere;
         f.file(QStringLiteral("in/sub/inner.txt"), "x\n");
         f.file(QStringLiteral("in/.hidden.txt"), "x\n");
+        f.file(QStringLiteral("in/.git/config"), "x\n");
         f.file(QStringLiteral("in/a.txt"), "x\n");
         f.file(QStringLiteral("in/b.txt"), "x\n");
+        f.file(QStringLiteral("in/out/copy.txt"), "x\n");
         f.file(QStringLiteral("z.txt"), "x\n");
         QVERIFY(QFile::link(
             writeFile(elsewhere.filePath(QStringLiteral("real.txt")), "x\n"), f.path(QStringLiteral("in/link.txt"))));
+        QVERIFY(QFile::setPermissions(elsewhere.path(), permissions(0x7755)));
+        QVERIFY(QFile::link(f.path(QStringLiteral("in/sub/inner.txt")), f.path(QStringLiteral("in/inner-link.txt"))));
         QVERIFY(QFile::link(f.path(QStringLiteral("gone")), f.path(QStringLiteral("in/dangling.txt"))));
         QCOMPARE(mkfifo(QFile::encodeName(f.path(QStringLiteral("in/fifo.txt"))).constData(), 0600), 0);
+        QVERIFY(QDir().mkpath(f.path(QStringLiteral("in/locked"))));
+        QVERIFY(QFile::setPermissions(f.path(QStringLiteral("in/locked")), permissions(0)));
 
-        const QVector<PlannedFile> files = walkPaths({f.path(QStringLiteral("z.txt")), f.path(QStringLiteral("in"))});
+        int passedOver = 0;
+        QVector<PlannedFile> files;
+        {
+            PermissionsBind asNobody(f.dir.path()); // root reads any folder
+            files = walkPaths({f.path(QStringLiteral("z.txt")), f.path(QStringLiteral("in"))}, recursive,
+                f.path(QStringLiteral("in/out")), &passedOver);
+        }
+        QFile::setPermissions(f.path(QStringLiteral("in/locked")), permissions(0x7700));
         QStringList names;
         for (const PlannedFile &file : files)
-            names.append(file.relativePath);
-        QCOMPARE(names.takeFirst(), QStringLiteral("z.txt"));
-        names.sort(); // the folder's own order
-        QCOMPARE(names, QStringList({"a.txt", "b.txt", "link.txt"}));
+            names.append(file.refusal.ok() ? file.relativePath
+                                           : file.relativePath + QLatin1Char(':') + failureCode(file.refusal.failure));
+        QCOMPARE(names.takeFirst(), QStringLiteral("z.txt")); // dropped items keep their order
+        names.sort();
+        QCOMPARE(names, listed);
+        QCOMPARE(passedOver, hidden);
     }
 
     void notAFile_data()
@@ -546,7 +595,7 @@ private slots:
 
         // Dropped alone, each is a failed record that says why, and is never
         // opened: a FIFO would block, /dev/zero never ends.
-        Folder f;
+        Scratch f;
         const QString x = f.path(QStringLiteral("x"));
         if (kind == QLatin1String("fifo"))
             QCOMPARE(mkfifo(QFile::encodeName(x).constData(), 0600), 0);
@@ -587,7 +636,7 @@ private slots:
 
         // Nothing is written, the source keeps its bytes, and a link in the
         // save folder is never written through to what it points to.
-        Folder f;
+        Scratch f;
         const QString source = f.file(QStringLiteral("in/a.txt"), bytes);
         const QString victim = f.file(QStringLiteral("victim.txt"), "victim");
         const bool inPlace = refusal == QLatin1String("read-only file") || refusal == QLatin1String("unreadable");
@@ -620,7 +669,7 @@ private slots:
     void writeFailsPartWay()
     {
         // A file-size limit makes the write fail part-way, as a full disk would.
-        Folder f;
+        Scratch f;
         const QByteArray big = gb18030(chinese).repeated(7000);
         QVERIFY(big.size() < 1024 * 1024 && chinese.toUtf8().size() * 7000 > 1024 * 1024);
         const QString source = f.file(QStringLiteral("big.txt"), big);
@@ -653,7 +702,7 @@ private slots:
 
         // A large file keeps the detector busy long enough for the watcher
         // to act before the conversion opens the file again.
-        Folder f;
+        Scratch f;
         const QString source = f.file(QStringLiteral("a.txt"), gb18030(chinese).repeated(20000));
         OnFirstOpen watcher(f.dir.path(), QStringLiteral("a.txt"), [&] {
             QFile::remove(source);
@@ -664,15 +713,14 @@ private slots:
 
         QVERIFY(watcher.done);
         QVERIFY(!result.detectedName.isEmpty());
-        QCOMPARE(failureCode(result.outcome.failure),
-            becomesFolder ? QStringLiteral("not-regular") : QStringLiteral("cannot-read"));
+        QCOMPARE(result.outcome.failure, Failure::ChangedWhileConverting);
         QCOMPARE(QFileInfo(source).isDir(), becomesFolder);
         QCOMPARE(f.names(), QStringList());
     }
 
     void awkwardNames()
     {
-        Folder f;
+        Scratch f;
         const QList<QByteArray> names = {"line\nbreak.txt", "<b>bold.txt", " spaces  around .txt",
             "\xce\x95\xce\xbb\xce\xbb\xce\xb7\xce\xbd\xce\xb9\xce\xba\xce\xac \xe4\xb8\xad.txt",
             "caf\xe9 not UTF-8.txt"};
@@ -685,9 +733,14 @@ private slots:
         Run run(into(QStringLiteral("UTF-8")));
         const QList<FileResult> results = runAll(run, {f.dir.path()});
 
-        // Qt cannot name a file whose name is not UTF-8, so its listing of
-        // the folder leaves that one out: it is neither counted nor touched.
-        QCOMPARE(results.size(), 4);
+        // Qt cannot name a file whose name is not UTF-8: it is listed, with
+        // its odd byte shown, and left as it is.
+        QCOMPARE(results.size(), 5);
+        const auto odd = std::find_if(results.cbegin(), results.cend(),
+            [](const FileResult &r) { return r.outcome.failure == Failure::NameNotUtf8; });
+        QVERIFY(odd != results.cend());
+        QCOMPARE(odd->fileName, QStringLiteral("caf\\xE9 not UTF-8.txt"));
+        QCOMPARE(odd->rawPath, QByteArray(folder + names.last()));
         for (const QByteArray &name : names) {
             QFile file;
             const int fd = open(folder + name, O_RDONLY);
@@ -700,7 +753,7 @@ private slots:
     void recordsInWalkOrder()
     {
         // Files of very different sizes finish out of order on the pool.
-        Folder f;
+        Scratch f;
         for (int i = 0; i < 40; ++i)
             f.file(QStringLiteral("in/%1.txt").arg(i), gb18030(chinese).repeated(i % 5 == 0 ? 3000 : 1));
         Run run(into(QStringLiteral("UTF-8")));
@@ -716,7 +769,7 @@ private slots:
 
     void cancel()
     {
-        Folder f;
+        Scratch f;
         const int count = 300;
         for (int i = 0; i < count; ++i)
             f.file(QStringLiteral("in/%1.txt").arg(i, 3, 10, QLatin1Char('0')), gb18030(chinese).repeated(50));

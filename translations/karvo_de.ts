@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>About</name>
+    <message>
+        <source>Detects each text file&apos;s encoding and rewrites it in another, without losing a byte.</source>
+        <translation>Erkennt die Kodierung jeder Textdatei und schreibt sie in einer anderen neu, ohne ein Byte zu verlieren.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Karvo developers. Free software under the %1 licence.</source>
+        <extracomment>%1 is the name of the licence, MIT</extracomment>
+        <translation>Copyright © 2026 Die Karvo-Entwickler. Freie Software unter der %1-Lizenz.</translation>
+    </message>
+    <message>
+        <source>Uses Qt %1 and uchardet %2.</source>
+        <extracomment>%1 and %2 are versions, as in 5.15.8 and 0.0.7</extracomment>
+        <translation>Verwendet Qt %1 und uchardet %2.</translation>
+    </message>
+    <message>
+        <source>About Karvo</source>
+        <extracomment>The About box&apos;s title</extracomment>
+        <translation>Über Karvo</translation>
+    </message>
+</context>
+<context>
+    <name>DetailModel</name>
+    <message>
+        <source>Status</source>
+        <extracomment>A column of the Detail table: what became of the file</extracomment>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <extracomment>A column of the Detail table: the encoding the file was in</extracomment>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <extracomment>A column of the Detail table: the encoding it was converted to</extracomment>
+        <translation>Nach</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <extracomment>The last column of the CSV file: the file&apos;s full path</extracomment>
+        <translation>Pfad</translation>
+    </message>
+</context>
+<context>
     <name>Karvo::CommandLine</name>
     <message>
         <source>Try &apos;karvo --help&apos; for more information.</source>
@@ -68,10 +121,6 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
         <translation>Nur die Dateien ausgeben, die fehlschlugen oder deren Kodierung unsicher ist.</translation>
     </message>
     <message>
-        <source>Files and folders to convert.</source>
-        <translation>Umzuwandelnde Dateien und Ordner.</translation>
-    </message>
-    <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>
         <translation>unbekannte Kodierung „%1“; siehe --list-encodings</translation>
     </message>
@@ -99,6 +148,52 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
         <source>Dry run: nothing was written.</source>
         <translation>Probelauf: nichts wurde geschrieben.</translation>
     </message>
+    <message>
+        <source>the save folder &apos;%1&apos; is the folder of &apos;%2&apos;: the sources would be replaced; no file was written</source>
+        <translation>der Zielordner „%1“ ist der Ordner von „%2“: Die Quelldateien würden ersetzt; keine Datei wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>With -o, replace a different file of the same name in the save folder.</source>
+        <translation>Mit -o eine andere Datei gleichen Namens im Zielordner ersetzen.</translation>
+    </message>
+    <message>
+        <source>Keep a copy of every file replaced in &lt;folder&gt; first, below it as listed.</source>
+        <extracomment>&lt;folder&gt; is the option&apos;s value as the help shows it; keep it as it is.</extracomment>
+        <translation>Von jeder ersetzten Datei vorher eine Kopie in &lt;folder&gt; sichern, darunter wie aufgelistet.</translation>
+    </message>
+    <message>
+        <source>the backup folder&apos;s name is empty</source>
+        <translation>der Name des Sicherungsordners ist leer</translation>
+    </message>
+    <message>
+        <source>karvo: the report could not be written: %1</source>
+        <translation>karvo: Der Bericht ließ sich nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>Write the converted text of the files to standard output, one after another; touch no file. A path of - reads standard input.</source>
+        <translation>Den umgewandelten Text der Dateien nacheinander auf die Standardausgabe schreiben; keine Datei anrühren. Der Pfad - liest die Standardeingabe.</translation>
+    </message>
+    <message>
+        <source>Open the window and start a run on the files, as a drop would. Comes first; --to &lt;encoding&gt; or --ask may follow it.</source>
+        <translation>Das Fenster öffnen und einen Lauf über die Dateien starten, wie beim Ablegen. Steht zuerst; --to &lt;encoding&gt; oder --ask darf folgen.</translation>
+    </message>
+    <message>
+        <source>Files and folders to convert; - alone converts standard input to standard output.</source>
+        <translation>Umzuwandelnde Dateien und Ordner; - allein wandelt die Standardeingabe auf die Standardausgabe um.</translation>
+    </message>
+    <message>
+        <source>--window comes before any other argument</source>
+        <translation>--window muss vor allen anderen Argumenten stehen</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with standard output</source>
+        <extracomment>%1 is an option such as --json</extracomment>
+        <translation>--%1 geht nicht zusammen mit der Standardausgabe</translation>
+    </message>
+    <message>
+        <source>- (standard input) goes alone, or with --stdout</source>
+        <translation>- (Standardeingabe) steht allein oder mit --stdout</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Engine</name>
@@ -111,10 +206,6 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
         <translation>Die Quelldatei ließ sich nicht öffnen.</translation>
     </message>
     <message>
-        <source>Could not find codec for the target encoding.</source>
-        <translation>Für die Zielkodierung ist kein Kodierer vorhanden.</translation>
-    </message>
-    <message>
         <source>Could not copy file: a different file of that name is already in the save folder.</source>
         <translation>Die Datei ließ sich nicht kopieren: Im Zielordner liegt schon eine andere Datei dieses Namens.</translation>
     </message>
@@ -123,33 +214,12 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
         <translation>Die Zieldatei ließ sich nicht schreiben.</translation>
     </message>
     <message>
-        <source>Could not open target file.</source>
-        <translation>Die Zieldatei ließ sich nicht öffnen.</translation>
-    </message>
-    <message>
         <source>Could not write target file: a symbolic link of that name is in the save folder.</source>
         <translation>Die Zieldatei ließ sich nicht schreiben: Im Zielordner liegt eine symbolische Verknüpfung dieses Namens.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <extracomment>Why a file was not read: a folder, a device, a pipe or the like.</extracomment>
         <translation>Es ist keine gewöhnliche Datei.</translation>
-    </message>
-    <message>
-        <source>the file is read-only</source>
-        <translation>die Datei ist schreibgeschützt</translation>
-    </message>
-    <message>
-        <source>a file of that name appeared during the conversion</source>
-        <translation>während der Umwandlung erschien eine Datei dieses Namens</translation>
-    </message>
-    <message>
-        <source>the existing file could not be kept</source>
-        <translation>die vorhandene Datei ließ sich nicht aufbewahren</translation>
-    </message>
-    <message>
-        <source>The converted text is kept in %1.</source>
-        <translation>Der umgewandelte Text liegt in %1.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -159,10 +229,6 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
     <message>
         <source>Not converted: its original could not be kept for Undo.</source>
         <translation>Nicht umgewandelt: Das Original ließ sich für „Rückgängig“ nicht aufbewahren.</translation>
-    </message>
-    <message>
-        <source>Not converted: the same file is already in this run.</source>
-        <translation>Nicht umgewandelt: Dieselbe Datei ist schon in diesem Lauf.</translation>
     </message>
     <message>
         <source>Not written: another file of this run has the same name in the save folder.</source>
@@ -179,13 +245,119 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
         <translation>Die Datei ließ sich nicht umwandeln: Sie endet mitten in einem %3-Zeichen, in Zeile %1, Spalte %2.</translation>
     </message>
     <message>
-        <source>Could not convert file: the character U+%1 at line %2, column %3 cannot be written in %4.</source>
-        <extracomment>%1 is a Unicode code point in hexadecimal, %4 the name of the target encoding.</extracomment>
-        <translation>Die Datei ließ sich nicht umwandeln: Das Zeichen U+%1 in Zeile %2, Spalte %3 lässt sich in %4 nicht schreiben.</translation>
+        <source>Left alone: its name is not valid UTF-8, and Karvo can only open files whose names are.</source>
+        <translation>Unverändert gelassen: Der Name ist kein gültiges UTF-8, und Karvo kann nur Dateien mit solchen Namen öffnen.</translation>
     </message>
     <message>
-        <source>Could not read source file.</source>
-        <translation>Die Quelldatei ließ sich nicht lesen.</translation>
+        <source>Could not read the folder.</source>
+        <translation>Der Ordner ließ sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>Left alone: it is a link to a file outside the dropped folder.</source>
+        <translation>Unverändert gelassen: Es ist ein Link auf eine Datei außerhalb des abgelegten Ordners.</translation>
+    </message>
+    <message>
+        <source>Left out: you said it is not a text file.</source>
+        <translation>Ausgelassen: Sie haben angegeben, dass es keine Textdatei ist.</translation>
+    </message>
+    <message>
+        <source>Not converted: the encoding is uncertain.</source>
+        <translation>Nicht umgewandelt: Die Kodierung ist unsicher.</translation>
+    </message>
+    <message>
+        <source>Could not convert file: the character %1 at line %2, column %3 cannot be written in %4.</source>
+        <extracomment>%1 is a character with its code point, as in &quot;М&quot; (U+041C); %4 the name of the target encoding.</extracomment>
+        <translation>Die Datei ließ sich nicht umwandeln: Das Zeichen %1 in Zeile %2, Spalte %3 lässt sich in %4 nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>Could not write target file: something other than a file has that name.</source>
+        <translation>Die Zieldatei ließ sich nicht schreiben: Etwas anderes als eine Datei trägt diesen Namen.</translation>
+    </message>
+    <message>
+        <source>Not written: the save folder is the file&apos;s own folder.</source>
+        <translation>Nicht geschrieben: Der Zielordner ist der Ordner der Datei selbst.</translation>
+    </message>
+    <message>
+        <source>Not written: the save folder is gone.</source>
+        <translation>Nicht geschrieben: Der Zielordner ist verschwunden.</translation>
+    </message>
+    <message>
+        <source>Not converted: the file is read-only.</source>
+        <translation>Nicht umgewandelt: Die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>Nicht umgewandelt: Der Ordner nimmt keine neuen Dateien an, die Datei ließe sich also nur an Ort und Stelle überschreiben, und dafür muss vorher eine Kopie gesichert werden (Rückgängig im Fenster, --backup-dir auf der Kommandozeile).</translation>
+    </message>
+    <message>
+        <source>Not converted: the file changed while it was being converted.</source>
+        <translation>Nicht umgewandelt: Die Datei hat sich während der Umwandlung geändert.</translation>
+    </message>
+    <message>
+        <source>Done once: it is the same file as another one of this run.</source>
+        <extracomment>Two names of one file (a link and its target) in one run; the path of the other follows in brackets.</extracomment>
+        <translation>Nur einmal bearbeitet: Es ist dieselbe Datei wie eine andere dieses Laufs.</translation>
+    </message>
+    <message>
+        <source>Not done: the run was cancelled.</source>
+        <translation>Nicht bearbeitet: Der Lauf wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Its original is no longer in the undo store.</source>
+        <translation>Das Original ist nicht mehr im Rückgängig-Speicher.</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Filter</name>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>not a text file; nothing was written</source>
+        <translation>keine Textdatei; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>the encoding is unknown; name it with --force-encoding</source>
+        <translation>die Kodierung ist unbekannt; geben Sie sie mit --force-encoding an</translation>
+    </message>
+    <message>
+        <source>the encoding is uncertain (perhaps %1); name it with --force-encoding</source>
+        <extracomment>%1 lists the encodings the text may be in</extracomment>
+        <translation>die Kodierung ist unsicher (vielleicht %1); geben Sie sie mit --force-encoding an</translation>
+    </message>
+    <message>
+        <source>The output stops before that point.</source>
+        <extracomment>after the reason a conversion stopped; standard output holds the text before it</extracomment>
+        <translation>Die Ausgabe endet vor dieser Stelle.</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::OpenWith</name>
+    <message>
+        <source>Unknown encoding</source>
+        <translation>Unbekannte Kodierung</translation>
+    </message>
+    <message>
+        <source>Karvo does not know the encoding &quot;%1&quot;.</source>
+        <extracomment>%1 is an encoding name given on the command line</extracomment>
+        <translation>Karvo kennt die Kodierung „%1“ nicht.</translation>
+    </message>
+    <message>
+        <source>Convert with Karvo</source>
+        <translation>Mit Karvo umwandeln</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rewrite %n file(s) in:</source>
+        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <translation>
+            <numerusform>%n Datei neu schreiben in:</numerusform>
+            <numerusform>%n Dateien neu schreiben in:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -219,6 +391,7 @@ The status before the name of a file run alone. The space after it only pads it 
     </message>
     <message>
         <source>replaced an existing file</source>
+        <extracomment>a Detail line: the copy took the place of a file already in the save folder</extracomment>
         <translation>eine vorhandene Datei ersetzt</translation>
     </message>
     <message>
@@ -248,7 +421,6 @@ The status before the name of a file run alone. The space after it only pads it 
     </message>
     <message>
         <source>[Skipped] </source>
-        <extracomment>The status before the name of a file run alone. The space after it only pads it and may change.</extracomment>
         <translation>[Übersprungen] </translation>
     </message>
     <message>
@@ -257,7 +429,6 @@ The status before the name of a file run alone. The space after it only pads it 
     </message>
     <message>
         <source>[Doubtful] </source>
-        <extracomment>The status before the name of a file run alone. The space after it only pads it and may change.</extracomment>
         <translation>[Unsicher] </translation>
     </message>
     <message>
@@ -265,32 +436,7 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>[Fehler] </translation>
     </message>
     <message numerus="yes">
-        <source>%n failed</source>
-        <comment>files</comment>
-        <translation>
-            <numerusform>%n fehlgeschlagen</numerusform>
-            <numerusform>%n fehlgeschlagen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n to review</source>
-        <comment>files whose encoding is uncertain</comment>
-        <translation>
-            <numerusform>%n zu prüfen</numerusform>
-            <numerusform>%n zu prüfen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n binary left alone</source>
-        <comment>files</comment>
-        <translation>
-            <numerusform>%n Binärdatei unverändert</numerusform>
-            <numerusform>%n Binärdateien unverändert</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>cancelled after %1 of %n files</source>
-        <extracomment>%1 files were done when the run was cancelled, out of %n</extracomment>
         <translation>
             <numerusform>abgebrochen nach %1 von %n Datei</numerusform>
             <numerusform>abgebrochen nach %1 von %n Dateien</numerusform>
@@ -298,7 +444,7 @@ The status before the name of a file run alone. The space after it only pads it 
     </message>
     <message>
         <source>[%1/%2] Success!</source>
-        <extracomment>The summary of a run: %1 text files converted out of %2.</extracomment>
+        <extracomment>The summary of a run in which every text file succeeded: %1 of %2.</extracomment>
         <translation>[%1/%2] Erfolgreich!</translation>
     </message>
     <message>
@@ -323,6 +469,185 @@ The status before the name of a file run alone. The space after it only pads it 
         <source>[%1/%2] Undone</source>
         <extracomment>The summary of an undo: %1 files put back out of %2.</extracomment>
         <translation>[%1/%2] Rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>1 hidden file passed over</source>
+        <translation>1 versteckte Datei übergangen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hidden files passed over</source>
+        <comment>files and folders</comment>
+        <translation>
+            <numerusform>%Ln versteckte Datei übergangen</numerusform>
+            <numerusform>%Ln versteckte Dateien übergangen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <extracomment>A status in the Detail table</extracomment>
+        <translation>Umgewandelt</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <comment>a file already in the target encoding</comment>
+        <translation>Unverändert</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Doubtful</source>
+        <translation>Unsicher</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <comment>a file that is not text</comment>
+        <translation>Binär</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>Ausgelassen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Doppelt</translation>
+    </message>
+    <message>
+        <source>its owner could not be kept: it is yours now</source>
+        <translation>der Eigentümer ließ sich nicht erhalten: Die Datei gehört jetzt Ihnen</translation>
+    </message>
+    <message>
+        <source>its group could not be kept</source>
+        <translation>die Gruppe ließ sich nicht erhalten</translation>
+    </message>
+    <message>
+        <source>its set-user-ID or set-group-ID bit was dropped with its owner or group</source>
+        <translation>das Set-User-ID- oder Set-Group-ID-Bit entfiel mit Eigentümer oder Gruppe</translation>
+    </message>
+    <message>
+        <source>its other hard links still hold the old text</source>
+        <translation>die anderen harten Links enthalten noch den alten Text</translation>
+    </message>
+    <message>
+        <source>its extended attributes or ACL could not be kept</source>
+        <translation>die erweiterten Attribute oder die ACL ließen sich nicht erhalten</translation>
+    </message>
+    <message>
+        <source>written over in place, as its folder takes no new files; the original was kept first</source>
+        <translation>an Ort und Stelle überschrieben, da der Ordner keine neuen Dateien annimmt; das Original wurde vorher gesichert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2)</source>
+        <extracomment>How a character is named: %1 the character itself, %2 its code point (U+041C). Use your language&apos;s quotes.</extracomment>
+        <translation>„%1“ (%2)</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <extracomment>A status in the Detail table of an undo: the file was put back as it was before the run</extracomment>
+        <translation>Zurückgenommen</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>a file undo left as it is</comment>
+        <translation>Belassen</translation>
+    </message>
+    <message>
+        <source>[Left out] </source>
+        <extracomment>The status before the name of a file the user left out. The space after it only pads it.</extracomment>
+        <translation>[Ausgelassen] </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln converted</source>
+        <comment>files</comment>
+        <translation>
+            <numerusform>%Ln umgewandelt</numerusform>
+            <numerusform>%Ln umgewandelt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln failed</source>
+        <comment>files</comment>
+        <translation>
+            <numerusform>%Ln fehlgeschlagen</numerusform>
+            <numerusform>%Ln fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to review</source>
+        <comment>files whose encoding is uncertain</comment>
+        <translation>
+            <numerusform>%Ln zu prüfen</numerusform>
+            <numerusform>%Ln zu prüfen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln left out</source>
+        <comment>files the user said are not text</comment>
+        <translation>
+            <numerusform>%Ln ausgelassen</numerusform>
+            <numerusform>%Ln ausgelassen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln binary left alone</source>
+        <comment>files</comment>
+        <translation>
+            <numerusform>%Ln Binärdatei unverändert</numerusform>
+            <numerusform>%Ln Binärdateien unverändert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln left alone</source>
+        <comment>files such as links out of the folder</comment>
+        <translation>
+            <numerusform>%Ln unverändert gelassen</numerusform>
+            <numerusform>%Ln unverändert gelassen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln named twice</source>
+        <comment>files met twice in one run, done once</comment>
+        <translation>
+            <numerusform>%Ln doppelt genannt</numerusform>
+            <numerusform>%Ln doppelt genannt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled after %L1 of 1 file</source>
+        <translation>Abgebrochen nach %L1 von 1 Datei</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancelled after %L1 of %Ln files</source>
+        <translation>
+            <numerusform>Abgebrochen nach %L1 von %Ln Datei</numerusform>
+            <numerusform>Abgebrochen nach %L1 von %Ln Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was written</source>
+        <translation>Abgebrochen: Nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>Nothing to convert: the folder is empty</source>
+        <translation>Nichts umzuwandeln: Der Ordner ist leer</translation>
+    </message>
+    <message>
+        <source>Nothing to convert</source>
+        <translation>Nichts umzuwandeln</translation>
+    </message>
+    <message>
+        <source>[%1/%2] converted</source>
+        <extracomment>The summary of a run in which some files did not succeed: %1 converted out of %2.</extracomment>
+        <translation>[%1/%2] umgewandelt</translation>
     </message>
     <message>
         <source>it may read as %1 in %2, but not surely</source>
@@ -366,29 +691,12 @@ The status before the name of a file run alone. The space after it only pads it 
 <context>
     <name>Karvo::Undo</name>
     <message>
-        <source>%1 Its original is kept as %2.</source>
-        <extracomment>Why a file was not undone (%1), then where its original is (%2).</extracomment>
-        <translation>%1 Das Original liegt unter %2.</translation>
-    </message>
-    <message>
         <source>It was moved or deleted after the run.</source>
         <translation>Sie wurde nach dem Lauf verschoben oder gelöscht.</translation>
     </message>
     <message>
         <source>It was changed after the run.</source>
         <translation>Sie wurde nach dem Lauf geändert.</translation>
-    </message>
-    <message>
-        <source>It could not be removed: %1.</source>
-        <translation>Sie ließ sich nicht entfernen: %1.</translation>
-    </message>
-    <message>
-        <source>Its original could not be read: %1.</source>
-        <translation>Das Original ließ sich nicht lesen: %1.</translation>
-    </message>
-    <message>
-        <source>It could not be written: %1.</source>
-        <translation>Sie ließ sich nicht schreiben: %1.</translation>
     </message>
     <message>
         <source>Karvo cannot create its undo folder %1.</source>
@@ -433,13 +741,6 @@ The status before the name of a file run alone. The space after it only pads it 
     <message>
         <source>replace source file</source>
         <translation>Originaldatei ersetzen</translation>
-    </message>
-    <message>
-        <source>File Size &gt; 10 MBytes.
- Does this really a text file?</source>
-        <extracomment>Asked before converting a file larger than 10 MB; its name is the box&apos;s title.</extracomment>
-        <translation>Die Datei ist größer als 10 MB.
-Ist das wirklich eine Textdatei?</translation>
     </message>
     <message>
         <source>Drop or click to choose
@@ -519,10 +820,6 @@ um Datei oder Ordner zu wählen</translation>
         <translation>Startseite</translation>
     </message>
     <message>
-        <source>Opens Karvo&apos;s home page in the web browser.</source>
-        <translation>Öffnet die Startseite von Karvo im Webbrowser.</translation>
-    </message>
-    <message>
         <source>Shows the progress of the files being converted.</source>
         <translation>Zeigt den Fortschritt der Umwandlung.</translation>
     </message>
@@ -556,10 +853,6 @@ um Datei oder Ordner zu wählen</translation>
         <translation>Stellt die Dateien des letzten Laufs wieder her, wie sie waren.</translation>
     </message>
     <message>
-        <source>Shows the files whose encoding is uncertain, to convert each with the encoding you pick.</source>
-        <translation>Zeigt die Dateien mit unsicherer Kodierung, um jede mit der gewählten Kodierung umzuwandeln.</translation>
-    </message>
-    <message>
         <source>Puts every file of this run back as it was.</source>
         <translation>Stellt jede Datei dieses Laufs wieder her, wie sie war.</translation>
     </message>
@@ -580,20 +873,6 @@ um Datei oder Ordner zu wählen</translation>
         <translation>Dateien werden umgewandelt, bitte warten.</translation>
     </message>
     <message>
-        <source>Processing, please waiting...</source>
-        <translation>Verarbeitung läuft, bitte warten ...</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files are larger than 10 MBytes.
-Are they really text files?</source>
-        <translation>
-            <numerusform>%n Datei ist größer als 10 MB.
-Sind das wirklich Textdateien?</numerusform>
-            <numerusform>%n Dateien sind größer als 10 MB.
-Sind das wirklich Textdateien?</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Processing %1</source>
         <translation>Verarbeite %1</translation>
     </message>
@@ -611,16 +890,11 @@ Sind das wirklich Textdateien?</numerusform>
     </message>
     <message>
         <source>save to: %1</source>
-        <extracomment>Under the target encoding: converted files go into the folder %1.</extracomment>
         <translation>speichern in: %1</translation>
     </message>
     <message>
         <source>Stop saving to %1: replace the source files</source>
         <translation>Nicht mehr in %1 speichern: die Originaldateien ersetzen</translation>
-    </message>
-    <message>
-        <source>%1 is gone: replace source file</source>
-        <translation>%1 fehlt: Originaldatei ersetzen</translation>
     </message>
     <message>
         <source>1 file</source>
@@ -649,12 +923,150 @@ Trotzdem umwandeln, ohne „Rückgängig“?</translation>
         <source>Undoing...</source>
         <translation>Wird rückgängig gemacht ...</translation>
     </message>
+    <message>
+        <source>That run is still going, in this window or in another Karvo. Undo it once it is done.</source>
+        <translation>Dieser Lauf ist noch im Gang, in diesem Fenster oder in einem anderen Karvo. Nehmen Sie ihn zurück, wenn er fertig ist.</translation>
+    </message>
+    <message>
+        <source>save to: %1 (missing)</source>
+        <extracomment>Under the target encoding: converted files go into the folder %1. The save folder %1 was chosen, but is not there now; Karvo asks before the next run.</extracomment>
+        <translation>speichern in: %1 (fehlt)</translation>
+    </message>
+    <message>
+        <source>Karvo&apos;s home page</source>
+        <extracomment>An entry of the Home button&apos;s menu</extracomment>
+        <translation>Karvos Website</translation>
+    </message>
+    <message>
+        <source>About Karvo</source>
+        <translation>Über Karvo</translation>
+    </message>
+    <message>
+        <source>Karvo&apos;s home page, and its version and licence (F1)</source>
+        <translation>Karvos Website sowie Version und Lizenz (F1)</translation>
+    </message>
+    <message>
+        <source>Opens Karvo&apos;s home page or the About box.</source>
+        <translation>Öffnet Karvos Website oder das Fenster „Über Karvo“.</translation>
+    </message>
+    <message>
+        <source>Shows the files whose encoding is uncertain, to convert them with the encoding you pick.</source>
+        <translation>Zeigt die Dateien mit unsicherer Kodierung, um sie mit der gewählten Kodierung umzuwandeln.</translation>
+    </message>
+    <message>
+        <source>Opens the folder the copies went into.</source>
+        <translation>Öffnet den Ordner mit den Kopien.</translation>
+    </message>
+    <message>
+        <source>Looking for files...</source>
+        <translation>Dateien werden gesucht …</translation>
+    </message>
+    <message>
+        <source>One more drop waits its turn.</source>
+        <translation>Eine weitere Ablage wartet, bis sie dran ist.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more drops wait their turn.</source>
+        <translation>
+            <numerusform>Noch %n Ablage wartet, bis sie dran ist.</numerusform>
+            <numerusform>Noch %n Ablagen warten, bis sie dran sind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The next drop starts when you go back.</source>
+        <translation>Die nächste Ablage beginnt, wenn Sie zurückgehen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drops wait: the next starts when you go back.</source>
+        <translation>
+            <numerusform>%n Ablage wartet: Die nächste beginnt, wenn Sie zurückgehen.</numerusform>
+            <numerusform>%n Ablagen warten: Die nächste beginnt, wenn Sie zurückgehen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file is larger than 10 MiB.
+Is it really a text file?</source>
+        <extracomment>Asked before converting a file larger than 10 MiB; its name is the box&apos;s title.</extracomment>
+        <translation>Diese Datei ist größer als 10 MiB.
+Ist es wirklich eine Textdatei?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are larger than 10 MiB.
+Are they really text files?</source>
+        <translation>
+            <numerusform>%n Datei ist größer als 10 MiB.
+Ist sie wirklich eine Textdatei?</numerusform>
+            <numerusform>%n Dateien sind größer als 10 MiB.
+Sind es wirklich Textdateien?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The save folder %1 is not there.
+Create it again, choose another folder, or convert the files in place?</source>
+        <extracomment>%1 is the save folder&apos;s path</extracomment>
+        <translation>Der Zielordner %1 ist nicht da.
+Neu anlegen, einen anderen wählen oder die Dateien an Ort und Stelle umwandeln?</translation>
+    </message>
+    <message>
+        <source>Create it again</source>
+        <translation>Neu anlegen</translation>
+    </message>
+    <message>
+        <source>Choose another...</source>
+        <translation>Anderen wählen …</translation>
+    </message>
+    <message>
+        <source>Convert in place</source>
+        <translation>An Ort und Stelle umwandeln</translation>
+    </message>
+    <message>
+        <source>Copies in %1</source>
+        <extracomment>A link on the result page to the folder the converted copies went into</extracomment>
+        <translation>Kopien in %1</translation>
+    </message>
 </context>
 <context>
     <name>KvResultDialog</name>
     <message>
         <source>Detail</source>
         <translation>Details</translation>
+    </message>
+    <message>
+        <source>Files of the run</source>
+        <translation>Dateien des Laufs</translation>
+    </message>
+    <message>
+        <source>Problems only</source>
+        <comment>Shows only the files that failed, are doubtful or were left alone</comment>
+        <translation>Nur Probleme</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Als CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <extracomment>The file type filter of the save dialog; keep (*.csv) as it is.</extracomment>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>Copies the selected rows of the Detail table as text</extracomment>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Als CSV speichern …</translation>
+    </message>
+    <message>
+        <source>karvo-detail.csv</source>
+        <extracomment>The name the CSV file is offered under</extracomment>
+        <translation>karvo-details.csv</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 ließ sich nicht speichern: %2</translation>
     </message>
 </context>
 <context>
@@ -676,17 +1088,35 @@ Trotzdem umwandeln, ohne „Rückgängig“?</translation>
         <translation>Der Anfang der Datei, in dieser Kodierung gelesen</translation>
     </message>
     <message>
-        <source>Convert</source>
-        <extracomment>converts the chosen file from the encoding picked above</extracomment>
-        <translation>Umwandeln</translation>
-    </message>
-    <message>
-        <source>Karvo is not sure in which encoding these files are. Pick the one in which the text reads right, then convert it; files you do not convert stay as they are.</source>
-        <translation>Karvo ist nicht sicher, in welcher Kodierung diese Dateien sind. Wählen Sie die, in der der Text richtig zu lesen ist, und wandeln Sie um; Dateien, die Sie nicht umwandeln, bleiben, wie sie sind.</translation>
-    </message>
-    <message>
         <source>%1 (%2 %)</source>
+        <extracomment>An encoding and how well the file reads in it, as in &quot;GB18030 (62 %)&quot;</extracomment>
         <translation>%1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <extracomment>Columns of the review&apos;s file list: the file, and the encoding Karvo thinks likeliest</extracomment>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Likely</source>
+        <translation>Vermutlich</translation>
+    </message>
+    <message>
+        <source>Use this encoding for all selected</source>
+        <translation>Diese Kodierung für alle ausgewählten</translation>
+    </message>
+    <message>
+        <source>Karvo is not sure which encoding these files are in. Select files, pick the encoding in which the text reads right, and convert them; files you do not convert stay as they are.</source>
+        <translation>Karvo ist unsicher, in welcher Kodierung diese Dateien sind. Wählen Sie Dateien und die Kodierung, in der der Text richtig zu lesen ist, und wandeln Sie sie um; Dateien, die Sie nicht umwandeln, bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A reviewed file&apos;s status and why, as in &quot;Failed: Could not convert file: ...&quot;</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Wird umgewandelt …</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>About</name>
+    <message>
+        <source>Detects each text file&apos;s encoding and rewrites it in another, without losing a byte.</source>
+        <translation>Détecte l’encodage de chaque fichier texte et le réécrit dans un autre, sans perdre un octet.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Karvo developers. Free software under the %1 licence.</source>
+        <extracomment>%1 is the name of the licence, MIT</extracomment>
+        <translation>Copyright © 2026 Les développeurs de Karvo. Logiciel libre sous licence %1.</translation>
+    </message>
+    <message>
+        <source>Uses Qt %1 and uchardet %2.</source>
+        <extracomment>%1 and %2 are versions, as in 5.15.8 and 0.0.7</extracomment>
+        <translation>Utilise Qt %1 et uchardet %2.</translation>
+    </message>
+    <message>
+        <source>About Karvo</source>
+        <extracomment>The About box&apos;s title</extracomment>
+        <translation>À propos de Karvo</translation>
+    </message>
+</context>
+<context>
+    <name>DetailModel</name>
+    <message>
+        <source>Status</source>
+        <extracomment>A column of the Detail table: what became of the file</extracomment>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <extracomment>A column of the Detail table: the encoding the file was in</extracomment>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <extracomment>A column of the Detail table: the encoding it was converted to</extracomment>
+        <translation>Vers</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motif</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <extracomment>The last column of the CSV file: the file&apos;s full path</extracomment>
+        <translation>Chemin</translation>
+    </message>
+</context>
+<context>
     <name>Karvo::CommandLine</name>
     <message>
         <source>Try &apos;karvo --help&apos; for more information.</source>
@@ -68,10 +121,6 @@ Sans argument, karvo ouvre sa fenêtre.</translation>
         <translation>N’affiche que les fichiers en échec ou dont l’encodage est incertain.</translation>
     </message>
     <message>
-        <source>Files and folders to convert.</source>
-        <translation>Fichiers et dossiers à convertir.</translation>
-    </message>
-    <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>
         <translation>encodage inconnu « %1 » ; voir --list-encodings</translation>
     </message>
@@ -99,6 +148,52 @@ Sans argument, karvo ouvre sa fenêtre.</translation>
         <source>Dry run: nothing was written.</source>
         <translation>Simulation : rien n’a été écrit.</translation>
     </message>
+    <message>
+        <source>the save folder &apos;%1&apos; is the folder of &apos;%2&apos;: the sources would be replaced; no file was written</source>
+        <translation>le dossier de destination « %1 » est le dossier de « %2 » : les sources seraient remplacées ; aucun fichier n’a été écrit</translation>
+    </message>
+    <message>
+        <source>With -o, replace a different file of the same name in the save folder.</source>
+        <translation>Avec -o, remplacer un autre fichier du même nom dans le dossier de destination.</translation>
+    </message>
+    <message>
+        <source>Keep a copy of every file replaced in &lt;folder&gt; first, below it as listed.</source>
+        <extracomment>&lt;folder&gt; is the option&apos;s value as the help shows it; keep it as it is.</extracomment>
+        <translation>Garder d’abord une copie de chaque fichier remplacé dans &lt;folder&gt;, sous le chemin listé.</translation>
+    </message>
+    <message>
+        <source>the backup folder&apos;s name is empty</source>
+        <translation>le nom du dossier de sauvegarde est vide</translation>
+    </message>
+    <message>
+        <source>karvo: the report could not be written: %1</source>
+        <translation>karvo : impossible d’écrire le rapport : %1</translation>
+    </message>
+    <message>
+        <source>Write the converted text of the files to standard output, one after another; touch no file. A path of - reads standard input.</source>
+        <translation>Écrit le texte converti des fichiers sur la sortie standard, l’un après l’autre, sans toucher aux fichiers. Le chemin - lit l’entrée standard.</translation>
+    </message>
+    <message>
+        <source>Open the window and start a run on the files, as a drop would. Comes first; --to &lt;encoding&gt; or --ask may follow it.</source>
+        <translation>Ouvre la fenêtre et lance un lot sur les fichiers, comme un dépôt. Vient en premier ; --to &lt;encoding&gt; ou --ask peut suivre.</translation>
+    </message>
+    <message>
+        <source>Files and folders to convert; - alone converts standard input to standard output.</source>
+        <translation>Fichiers et dossiers à convertir ; - seul convertit l’entrée standard vers la sortie standard.</translation>
+    </message>
+    <message>
+        <source>--window comes before any other argument</source>
+        <translation>--window doit venir avant tout autre argument</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with standard output</source>
+        <extracomment>%1 is an option such as --json</extracomment>
+        <translation>--%1 ne va pas avec la sortie standard</translation>
+    </message>
+    <message>
+        <source>- (standard input) goes alone, or with --stdout</source>
+        <translation>- (entrée standard) s’emploie seul, ou avec --stdout</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Engine</name>
@@ -111,10 +206,6 @@ Sans argument, karvo ouvre sa fenêtre.</translation>
         <translation>Impossible d’ouvrir le fichier source.</translation>
     </message>
     <message>
-        <source>Could not find codec for the target encoding.</source>
-        <translation>Aucun codec trouvé pour l’encodage cible.</translation>
-    </message>
-    <message>
         <source>Could not copy file: a different file of that name is already in the save folder.</source>
         <translation>Impossible de copier le fichier : un autre fichier de ce nom se trouve déjà dans le dossier de destination.</translation>
     </message>
@@ -123,33 +214,12 @@ Sans argument, karvo ouvre sa fenêtre.</translation>
         <translation>Impossible d’écrire le fichier cible.</translation>
     </message>
     <message>
-        <source>Could not open target file.</source>
-        <translation>Impossible d’ouvrir le fichier cible.</translation>
-    </message>
-    <message>
         <source>Could not write target file: a symbolic link of that name is in the save folder.</source>
         <translation>Impossible d’écrire le fichier cible : un lien symbolique de ce nom se trouve dans le dossier de destination.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <extracomment>Why a file was not read: a folder, a device, a pipe or the like.</extracomment>
         <translation>Ce n’est pas un fichier ordinaire.</translation>
-    </message>
-    <message>
-        <source>the file is read-only</source>
-        <translation>le fichier est en lecture seule</translation>
-    </message>
-    <message>
-        <source>a file of that name appeared during the conversion</source>
-        <translation>un fichier de ce nom est apparu pendant la conversion</translation>
-    </message>
-    <message>
-        <source>the existing file could not be kept</source>
-        <translation>le fichier existant n’a pas pu être conservé</translation>
-    </message>
-    <message>
-        <source>The converted text is kept in %1.</source>
-        <translation>Le texte converti est conservé dans %1.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -159,10 +229,6 @@ Sans argument, karvo ouvre sa fenêtre.</translation>
     <message>
         <source>Not converted: its original could not be kept for Undo.</source>
         <translation>Non converti : l’original n’a pas pu être conservé pour l’annulation.</translation>
-    </message>
-    <message>
-        <source>Not converted: the same file is already in this run.</source>
-        <translation>Non converti : le même fichier fait déjà partie de cette opération.</translation>
     </message>
     <message>
         <source>Not written: another file of this run has the same name in the save folder.</source>
@@ -179,13 +245,119 @@ Sans argument, karvo ouvre sa fenêtre.</translation>
         <translation>Impossible de convertir le fichier : il se termine au milieu d’un caractère %3, ligne %1, colonne %2.</translation>
     </message>
     <message>
-        <source>Could not convert file: the character U+%1 at line %2, column %3 cannot be written in %4.</source>
-        <extracomment>%1 is a Unicode code point in hexadecimal, %4 the name of the target encoding.</extracomment>
-        <translation>Impossible de convertir le fichier : le caractère U+%1 à la ligne %2, colonne %3 ne peut pas s’écrire en %4.</translation>
+        <source>Left alone: its name is not valid UTF-8, and Karvo can only open files whose names are.</source>
+        <translation>Laissé tel quel : son nom n’est pas de l’UTF-8 valide, et Karvo ne peut ouvrir que les fichiers dont le nom l’est.</translation>
     </message>
     <message>
-        <source>Could not read source file.</source>
-        <translation>Impossible de lire le fichier source.</translation>
+        <source>Could not read the folder.</source>
+        <translation>Impossible de lire le dossier.</translation>
+    </message>
+    <message>
+        <source>Left alone: it is a link to a file outside the dropped folder.</source>
+        <translation>Laissé tel quel : c’est un lien vers un fichier hors du dossier déposé.</translation>
+    </message>
+    <message>
+        <source>Left out: you said it is not a text file.</source>
+        <translation>Écarté : vous avez indiqué que ce n’est pas un fichier texte.</translation>
+    </message>
+    <message>
+        <source>Not converted: the encoding is uncertain.</source>
+        <translation>Non converti : l’encodage est incertain.</translation>
+    </message>
+    <message>
+        <source>Could not convert file: the character %1 at line %2, column %3 cannot be written in %4.</source>
+        <extracomment>%1 is a character with its code point, as in &quot;М&quot; (U+041C); %4 the name of the target encoding.</extracomment>
+        <translation>Impossible de convertir le fichier : le caractère %1 à la ligne %2, colonne %3 ne peut pas s’écrire en %4.</translation>
+    </message>
+    <message>
+        <source>Could not write target file: something other than a file has that name.</source>
+        <translation>Impossible d’écrire le fichier cible : ce nom est pris par autre chose qu’un fichier.</translation>
+    </message>
+    <message>
+        <source>Not written: the save folder is the file&apos;s own folder.</source>
+        <translation>Non écrit : le dossier de destination est le dossier du fichier lui-même.</translation>
+    </message>
+    <message>
+        <source>Not written: the save folder is gone.</source>
+        <translation>Non écrit : le dossier de destination a disparu.</translation>
+    </message>
+    <message>
+        <source>Not converted: the file is read-only.</source>
+        <translation>Non converti : le fichier est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>Non converti : son dossier n’accepte pas de nouveaux fichiers, il ne pourrait donc être réécrit que sur place, ce qui demande d’en garder une copie d’abord (Annuler dans la fenêtre, --backup-dir en ligne de commande).</translation>
+    </message>
+    <message>
+        <source>Not converted: the file changed while it was being converted.</source>
+        <translation>Non converti : le fichier a changé pendant sa conversion.</translation>
+    </message>
+    <message>
+        <source>Done once: it is the same file as another one of this run.</source>
+        <extracomment>Two names of one file (a link and its target) in one run; the path of the other follows in brackets.</extracomment>
+        <translation>Traité une seule fois : c’est le même fichier qu’un autre de ce lot.</translation>
+    </message>
+    <message>
+        <source>Not done: the run was cancelled.</source>
+        <translation>Non traité : le lot a été annulé.</translation>
+    </message>
+    <message>
+        <source>Its original is no longer in the undo store.</source>
+        <translation>Son original n’est plus dans la réserve d’annulation.</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::Filter</name>
+    <message>
+        <source>standard output</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>not a text file; nothing was written</source>
+        <translation>pas un fichier texte ; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>the encoding is unknown; name it with --force-encoding</source>
+        <translation>l’encodage est inconnu ; indiquez-le avec --force-encoding</translation>
+    </message>
+    <message>
+        <source>the encoding is uncertain (perhaps %1); name it with --force-encoding</source>
+        <extracomment>%1 lists the encodings the text may be in</extracomment>
+        <translation>l’encodage est incertain (peut-être %1) ; indiquez-le avec --force-encoding</translation>
+    </message>
+    <message>
+        <source>The output stops before that point.</source>
+        <extracomment>after the reason a conversion stopped; standard output holds the text before it</extracomment>
+        <translation>La sortie s’arrête avant cet endroit.</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
+    </message>
+</context>
+<context>
+    <name>Karvo::OpenWith</name>
+    <message>
+        <source>Unknown encoding</source>
+        <translation>Encodage inconnu</translation>
+    </message>
+    <message>
+        <source>Karvo does not know the encoding &quot;%1&quot;.</source>
+        <extracomment>%1 is an encoding name given on the command line</extracomment>
+        <translation>Karvo ne connaît pas l’encodage « %1 ».</translation>
+    </message>
+    <message>
+        <source>Convert with Karvo</source>
+        <translation>Convertir avec Karvo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rewrite %n file(s) in:</source>
+        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <translation>
+            <numerusform>Réécrire %n fichier en :</numerusform>
+            <numerusform>Réécrire %n fichiers en :</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -219,6 +391,7 @@ The status before the name of a file run alone. The space after it only pads it 
     </message>
     <message>
         <source>replaced an existing file</source>
+        <extracomment>a Detail line: the copy took the place of a file already in the save folder</extracomment>
         <translation>un fichier existant a été remplacé</translation>
     </message>
     <message>
@@ -248,7 +421,6 @@ The status before the name of a file run alone. The space after it only pads it 
     </message>
     <message>
         <source>[Skipped] </source>
-        <extracomment>The status before the name of a file run alone. The space after it only pads it and may change.</extracomment>
         <translation>[Ignoré] </translation>
     </message>
     <message>
@@ -257,7 +429,6 @@ The status before the name of a file run alone. The space after it only pads it 
     </message>
     <message>
         <source>[Doubtful] </source>
-        <extracomment>The status before the name of a file run alone. The space after it only pads it and may change.</extracomment>
         <translation>[Incertain] </translation>
     </message>
     <message>
@@ -265,32 +436,7 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>[Échec] </translation>
     </message>
     <message numerus="yes">
-        <source>%n failed</source>
-        <comment>files</comment>
-        <translation>
-            <numerusform>%n en échec</numerusform>
-            <numerusform>%n en échec</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n to review</source>
-        <comment>files whose encoding is uncertain</comment>
-        <translation>
-            <numerusform>%n à vérifier</numerusform>
-            <numerusform>%n à vérifier</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n binary left alone</source>
-        <comment>files</comment>
-        <translation>
-            <numerusform>%n binaire laissé tel quel</numerusform>
-            <numerusform>%n binaires laissés tels quels</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>cancelled after %1 of %n files</source>
-        <extracomment>%1 files were done when the run was cancelled, out of %n</extracomment>
         <translation>
             <numerusform>annulé après %1 sur %n fichier</numerusform>
             <numerusform>annulé après %1 sur %n fichiers</numerusform>
@@ -298,7 +444,7 @@ The status before the name of a file run alone. The space after it only pads it 
     </message>
     <message>
         <source>[%1/%2] Success!</source>
-        <extracomment>The summary of a run: %1 text files converted out of %2.</extracomment>
+        <extracomment>The summary of a run in which every text file succeeded: %1 of %2.</extracomment>
         <translation>[%1/%2] Réussi !</translation>
     </message>
     <message>
@@ -323,6 +469,185 @@ The status before the name of a file run alone. The space after it only pads it 
         <source>[%1/%2] Undone</source>
         <extracomment>The summary of an undo: %1 files put back out of %2.</extracomment>
         <translation>[%1/%2] Annulé</translation>
+    </message>
+    <message>
+        <source>1 hidden file passed over</source>
+        <translation>1 fichier caché ignoré</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hidden files passed over</source>
+        <comment>files and folders</comment>
+        <translation>
+            <numerusform>%Ln fichier caché ignoré</numerusform>
+            <numerusform>%Ln fichiers cachés ignorés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <extracomment>A status in the Detail table</extracomment>
+        <translation>Converti</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copié</translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <comment>a file already in the target encoding</comment>
+        <translation>Inchangé</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>Doubtful</source>
+        <translation>Incertain</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <comment>a file that is not text</comment>
+        <translation>Binaire</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Ignoré</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>Écarté</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Doublon</translation>
+    </message>
+    <message>
+        <source>its owner could not be kept: it is yours now</source>
+        <translation>son propriétaire n’a pas pu être conservé : il vous appartient désormais</translation>
+    </message>
+    <message>
+        <source>its group could not be kept</source>
+        <translation>son groupe n’a pas pu être conservé</translation>
+    </message>
+    <message>
+        <source>its set-user-ID or set-group-ID bit was dropped with its owner or group</source>
+        <translation>son bit set-user-ID ou set-group-ID est tombé avec son propriétaire ou son groupe</translation>
+    </message>
+    <message>
+        <source>its other hard links still hold the old text</source>
+        <translation>ses autres liens physiques gardent l’ancien texte</translation>
+    </message>
+    <message>
+        <source>its extended attributes or ACL could not be kept</source>
+        <translation>ses attributs étendus ou son ACL n’ont pas pu être conservés</translation>
+    </message>
+    <message>
+        <source>written over in place, as its folder takes no new files; the original was kept first</source>
+        <translation>réécrit sur place, son dossier n’acceptant pas de nouveaux fichiers ; l’original a été gardé d’abord</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2)</source>
+        <extracomment>How a character is named: %1 the character itself, %2 its code point (U+041C). Use your language&apos;s quotes.</extracomment>
+        <translation>« %1 » (%2)</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <extracomment>A status in the Detail table of an undo: the file was put back as it was before the run</extracomment>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <comment>a file undo left as it is</comment>
+        <translation>Laissé</translation>
+    </message>
+    <message>
+        <source>[Left out] </source>
+        <extracomment>The status before the name of a file the user left out. The space after it only pads it.</extracomment>
+        <translation>[Écarté] </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln converted</source>
+        <comment>files</comment>
+        <translation>
+            <numerusform>%Ln converti</numerusform>
+            <numerusform>%Ln convertis</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln failed</source>
+        <comment>files</comment>
+        <translation>
+            <numerusform>%Ln en échec</numerusform>
+            <numerusform>%Ln en échec</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to review</source>
+        <comment>files whose encoding is uncertain</comment>
+        <translation>
+            <numerusform>%Ln à vérifier</numerusform>
+            <numerusform>%Ln à vérifier</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln left out</source>
+        <comment>files the user said are not text</comment>
+        <translation>
+            <numerusform>%Ln écarté</numerusform>
+            <numerusform>%Ln écartés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln binary left alone</source>
+        <comment>files</comment>
+        <translation>
+            <numerusform>%Ln binaire laissé tel quel</numerusform>
+            <numerusform>%Ln binaires laissés tels quels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln left alone</source>
+        <comment>files such as links out of the folder</comment>
+        <translation>
+            <numerusform>%Ln laissé tel quel</numerusform>
+            <numerusform>%Ln laissés tels quels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln named twice</source>
+        <comment>files met twice in one run, done once</comment>
+        <translation>
+            <numerusform>%Ln nommé deux fois</numerusform>
+            <numerusform>%Ln nommés deux fois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled after %L1 of 1 file</source>
+        <translation>Annulé après %L1 fichier sur 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cancelled after %L1 of %Ln files</source>
+        <translation>
+            <numerusform>Annulé après %L1 fichier sur %Ln</numerusform>
+            <numerusform>Annulé après %L1 fichiers sur %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was written</source>
+        <translation>Annulé : rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>Nothing to convert: the folder is empty</source>
+        <translation>Rien à convertir : le dossier est vide</translation>
+    </message>
+    <message>
+        <source>Nothing to convert</source>
+        <translation>Rien à convertir</translation>
+    </message>
+    <message>
+        <source>[%1/%2] converted</source>
+        <extracomment>The summary of a run in which some files did not succeed: %1 converted out of %2.</extracomment>
+        <translation>[%1/%2] convertis</translation>
     </message>
     <message>
         <source>it may read as %1 in %2, but not surely</source>
@@ -366,29 +691,12 @@ The status before the name of a file run alone. The space after it only pads it 
 <context>
     <name>Karvo::Undo</name>
     <message>
-        <source>%1 Its original is kept as %2.</source>
-        <extracomment>Why a file was not undone (%1), then where its original is (%2).</extracomment>
-        <translation>%1 L’original est conservé sous %2.</translation>
-    </message>
-    <message>
         <source>It was moved or deleted after the run.</source>
         <translation>Il a été déplacé ou supprimé après l’opération.</translation>
     </message>
     <message>
         <source>It was changed after the run.</source>
         <translation>Il a été modifié après l’opération.</translation>
-    </message>
-    <message>
-        <source>It could not be removed: %1.</source>
-        <translation>Impossible de le supprimer : %1.</translation>
-    </message>
-    <message>
-        <source>Its original could not be read: %1.</source>
-        <translation>Impossible de lire l’original : %1.</translation>
-    </message>
-    <message>
-        <source>It could not be written: %1.</source>
-        <translation>Impossible de l’écrire : %1.</translation>
     </message>
     <message>
         <source>Karvo cannot create its undo folder %1.</source>
@@ -433,13 +741,6 @@ The status before the name of a file run alone. The space after it only pads it 
     <message>
         <source>replace source file</source>
         <translation>Remplacer le fichier d’origine</translation>
-    </message>
-    <message>
-        <source>File Size &gt; 10 MBytes.
- Does this really a text file?</source>
-        <extracomment>Asked before converting a file larger than 10 MB; its name is the box&apos;s title.</extracomment>
-        <translation>Le fichier dépasse 10 Mo.
-S’agit-il vraiment d’un fichier texte&#xa0;?</translation>
     </message>
     <message>
         <source>Drop or click to choose
@@ -519,10 +820,6 @@ choisir un fichier ou un dossier</translation>
         <translation>Site web</translation>
     </message>
     <message>
-        <source>Opens Karvo&apos;s home page in the web browser.</source>
-        <translation>Ouvre le site de Karvo dans le navigateur.</translation>
-    </message>
-    <message>
         <source>Shows the progress of the files being converted.</source>
         <translation>Affiche l’avancement de la conversion des fichiers.</translation>
     </message>
@@ -556,10 +853,6 @@ choisir un fichier ou un dossier</translation>
         <translation>Remet les fichiers de la dernière opération dans leur état d’origine.</translation>
     </message>
     <message>
-        <source>Shows the files whose encoding is uncertain, to convert each with the encoding you pick.</source>
-        <translation>Affiche les fichiers dont l’encodage est incertain, pour convertir chacun avec l’encodage choisi.</translation>
-    </message>
-    <message>
         <source>Puts every file of this run back as it was.</source>
         <translation>Remet chaque fichier de cette opération dans son état d’origine.</translation>
     </message>
@@ -580,20 +873,6 @@ choisir un fichier ou un dossier</translation>
         <translation>Conversion des fichiers, veuillez patienter.</translation>
     </message>
     <message>
-        <source>Processing, please waiting...</source>
-        <translation>Traitement en cours, veuillez patienter…</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files are larger than 10 MBytes.
-Are they really text files?</source>
-        <translation>
-            <numerusform>%n fichier dépasse 10 Mo.
-S’agit-il vraiment de fichiers texte&#xa0;?</numerusform>
-            <numerusform>%n fichiers dépassent 10 Mo.
-S’agit-il vraiment de fichiers texte&#xa0;?</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Processing %1</source>
         <translation>Traitement de %1</translation>
     </message>
@@ -611,16 +890,11 @@ S’agit-il vraiment de fichiers texte&#xa0;?</numerusform>
     </message>
     <message>
         <source>save to: %1</source>
-        <extracomment>Under the target encoding: converted files go into the folder %1.</extracomment>
         <translation>enregistrer dans : %1</translation>
     </message>
     <message>
         <source>Stop saving to %1: replace the source files</source>
         <translation>Ne plus enregistrer dans %1 : remplacer les fichiers d’origine</translation>
-    </message>
-    <message>
-        <source>%1 is gone: replace source file</source>
-        <translation>%1 a disparu : remplacer le fichier d’origine</translation>
     </message>
     <message>
         <source>1 file</source>
@@ -649,12 +923,150 @@ Convertir quand même, sans pouvoir annuler&#xa0;?</translation>
         <source>Undoing...</source>
         <translation>Annulation en cours…</translation>
     </message>
+    <message>
+        <source>That run is still going, in this window or in another Karvo. Undo it once it is done.</source>
+        <translation>Ce lot est encore en cours, dans cette fenêtre ou dans un autre Karvo. Annulez-le une fois terminé.</translation>
+    </message>
+    <message>
+        <source>save to: %1 (missing)</source>
+        <extracomment>Under the target encoding: converted files go into the folder %1. The save folder %1 was chosen, but is not there now; Karvo asks before the next run.</extracomment>
+        <translation>enregistrer dans : %1 (absent)</translation>
+    </message>
+    <message>
+        <source>Karvo&apos;s home page</source>
+        <extracomment>An entry of the Home button&apos;s menu</extracomment>
+        <translation>Site de Karvo</translation>
+    </message>
+    <message>
+        <source>About Karvo</source>
+        <translation>À propos de Karvo</translation>
+    </message>
+    <message>
+        <source>Karvo&apos;s home page, and its version and licence (F1)</source>
+        <translation>Site de Karvo, sa version et sa licence (F1)</translation>
+    </message>
+    <message>
+        <source>Opens Karvo&apos;s home page or the About box.</source>
+        <translation>Ouvre le site de Karvo ou la fenêtre « À propos ».</translation>
+    </message>
+    <message>
+        <source>Shows the files whose encoding is uncertain, to convert them with the encoding you pick.</source>
+        <translation>Montre les fichiers dont l’encodage est incertain, pour les convertir avec celui que vous choisissez.</translation>
+    </message>
+    <message>
+        <source>Opens the folder the copies went into.</source>
+        <translation>Ouvre le dossier où sont les copies.</translation>
+    </message>
+    <message>
+        <source>Looking for files...</source>
+        <translation>Recherche des fichiers…</translation>
+    </message>
+    <message>
+        <source>One more drop waits its turn.</source>
+        <translation>Un autre dépôt attend son tour.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more drops wait their turn.</source>
+        <translation>
+            <numerusform>%n autre dépôt attend son tour.</numerusform>
+            <numerusform>%n autres dépôts attendent leur tour.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The next drop starts when you go back.</source>
+        <translation>Le dépôt suivant commence quand vous revenez.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n drops wait: the next starts when you go back.</source>
+        <translation>
+            <numerusform>%n dépôt attend : le suivant commence quand vous revenez.</numerusform>
+            <numerusform>%n dépôts attendent : le suivant commence quand vous revenez.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This file is larger than 10 MiB.
+Is it really a text file?</source>
+        <extracomment>Asked before converting a file larger than 10 MiB; its name is the box&apos;s title.</extracomment>
+        <translation>Ce fichier dépasse 10 Mio.
+Est-ce vraiment un fichier texte ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are larger than 10 MiB.
+Are they really text files?</source>
+        <translation>
+            <numerusform>%n fichier dépasse 10 Mio.
+Est-ce vraiment du texte ?</numerusform>
+            <numerusform>%n fichiers dépassent 10 Mio.
+Sont-ce vraiment des fichiers texte ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The save folder %1 is not there.
+Create it again, choose another folder, or convert the files in place?</source>
+        <extracomment>%1 is the save folder&apos;s path</extracomment>
+        <translation>Le dossier de destination %1 n’existe pas.
+Le recréer, en choisir un autre ou convertir les fichiers sur place ?</translation>
+    </message>
+    <message>
+        <source>Create it again</source>
+        <translation>Le recréer</translation>
+    </message>
+    <message>
+        <source>Choose another...</source>
+        <translation>En choisir un autre…</translation>
+    </message>
+    <message>
+        <source>Convert in place</source>
+        <translation>Convertir sur place</translation>
+    </message>
+    <message>
+        <source>Copies in %1</source>
+        <extracomment>A link on the result page to the folder the converted copies went into</extracomment>
+        <translation>Copies dans %1</translation>
+    </message>
 </context>
 <context>
     <name>KvResultDialog</name>
     <message>
         <source>Detail</source>
         <translation>Détails</translation>
+    </message>
+    <message>
+        <source>Files of the run</source>
+        <translation>Fichiers du lot</translation>
+    </message>
+    <message>
+        <source>Problems only</source>
+        <comment>Shows only the files that failed, are doubtful or were left alone</comment>
+        <translation>Problèmes seulement</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Enregistrer en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <extracomment>The file type filter of the save dialog; keep (*.csv) as it is.</extracomment>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>Copies the selected rows of the Detail table as text</extracomment>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Enregistrer en CSV…</translation>
+    </message>
+    <message>
+        <source>karvo-detail.csv</source>
+        <extracomment>The name the CSV file is offered under</extracomment>
+        <translation>karvo-details.csv</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 the system&apos;s reason</extracomment>
+        <translation>Impossible d’enregistrer %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -676,17 +1088,35 @@ Convertir quand même, sans pouvoir annuler&#xa0;?</translation>
         <translation>Le début du fichier, lu dans cet encodage</translation>
     </message>
     <message>
-        <source>Convert</source>
-        <extracomment>converts the chosen file from the encoding picked above</extracomment>
-        <translation>Convertir</translation>
-    </message>
-    <message>
-        <source>Karvo is not sure in which encoding these files are. Pick the one in which the text reads right, then convert it; files you do not convert stay as they are.</source>
-        <translation>Karvo n’est pas sûr de l’encodage de ces fichiers. Choisissez celui dans lequel le texte se lit correctement, puis convertissez ; les fichiers non convertis restent tels quels.</translation>
-    </message>
-    <message>
         <source>%1 (%2 %)</source>
+        <extracomment>An encoding and how well the file reads in it, as in &quot;GB18030 (62 %)&quot;</extracomment>
         <translation>%1 (%2&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <extracomment>Columns of the review&apos;s file list: the file, and the encoding Karvo thinks likeliest</extracomment>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Likely</source>
+        <translation>Probable</translation>
+    </message>
+    <message>
+        <source>Use this encoding for all selected</source>
+        <translation>Cet encodage pour tous les choisis</translation>
+    </message>
+    <message>
+        <source>Karvo is not sure which encoding these files are in. Select files, pick the encoding in which the text reads right, and convert them; files you do not convert stay as they are.</source>
+        <translation>Karvo n’est pas sûr de l’encodage de ces fichiers. Choisissez des fichiers et l’encodage dans lequel le texte se lit bien, puis convertissez-les ; les fichiers non convertis restent tels quels.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A reviewed file&apos;s status and why, as in &quot;Failed: Could not convert file: ...&quot;</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Conversion…</translation>
     </message>
 </context>
 </TS>

@@ -1,8 +1,10 @@
-// The review of files whose encoding Karvo could only guess. For the file
-// picked on the left it shows the first lines as the chosen encoding reads
-// them, the likely encodings first and then every other, and converts it
-// with the encoding the user settles on, through the same lossless, atomic
-// path as a run. Files the user does not convert stay exactly as they are.
+// The review of files whose encoding Karvo could only guess, surest first.
+// Several can be selected and converted together from the encoding picked;
+// the preview shows the first lines of the current file as that encoding
+// reads them. The dialog converts nothing itself: it asks for conversions
+// with convertRequested() and shows the records that come back, so that a
+// review goes through the same lossless run, with Undo, as a drop. Files the
+// user does not convert stay exactly as they are.
 #ifndef KVREVIEWDIALOG_H
 #define KVREVIEWDIALOG_H
 
@@ -13,31 +15,41 @@
 
 class QComboBox;
 class QLabel;
-class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QTreeWidget;
 
 class KvReviewDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    KvReviewDialog(const QList<Karvo::FileResult> &doubtful, const Karvo::RunOptions &options, QWidget *parent);
+    KvReviewDialog(const QList<Karvo::FileResult> &doubtful, const QString &target, QWidget *parent);
 
     QComboBox *encodingBox() const { return encodings; }
+    QTreeWidget *fileList() const { return list; }
+
+    // The files selected that can still be converted.
+    QStringList selectedPaths() const;
+
+public slots:
+    // The records of files converted (or refused) since.
+    void showResults(const QList<Karvo::FileResult> &results);
+    void setConverting(bool converting);
 
 signals:
-    // A file converted (or failed to) through the review.
-    void fileReviewed(const Karvo::FileResult &result);
+    void convertRequested(const QStringList &paths, const Karvo::Encoding &encoding);
 
 private:
-    void showFile(int row);
+    void showFile();
     void showPreview();
-    void convertFile();
+    void updateButton();
+    int currentIndex() const;
 
     QList<Karvo::FileResult> files;
-    Karvo::RunOptions options;
-    QListWidget *fileList = nullptr;
+    QString target;
+    bool busy = false;
+    QTreeWidget *list = nullptr;
     QComboBox *encodings = nullptr;
     QPlainTextEdit *preview = nullptr;
     QLabel *status = nullptr;

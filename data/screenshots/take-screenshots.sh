@@ -3,8 +3,9 @@
 # small GTK window that drags a folder of sample files onto it the way a
 # file manager does (XDND, driven by xdotool). Each picture is taken twice:
 # NAME.png at the usual scale and NAME@2x.png with QT_SCALE_FACTOR=2, as on
-# a high-DPI screen. With a LANGUAGE (zh_CN, ru, ...), the drop page and
-# the summary are taken once more in that language, as NAME-LANGUAGE.png.
+# a high-DPI screen. With a LANGUAGE (zh_CN, ru, ...), the drop page, the
+# summary, Detail and Review are taken once more in that language, as
+# NAME-LANGUAGE.png.
 #
 #   data/screenshots/take-screenshots.sh [build folder] [LANGUAGE]
 #
@@ -24,6 +25,8 @@ Xvfb "$DISPLAY" -screen 0 1600x1200x24 > /dev/null 2>&1 &
 pids=($!)
 trap 'kill "${pids[@]}" 2> /dev/null; rm -rf "$work"' EXIT
 sleep 1
+# Karvo starts as on a fresh account: no save folder, UTF-8, no runs to undo.
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 
 make_samples() {
     mkdir "$work/notes"
@@ -33,6 +36,9 @@ make_samples() {
     iconv -f UTF-8 -t KOI8-R "$samples/ru.txt" > "$work/notes/весна.txt"
     printf 'plain ASCII notes\n' > "$work/notes/notes.txt"
     : > "$work/notes/empty.txt"
+    # Too short to tell GB18030 from its rivals: files for Review.
+    printf '中文' | iconv -f UTF-8 -t GB18030 > "$work/notes/短.txt"
+    printf '天气' | iconv -f UTF-8 -t GB18030 > "$work/notes/天气.txt"
 }
 make_samples
 
@@ -54,7 +60,7 @@ Gtk.main()
 PY
 
 # shoot SCALE SUFFIX: starts Karvo at SCALE, then takes the drop page, the
-# page lit under a drag, the summary and the Detail dialog.
+# page lit under a drag, the summary, and the Detail and Review dialogs.
 shoot() {
     local scale=$1 suffix=$2 karvo_pid drag_pid
     at() { echo $(($1 * scale)); }
@@ -79,9 +85,15 @@ shoot() {
     sleep 2
     import -window root -crop "$(at 400)x$(at 260)+0+0" +repage "$work/result-page$suffix.png"
 
-    xdotool mousemove "$(at 201)" "$(at 162)" click 1
+    # Detail and Review stand side by side under the summary.
+    xdotool mousemove "$(at 150)" "$(at 165)" click 1
     sleep 1
-    import -window root -crop "$(at 580)x$(at 380)+0+0" +repage "$work/detail-dialog$suffix.png"
+    import -window root -crop "$(at 880)x$(at 440)+0+0" +repage "$work/detail-dialog$suffix.png"
+    xdotool key Escape
+    sleep 0.5
+    xdotool mousemove "$(at 248)" "$(at 165)" click 1
+    sleep 1
+    import -window root -crop "$(at 760)x$(at 460)+0+0" +repage "$work/review-dialog$suffix.png"
     kill "$karvo_pid" "$drag_pid"
     wait "$karvo_pid" "$drag_pid" 2> /dev/null || true
     # The samples were converted in place; the next round starts from them again.
@@ -94,10 +106,10 @@ if [ -n "$language" ]; then
     region=$language
     [[ $region == *_* ]] || region=${language}_${language^^}
     LANGUAGE=$language LANG=$region.UTF-8 shoot 1 ""
-    for name in drop-page result-page; do
+    for name in drop-page result-page detail-dialog review-dialog; do
         mv "$work/$name.png" "$work/$name-$language.png"
     done
-    rm "$work/drag-hover.png" "$work/detail-dialog.png"
+    rm "$work/drag-hover.png"
 else
     shoot 1 ""
     shoot 2 "@2x"

@@ -1,6 +1,7 @@
 #include "detection.h"
 
-#include "regularfile.h"
+#include "log.h"
+#include "source.h"
 #include "streaming.h"
 #include "textjudge.h"
 #include "utf8validator.h"
@@ -571,8 +572,10 @@ DetectResult Detector::finish(bool complete)
     const char *charset = uchardet_get_charset(s.detector.get());
     result.detectorName = QString::fromLatin1(charset ? charset : "");
     const Encoding guess = Encoding::named(result.detectorName);
-    if (census.nonAscii == 0)
+    if (census.nonAscii == 0) {
+        result.asciiOnly = true;
         return sure(guess); // plain ASCII leaves nothing to weigh
+    }
     // The detector takes short UTF-8 texts such as "café" for a legacy code
     // page, and converting those to UTF-8 would encode them twice. Plenty of
     // valid UTF-8 is UTF-8; a word or two may read better in another
@@ -627,15 +630,22 @@ DetectResult detectFile(QFile &file, const DetectionLimits &limits)
         if (!detector.feed(buffer.constData(), read))
             break;
     }
-    if (read < 0)
+    if (read < 0) {
+        qCDebug(karvoEngine, "cannot read %s: %s", qUtf8Printable(file.fileName()), qUtf8Printable(file.errorString()));
         return {};
+    }
     return detector.finish();
 }
 
 bool readsAsText(const QString &path, const Encoding &encoding)
 {
-    QFile file;
-    if (!encoding.isValid() || !openRegularFile(file, path).ok())
+    SourceFile source;
+    return source.open(path).ok() && readsAsText(source.file(), encoding);
+}
+
+bool readsAsText(QFile &file, const Encoding &encoding)
+{
+    if (!encoding.isValid() || !file.seek(0))
         return false;
     QTextDecoder decoder(encoding.codec());
     QByteArray buffer(chunkSize, Qt::Uninitialized);
@@ -652,7 +662,7 @@ bool readsAsText(const QString &path, const Encoding &encoding)
                 return false;
         }
     }
-    return read == 0 && !decoder.needsMoreData();
+    return read == 0 && !decoder.needsMoreData() && file.seek(0);
 }
 
 DetectResult detectFileCoding(const QString &path)
@@ -662,10 +672,10 @@ DetectResult detectFileCoding(const QString &path)
 
 DetectResult detectFileCoding(const QString &path, const DetectionLimits &limits)
 {
-    QFile file;
-    if (!openRegularFile(file, path).ok())
+    SourceFile source;
+    if (!source.open(path).ok())
         return {};
-    return detectFile(file, limits);
+    return detectFile(source.file(), limits);
 }
 
 } // namespace Karvo

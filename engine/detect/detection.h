@@ -61,10 +61,16 @@ struct DetectResult
     QVector<Karvo::Doubt> doubts; // why it is doubtful; empty when it is not
     QList<Candidate> candidates; // best first, the first being Karvo's pick; when doubtful, what the user picks from
     QString language; // the language the text reads as, by code ("lv"); empty where none was weighed
+    bool asciiOnly = false; // text of ASCII bytes alone, the same in every ASCII-compatible encoding
 
-    // The encoding as listed: the catalogue's name, or the detector's where
-    // Qt has no codec for it.
-    QString name() const { return encoding.isValid() ? encoding.name() : detectorName; }
+    // The encoding as listed: "ASCII" for ASCII alone, else the catalogue's
+    // name, or the detector's where Qt has no codec for it.
+    QString name() const
+    {
+        if (asciiOnly)
+            return QStringLiteral("ASCII");
+        return encoding.isValid() ? encoding.name() : detectorName;
+    }
 };
 
 namespace Karvo {
@@ -141,11 +147,13 @@ private:
 // is settled) and detects it.
 DetectResult detectFile(QFile &file, const DetectionLimits &limits = DetectionLimits());
 
-// Whether the file at `path` reads whole as text in `encoding`: every byte
+// Whether an open file reads whole as text in `encoding` (read from its
+// start, and left there): every byte
 // decodes, into no controls but those text uses. Bytes that detection takes
 // for binary may be text all the same in an encoding the user names: the
 // shifts and tags of SCSU, BOCU-1 or ISO-2022-KR are controls to anything
 // else.
+bool readsAsText(QFile &file, const Karvo::Encoding &encoding);
 bool readsAsText(const QString &path, const Karvo::Encoding &encoding);
 
 // The same for a path. Anything that is not a regular file or cannot be

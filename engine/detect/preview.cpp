@@ -1,6 +1,6 @@
 #include "preview.h"
 
-#include "regularfile.h"
+#include "source.h"
 
 #include <QFile>
 #include <QTextCodec>
@@ -10,11 +10,11 @@ namespace Karvo {
 
 QString previewText(const QString &path, const Encoding &encoding, int maxLines)
 {
-    QFile file;
-    if (!encoding.isValid() || !openRegularFile(file, path).ok())
+    SourceFile source;
+    if (!encoding.isValid() || !source.open(path).ok())
         return QString();
     QTextDecoder decoder(encoding.codec());
-    QString text = decoder.toUnicode(file.read(64 * 1024));
+    QString text = decoder.toUnicode(source.file().read(64 * 1024));
     int end = -1;
     for (int line = 0; line < maxLines; ++line) {
         end = text.indexOf(QLatin1Char('\n'), end + 1);

@@ -40,7 +40,7 @@ QString sentence(const Outcome &o)
     case Failure::NotRegular:
         return Engine::tr("Could not open source file.");
     case Failure::NameNotUtf8:
-        return Engine::tr("Could not open source file: its name is not valid UTF-8.");
+        return Engine::tr("Left alone: its name is not valid UTF-8, and Karvo can only open files whose names are.");
     case Failure::FolderUnreadable:
         return Engine::tr("Could not read the folder.");
     case Failure::LinkOutside:
@@ -62,9 +62,9 @@ QString sentence(const Outcome &o)
         return Engine::tr("Could not convert file: it ends in the middle of a %3 character, at line %1, column %2.")
             .arg(line, column, o.encoding);
     case Failure::LossyTarget:
-        //: %1 is a Unicode code point in hexadecimal, %4 the name of the target encoding.
-        return Engine::tr("Could not convert file: the character U+%1 at line %2, column %3 cannot be written in %4.")
-            .arg(hexCode(o.character), line, column, o.encoding);
+        //: %1 is a character with its code point, as in "М" (U+041C); %4 the name of the target encoding.
+        return Engine::tr("Could not convert file: the character %1 at line %2, column %3 cannot be written in %4.")
+            .arg(characterLabel(o.character), line, column, o.encoding);
     case Failure::DestinationExists:
         return Engine::tr("Could not copy file: a different file of that name is already in the save folder.");
     case Failure::DestinationIsLink:
@@ -78,11 +78,14 @@ QString sentence(const Outcome &o)
     case Failure::ReadOnly:
         return Engine::tr("Not converted: the file is read-only.");
     case Failure::FolderNotWritable:
-        return Engine::tr("Not converted: its folder takes no new files, and no copy of it could be kept first.");
+        return Engine::tr(
+            "Not converted: its folder takes no new files, so it could only be written over in place, "
+            "which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).");
     case Failure::ChangedWhileConverting:
         return Engine::tr("Not converted: the file changed while it was being converted.");
     case Failure::SameFileInRun:
-        return Engine::tr("Not converted: the same file is already in this run.");
+        //: Two names of one file (a link and its target) in one run; the path of the other follows in brackets.
+        return Engine::tr("Done once: it is the same file as another one of this run.");
     case Failure::SameDestination:
         return Engine::tr("Not written: another file of this run has the same name in the save folder.");
     case Failure::CannotKeepOriginal:
@@ -103,18 +106,86 @@ QString sentence(const Outcome &o)
     return QString();
 }
 
+// Hidden files and folders a walk passed over; English has no catalogue to
+// tell one from several.
+QString hiddenNote(int count)
+{
+    return count == 1 ? Report::tr("1 hidden file passed over")
+                      : Report::tr("%Ln hidden files passed over", "files and folders", count);
+}
+
 QString joinNotes(const QStringList &notes)
 {
     //: Separates the notes of a summary, as in "2 failed, 1 to review".
     return notes.join(Report::tr(", "));
 }
 
+// The likeliest three: more would read as a list to study, not a hint.
 QString candidateNames(const FileResult &result)
 {
     QStringList names;
-    for (const DetectResult::Candidate &candidate : result.detection.candidates)
+    for (const DetectResult::Candidate &candidate : result.detection.candidates.mid(0, 3))
         names.append(candidate.encoding.name());
     return names.join(QStringLiteral(", "));
+}
+
+// The file as listed in Detail: the dropped folder's name, then the path
+// below it, so that two dropped folders' a.txt are told apart. A file
+// dropped alone shows its own folder's name.
+QString listedFile(const FileResult &result)
+{
+    if (result.path.isEmpty())
+        return result.fileName;
+    // The listed name may spell a name that is not UTF-8 otherwise than the
+    // path does, so the dropped folder is found by counting components.
+    QStringList parts = QDir::fromNativeSeparators(result.path).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const int below = result.fileName.count(QLatin1Char('/')) + 1;
+    if (parts.size() <= below)
+        return result.fileName;
+    return parts.at(parts.size() - below - 1) + QLatin1Char('/') + result.fileName;
+}
+
+QString statusWord(Verdict verdict, FileStatus status)
+{
+    switch (verdict) {
+    case Verdict::Done:
+        //: A status in the Detail table
+        return status == FileStatus::Converted ? Report::tr("Converted")
+            : status == FileStatus::Copied     ? Report::tr("Copied")
+                                               : Report::tr("Unchanged", "a file already in the target encoding");
+    case Verdict::Failed:
+        return Report::tr("Failed");
+    case Verdict::Doubtful:
+        return Report::tr("Doubtful");
+    case Verdict::Binary:
+        return Report::tr("Binary", "a file that is not text");
+    case Verdict::LeftAlone:
+        return Report::tr("Skipped");
+    case Verdict::LeftOut:
+        return Report::tr("Left out");
+    case Verdict::Duplicate:
+        return Report::tr("Duplicate");
+    }
+    return QString();
+}
+
+// Nothing was read from files refused before they were opened, so no
+// encoding can be named for them.
+bool neverRead(const FileResult &result)
+{
+    switch (result.outcome.failure) {
+    case Failure::CannotRead:
+    case Failure::NotRegular:
+    case Failure::NameNotUtf8:
+    case Failure::FolderUnreadable:
+    case Failure::LinkOutside:
+    case Failure::LeftOut:
+    case Failure::SameFileInRun:
+    case Failure::SameDestination:
+        return result.detectedName.isEmpty();
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -312,9 +383,94 @@ QString detectedLabel(const FileResult &result)
     return result.detectedName.isEmpty() ? Report::tr("Unknown", "the encoding of a file") : result.detectedName;
 }
 
+QString characterLabel(char32_t character)
+{
+    const QString code = QStringLiteral("U+") + hexCode(character);
+    const uint point = uint(character);
+    if (!QChar::isPrint(point) || QChar::isSpace(point))
+        return code;
+    QString shown = QString::fromUcs4(&point, 1);
+    // A combining mark alone would sit on the opening quote.
+    if (QChar::isMark(point))
+        shown.prepend(QChar(0x25CC));
+    //: How a character is named: %1 the character itself, %2 its code point (U+041C). Use your language's quotes.
+    return Report::tr("\"%1\" (%2)").arg(shown, code);
+}
+
+Verdict verdictOf(const FileResult &result)
+{
+    switch (result.status) {
+    case FileStatus::Converted:
+    case FileStatus::Copied:
+    case FileStatus::Unchanged:
+        return Verdict::Done;
+    case FileStatus::Binary:
+        return Verdict::Binary;
+    case FileStatus::Doubtful:
+        return Verdict::Doubtful;
+    case FileStatus::Skipped:
+    case FileStatus::Failed:
+        break;
+    }
+    if (result.outcome.failure == Failure::LeftOut)
+        return Verdict::LeftOut;
+    if (result.outcome.failure == Failure::SameFileInRun)
+        return Verdict::Duplicate;
+    return result.status == FileStatus::Skipped ? Verdict::LeftAlone : Verdict::Failed;
+}
+
+// A second name of a file done once is no problem: the file was done.
+bool isProblem(const FileResult &result)
+{
+    const Verdict v = verdictOf(result);
+    return v != Verdict::Done && v != Verdict::Duplicate;
+}
+
+ReportRow reportRow(const FileResult &result, const QString &target)
+{
+    ReportRow row;
+    const Verdict v = verdictOf(result);
+    row.status = statusWord(v, result.status);
+    row.file = listedFile(result);
+    row.problem = isProblem(result);
+    if (v == Verdict::Doubtful)
+        row.from = candidateNames(result);
+    else if (v != Verdict::Binary && !neverRead(result))
+        row.from = detectedLabel(result);
+    if (v != Verdict::Binary)
+        row.to = target;
+    switch (v) {
+    case Verdict::Done:
+        row.reason = joinNotes(describe(result.outcome.notices));
+        break;
+    case Verdict::Doubtful:
+        row.reason = Engine::tr("Not converted: the encoding is uncertain.");
+        break;
+    case Verdict::Binary:
+        //: a Detail line: the file was not touched because it is not text
+        row.reason = Report::tr("Left alone: it is not a text file.");
+        break;
+    default:
+        row.reason = describe(result.outcome);
+        break;
+    }
+    return row;
+}
+
+ReportRow reportRow(const UndoResult &result)
+{
+    ReportRow row;
+    //: A status in the Detail table of an undo: the file was put back as it was before the run
+    row.status = result.undone ? Report::tr("Undone") : Report::tr("Left", "a file undo left as it is");
+    row.file = result.name;
+    row.reason = result.undone ? joinNotes(describe(result.outcome.notices)) : describe(result.outcome);
+    row.problem = !result.undone;
+    return row;
+}
+
 QString detailLine(const FileResult &result, const QString &target)
 {
-    const QString encodings = QStringLiteral("  (%1->%2)").arg(detectedLabel(result), target.toUpper());
+    const QString encodings = QStringLiteral("  (%1->%2)").arg(detectedLabel(result), target);
     switch (result.status) {
     case FileStatus::Converted:
     case FileStatus::Copied:
@@ -326,6 +482,9 @@ QString detailLine(const FileResult &result, const QString &target)
         //: The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.
         return Report::tr("[Failed]     ") + result.fileName + encodings + QStringLiteral("  ")
             + describe(result.outcome);
+    case FileStatus::Skipped:
+        //: The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.
+        return Report::tr("[Skipped]    ") + result.fileName + QStringLiteral("  ") + describe(result.outcome);
     case FileStatus::Binary:
         //: The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.
         return Report::tr("[Skipped]    ") + result.fileName
@@ -334,7 +493,7 @@ QString detailLine(const FileResult &result, const QString &target)
             + Report::tr("Left alone: it is not a text file.");
     case FileStatus::Doubtful:
         //: The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.
-        return Report::tr("[Doubtful]   ") + result.fileName + encodings
+        return Report::tr("[Doubtful]   ") + result.fileName
             + QStringLiteral("  ")
             //: a Detail line; %1 lists the encodings the file may be in
             + Report::tr("Not converted: the encoding is uncertain (perhaps %1).").arg(candidateNames(result))
@@ -345,54 +504,95 @@ QString detailLine(const FileResult &result, const QString &target)
     return QString();
 }
 
-QString summaryText(const QList<FileResult> &results, const QString &target, int planned, bool cancelled)
+QString summaryText(
+    const QList<FileResult> &results, const QString &target, int planned, bool cancelled, int hiddenPassedOver)
 {
     if (planned == 1 && results.size() == 1) {
         const FileResult &result = results.first();
-        switch (result.status) {
-        case FileStatus::Binary:
+        const Verdict v = verdictOf(result);
+        QString status;
+        switch (v) {
+        case Verdict::Done:
             //: The status before the name of a file run alone. The space after it only pads it and may change.
+            status = Report::tr("[Success] ");
+            break;
+        case Verdict::Binary:
             return Report::tr("[Skipped] ") + result.fileName + QLatin1Char('\n')
                 + Report::tr("(binary file, left alone)");
-        case FileStatus::Doubtful:
-            //: The status before the name of a file run alone. The space after it only pads it and may change.
+        case Verdict::Doubtful:
             return Report::tr("[Doubtful] ") + result.fileName + QStringLiteral("\n(") + result.detectedName
-                + QStringLiteral("?->") + target.toUpper() + QLatin1Char(')');
-        default:
-            // The detector's name as it gave it, empty when it gave none;
-            // an empty file says so.
-            //: The status before the name of a file run alone. The space after it only pads it and may change.
-            return (result.success ? Report::tr("[Success] ") : Report::tr("[Failed] ")) + result.fileName
-                + QStringLiteral("\n(")
-                + (result.detection.kind == DetectResult::Kind::Empty ? detectedLabel(result) : result.detectedName)
-                + QStringLiteral("->") + target.toUpper() + QLatin1Char(')');
+                + QStringLiteral("?->") + target + QLatin1Char(')');
+        case Verdict::LeftOut:
+            //: The status before the name of a file the user left out. The space after it only pads it.
+            return Report::tr("[Left out] ") + result.fileName;
+        case Verdict::LeftAlone:
+            return Report::tr("[Skipped] ") + result.fileName;
+        case Verdict::Failed:
+        case Verdict::Duplicate:
+            status = Report::tr("[Failed] ");
+            break;
         }
+        // A file that was never read has no encoding to name.
+        QString text = status + result.fileName;
+        if (!neverRead(result))
+            text += QStringLiteral("\n(")
+                + (result.detection.kind == DetectResult::Kind::Empty ? detectedLabel(result) : result.detectedName)
+                + QStringLiteral("->") + target + QLatin1Char(')');
+        if (hiddenPassedOver > 0)
+            text += QLatin1Char('\n') + hiddenNote(hiddenPassedOver);
+        return text;
     }
 
-    const auto count = [&](FileStatus status) {
-        return int(std::count_if(
-            results.cbegin(), results.cend(), [status](const FileResult &r) { return r.status == status; }));
-    };
-    const int binary = count(FileStatus::Binary);
-    const int failed = count(FileStatus::Failed);
-    const int doubtful = count(FileStatus::Doubtful);
-    const int succeeded = results.size() - binary - failed - doubtful;
+    int counts[int(Verdict::LeftAlone) + 1] = {};
+    for (const FileResult &result : results)
+        ++counts[int(verdictOf(result))];
+    const auto count = [&counts](Verdict v) { return counts[int(v)]; };
+    const int done = count(Verdict::Done);
+    const int failed = count(Verdict::Failed);
+    const int doubtful = count(Verdict::Doubtful);
+    const int leftOut = count(Verdict::LeftOut);
+    // Binary files and second names of a file are not text to convert.
+    const int text = done + failed + doubtful + leftOut;
 
     QStringList notes;
+    if (cancelled && done > 0)
+        notes.append(Report::tr("%Ln converted", "files", done));
     if (failed > 0)
-        notes.append(Report::tr("%n failed", "files", failed));
+        notes.append(Report::tr("%Ln failed", "files", failed));
     if (doubtful > 0)
-        notes.append(Report::tr("%n to review", "files whose encoding is uncertain", doubtful));
-    if (binary > 0)
-        notes.append(Report::tr("%n binary left alone", "files", binary));
-    if (cancelled)
-        //: %1 files were done when the run was cancelled, out of %n
-        notes.append(Report::tr("cancelled after %1 of %n files", "", planned).arg(results.size()));
-    //: The summary of a run: %1 text files converted out of %2.
-    QString text = Report::tr("[%1/%2] Success!").arg(succeeded).arg(results.size() - binary);
+        notes.append(Report::tr("%Ln to review", "files whose encoding is uncertain", doubtful));
+    if (leftOut > 0)
+        notes.append(Report::tr("%Ln left out", "files the user said are not text", leftOut));
+    if (count(Verdict::Binary) > 0)
+        notes.append(Report::tr("%Ln binary left alone", "files", count(Verdict::Binary)));
+    if (count(Verdict::LeftAlone) > 0)
+        notes.append(Report::tr("%Ln left alone", "files such as links out of the folder", count(Verdict::LeftAlone)));
+    if (count(Verdict::Duplicate) > 0)
+        notes.append(Report::tr("%Ln named twice", "files met twice in one run, done once", count(Verdict::Duplicate)));
+    if (hiddenPassedOver > 0)
+        notes.append(hiddenNote(hiddenPassedOver));
+
+    QString text1;
+    if (cancelled) {
+        // English has no catalogue to tell one file from several.
+        text1 = planned == 1 ? Report::tr("Cancelled after %L1 of 1 file").arg(results.size())
+            : planned > 0
+            //: %1 files were done when the run was cancelled, out of %Ln
+            ? Report::tr("Cancelled after %L1 of %Ln files", "", planned).arg(results.size())
+            : Report::tr("Cancelled: nothing was written");
+    } else if (text == 0) {
+        text1 = results.isEmpty() && hiddenPassedOver == 0 ? Report::tr("Nothing to convert: the folder is empty")
+                                                           : Report::tr("Nothing to convert");
+    } else if (done == text) {
+        //: The summary of a run in which every text file succeeded: %1 of %2.
+        text1 = Report::tr("[%1/%2] Success!").arg(done).arg(text);
+    } else {
+        //: The summary of a run in which some files did not succeed: %1 converted out of %2.
+        text1 = Report::tr("[%1/%2] converted").arg(done).arg(text);
+    }
     if (!notes.isEmpty())
-        text += QLatin1Char('\n') + joinNotes(notes);
-    return text;
+        text1 += QLatin1Char('\n') + joinNotes(notes);
+    return text1;
 }
 
 QString undoLine(const UndoResult &result)
@@ -400,7 +600,8 @@ QString undoLine(const UndoResult &result)
     if (result.undone)
         //: The status that begins an undo's Detail line. The spaces after it only pad it; they align nothing and may
         //: change.
-        return Report::tr("[Undone]  ") + result.name;
+        return Report::tr("[Undone]  ") + result.name
+            + (result.outcome.notices ? QStringLiteral("  ") + joinNotes(describe(result.outcome.notices)) : QString());
     //: The status that begins an undo's Detail line: the file was left as it is. The spaces after it only pad it;
     //: they align nothing and may change.
     return Report::tr("[Left]       ") + result.name + QStringLiteral("  ") + describe(result.outcome);

@@ -35,14 +35,48 @@ QString languageName(const QString &code);
 // had no answer, "Empty" for an empty file.
 QString detectedLabel(const FileResult &result);
 
+// A code point as people read it: the character in quotes with its code,
+// "\"М\" (U+041C)", or the code alone for one that does not show.
+QString characterLabel(char32_t character);
+
+// What a record comes to, for the summary's counts and the Detail filter.
+enum class Verdict {
+    Done, // converted, copied or already right
+    Failed,
+    Doubtful, // left alone until the user picks the encoding
+    Binary, // left alone: not text
+    LeftOut, // left alone because the user said so
+    Duplicate, // the same file again under another name, done once
+    LeftAlone, // left alone on purpose: a link out of the folder, a FIFO in it
+};
+Verdict verdictOf(const FileResult &result);
+// Anything but done: what needs a look.
+bool isProblem(const FileResult &result);
+
+// One record in words, a field per column of the Detail table; the command
+// line's line and the CSV file are made from the same fields.
+struct ReportRow
+{
+    QString status; // "Converted", "Failed", ...
+    QString file; // the dropped folder's name and the path below it
+    QString from; // as the catalogue spells it; a doubtful file's likeliest encodings
+    QString to; // empty where nothing was to be written
+    QString reason; // why it failed or was left alone; what a success could not keep
+    bool problem = false;
+};
+ReportRow reportRow(const FileResult &result, const QString &target);
+ReportRow reportRow(const UndoResult &result);
+
 // One line of the Detail list, for a run into `target`: status, name,
-// "(detected->TARGET)" and, for a file that was not converted, why.
+// "(detected->target)" and, for a file that was not converted, why.
 QString detailLine(const FileResult &result, const QString &target);
 
 // The result page's text. A run that planned one file names it; a larger
 // run counts its successes among the text files, then notes what failed,
-// what needs review, what was binary and whether it was cancelled.
-QString summaryText(const QList<FileResult> &results, const QString &target, int planned, bool cancelled);
+// what needs review, what was left alone and whether it was cancelled.
+// "Success!" only when every text file succeeded.
+QString summaryText(
+    const QList<FileResult> &results, const QString &target, int planned, bool cancelled, int hiddenPassedOver = 0);
 
 // The same for an undo: a Detail line per file, and the result page's text.
 QString undoLine(const UndoResult &result);

@@ -1,81 +1,237 @@
 #include "run.h"
 
 #include "conversion.h"
-#include "messages.h"
-#include "regularfile.h"
+#include "source.h"
+#include "streaming.h"
+#include "writer.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QHash>
-#include <QMetaObject>
 #include <QMutexLocker>
+#include <QSet>
 #include <QThread>
 
 #include <cerrno>
 #include <cstring>
-#include <functional>
+#include <utility>
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace Karvo {
 
 namespace {
 
-bool isRegularFile(const QString &path)
+// Keeps a copy of every file a run replaces in a folder the user named,
+// below it as the run lists the file: the command line's way back.
+class BackupKeeper : public Keeper
 {
-    struct stat info;
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-// Why a path that is not a regular file cannot be read: the system's reason
-// where the path cannot even be looked up (it does not exist, say).
-Outcome notRegular(const QString &path)
-{
-    struct stat info;
-    if (!path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return Outcome::failed(Failure::CannotRead, errno);
-    return Outcome::failed(Failure::NotRegular);
-}
-
-// The user's word on the source encoding replaces detection's guess.
-void forceEncoding(DetectResult &detection, const Encoding &encoding)
-{
-    if (!encoding.isValid())
-        return;
-    detection.encoding = encoding;
-    detection.confidence = 1;
-    detection.doubtful = false;
-}
-
-// Readable, non-hidden files and links to them; FIFOs, sockets, devices and
-// dangling links count as system entries and are left out.
-void walkFolder(const QString &root, const QString &folder, bool recursive, QVector<PlannedFile> &files)
-{
-    QDirIterator it(folder, QDir::Files | QDir::Readable | QDir::NoDotAndDotDot, QDirIterator::NoIteratorFlags);
-    // relativeFilePath() hands a relative path back unchanged, so both sides
-    // are made absolute: `karvo -o out dir` writes out/x, not out/dir/x.
-    const QDir rootDir(QFileInfo(root).absoluteFilePath());
-    // Looking up each file's canonical path would cost a few system calls per
-    // path component; a file that is no link sits where its folder does.
-    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
-    while (it.hasNext()) {
-        it.next();
-        const QFileInfo info = it.fileInfo();
-        const QString resolved = info.isSymLink() || canonicalFolder.isEmpty()
-            ? QString()
-            : canonicalFolder + QLatin1Char('/') + it.fileName();
-        files.append(
-            {it.filePath(), rootDir.relativeFilePath(info.absoluteFilePath()), info.size(), true, QString(), resolved});
+public:
+    explicit BackupKeeper(const QString &path)
+    {
+        if (QDir().mkpath(path))
+            opened = Folder::open(path, folder);
+        else
+            opened = Outcome::writeError(errno ? errno : EACCES, path);
     }
-    if (!recursive)
-        return;
-    // Hidden folders (.git and the like) are not the user's text, and links
-    // to folders could lead in circles or out of the tree.
-    QDirIterator dirs(folder, QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDirIterator::NoIteratorFlags);
-    while (dirs.hasNext())
-        walkFolder(root, dirs.next(), recursive, files);
+
+    Outcome keep(Replacement &replacement) override
+    {
+        if (!replacement.existing)
+            return Outcome::success();
+        if (!opened.ok())
+            return Outcome::failed(Failure::CannotKeepOriginal, opened.error, folder.path());
+        const QFileInfo listed(replacement.name);
+        Folder below;
+        Outcome outcome = folder.openBelow(listed.path(), true, below);
+        if (!outcome.ok())
+            return Outcome::failed(Failure::CannotKeepOriginal, outcome.error, outcome.path);
+        Writer writer(below, QFile::encodeName(listed.fileName()));
+        outcome = writer.look();
+        if (outcome.ok() && writer.exists())
+            return Outcome::failed(
+                Failure::CannotKeepOriginal, EEXIST, below.pathOf(QFile::encodeName(listed.fileName())));
+        if (outcome.ok())
+            outcome = writer.open(false);
+        if (outcome.ok() && !copyFrom(replacement.existingFd, writer.device()))
+            outcome = Outcome::writeError(errno);
+        Metadata metadata = Metadata::of(replacement.existingFd);
+        metadata.keepTimes = true;
+        Notices ignored;
+        if (outcome.ok())
+            outcome = writer.finish(metadata, ignored);
+        if (outcome.ok())
+            outcome = writer.commit({});
+        return outcome.ok() ? outcome : Outcome::failed(Failure::CannotKeepOriginal, outcome.error, outcome.path);
+    }
+
+    void done(const Replacement &, bool) override { }
+    bool keepsCopies() const override { return true; }
+
+private:
+    Folder folder;
+    Outcome opened;
+};
+
+// What a refusal makes of a record: a failure where the user asked for
+// something Karvo could not do, left alone where Karvo chose to.
+FileStatus statusOf(const Outcome &refusal, bool named)
+{
+    switch (refusal.failure) {
+    case Failure::LinkOutside:
+    case Failure::SameFileInRun:
+    case Failure::LeftOut:
+        return FileStatus::Skipped;
+    case Failure::NotRegular:
+        return named ? FileStatus::Failed : FileStatus::Skipped;
+    default:
+        return FileStatus::Failed;
+    }
 }
+
+// A name as people can read it: each byte that is no part of UTF-8 as \xNN.
+QString escapedName(const QByteArray &bytes)
+{
+    QString name;
+    for (int i = 0; i < bytes.size();) {
+        const uchar lead = uchar(bytes.at(i));
+        const int length = lead < 0x80     ? 1
+            : lead >= 0xC2 && lead <= 0xDF ? 2
+            : lead >= 0xE0 && lead <= 0xEF ? 3
+            : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                           : 0;
+        if (length > 0 && i + length <= bytes.size()) {
+            const QByteArray piece = bytes.mid(i, length);
+            const QString decoded = QString::fromUtf8(piece);
+            if (!decoded.contains(QChar::ReplacementCharacter) && decoded.toUtf8() == piece) {
+                name += decoded;
+                i += length;
+                continue;
+            }
+        }
+        name += QStringLiteral("\\x") + QString::number(lead, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+        ++i;
+    }
+    return name;
+}
+
+struct Walker
+{
+    bool recursive = false;
+    quint64 excludedDevice = 0;
+    quint64 excludedInode = 0;
+    QStringList roots; // canonical paths of the dropped folders
+    QVector<PlannedFile> files;
+    QSet<QPair<quint64, quint64>> visited; // folders, against loops through bind mounts
+    int hidden = 0;
+
+    bool inside(const QString &canonical) const
+    {
+        for (const QString &root : roots) {
+            if (canonical == root || canonical.startsWith(root + QLatin1Char('/')))
+                return true;
+        }
+        return false;
+    }
+
+    void refuse(const QString &path, const QString &relative, const Outcome &why, const QByteArray &raw = QByteArray())
+    {
+        PlannedFile file;
+        file.path = path;
+        file.relativePath = relative;
+        file.refusal = why;
+        file.rawPath = raw;
+        files.append(file);
+    }
+
+    // `root` is the dropped folder, `below` the folder's path below it.
+    void walk(const QString &folder, const QByteArray &nativeFolder, const QString &below)
+    {
+        const QString listed = below.isEmpty() ? QFileInfo(folder).fileName() : below;
+        const int fd = ::open(nativeFolder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        DIR *dir = fd >= 0 ? ::fdopendir(fd) : nullptr;
+        if (!dir) {
+            const int error = errno;
+            if (fd >= 0)
+                ::close(fd);
+            refuse(folder, listed + QLatin1Char('/'), Outcome::failed(Failure::FolderUnreadable, error));
+            return;
+        }
+        struct stat self;
+        if (::fstat(fd, &self) == 0)
+            visited.insert({self.st_dev, self.st_ino});
+        // Looking up each file's canonical path would cost a few system calls
+        // per path component; a file that is no link sits where its folder does.
+        const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
+        QVector<QPair<QByteArray, bool>> subfolders;
+        while (const dirent *entry = ::readdir(dir)) {
+            const QByteArray name(entry->d_name);
+            if (name == "." || name == "..")
+                continue;
+            // Hidden files and folders (.git and the like) are not the user's text.
+            if (name.startsWith('.')) {
+                ++hidden;
+                continue;
+            }
+            const QString decoded = QFile::decodeName(name);
+            const QString path = folder + QLatin1Char('/') + decoded;
+            const QString relative = below.isEmpty() ? decoded : below + QLatin1Char('/') + decoded;
+            if (QFile::encodeName(decoded) != name) {
+                refuse(path, below.isEmpty() ? escapedName(name) : below + QLatin1Char('/') + escapedName(name),
+                    Outcome::failed(Failure::NameNotUtf8), nativeFolder + '/' + name);
+                continue;
+            }
+            struct stat info;
+            if (::fstatat(fd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+                refuse(path, relative, Outcome::failed(Failure::CannotRead, errno));
+                continue;
+            }
+            QString resolved;
+            if (S_ISLNK(info.st_mode)) {
+                if (::fstatat(fd, name.constData(), &info, 0) != 0) {
+                    refuse(path, relative, Outcome::failed(Failure::CannotRead, errno));
+                    continue;
+                }
+                // Links to folders could lead in circles or out of the tree.
+                if (S_ISDIR(info.st_mode))
+                    continue;
+                resolved = QFileInfo(path).canonicalFilePath();
+                if (S_ISREG(info.st_mode) && !inside(resolved)) {
+                    refuse(path, relative, Outcome::failed(Failure::LinkOutside, 0, resolved));
+                    continue;
+                }
+            } else if (S_ISDIR(info.st_mode)) {
+                if (recursive && !(info.st_dev == excludedDevice && info.st_ino == excludedInode)
+                    && !visited.contains({info.st_dev, info.st_ino}))
+                    subfolders.append({name, true});
+                continue;
+            } else if (!canonicalFolder.isEmpty()) {
+                resolved = canonicalFolder + QLatin1Char('/') + decoded;
+            }
+            if (!S_ISREG(info.st_mode)) {
+                refuse(path, relative, Outcome::failed(Failure::NotRegular));
+                continue;
+            }
+            PlannedFile file;
+            file.path = path;
+            file.relativePath = relative;
+            file.size = info.st_size;
+            file.resolved = resolved;
+            file.device = info.st_dev;
+            file.inode = info.st_ino;
+            files.append(file);
+        }
+        ::closedir(dir);
+        for (const auto &subfolder : qAsConst(subfolders)) {
+            const QString name = QFile::decodeName(subfolder.first);
+            walk(folder + QLatin1Char('/') + name, nativeFolder + '/' + subfolder.first,
+                below.isEmpty() ? name : below + QLatin1Char('/') + name);
+        }
+    }
+};
 
 QString destinationFor(const PlannedFile &file, const RunOptions &options)
 {
@@ -84,73 +240,134 @@ QString destinationFor(const PlannedFile &file, const RunOptions &options)
     return options.saveFolder + QLatin1Char('/') + file.relativePath;
 }
 
-// Copies keep the dropped tree below the save folder. The save folder itself
-// is never created again: if it has gone, the write says so.
-bool makeFolderFor(const PlannedFile &file, const RunOptions &options)
+} // namespace
+
+RunContext::RunContext(const RunOptions &options, Keeper *keeper, UndoRecorder *recorder)
+    : keeper(keeper)
+    , recorder(recorder)
 {
-    const QString below = QFileInfo(file.relativePath).path();
-    return options.saveFolder.isEmpty() || below == QLatin1String(".") || !QDir(options.saveFolder).exists()
-        || QDir(options.saveFolder).mkpath(below);
+    if (!keeper && !options.backupFolder.isEmpty() && !options.dryRun) {
+        backup = std::make_unique<BackupKeeper>(options.backupFolder);
+        this->keeper = backup.get();
+    }
+    if (options.saveFolder.isEmpty())
+        return;
+    saveFolderState = Folder::open(options.saveFolder, saveFolder);
+    // Never made again: the user chose a folder that is gone, and the
+    // copies must not go somewhere else by the same name. (The command line
+    // makes its save folder before the run; a dry run only pretends to.)
+    saveFolderToMake = options.dryRun && saveFolderState.error == ENOENT;
+    if (saveFolderToMake)
+        saveFolderState = Outcome::success();
+    else if (!saveFolderState.ok() && saveFolderState.error == ENOENT)
+        saveFolderState = Outcome::failed(Failure::SaveFolderGone, 0, options.saveFolder);
 }
 
-// The folders below the save folder that the run's copies will create.
-QStringList foldersToCreate(const QVector<PlannedFile> &files, const RunOptions &options)
+RunContext::~RunContext() = default;
+
+bool RunContext::claim(quint64 device, quint64 inode, const QString &path, QString *first)
 {
-    QStringList folders;
-    if (options.saveFolder.isEmpty())
-        return folders;
-    const QDir save(options.saveFolder);
-    for (const PlannedFile &file : files) {
-        for (QString below = QFileInfo(file.relativePath).path(); below != QLatin1String(".");
-             below = QFileInfo(below).path()) {
-            const QString folder = save.absoluteFilePath(below);
-            if (!folders.contains(folder) && !QFileInfo::exists(folder))
-                folders.append(folder);
+    const QPair<quint64, quint64> identity(device, inode);
+    QMutexLocker lock(&mutex);
+    const auto known = claimed.constFind(identity);
+    if (known != claimed.constEnd()) {
+        *first = *known;
+        return false;
+    }
+    claimed.insert(identity, path);
+    return true;
+}
+
+void RunContext::recordFolders(const QStringList &made)
+{
+    if (recorder)
+        for (const QString &folder : made)
+            recorder->createdFolder(folder);
+}
+
+QString resolvedPath(const PlannedFile &file)
+{
+    return file.resolved.isEmpty() ? resolvedPath(file.path) : file.resolved;
+}
+
+PlannedFile plannedFrom(const FileResult &result)
+{
+    PlannedFile file;
+    file.path = result.path;
+    file.relativePath = result.fileName;
+    file.rawPath = result.rawPath;
+    file.named = true;
+    return file;
+}
+
+QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive, const QString &excluded, int *hidden)
+{
+    Walker walker;
+    walker.recursive = recursive;
+    struct stat info;
+    if (!excluded.isEmpty() && ::stat(QFile::encodeName(excluded).constData(), &info) == 0) {
+        walker.excludedDevice = info.st_dev;
+        walker.excludedInode = info.st_ino;
+    }
+    for (const QString &path : paths) {
+        if (QFileInfo(path).isDir())
+            walker.roots.append(QFileInfo(path).canonicalFilePath());
+    }
+    for (const QString &path : paths) {
+        const QFileInfo fileInfo(path);
+        const QByteArray native = QFile::encodeName(path);
+        if (path.isEmpty() || ::stat(native.constData(), &info) != 0) {
+            // A web link drops as an empty path; a name the system could not
+            // give us whole cannot be opened.
+            const Outcome why = path.isEmpty() ? Outcome::failed(Failure::NotRegular)
+                : path.contains(QChar::ReplacementCharacter) && errno == ENOENT
+                ? Outcome::failed(Failure::NameNotUtf8)
+                : Outcome::failed(Failure::CannotRead, errno);
+            walker.refuse(path, fileInfo.fileName(), why);
+            walker.files.last().named = true;
+        } else if (S_ISDIR(info.st_mode)) {
+            walker.walk(fileInfo.absoluteFilePath(), QFile::encodeName(fileInfo.absoluteFilePath()), QString());
+        } else {
+            PlannedFile file;
+            file.path = path;
+            file.relativePath = fileInfo.fileName();
+            file.size = info.st_size;
+            file.named = true;
+            file.device = info.st_dev;
+            file.inode = info.st_ino;
+            if (!S_ISREG(info.st_mode))
+                file.refusal = Outcome::failed(Failure::NotRegular);
+            walker.files.append(file);
         }
     }
-    return folders;
+    if (hidden)
+        *hidden = walker.hidden;
+    return walker.files;
 }
-
-// Writes one destination through `write`, first keeping for Undo the file
-// it is about to replace. `replaces`: the write replaces an existing
-// destination rather than leaving it alone.
-Outcome writeDestination(const PlannedFile &file, const QString &destination, bool replaces, UndoRecorder *recorder,
-    const std::function<Outcome()> &write)
-{
-    UndoEntry entry;
-    entry.path = resolvedPath(destination);
-    entry.name = file.relativePath;
-    const bool exists = QFileInfo::exists(entry.path);
-    if (exists && !replaces)
-        return write();
-    entry.action = !exists                 ? UndoAction::CreatedCopy
-        : resolvedPath(file) == entry.path ? UndoAction::ReplacedInPlace
-                                           : UndoAction::ReplacedInSaveFolder;
-    int error = 0;
-    if (recorder && exists && !recorder->keepOriginal(entry.path, entry, &error))
-        return Outcome::failed(Failure::CannotKeepOriginal, error);
-    Outcome outcome = write();
-    if (recorder)
-        recorder->written(entry, outcome.ok());
-    if (outcome.ok() && entry.action == UndoAction::ReplacedInSaveFolder)
-        outcome.notices |= Notice::ReplacedExisting;
-    return outcome;
-}
-
-} // namespace
 
 void markClashes(QVector<PlannedFile> &files, const RunOptions &options)
 {
     const QString folder = options.saveFolder.isEmpty() ? QString() : resolvedPath(options.saveFolder);
-    QHash<QString, QString> taken; // destination, and the file that goes there
+    QHash<QPair<quint64, quint64>, QString> seen; // a file, and the path it came by first
+    QHash<QString, QString> taken; // a destination, and the file that goes there
     for (PlannedFile &file : files) {
-        if (!file.regular)
+        if (!file.refusal.ok())
             continue;
-        const QString destination
-            = folder.isEmpty() ? resolvedPath(file) : folder + QLatin1Char('/') + file.relativePath;
+        if (file.inode != 0) {
+            const QPair<quint64, quint64> identity(file.device, file.inode);
+            const auto first = seen.constFind(identity);
+            if (first != seen.constEnd()) {
+                file.refusal = Outcome::failed(Failure::SameFileInRun, 0, *first);
+                continue;
+            }
+            seen.insert(identity, file.path);
+        }
+        if (folder.isEmpty())
+            continue;
+        const QString destination = folder + QLatin1Char('/') + file.relativePath;
         const auto first = taken.constFind(destination);
         if (first != taken.constEnd())
-            file.clash = first.value();
+            file.refusal = Outcome::failed(Failure::SameDestination, 0, *first);
         else
             taken.insert(destination, file.path);
     }
@@ -160,152 +377,156 @@ qint64 bytesToKeep(const QVector<PlannedFile> &files, const RunOptions &options)
 {
     qint64 bytes = 0;
     for (const PlannedFile &file : files) {
-        if (file.regular)
+        if (file.refusal.ok())
             bytes += options.saveFolder.isEmpty() ? file.size : QFileInfo(destinationFor(file, options)).size();
     }
     return bytes;
 }
 
-QString resolvedPath(const PlannedFile &file)
-{
-    return file.resolved.isEmpty() ? resolvedPath(file.path) : file.resolved;
-}
-
-QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive)
-{
-    QVector<PlannedFile> files;
-    for (const QString &path : paths) {
-        const QFileInfo info(path);
-        if (info.isDir())
-            walkFolder(path, path, recursive, files);
-        else
-            files.append({path, info.fileName(), info.size(), isRegularFile(path), QString(), QString()});
-    }
-    return files;
-}
-
 namespace {
 
-// A file that the plan rules out before it is read: not a regular file,
-// or a second file for a destination another file of the run already has.
-bool refused(const PlannedFile &file, const RunOptions &options, FileResult &result)
+// The user's word on the source encoding replaces detection's guess.
+void forceEncoding(DetectResult &detection, const Encoding &encoding)
 {
-    result.fileName = file.relativePath;
-    result.path = file.path;
-    if (!file.regular) {
-        result.outcome = notRegular(file.path);
-        return true;
-    }
-    if (!file.clash.isEmpty()) {
-        result.outcome = Outcome::failed(
-            options.saveFolder.isEmpty() ? Failure::SameFileInRun : Failure::SameDestination, 0, file.clash);
-        return true;
-    }
-    return false;
+    if (!encoding.isValid())
+        return;
+    detection.encoding = encoding;
+    detection.confidence = 1;
+    detection.doubtful = false;
+    detection.asciiOnly = false;
 }
 
 // Converts, copies or leaves alone a file whose encoding is settled.
-FileResult decide(
-    const PlannedFile &file, const DetectResult &detection, const RunOptions &options, UndoRecorder *recorder)
+void decide(
+    SourceFile &source, const PlannedFile &file, const RunOptions &options, RunContext &context, FileResult &result)
 {
-    FileResult result;
-    result.fileName = file.relativePath;
-    result.path = file.path;
-    result.detection = detection;
-    result.detectedName = detection.name();
-    const QString destination = destinationFor(file, options);
-    const bool intoFolder = !options.saveFolder.isEmpty();
-
+    const DetectResult &detection = result.detection;
     if (detection.kind == DetectResult::Kind::Binary) {
         result.status = FileStatus::Binary;
-        return result;
+        return;
     }
     if (detection.kind == DetectResult::Kind::Text) {
         if (detection.doubtful) {
             result.status = FileStatus::Doubtful;
-            return result;
+            return;
         }
         if (!detection.encoding.isValid()) {
-            // Detection gives no answer for a file it could not read; the
-            // open says why.
-            QFile source;
-            result.outcome = detection.detectorName.isEmpty() ? openRegularFile(source, file.path) : Outcome();
-            if (result.outcome.ok()) {
-                result.outcome = Outcome::failed(Failure::UnknownEncoding);
-                result.outcome.encoding = detection.detectorName;
-            }
-            return result;
+            result.outcome = Outcome::failed(Failure::UnknownEncoding);
+            result.outcome.encoding = detection.detectorName;
+            return;
         }
     }
 
-    // An empty file is valid in every encoding, so it is already in the target.
-    const bool inTarget = detection.kind == DetectResult::Kind::Empty || detection.encoding == options.target;
-    if (!inTarget) {
-        result.status = FileStatus::Converted;
-        result.destination = destination;
-        if (!options.dryRun && makeFolderFor(file, options))
-            result.outcome = writeDestination(file, destination, true, recorder,
-                [&] { return convertFile(file.path, destination, detection, options.target); });
-    } else if (intoFolder) {
-        result.status = FileStatus::Copied;
-        result.destination = destination;
-        if (!options.dryRun && makeFolderFor(file, options))
-            result.outcome = writeDestination(
-                file, destination, false, recorder, [&] { return copyFile(file.path, destination); });
-    } else {
+    // Bytes that are already right in the target as they stand are left
+    // alone: an empty file is valid in every encoding, ASCII in every one
+    // that reads its bytes as ASCII. Rewriting them unchanged would only give
+    // them a new inode and time, and break their other hard links.
+    const bool inTarget = detection.kind == DetectResult::Kind::Empty || detection.encoding == options.target
+        || (detection.asciiOnly && options.target.isAsciiCompatible());
+    const bool intoFolder = !options.saveFolder.isEmpty();
+    if (inTarget && !intoFolder) {
         result.status = FileStatus::Unchanged;
+        return;
+    }
+    result.status = inTarget ? FileStatus::Copied : FileStatus::Converted;
+
+    // Where the new version goes: in place, the folder the file really is
+    // in; into the save folder, below the folder opened at the start, never
+    // through a link.
+    Folder own;
+    const Folder *folder = &own;
+    QByteArray entry;
+    if (!intoFolder) {
+        const QFileInfo real(resolvedPath(file));
+        entry = QFile::encodeName(real.fileName());
+        result.outcome = Folder::open(real.absolutePath(), own);
+    } else if (!context.saveFolderState.ok()) {
+        result.outcome = context.saveFolderState;
+    } else {
+        const QFileInfo listed(file.relativePath);
+        entry = QFile::encodeName(listed.fileName());
+        folder = &context.saveFolder;
+        if (!context.saveFolderToMake && listed.path() != QLatin1String(".")) {
+            QStringList made;
+            result.outcome = context.saveFolder.openBelow(listed.path(), !options.dryRun, own, &made);
+            context.recordFolders(made);
+            folder = &own;
+        }
+        // A dry run makes no folder: what would go in it is new.
+        if (options.dryRun && (context.saveFolderToMake || result.outcome.error == ENOENT)) {
+            result.outcome = inTarget ? Outcome::success() : check(source, detection.encoding, options.target);
+            result.destination = destinationFor(file, options);
+            return;
+        }
     }
     if (!result.outcome.ok())
-        result.status = FileStatus::Failed;
-    result.success = result.outcome.ok();
-    return result;
+        return;
+    result.destination = folder->pathOf(entry);
+
+    WriteOptions write;
+    write.name = file.relativePath;
+    write.inPlace = !intoFolder;
+    write.replaceExisting = options.overwrite;
+    write.dryRun = options.dryRun;
+    result.outcome = inTarget
+        ? copy(source, *folder, entry, write, context.keeper)
+        : convert(source, detection.encoding, options.target, *folder, entry, write, context.keeper);
 }
 
 } // namespace
 
-FileResult processFile(const PlannedFile &file, const RunOptions &options, UndoRecorder *recorder)
+FileResult processFile(const PlannedFile &file, const RunOptions &options, RunContext *shared)
 {
+    std::unique_ptr<RunContext> own;
+    if (!shared) {
+        own = std::make_unique<RunContext>(options);
+        shared = own.get();
+    }
     FileResult result;
-    if (refused(file, options, result))
+    result.fileName = file.relativePath;
+    result.path = file.path;
+    result.rawPath = file.rawPath;
+    if (!file.refusal.ok()) {
+        result.outcome = file.refusal;
+        result.status = statusOf(file.refusal, file.named);
         return result;
-    DetectResult detection = detectFileCoding(file.path);
+    }
+
+    SourceFile source;
+    result.outcome = source.open(file.path);
+    QString first;
+    if (result.outcome.ok() && !shared->claim(source.info().st_dev, source.info().st_ino, file.path, &first))
+        result.outcome = Outcome::failed(Failure::SameFileInRun, 0, first);
+    if (!result.outcome.ok()) {
+        result.status = statusOf(result.outcome, file.named);
+        return result;
+    }
+
+    result.detection = detectFile(source.file());
     // What looks binary may be text in the encoding the user names (SCSU's
     // tags, ISO-2022-KR's shifts).
-    if (options.sourceEncoding.isValid() && detection.kind == DetectResult::Kind::Binary
-        && readsAsText(file.path, options.sourceEncoding))
-        detection.kind = DetectResult::Kind::Text;
-    if (options.sourceEncoding.isValid() && detection.kind == DetectResult::Kind::Text) {
-        // A file detection could not read keeps its empty answer, so that
-        // the open in decide() says why.
-        QFile source;
-        if (detection.encoding.isValid() || !detection.detectorName.isEmpty()
-            || openRegularFile(source, file.path).ok())
-            forceEncoding(detection, options.sourceEncoding);
-    }
-    return decide(file, detection, options, recorder);
-}
-
-FileResult processFileAs(
-    const PlannedFile &file, const Encoding &encoding, const RunOptions &options, UndoRecorder *recorder)
-{
-    FileResult result;
-    if (refused(file, options, result))
-        return result;
-    DetectResult detection;
-    forceEncoding(detection, encoding);
-    return decide(file, detection, options, recorder);
+    if (options.sourceEncoding.isValid() && result.detection.kind == DetectResult::Kind::Binary
+        && readsAsText(source.file(), options.sourceEncoding))
+        result.detection.kind = DetectResult::Kind::Text;
+    if (options.sourceEncoding.isValid() && result.detection.kind == DetectResult::Kind::Text)
+        forceEncoding(result.detection, options.sourceEncoding);
+    result.detectedName = result.detection.name();
+    decide(source, file, options, *shared, result);
+    if (!result.outcome.ok())
+        result.status = FileStatus::Failed;
+    result.success = result.outcome.ok()
+        && (result.status == FileStatus::Converted || result.status == FileStatus::Copied
+            || result.status == FileStatus::Unchanged);
+    return result;
 }
 
 Run::Run(const RunOptions &options, QObject *parent)
-    : QObject(parent)
+    // A small file costs little processor time and then waits for the disk
+    // to confirm its write (fdatasync); many threads overlap those waits.
+    : Job(options.threads > 0 ? options.threads : qMax(16, 4 * QThread::idealThreadCount()), parent)
     , runOptions(options)
 {
     qRegisterMetaType<Karvo::FileResult>();
-    // A small file costs little processor time and then waits for the disk
-    // to confirm its write (fdatasync); many threads overlap those waits.
-    pool.setMaxThreadCount(options.threads > 0 ? options.threads : qMax(16, 4 * QThread::idealThreadCount()));
-    reportTimer.setInterval(50);
-    connect(&reportTimer, &QTimer::timeout, this, &Run::report);
 }
 
 Run::~Run()
@@ -317,92 +538,94 @@ Run::~Run()
 void Run::walk(const QStringList &paths)
 {
     running = true;
-    const bool recursive = runOptions.recursive;
-    // Runs on the pool; the answer comes back to this object's thread.
-    pool.start(QRunnable::create([this, paths, recursive] {
-        const QVector<PlannedFile> files = walkPaths(paths, recursive);
-        QMetaObject::invokeMethod(
-            this,
-            [this, files] {
-                planned = files;
-                emit walked();
-            },
-            Qt::QueuedConnection);
-    }));
-}
-
-void Run::process(const QVector<PlannedFile> &files)
-{
-    queued = files;
-    markClashes(queued, runOptions);
-    undoCount = 0;
-    if (runOptions.keepOriginals && !runOptions.dryRun) {
-        recorder = UndoStore(runOptions.undoFolder).begin(runOptions.target.name(), runOptions.saveFolder);
-        undoId = recorder->id();
-        recorder->createdFolders(foldersToCreate(queued, runOptions));
-        sinceSave.start();
-        lastSave.storeRelaxed(0);
-    }
-    records = QVector<FileResult>(files.size());
-    done = QVector<bool>(files.size(), false);
-    doneCount = 0;
-    next.storeRelaxed(0);
-    running = true;
-    emit progress(0, queued.size(), QString());
-
-    // A few workers take the files in order and file each record under the
-    // file's place in the walk. They post nothing per file: a timer here
-    // reports what they did, so that thousands of small files cannot flood
-    // this thread's event queue and freeze a window.
-    workers = qMin(pool.maxThreadCount(), queued.size());
-    if (workers == 0) {
-        workers = 1;
-        QMetaObject::invokeMethod(this, &Run::workerDone, Qt::QueuedConnection);
-        return;
-    }
-    reportTimer.start();
-    for (int w = 0; w < workers; ++w) {
-        pool.start(QRunnable::create([this] {
-            while (!isCancelled()) {
-                const int index = next.fetchAndAddRelaxed(1);
-                if (index >= queued.size())
-                    break;
-                const PlannedFile &file = queued.at(index);
-                {
-                    QMutexLocker lock(&mutex);
-                    current = file.relativePath;
-                }
-                FileResult result = processFile(file, runOptions, recorder.get());
-                {
-                    QMutexLocker lock(&mutex);
-                    records[index] = std::move(result);
-                    done[index] = true;
-                    finishedOrder.append(index);
-                }
-                // Should Karvo be killed during a long run, what it did so
-                // far can still be undone. One worker writes the journal
-                // about once a second, never this object's thread: a long
-                // journal would hold up a window.
-                const qint64 now = sinceSave.elapsed();
-                const qint64 saved = lastSave.loadRelaxed();
-                if (recorder && now - saved >= 1000 && lastSave.testAndSetRelaxed(saved, now))
-                    recorder->save();
+    inBackground(
+        [this, paths] {
+            planned = walkPaths(paths, runOptions.recursive, runOptions.saveFolder, &hidden);
+            saveMissing = !runOptions.saveFolder.isEmpty() && !QFileInfo(runOptions.saveFolder).isDir();
+            for (PlannedFile &file : planned) {
+                if (file.refusal.ok())
+                    file.keepSize = runOptions.saveFolder.isEmpty()
+                        ? file.size
+                        : QFileInfo(destinationFor(file, runOptions)).size();
             }
-            QMetaObject::invokeMethod(this, &Run::workerDone, Qt::QueuedConnection);
-        }));
-    }
-}
-
-void Run::cancel()
-{
-    cancelled.storeRelaxed(1);
+            if (!runOptions.keepOriginals || runOptions.dryRun || !runOptions.joinRun.isEmpty())
+                return;
+            UndoStore store(runOptions.undoFolder);
+            storeProblem = store.problem(0);
+            Outcome failure;
+            if (storeProblem.isEmpty())
+                recorder = store.begin(runOptions.target.name(), runOptions.saveFolder, &failure);
+            if (storeProblem.isEmpty() && !recorder)
+                storeProblem = Undo::tr("Karvo cannot write in its undo folder %1 (%2).")
+                                   .arg(QDir::toNativeSeparators(store.folder()),
+                                       QString::fromLocal8Bit(std::strerror(failure.error)));
+        },
+        [this] { emit walked(); });
 }
 
 QString Run::undoProblem(const QVector<PlannedFile> &files) const
 {
     if (!runOptions.keepOriginals || runOptions.dryRun)
         return QString();
-    return UndoStore(runOptions.undoFolder).problem(bytesToKeep(files, runOptions));
+    if (!storeProblem.isEmpty())
+        return storeProblem;
+    qint64 bytes = 0;
+    for (const PlannedFile &file : files)
+        bytes += file.refusal.ok() ? file.keepSize : 0;
+    return UndoStore::sizeProblem(bytes);
+}
+
+void Run::process(const QVector<PlannedFile> &files)
+{
+    queued = files;
+    markClashes(queued, runOptions);
+    if (!runOptions.keepOriginals || runOptions.dryRun)
+        recorder.reset();
+    undoCount = 0;
+    {
+        QMutexLocker lock(&mutex);
+        records = QVector<FileResult>(queued.size());
+        done = QVector<bool>(queued.size(), false);
+    }
+
+    Steps steps;
+    steps.workers = pool.maxThreadCount();
+    steps.prepare = [this] {
+        UndoStore store(runOptions.undoFolder);
+        Outcome failure;
+        if (!runOptions.joinRun.isEmpty() && !runOptions.dryRun)
+            recorder = store.join(runOptions.joinRun, &failure);
+        else if (runOptions.keepOriginals && !runOptions.dryRun && !recorder)
+            recorder = store.begin(runOptions.target.name(), runOptions.saveFolder, &failure);
+        if (recorder)
+            undoId = recorder->id();
+        context = std::make_unique<RunContext>(runOptions, recorder.get(), recorder.get());
+        if (!recorder && !runOptions.joinRun.isEmpty() && !runOptions.dryRun) {
+            // A review that cannot join its run's undo entry writes nothing.
+            for (PlannedFile &file : queued)
+                file.refusal = failure;
+        }
+        return int(queued.size());
+    };
+    steps.name = [this](int i) { return queued.at(i).relativePath; };
+    steps.item = [this](int i) {
+        FileResult result = processFile(queued.at(i), runOptions, context.get());
+        QMutexLocker lock(&mutex);
+        records[i] = std::move(result);
+        done[i] = true;
+    };
+    steps.conclude = [this] {
+        context.reset();
+        if (!recorder)
+            return;
+        // The journal's end and the dropping of old runs (unlinking a
+        // gigabyte takes a while) are not the window's to wait for.
+        recorder->finish();
+        undoCount = recorder->count();
+        recorder.reset();
+        UndoStore(runOptions.undoFolder).prune(undoId);
+    };
+    Job::start(steps);
 }
 
 QList<FileResult> Run::results() const
@@ -416,49 +639,16 @@ QList<FileResult> Run::results() const
     return list;
 }
 
-void Run::report()
+void Run::itemsFinished(const QVector<int> &items)
 {
     QVector<FileResult> finishedNow;
-    QString name;
     {
         QMutexLocker lock(&mutex);
-        for (int index : qAsConst(finishedOrder))
+        for (int index : items)
             finishedNow.append(records.at(index));
-        finishedOrder.clear();
-        name = current;
     }
-    for (const FileResult &result : qAsConst(finishedNow)) {
-        ++doneCount;
+    for (const FileResult &result : qAsConst(finishedNow))
         emit fileFinished(result);
-    }
-    emit progress(doneCount, queued.size(), name);
-}
-
-void Run::workerDone()
-{
-    // Every worker files its records before it says it is done, so once the
-    // last one has, the report is complete.
-    if (--workers > 0)
-        return;
-    reportTimer.stop();
-    report();
-    const auto close = [this] {
-        running = false;
-        emit finished();
-    };
-    if (!recorder) {
-        close();
-        return;
-    }
-    // The journal's last write and the dropping of old runs (unlinking a
-    // gigabyte takes a while) go to the pool too.
-    pool.start(QRunnable::create([this, close] {
-        recorder->finish();
-        undoCount = recorder->count();
-        recorder.reset();
-        UndoStore(runOptions.undoFolder).prune(undoId);
-        QMetaObject::invokeMethod(this, close, Qt::QueuedConnection);
-    }));
 }
 
 } // namespace Karvo

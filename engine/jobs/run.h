@@ -11,18 +11,16 @@
 
 #include "detection.h"
 #include "encoding.h"
+#include "job.h"
 #include "outcome.h"
 #include "undo.h"
 
-#include <QAtomicInt>
-#include <QElapsedTimer>
+#include <QHash>
 #include <QList>
 #include <QMutex>
-#include <QObject>
+#include <QPair>
 #include <QString>
 #include <QStringList>
-#include <QThreadPool>
-#include <QTimer>
 #include <QVector>
 
 #include <memory>
@@ -33,21 +31,28 @@ namespace Karvo {
 enum class FileStatus {
     Converted, // rewritten in the target encoding, in place or as a copy
     Copied, // already in the target encoding; copied into the save folder
-    Unchanged, // already in the target encoding (or empty); nothing written
+    Unchanged, // already right in the target encoding (or empty); nothing written
     Binary, // not text: left alone
     Doubtful, // too weak a guess: left alone for the user to decide
+    Skipped, // left alone on purpose: `outcome` says why (a link out of the folder, the same file twice, ...)
     Failed, // nothing written; `outcome` says why
 };
 
-// One file that a run will process, as the walk found it.
+// One file that a run will process, or one dropped item it cannot, as the
+// walk found it.
 struct PlannedFile
 {
     QString path; // the file itself
     QString relativePath; // its name, or its path below the dropped folder
     qint64 size = 0;
-    bool regular = true; // false: recorded as failed without being opened
+    Outcome refusal; // set: recorded as it says, never opened
+    bool named = false; // dropped or named itself, not found in a folder
     QString clash; // an earlier file of the run with the same destination
     QString resolved; // the canonical path where the walk knew it; empty: look it up
+    QByteArray rawPath; // the path's bytes, where they are no UTF-8 (`path` cannot name the file)
+    quint64 device = 0; // with `inode`, the file's identity; 0: not known
+    quint64 inode = 0;
+    qint64 keepSize = 0; // what Undo would keep of it
 };
 
 // The file's canonical path, or its absolute path if it has none.
@@ -61,18 +66,22 @@ struct FileResult
     bool success = false;
 
     QString path; // the source
+    QByteArray rawPath; // the source's bytes, where they are no UTF-8
     QString destination; // what was written or would be; empty when nothing
     FileStatus status = FileStatus::Failed;
     DetectResult detection;
-    Outcome outcome; // why it failed, when it did, and what it could not keep when it did not
+    Outcome outcome; // why it failed or was left alone, and what a write could not keep
 };
+
+// The file a record is about, to process it again (a review).
+PlannedFile plannedFrom(const FileResult &result);
 
 struct RunOptions
 {
     Encoding target = Encoding::utf8();
     QString saveFolder; // empty: convert in place
     bool recursive = false;
-    bool dryRun = false; // detect and decide, write nothing
+    bool dryRun = false; // detect, decide and check every conversion in memory; write nothing
     // When set, every text file is read in this encoding instead of
     // detection's guess, doubtful or not; binary stays binary, unless it
     // reads whole as text in this encoding (SCSU's tags, say).
@@ -80,34 +89,63 @@ struct RunOptions
     int threads = 0; // 0: enough to overlap the waits for the disk
     bool keepOriginals = false; // keep what the run replaces, for Undo
     QString undoFolder; // the undo store; empty: the user's own
+    QString joinRun; // keep what this run replaces in that earlier run's undo entry (a review)
+    bool overwrite = false; // a different file already in the save folder may give way
+    QString backupFolder; // keep a copy of every file replaced here first
 };
 
 // Expands dropped paths into files, in the order given: a file stands for
-// itself; a folder for its readable, non-hidden regular files (and links to
-// such files) at the top level, in the order the folder lists them. Other
-// entries of a folder are passed over; a dropped path that is not a regular
-// file is planned as not regular, so that its record says why.
-QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive = false);
+// itself; a folder for its regular files (with `recursive`, those of its
+// subfolders too) in the order the folder lists them. Every entry of a
+// folder is accounted for: hidden ones are counted in `hidden`; a name
+// that is not UTF-8, an unreadable file or folder, a link to a file outside
+// the dropped folders, a FIFO or a device each get a refusal. Links to
+// folders are passed over, and so is `excluded` (the save folder).
+QVector<PlannedFile> walkPaths(
+    const QStringList &paths, bool recursive = false, const QString &excluded = QString(), int *hidden = nullptr);
 
-// Marks each file whose destination an earlier file of `files` already
-// has, so that neither overwrites the other on the pool.
+// Marks each file that an earlier file of `files` already is (the same
+// file twice, however reached) or whose destination it already has, so
+// that neither overwrites the other on the pool.
 void markClashes(QVector<PlannedFile> &files, const RunOptions &options);
 
 // How many bytes of originals a run of `files` may have to keep for Undo:
 // the files themselves in place, what is already there in a save folder.
 qint64 bytesToKeep(const QVector<PlannedFile> &files, const RunOptions &options);
 
-// Detects one file and converts it, copies it or leaves it alone; with a
-// recorder, first keeps for Undo whatever the write replaces.
+// What the files of one run share: the save folder held open from the
+// start, the files already claimed (a file is processed once, however it
+// was reached) and whoever keeps originals.
+class RunContext
+{
+public:
+    explicit RunContext(const RunOptions &options, Keeper *keeper = nullptr, UndoRecorder *recorder = nullptr);
+    ~RunContext();
+
+    // False, with the path it came by first, for a file already in the run.
+    bool claim(quint64 device, quint64 inode, const QString &path, QString *first);
+    void recordFolders(const QStringList &made);
+
+    Folder saveFolder;
+    Outcome saveFolderState;
+    bool saveFolderToMake = false; // a dry run's save folder, which a real run would make
+    Keeper *keeper = nullptr;
+    UndoRecorder *recorder = nullptr;
+    std::unique_ptr<Keeper> backup;
+
+private:
+    QMutex mutex;
+    QHash<QPair<quint64, quint64>, QString> claimed;
+};
+
+// Detects one file and converts it, copies it or leaves it alone, reading
+// it through one descriptor from detection to the final check. Within a
+// run, `context` holds the save folder open, the files already claimed and
+// who keeps originals; without, the file is on its own.
 // Thread-safe: touches nothing but the file, its destination and the store.
-FileResult processFile(const PlannedFile &file, const RunOptions &options, UndoRecorder *recorder = nullptr);
+FileResult processFile(const PlannedFile &file, const RunOptions &options, RunContext *context = nullptr);
 
-// The same for a file whose encoding a person has settled: `encoding` is
-// taken for the truth, and the conversion still refuses to lose a byte.
-FileResult processFileAs(
-    const PlannedFile &file, const Encoding &encoding, const RunOptions &options, UndoRecorder *recorder = nullptr);
-
-class Run : public QObject
+class Run : public Job
 {
     Q_OBJECT
 
@@ -117,65 +155,52 @@ public:
 
     const RunOptions &options() const { return runOptions; }
 
-    // Walks `paths` on the pool; walked() follows.
+    // Walks `paths` on the pool, and gets the undo store ready; walked()
+    // follows.
     void walk(const QStringList &paths);
     const QVector<PlannedFile> &files() const { return planned; }
+    int hiddenPassedOver() const { return hidden; }
+    bool saveFolderMissing() const { return saveMissing; }
 
-    // Processes `files` (what walked() found, less what the user left out)
-    // on the pool; progress() and fileFinished() several times a second,
-    // then finished().
+    // Processes `files` (what walked() found, less what the user left out,
+    // or the files of a review) on the pool; progress() and fileFinished()
+    // several times a second, then finished().
     void process(const QVector<PlannedFile> &files);
-
-    // Stops between files: a file being written is finished, files not yet
-    // begun are left untouched and get no record.
-    void cancel();
-    bool isCancelled() const { return cancelled.loadRelaxed() != 0; }
-    bool isRunning() const { return running; }
 
     // The records of the files done so far, in walk order.
     QList<FileResult> results() const;
 
     // Why the originals of `files` cannot be kept for Undo; empty when they
-    // can, or when the run keeps none.
+    // can, or when the run keeps none. Known once walked(), without I/O.
     QString undoProblem(const QVector<PlannedFile> &files) const;
     void setKeepOriginals(bool keep) { runOptions.keepOriginals = keep; }
     // Once finished: the run's entry in the undo store, and how many files
     // undo would put back; empty and 0 when it changed nothing.
-    QString undoRunId() const { return undoCount > 0 ? undoId : QString(); }
+    QString undoRunId() const { return undoCount > 0 || !runOptions.joinRun.isEmpty() ? undoId : QString(); }
     int undoableCount() const { return undoCount; }
 
 signals:
     void walked();
-    void progress(int done, int total, const QString &current);
     void fileFinished(const Karvo::FileResult &result);
-    void finished();
+
+protected:
+    void itemsFinished(const QVector<int> &items) override;
 
 private:
-    void report();
-    void workerDone();
-
     RunOptions runOptions;
-    QThreadPool pool;
     QVector<PlannedFile> planned;
     QVector<PlannedFile> queued;
-    int doneCount = 0; // reported so far
-    int workers = 0;
-    bool running = false;
-    QTimer reportTimer;
+    int hidden = 0;
+    bool saveMissing = false;
+    QString storeProblem;
     std::unique_ptr<UndoRecorder> recorder;
-    QElapsedTimer sinceSave;
-    QAtomicInteger<qint64> lastSave;
+    std::unique_ptr<RunContext> context;
     QString undoId;
     int undoCount = 0;
-    QAtomicInt next;
-    QAtomicInt cancelled;
 
-    // Shared with the workers.
-    mutable QMutex mutex;
+    mutable QMutex mutex; // guards the records, shared with the workers
     QVector<FileResult> records;
     QVector<bool> done;
-    QVector<int> finishedOrder; // done since the last report
-    QString current;
 };
 
 } // namespace Karvo

@@ -1,29 +1,31 @@
 #include "undo.h"
 
-#include "regularfile.h"
 #include "report.h"
+#include "settings.h"
+#include "systemcalls.h"
+#include "writer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
 #include <QMetaObject>
 #include <QMutexLocker>
-#include <QRandomGenerator>
-#include <QSaveFile>
-#include <QSettings>
+#include <QPointer>
+#include <QSet>
 #include <QStandardPaths>
-#include <QTemporaryFile>
-#include <QtEndian>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,183 +33,12 @@ namespace Karvo {
 
 namespace {
 
-const QString journalName = QStringLiteral("journal.json");
-
-struct Journal
-{
-    QDateTime date;
-    QString target;
-    QString saveFolder;
-    QStringList folders;
-    QVector<UndoEntry> entries;
-};
+const QByteArray lockName = QByteArrayLiteral("lock");
+const QByteArray sequenceName = QByteArrayLiteral("sequence");
 
 QByteArray native(const QString &path)
 {
     return QFile::encodeName(path);
-}
-
-qint64 nanoseconds(const timespec &time)
-{
-    return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
-}
-
-const char *actionName(UndoAction action)
-{
-    switch (action) {
-    case UndoAction::ReplacedInPlace:
-        return "replaced in place";
-    case UndoAction::CreatedCopy:
-        return "created copy";
-    case UndoAction::ReplacedInSaveFolder:
-        return "replaced file in save folder";
-    }
-    return "";
-}
-
-UndoAction actionFromName(const QString &name)
-{
-    for (UndoAction action : {UndoAction::ReplacedInPlace, UndoAction::ReplacedInSaveFolder})
-        if (name == QLatin1String(actionName(action)))
-            return action;
-    return UndoAction::CreatedCopy;
-}
-
-bool writeJournal(const QString &runFolder, const Journal &journal)
-{
-    QJsonArray files;
-    for (const UndoEntry &entry : journal.entries) {
-        QJsonObject file {{"path", entry.path}, {"name", entry.name}, {"action", actionName(entry.action)},
-            {"size", double(entry.size)}, {"mtime", QString::number(entry.mtime)},
-            {"hash", QString::fromLatin1(entry.hash.toHex())}};
-        if (!entry.kept.isEmpty()) {
-            file.insert(QStringLiteral("kept"), entry.kept);
-            file.insert(QStringLiteral("mode"), QString::number(entry.mode, 8));
-            file.insert(QStringLiteral("originalMtime"), QString::number(entry.originalMtime));
-        }
-        if (!entry.left.isEmpty())
-            file.insert(QStringLiteral("left"), entry.left);
-        files.append(file);
-    }
-    const QJsonObject root {{"version", 1}, {"date", journal.date.toString(Qt::ISODateWithMs)},
-        {"target", journal.target}, {"saveFolder", journal.saveFolder},
-        {"folders", QJsonArray::fromStringList(journal.folders)}, {"files", files}};
-    QSaveFile file(runFolder + QLatin1Char('/') + journalName);
-    return file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(root).toJson()) >= 0 && file.commit();
-}
-
-bool readJournal(const QString &runFolder, Journal &journal)
-{
-    QFile file(runFolder + QLatin1Char('/') + journalName);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
-    if (root.value(QStringLiteral("version")).toInt() != 1)
-        return false;
-    journal.date = QDateTime::fromString(root.value(QStringLiteral("date")).toString(), Qt::ISODateWithMs);
-    journal.target = root.value(QStringLiteral("target")).toString();
-    journal.saveFolder = root.value(QStringLiteral("saveFolder")).toString();
-    for (const QJsonValue &folder : root.value(QStringLiteral("folders")).toArray())
-        journal.folders.append(folder.toString());
-    for (const QJsonValue &value : root.value(QStringLiteral("files")).toArray()) {
-        const QJsonObject file = value.toObject();
-        UndoEntry entry;
-        entry.path = file.value(QStringLiteral("path")).toString();
-        entry.name = file.value(QStringLiteral("name")).toString();
-        entry.action = actionFromName(file.value(QStringLiteral("action")).toString());
-        entry.kept = file.value(QStringLiteral("kept")).toString();
-        entry.mode = file.value(QStringLiteral("mode")).toString().toUInt(nullptr, 8);
-        entry.originalMtime = file.value(QStringLiteral("originalMtime")).toString().toLongLong();
-        entry.size = qint64(file.value(QStringLiteral("size")).toDouble(-1));
-        entry.mtime = file.value(QStringLiteral("mtime")).toString().toLongLong();
-        entry.hash = QByteArray::fromHex(file.value(QStringLiteral("hash")).toString().toLatin1());
-        entry.left = file.value(QStringLiteral("left")).toString();
-        // A journal is only ever written by Karvo, but a damaged one must not
-        // make undo touch a path it never wrote or read outside the store.
-        if (entry.path.isEmpty() || entry.kept.contains(QLatin1Char('/'))
-            || (entry.action != UndoAction::CreatedCopy && entry.kept.isEmpty()))
-            return false;
-        journal.entries.append(entry);
-    }
-    return true;
-}
-
-// A fast 64-bit digest of a file's bytes, in four lanes of 64-bit
-// multiply-rotate rounds. It only has to notice a file that changed but kept
-// its size and mtime, not withstand someone forging one; a cryptographic
-// hash would triple what undo costs for a large file.
-class ContentHash
-{
-public:
-    void add(const char *data, qint64 size)
-    {
-        length += quint64(size);
-        while (size > 0) {
-            const qint64 take = qMin<qint64>(size, qint64(sizeof block) - filled);
-            std::memcpy(block + filled, data, size_t(take));
-            filled += take;
-            data += take;
-            size -= take;
-            if (filled == qint64(sizeof block)) {
-                for (int lane = 0; lane < 4; ++lane)
-                    lanes[lane] = round(lanes[lane], word(block + 8 * lane));
-                filled = 0;
-            }
-        }
-    }
-
-    QByteArray result() const
-    {
-        quint64 h = rotate(lanes[0], 1) + rotate(lanes[1], 7) + rotate(lanes[2], 12) + rotate(lanes[3], 18);
-        for (quint64 lane : lanes)
-            h = (h ^ round(0, lane)) * prime1 + prime4;
-        h += length;
-        for (qint64 i = 0; i < filled; ++i)
-            h = rotate(h ^ (quint64(uchar(block[i])) * prime5), 11) * prime1;
-        h ^= h >> 33;
-        h *= prime2;
-        h ^= h >> 29;
-        h *= prime3;
-        h ^= h >> 32;
-        QByteArray bytes(8, Qt::Uninitialized);
-        for (int i = 0; i < 8; ++i)
-            bytes[i] = char(h >> (56 - 8 * i));
-        return bytes;
-    }
-
-private:
-    static constexpr quint64 prime1 = 0x9E3779B185EBCA87ULL;
-    static constexpr quint64 prime2 = 0xC2B2AE3D27D4EB4FULL;
-    static constexpr quint64 prime3 = 0x165667B19E3779F9ULL;
-    static constexpr quint64 prime4 = 0x85EBCA77C2B2AE63ULL;
-    static constexpr quint64 prime5 = 0x27D4EB2F165667C5ULL;
-
-    static quint64 rotate(quint64 x, int bits) { return (x << bits) | (x >> (64 - bits)); }
-    static quint64 round(quint64 lane, quint64 input) { return rotate(lane + input * prime2, 31) * prime1; }
-    static quint64 word(const char *p)
-    {
-        quint64 w;
-        std::memcpy(&w, p, sizeof w);
-        return qFromLittleEndian(w);
-    }
-
-    quint64 lanes[4] = {prime1 + prime2, prime2, 0, 0 - prime1};
-    char block[32];
-    qint64 filled = 0;
-    quint64 length = 0;
-};
-
-// Copies `from` to `to`, keeping `from`'s permissions; Qt clones the file
-// where the file system can.
-bool copyBytes(const QString &from, const QString &to, int *error)
-{
-    QFile source(from);
-    errno = 0;
-    if (source.copy(to))
-        return true;
-    if (error)
-        *error = errno ? errno : EIO;
-    return false;
 }
 
 QString formattedSize(qint64 bytes)
@@ -215,76 +46,255 @@ QString formattedSize(qint64 bytes)
     return QLocale::c().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
 }
 
+// The lock file of a folder in the store, locked `how` (flock); -1, with
+// errno, when it is not (EWOULDBLOCK: someone holds it).
+int lockIn(int folder, int how)
+{
+    const int fd = sys().openat(folder, lockName.constData(), O_RDWR | O_CREAT | O_NOFOLLOW, 0600);
+    if (fd < 0)
+        return -1;
+    int result;
+    do
+        result = ::flock(fd, how);
+    while (result != 0 && errno == EINTR);
+    if (result != 0) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    return fd;
+}
+
+void unlock(int &fd)
+{
+    if (fd >= 0)
+        ::close(fd); // closing releases the lock
+    fd = -1;
+}
+
+// Runs are ordered by their number; the folders of Karvo 1.1, named by
+// date, come first.
+bool isNumbered(const QString &id)
+{
+    bool ok = false;
+    id.toULongLong(&ok);
+    return ok;
+}
+
+bool runOrder(const QString &a, const QString &b)
+{
+    if (isNumbered(a) != isNumbered(b))
+        return !isNumbered(a);
+    if (isNumbered(a))
+        return a.toULongLong() < b.toULongLong();
+    return a < b;
+}
+
+// Size, time and digest of an open file, as undo compares them.
+bool fingerprintOf(int fd, UndoEntry &entry)
+{
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    ContentHash hash;
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    ssize_t read = 0;
+    for (off_t at = 0; (read = ::pread(fd, buffer.data(), size_t(buffer.size()), at)) > 0; at += read)
+        hash.add(buffer.constData(), read);
+    if (read < 0)
+        return false;
+    entry.size = info.st_size;
+    entry.mtime = nanoseconds(info.st_mtim);
+    entry.hash = hash.result();
+    return true;
+}
+
+// Whether the file at `entry.path` holds what the run wrote there.
+bool holdsWhatRunWrote(int folder, const QByteArray &name, const UndoEntry &entry)
+{
+    const int fd = ::openat(folder, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return false;
+    UndoEntry now;
+    const bool known = fingerprintOf(fd, now);
+    ::close(fd);
+    // The time is a quick first look; the digest decides.
+    return known && now.size == entry.size && (entry.mtime == 0 || now.mtime == entry.mtime) && now.hash == entry.hash;
+}
+
+struct Place
+{
+    Folder folder;
+    QByteArray name;
+};
+
+// Whether the file at `place` is the original kept as `kept`: the same
+// file, or the same bytes.
+bool holdsOriginal(const Place &place, const Folder &runFolder, const QByteArray &kept)
+{
+    struct stat now, original;
+    if (::fstatat(place.folder.fd(), place.name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0
+        || ::fstatat(runFolder.fd(), kept.constData(), &original, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    if (now.st_ino == original.st_ino && now.st_dev == original.st_dev)
+        return true;
+    if (now.st_size != original.st_size)
+        return false;
+    UndoEntry mine, theirs;
+    const int a = ::openat(place.folder.fd(), place.name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int b = ::openat(runFolder.fd(), kept.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    const bool same
+        = a >= 0 && b >= 0 && fingerprintOf(a, mine) && fingerprintOf(b, theirs) && mine.hash == theirs.hash;
+    if (a >= 0)
+        ::close(a);
+    if (b >= 0)
+        ::close(b);
+    return same;
+}
+
+Outcome placeOf(const QString &path, Place &place)
+{
+    const QFileInfo info(path);
+    place.name = native(info.fileName());
+    return Folder::open(info.absolutePath(), place.folder);
+}
+
+// A run killed before its end: its journal tells what was announced, the
+// disk whether it happened. What the run never wrote loses its kept
+// original; an original whose file is neither the old nor the new text is
+// kept, and undo will say the file changed.
+void recover(const Folder &runFolder, JournalContents &contents, JournalWriter &journal)
+{
+    QSet<QString> named;
+    for (UndoEntry &entry : contents.entries) {
+        if (entry.state == UndoEntry::State::Announced) {
+            Place place;
+            const bool written
+                = placeOf(entry.path, place).ok() && holdsWhatRunWrote(place.folder.fd(), place.name, entry);
+            bool stillOriginal = entry.kept.isEmpty();
+            if (!written && !entry.kept.isEmpty() && place.folder.isOpen()) {
+                struct stat now, kept;
+                stillOriginal = ::fstatat(place.folder.fd(), place.name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0
+                    && ::fstatat(runFolder.fd(), native(entry.kept).constData(), &kept, 0) == 0
+                    && ((now.st_ino == kept.st_ino && now.st_dev == kept.st_dev)
+                        || (now.st_size == entry.originalSize && nanoseconds(now.st_mtim) == entry.originalModified));
+            }
+            if (written) {
+                entry.state = UndoEntry::State::Done;
+                journal.append({{"done", entry.number}}, false);
+            } else if (stillOriginal) {
+                entry.state = UndoEntry::State::Dropped;
+                journal.append({{"dropped", entry.number}}, false);
+            } else {
+                entry.state = UndoEntry::State::Left;
+                entry.left = failureCode(Failure::ChangedSinceRun);
+                journal.append({{"left", entry.number}, {"code", entry.left}}, false);
+            }
+        }
+        if (!entry.kept.isEmpty() && entry.state != UndoEntry::State::Dropped)
+            named.insert(entry.kept);
+    }
+    // Originals kept just before a crash, ahead of their journal line, or
+    // of writes that never happened: nothing names them, nothing needs them.
+    QDirIterator it(runFolder.path(), QDir::Files | QDir::Hidden);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        if (isNumbered(name) && !named.contains(name))
+            sys().unlinkat(runFolder.fd(), native(name).constData(), 0);
+    }
+    contents.ended = true;
+    journal.append({{"end", true}, {"recovered", true}}, true);
+}
+
+// Whether undo may still try: a file changed or gone since the run is for
+// the user to see to, a failure to write may pass.
+bool mayRetry(const UndoEntry &entry)
+{
+    return entry.state == UndoEntry::State::Done
+        || (entry.state == UndoEntry::State::Left && entry.left != failureCode(Failure::ChangedSinceRun)
+            && entry.left != failureCode(Failure::GoneSinceRun));
+}
+
 // Puts one file back as it was before the run, or says why not.
-UndoResult undoOne(const UndoEntry &entry, const QString &runFolder)
+UndoResult undoOne(const UndoEntry &entry, const Folder &runFolder)
 {
     UndoResult result;
     result.name = entry.name;
     result.path = entry.path;
-    const QByteArray path = native(entry.path);
-    const QString kept = runFolder + QLatin1Char('/') + entry.kept;
     const auto leave = [&](Outcome why) {
         if (why.path.isEmpty() && !entry.kept.isEmpty())
-            why.path = kept;
+            why.path = runFolder.path() + QLatin1Char('/') + entry.kept;
         result.outcome = why;
         return result;
     };
 
-    struct stat info;
-    if (::lstat(path.constData(), &info) != 0) {
+    Place place;
+    Outcome outcome = placeOf(entry.path, place);
+    struct stat now;
+    const bool present
+        = outcome.ok() && ::fstatat(place.folder.fd(), place.name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!present) {
         result.undone = entry.action == UndoAction::CreatedCopy;
         return result.undone ? result : leave(Outcome::failed(Failure::GoneSinceRun));
     }
-    UndoEntry now;
-    if (!S_ISREG(info.st_mode) || !fingerprint(entry.path, now) || now.size != entry.size || now.mtime != entry.mtime
-        || now.hash != entry.hash)
+    if (!S_ISREG(now.st_mode))
         return leave(Outcome::failed(Failure::ChangedSinceRun));
+    if (!holdsWhatRunWrote(place.folder.fd(), place.name, entry)) {
+        // An undo killed after putting the original back, before it said so.
+        result.undone = !entry.kept.isEmpty() && holdsOriginal(place, runFolder, native(entry.kept));
+        return result.undone ? result : leave(Outcome::failed(Failure::ChangedSinceRun));
+    }
 
     if (entry.action == UndoAction::CreatedCopy) {
-        if (::unlink(path.constData()) != 0)
+        if (sys().unlinkat(place.folder.fd(), place.name.constData(), 0) != 0 || sys().fsync(place.folder.fd()) != 0)
             return leave(Outcome::writeError(errno, entry.path));
         result.undone = true;
         return result;
     }
 
+    const QByteArray kept = native(entry.kept);
+    struct stat original;
+    if (::fstatat(runFolder.fd(), kept.constData(), &original, AT_SYMLINK_NOFOLLOW) != 0)
+        return leave(Outcome::failed(Failure::OriginalMissing, errno));
     // The kept original goes back under the path in one rename, so the path
-    // always holds one whole version or the other.
-    const QString folder = QFileInfo(entry.path).absolutePath();
-    const QByteArray temporary = native(folder
-        + QStringLiteral("/.karvo-undo-%1").arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
-    if (::linkat(AT_FDCWD, native(kept).constData(), AT_FDCWD, temporary.constData(), 0) == 0) {
-        if (::chmod(temporary.constData(), entry.mode) == 0 && ::rename(temporary.constData(), path.constData()) == 0) {
-            QFile::remove(kept);
-            result.undone = true;
-            return result;
-        }
-        ::unlink(temporary.constData());
+    // always holds one whole version or the other: as a second name of
+    // itself where it can, carrying everything it had; else as a copy,
+    // given back its owner, mode, times and attributes as far as allowed.
+    Writer writer(place.folder, place.name);
+    outcome = writer.look();
+    if (outcome.ok() && writer.link(runFolder.fd(), kept).ok()) {
+        outcome = writer.commit({});
+    } else if (outcome.ok()) {
+        const int keptFd = ::openat(runFolder.fd(), kept.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (keptFd < 0)
+            return leave(Outcome::failed(Failure::OriginalMissing, errno));
+        Metadata metadata = Metadata::of(keptFd);
+        metadata.keepOwner = true;
+        metadata.owner = entry.owner;
+        metadata.group = entry.group;
+        metadata.mode = entry.mode;
+        metadata.keepTimes = true;
+        metadata.accessed = {time_t(entry.originalAccessed / 1000000000), long(entry.originalAccessed % 1000000000)};
+        metadata.modified = {time_t(entry.originalModified / 1000000000), long(entry.originalModified % 1000000000)};
+        Notices notices;
+        // Written over, where the folder takes no new file: the original
+        // stays in the store until it is back.
+        outcome = writer.mayReplace();
+        if (outcome.ok())
+            outcome = writer.open(true);
+        if (outcome.ok() && !copyFrom(keptFd, writer.device()))
+            outcome = Outcome::writeError(errno, entry.path);
+        ::close(keptFd);
+        if (outcome.ok())
+            outcome = writer.finish(metadata, notices);
+        if (outcome.ok())
+            outcome = writer.commit({});
+        result.outcome.notices = notices;
     }
-
-    // Another file system, or a folder that takes no new files: copy back.
-    QFile original;
-    const Outcome opened = openRegularFile(original, kept);
-    if (!opened.ok())
-        return leave(Outcome::failed(Failure::OriginalMissing, opened.error, kept));
-    QSaveFile output(entry.path);
-    output.setDirectWriteFallback(true);
-    bool ok = output.open(QIODevice::WriteOnly);
-    QByteArray buffer(1 << 20, Qt::Uninitialized);
-    qint64 read = 0;
-    while (ok && (read = original.read(buffer.data(), buffer.size())) > 0)
-        ok = output.write(buffer.constData(), read) == read;
-    ok = ok && read == 0 && output.flush() && ::fchmod(output.handle(), entry.mode) == 0;
-    if (ok) {
-        const timespec times[2]
-            = {{0, UTIME_OMIT}, {time_t(entry.originalMtime / 1000000000), long(entry.originalMtime % 1000000000)}};
-        ::futimens(output.handle(), times);
-    }
-    if (!ok || !output.commit()) {
-        const int error = errno ? errno : EIO;
-        output.cancelWriting();
-        return leave(Outcome::writeError(error, entry.path));
-    }
-    QFile::remove(kept);
+    if (!outcome.ok())
+        return leave(outcome);
     result.undone = true;
     return result;
 }
@@ -293,23 +303,12 @@ UndoResult undoOne(const UndoEntry &entry, const QString &runFolder)
 
 bool fingerprint(const QString &path, UndoEntry &entry)
 {
-    QFile file;
-    if (!openRegularFile(file, path).ok())
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
         return false;
-    struct stat info;
-    if (::fstat(file.handle(), &info) != 0)
-        return false;
-    ContentHash hash;
-    QByteArray buffer(1 << 20, Qt::Uninitialized);
-    qint64 read = 0;
-    while ((read = file.read(buffer.data(), buffer.size())) > 0)
-        hash.add(buffer.constData(), read);
-    if (read < 0)
-        return false;
-    entry.size = info.st_size;
-    entry.mtime = nanoseconds(info.st_mtim);
-    entry.hash = hash.result();
-    return true;
+    const bool known = fingerprintOf(fd, entry);
+    ::close(fd);
+    return known;
 }
 
 // --- UndoStore
@@ -325,14 +324,14 @@ UndoStore::UndoStore(const QString &folder)
 
 qint64 UndoStore::sizeLimit()
 {
-    bool ok = false;
-    const qint64 limit = QSettings().value(QStringLiteral("undo/maxBytes")).toLongLong(&ok);
-    return ok && limit >= 0 ? limit : defaultSizeLimit;
+    return Settings().undoMaxBytes(defaultSizeLimit);
 }
 
 QStringList UndoStore::runIds() const
 {
-    return QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    QStringList ids = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    std::sort(ids.begin(), ids.end(), runOrder);
+    return ids;
 }
 
 qint64 UndoStore::runSize(const QString &id) const
@@ -356,17 +355,105 @@ qint64 UndoStore::totalSize() const
 
 QString UndoStore::problem(qint64 bytes) const
 {
-    if (!QDir().mkpath(root))
+    Folder store;
+    if (!QDir().mkpath(root) || !Folder::open(root, store).ok())
         return Undo::tr("Karvo cannot create its undo folder %1.").arg(QDir::toNativeSeparators(root));
-    QTemporaryFile probe(root + QStringLiteral("/probe-XXXXXX"));
-    if (!probe.open())
+    if (::faccessat(store.fd(), ".", W_OK | X_OK, AT_EACCESS) != 0)
         return Undo::tr("Karvo cannot write in its undo folder %1 (%2).")
-            .arg(QDir::toNativeSeparators(root), probe.errorString());
-    if (bytes > sizeLimit())
-        //: %1 and %2 are sizes such as "2.3 GB".
-        return Undo::tr("The files add up to %1, more than the %2 that Undo may keep.")
-            .arg(formattedSize(bytes), formattedSize(sizeLimit()));
-    return QString();
+            .arg(QDir::toNativeSeparators(root), QString::fromLocal8Bit(std::strerror(errno)));
+    return sizeProblem(bytes);
+}
+
+QString UndoStore::sizeProblem(qint64 bytes)
+{
+    if (bytes <= sizeLimit())
+        return QString();
+    //: %1 and %2 are sizes such as "2.3 GB".
+    return Undo::tr("The files add up to %1, more than the %2 that Undo may keep.")
+        .arg(formattedSize(bytes), formattedSize(sizeLimit()));
+}
+
+std::unique_ptr<UndoRecorder> UndoStore::begin(const QString &target, const QString &saveFolder, Outcome *failure)
+{
+    Outcome outcome;
+    const auto fail = [&](const Outcome &why) {
+        if (failure)
+            *failure = Outcome::failed(Failure::CannotKeepOriginal, why.error, root);
+        return nullptr;
+    };
+    Folder store;
+    if (!QDir().mkpath(root))
+        return fail(Outcome::writeError(EACCES));
+    if (!(outcome = Folder::open(root, store)).ok())
+        return fail(outcome);
+    // Originals may be anybody's private files: the store is its owner's alone.
+    if (sys().fchmod(store.fd(), 0700) != 0)
+        return fail(Outcome::writeError(errno));
+
+    // The next number, under the store's lock: two runs that start at once,
+    // in one process or two, never share one.
+    int lock = lockIn(store.fd(), LOCK_EX);
+    if (lock < 0)
+        return fail(Outcome::writeError(errno));
+    qint64 sequence = 0;
+    {
+        QFile file(root + QLatin1Char('/') + QString::fromLatin1(sequenceName));
+        if (file.open(QIODevice::ReadOnly))
+            sequence = file.readAll().trimmed().toLongLong();
+        const QStringList ids = runIds();
+        for (const QString &id : ids)
+            sequence = qMax(sequence, isNumbered(id) ? id.toLongLong() : 0);
+    }
+    QString id;
+    do {
+        id = QString::number(++sequence).rightJustified(10, QLatin1Char('0'));
+    } while (sys().mkdirat(store.fd(), native(id).constData(), 0700) != 0 && errno == EEXIST);
+    if (!QFileInfo(runFolder(id)).isDir()) {
+        unlock(lock);
+        return fail(Outcome::writeError(errno));
+    }
+    Writer counter(store, sequenceName);
+    Notices ignored;
+    outcome = counter.look();
+    if (outcome.ok())
+        outcome = counter.open(false);
+    if (outcome.ok() && counter.device().write(QByteArray::number(sequence) + '\n') < 0)
+        outcome = Outcome::writeError(errno);
+    if (outcome.ok())
+        outcome = counter.finish(Metadata(), ignored);
+    if (outcome.ok())
+        outcome = counter.commit({});
+    unlock(lock);
+
+    std::unique_ptr<UndoRecorder> recorder(new UndoRecorder(runFolder(id), id));
+    if (outcome.ok())
+        outcome = recorder->open(
+            {{"journal", 2}, {"run", id}, {"date", QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)},
+                {"target", target}, {"saveFolder", saveFolder}});
+    if (!outcome.ok()) {
+        recorder.reset();
+        QDir(runFolder(id)).removeRecursively();
+        return fail(outcome);
+    }
+    return recorder;
+}
+
+std::unique_ptr<UndoRecorder> UndoStore::join(const QString &id, Outcome *failure)
+{
+    std::unique_ptr<UndoRecorder> recorder(new UndoRecorder(runFolder(id), id));
+    JournalContents contents;
+    Outcome outcome = readJournal(runFolder(id), contents) && contents.id == id
+        ? recorder->open(QJsonObject())
+        : Outcome::failed(Failure::CannotKeepOriginal, ENOENT, runFolder(id));
+    if (!outcome.ok()) {
+        if (failure)
+            *failure = Outcome::failed(Failure::CannotKeepOriginal, outcome.error, runFolder(id));
+        return nullptr;
+    }
+    recorder->nextNumber.storeRelaxed(contents.nextNumber);
+    recorder->joined = true;
+    recorder->journal.append({{"resumed", true}}, false);
+    return recorder;
 }
 
 void UndoStore::prune(const QString &keep)
@@ -380,143 +467,198 @@ void UndoStore::prune(const QString &keep)
     }
     int remaining = ids.size();
     for (int i = 0; i < ids.size() && (remaining > maxRuns || total > sizeLimit()); ++i) {
-        if (ids.at(i) == keep)
+        Folder run;
+        if (ids.at(i) == keep || !Folder::open(runFolder(ids.at(i)), run).ok())
             continue;
+        int lock = lockIn(run.fd(), LOCK_EX | LOCK_NB);
+        if (lock < 0)
+            continue; // still going, or being undone
         QDir(runFolder(ids.at(i))).removeRecursively();
+        unlock(lock);
         total -= sizes.at(i);
         --remaining;
     }
 }
 
-std::unique_ptr<UndoRecorder> UndoStore::begin(const QString &target, const QString &saveFolder)
-{
-    const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
-    QString id = stamp;
-    for (int n = 2; QFileInfo::exists(runFolder(id)); ++n)
-        id = stamp + QStringLiteral("-%1").arg(n);
-    // Should the folder not be made, every original fails to be kept, and
-    // the files say so rather than being replaced without a way back.
-    QDir().mkpath(runFolder(id));
-    return std::make_unique<UndoRecorder>(root, id, target, saveFolder);
-}
-
 QList<UndoRunInfo> UndoStore::runs() const
 {
     QList<UndoRunInfo> list;
-    const QStringList ids = runIds();
-    for (auto id = ids.crbegin(); id != ids.crend(); ++id) {
-        Journal journal;
-        if (!readJournal(runFolder(*id), journal))
+    QStringList ids = runIds();
+    std::reverse(ids.begin(), ids.end());
+    for (const QString &id : qAsConst(ids)) {
+        Folder run;
+        if (!Folder::open(runFolder(id), run).ok())
             continue;
-        const int files = int(std::count_if(journal.entries.cbegin(), journal.entries.cend(),
-            [](const UndoEntry &entry) { return entry.left.isEmpty(); }));
-        if (files > 0)
-            list.append({*id, journal.date, files, journal.target});
+        int lock = lockIn(run.fd(), LOCK_EX | LOCK_NB);
+        const bool busy = lock < 0 && errno == EWOULDBLOCK;
+        JournalContents contents;
+        if (!readJournal(run.path(), contents)) {
+            unlock(lock);
+            continue;
+        }
+        if (lock >= 0 && !contents.ended) {
+            JournalWriter journal;
+            if (journal.open(run.fd(), run.path(), QJsonObject()).ok())
+                recover(run, contents, journal);
+        }
+        unlock(lock);
+        const int files = int(std::count_if(contents.entries.cbegin(), contents.entries.cend(), mayRetry));
+        if (files > 0 || busy)
+            list.append({id, contents.date, files, contents.target, busy});
     }
     return list;
 }
 
+void UndoStore::listRuns(QObject *context, std::function<void(QList<UndoRunInfo>)> done) const
+{
+    const QPointer<QObject> receiver(context);
+    const UndoStore store(*this);
+    QThreadPool::globalInstance()->start([store, receiver, done] {
+        const QList<UndoRunInfo> runs = store.runs();
+        // Handed over on the application's thread, where the receiver is
+        // checked: it may have gone meanwhile.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [receiver, done, runs] {
+                if (receiver)
+                    done(runs);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 // --- UndoRecorder
 
-UndoRecorder::UndoRecorder(const QString &folder, const QString &id, const QString &target, const QString &saveFolder)
-    : folder(folder + QLatin1Char('/') + id)
+UndoRecorder::UndoRecorder(const QString &folder, const QString &id)
+    : folderPath(folder)
     , runId(id)
-    , target(target)
-    , saveFolder(saveFolder)
-    , date(QDateTime::currentDateTime())
 { }
 
 UndoRecorder::~UndoRecorder()
 {
     finish();
+    unlock(lockFd);
 }
 
-bool UndoRecorder::keepOriginal(const QString &path, UndoEntry &entry, int *error)
+Outcome UndoRecorder::open(const QJsonObject &header)
 {
-    struct stat info;
-    if (::stat(native(path).constData(), &info) != 0) {
-        *error = errno;
-        return false;
-    }
-    entry.mode = info.st_mode & 07777;
-    entry.originalMtime = nanoseconds(info.st_mtim);
-    const QString name = QString::number(nextName.fetchAndAddRelaxed(1));
-    const QString kept = folder + QLatin1Char('/') + name;
-
-    // A link shares the file's bytes, so it keeps the original only if the
-    // write makes a new file and renames it over the path. When the folder
-    // takes no new files, the conversion writes through the old one.
-    const QByteArray parent = native(QFileInfo(path).absolutePath());
-    const bool renamedOver = ::faccessat(AT_FDCWD, parent.constData(), W_OK | X_OK, AT_EACCESS) == 0;
-    if ((renamedOver && ::linkat(AT_FDCWD, native(path).constData(), AT_FDCWD, native(kept).constData(), 0) == 0)
-        || copyBytes(path, kept, error)) {
-        entry.kept = name;
-        return true;
-    }
-    return false;
+    Outcome outcome = Folder::open(folderPath, folder);
+    if (!outcome.ok())
+        return outcome;
+    lockFd = lockIn(folder.fd(), LOCK_EX | LOCK_NB);
+    if (lockFd < 0)
+        return Outcome::writeError(errno, folderPath);
+    return journal.open(folder.fd(), folderPath, header);
 }
 
-bool UndoRecorder::written(UndoEntry entry, bool ok)
+Outcome UndoRecorder::keep(Replacement &replacement)
 {
-    const QString kept = folder + QLatin1Char('/') + entry.kept;
-    struct stat now, original;
-    // Should the write still have gone through the kept link, the store
-    // holds the new bytes, and undo could not put the old ones back.
-    const bool throughLink = !entry.kept.isEmpty() && ::stat(native(entry.path).constData(), &now) == 0
-        && ::stat(native(kept).constData(), &original) == 0 && now.st_ino == original.st_ino
-        && now.st_dev == original.st_dev;
-    if (!ok || throughLink || !fingerprint(entry.path, entry)) {
+    UndoEntry entry;
+    entry.number = nextNumber.fetchAndAddRelaxed(1);
+    replacement.ticket = entry.number;
+    entry.path = replacement.path;
+    entry.name = replacement.name;
+    entry.action = !replacement.existing ? UndoAction::CreatedCopy
+        : replacement.inPlace            ? UndoAction::ReplacedInPlace
+                                         : UndoAction::ReplacedInSaveFolder;
+    entry.size = replacement.newSize;
+    entry.mtime = replacement.newMtime;
+    entry.hash = replacement.newDigest;
+    const auto failed = [&](int error) { return Outcome::failed(Failure::CannotKeepOriginal, error, folderPath); };
+    if (replacement.existing) {
+        const struct stat &original = replacement.original;
+        entry.kept = QString::number(entry.number);
+        entry.mode = original.st_mode & 07777;
+        entry.owner = original.st_uid;
+        entry.group = original.st_gid;
+        entry.originalAccessed = nanoseconds(original.st_atim);
+        entry.originalModified = nanoseconds(original.st_mtim);
+        entry.originalSize = original.st_size;
+        const QByteArray kept = native(entry.kept);
+        // A second name for the original costs nothing, unless the file is
+        // to be written over, which the second name would see.
+        bool linked = false;
+        if (!replacement.overwrite) {
+            char self[64];
+            std::snprintf(self, sizeof self, "/proc/self/fd/%d", replacement.existingFd);
+            struct stat made;
+            linked = sys().linkat(AT_FDCWD, self, folder.fd(), kept.constData(), AT_SYMLINK_FOLLOW) == 0
+                && ::fstatat(folder.fd(), kept.constData(), &made, AT_SYMLINK_NOFOLLOW) == 0
+                && made.st_ino == original.st_ino && made.st_dev == original.st_dev;
+        }
+        if (!linked) {
+            sys().unlinkat(folder.fd(), kept.constData(), 0);
+            Writer copy(folder, kept);
+            Metadata metadata = Metadata::of(replacement.existingFd);
+            metadata.keepTimes = true;
+            Notices ignored; // the journal keeps owner, mode and times for undo to give back
+            Outcome outcome = copy.look();
+            if (outcome.ok())
+                outcome = copy.open(false);
+            if (outcome.ok() && !copyFrom(replacement.existingFd, copy.device()))
+                outcome = Outcome::writeError(errno);
+            if (outcome.ok())
+                outcome = copy.finish(metadata, ignored);
+            if (outcome.ok())
+                outcome = copy.commit({});
+            if (!outcome.ok())
+                return failed(outcome.error);
+        }
+    }
+    // The journal says what is about to happen before it happens.
+    const Outcome outcome = journal.append(entryRecord(entry), true);
+    if (!outcome.ok()) {
         if (!entry.kept.isEmpty())
-            QFile::remove(kept);
-        return !ok;
+            sys().unlinkat(folder.fd(), native(entry.kept).constData(), 0);
+        return failed(outcome.error);
     }
-    QMutexLocker lock(&mutex);
-    entries.append(entry);
-    return true;
+    return Outcome::success();
 }
 
-void UndoRecorder::createdFolders(const QStringList &list)
+void UndoRecorder::done(const Replacement &replacement, bool changed)
 {
-    QMutexLocker lock(&mutex);
-    folders += list;
+    journal.append({{changed ? "done" : "dropped", replacement.ticket}}, false);
+    if (changed)
+        changedCount.fetchAndAddRelaxed(1);
+    else if (replacement.existing)
+        sys().unlinkat(folder.fd(), native(QString::number(replacement.ticket)).constData(), 0);
+}
+
+void UndoRecorder::createdFolder(const QString &made)
+{
+    journal.append({{"folder", made}}, false);
 }
 
 int UndoRecorder::count() const
 {
-    QMutexLocker lock(&mutex);
-    return entries.size();
-}
-
-bool UndoRecorder::save()
-{
-    QMutexLocker lock(&mutex);
-    return entries.isEmpty() || writeJournal(folder, {date, target, saveFolder, folders, entries});
+    return changedCount.loadRelaxed();
 }
 
 void UndoRecorder::finish()
 {
-    if (count() == 0)
-        QDir(folder).removeRecursively();
-    else
-        save();
+    if (finished || !folder.isOpen())
+        return;
+    finished = true;
+    if (count() == 0 && !joined) {
+        QDir(folderPath).removeRecursively();
+        return;
+    }
+    journal.append({{"end", true}}, true);
 }
 
 // --- Undo
 
 Undo::Undo(const UndoStore &store, const QString &runId, QObject *parent)
-    : QObject(parent)
+    : Job(8, parent)
     , store(store)
     , runId(runId)
-{
-    pool.setMaxThreadCount(8);
-    reportTimer.setInterval(50);
-    connect(&reportTimer, &QTimer::timeout, this, &Undo::report);
-}
+{ }
 
 Undo::~Undo()
 {
     cancel();
     pool.waitForDone();
+    unlock(lockFd);
 }
 
 QList<UndoResult> Undo::results() const
@@ -532,84 +674,69 @@ QList<UndoResult> Undo::results() const
 
 void Undo::start()
 {
-    running = true;
-    Journal journal;
-    readJournal(store.runFolder(runId), journal);
-    entries = journal.entries;
-    records = QVector<UndoResult>(entries.size());
-    done = QVector<bool>(entries.size(), false);
-    emit progress(0, entries.size(), QString());
-    workers = qMax(1, qMin(pool.maxThreadCount(), entries.size()));
-    if (entries.isEmpty()) {
-        QMetaObject::invokeMethod(this, &Undo::workerDone, Qt::QueuedConnection);
-        return;
-    }
-    reportTimer.start();
-    const QString folder = store.runFolder(runId);
-    for (int w = 0; w < workers; ++w) {
-        pool.start(QRunnable::create([this, folder] {
-            while (!isCancelled()) {
-                const int index = next.fetchAndAddRelaxed(1);
-                if (index >= entries.size())
-                    break;
-                {
-                    QMutexLocker lock(&mutex);
-                    current = entries.at(index).name;
-                }
-                UndoResult result = undoOne(entries.at(index), folder);
-                QMutexLocker lock(&mutex);
-                records[index] = std::move(result);
-                done[index] = true;
-                ++doneCount;
-            }
-            QMetaObject::invokeMethod(this, &Undo::workerDone, Qt::QueuedConnection);
-        }));
-    }
-}
-
-void Undo::workerDone()
-{
-    if (--workers > 0)
-        return;
-    reportTimer.stop();
-    report();
-
-    // What was not put back stays in the journal, with the reason, and
-    // folders the run made for its copies go once they are empty again.
-    const QString folder = store.runFolder(runId);
-    Journal journal;
-    if (readJournal(folder, journal)) {
-        journal.entries.clear();
-        for (int i = 0; i < entries.size(); ++i) {
-            if (!done.at(i) || !records.at(i).undone) {
-                journal.entries.append(entries.at(i));
-                if (done.at(i))
-                    journal.entries.last().left = failureCode(records.at(i).outcome.failure);
+    Steps steps;
+    steps.workers = 8;
+    steps.prepare = [this] {
+        if (!Folder::open(store.runFolder(runId), runFolder).ok())
+            return 0;
+        // A run still going, in this process or another, is not to be undone.
+        lockFd = lockIn(runFolder.fd(), LOCK_EX | LOCK_NB);
+        busy = lockFd < 0 && errno == EWOULDBLOCK;
+        if (lockFd < 0 || !readJournal(runFolder.path(), contents)
+            || !journal.open(runFolder.fd(), runFolder.path(), QJsonObject()).ok())
+            return 0;
+        if (!contents.ended)
+            recover(runFolder, contents, journal);
+        for (int i = 0; i < contents.entries.size(); ++i) {
+            if (mayRetry(contents.entries.at(i)))
+                toUndo.append(i);
+        }
+        records = QVector<UndoResult>(toUndo.size());
+        done = QVector<bool>(toUndo.size(), false);
+        return int(toUndo.size());
+    };
+    steps.name = [this](int i) { return contents.entries.at(toUndo.at(i)).name; };
+    steps.item = [this](int i) {
+        const UndoEntry &entry = contents.entries.at(toUndo.at(i));
+        UndoResult result = undoOne(entry, runFolder);
+        // Said before the original goes, so that an undo killed halfway
+        // never claims an original it has removed.
+        const Outcome noted = result.undone
+            ? journal.append({{"undone", entry.number}}, true)
+            : journal.append({{"left", entry.number}, {"code", failureCode(result.outcome.failure)}}, true);
+        if (result.undone && noted.ok() && !entry.kept.isEmpty())
+            sys().unlinkat(runFolder.fd(), native(entry.kept).constData(), 0);
+        QMutexLocker lock(&mutex);
+        records[i] = result;
+        done[i] = true;
+    };
+    steps.conclude = [this] {
+        if (!runFolder.isOpen() || lockFd < 0)
+            return;
+        QVector<UndoEntry> &entries = contents.entries;
+        for (int i = 0; i < toUndo.size(); ++i) {
+            if (done.at(i)) {
+                entries[toUndo.at(i)].state = records.at(i).undone ? UndoEntry::State::Undone : UndoEntry::State::Left;
+                entries[toUndo.at(i)].left = failureCode(records.at(i).outcome.failure);
             }
         }
-        std::sort(journal.folders.begin(), journal.folders.end(),
-            [](const QString &a, const QString &b) { return a.size() > b.size(); });
-        for (const QString &made : qAsConst(journal.folders))
+        // Folders the run made for its copies go once they are empty again,
+        // the deepest first.
+        QStringList folders = contents.folders;
+        std::sort(
+            folders.begin(), folders.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+        for (const QString &made : qAsConst(folders))
             ::rmdir(native(made).constData());
-        if (journal.entries.isEmpty())
-            QDir(folder).removeRecursively();
-        else
-            writeJournal(folder, journal);
-    }
-    running = false;
-    emit finished();
-}
-
-void Undo::report()
-{
-    int count = 0;
-    QString name;
-    {
-        QMutexLocker lock(&mutex);
-        count = doneCount;
-        name = current;
-    }
-    emit progress(count, entries.size(), name);
+        // The run goes once it holds no original that was not put back.
+        const bool empty = std::all_of(entries.cbegin(), entries.cend(), [](const UndoEntry &entry) {
+            return entry.kept.isEmpty() || entry.state == UndoEntry::State::Undone
+                || entry.state == UndoEntry::State::Dropped;
+        }) && std::none_of(entries.cbegin(), entries.cend(), mayRetry);
+        if (empty)
+            QDir(runFolder.path()).removeRecursively();
+        unlock(lockFd);
+    };
+    Job::start(steps);
 }
 
 } // namespace Karvo

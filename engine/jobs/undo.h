@@ -1,14 +1,24 @@
-// Undo of a run: before a run replaces a file it keeps the original in a
+// Undo of a run. Before a run replaces a file it keeps the original in a
 // per-user store (a hard link where the file system allows, a copy where it
-// does not), and a journal per run says what was done to every path and
-// what the run wrote there. Undo puts each file back only while it still
-// holds exactly what the run wrote.
+// does not) and says so in the run's journal, synced before the write (see
+// journal.h). Undo puts each file back only while it still holds exactly
+// what the run wrote, and never deletes an original it has not put back.
 //
-// Threads: UndoRecorder is shared by a run's workers; UndoStore and the free
-// functions touch only the store's folder and the files named in a journal.
+// Runs are numbered in the order they start, whatever the clock says; a
+// run holds a lock on its folder while it goes on, so that it can be neither
+// undone nor pruned meanwhile, by this process or another. A run that was
+// killed is recovered the next time the store is listed: its journal tells
+// which files it changed.
+//
+// Threads: UndoRecorder is shared by a run's workers; UndoStore touches
+// only the store's folder; Undo is a Job.
 #ifndef KARVO_UNDO_H
 #define KARVO_UNDO_H
 
+#include "conversion.h"
+#include "folder.h"
+#include "job.h"
+#include "journal.h"
 #include "outcome.h"
 
 #include <QAtomicInt>
@@ -18,35 +28,12 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QThreadPool>
-#include <QTimer>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 
 namespace Karvo {
-
-// What a run did to one path.
-enum class UndoAction {
-    ReplacedInPlace, // the source rewritten where it was
-    CreatedCopy, // a new file in the save folder
-    ReplacedInSaveFolder, // a file that was already in the save folder, replaced
-};
-
-struct UndoEntry
-{
-    QString path; // the file the run wrote
-    QString name; // as the run listed it
-    UndoAction action = UndoAction::CreatedCopy;
-    QString kept; // the original's name in the run's folder; empty for a copy
-    uint mode = 0; // the original's permission bits
-    qint64 originalMtime = 0; // ns since the epoch
-    // What the run wrote: undo leaves the file alone unless it still holds it.
-    qint64 size = -1;
-    qint64 mtime = 0; // ns since the epoch
-    QByteArray hash; // a 64-bit digest of the contents
-    QString left; // the failure code of why an undo left the file; empty until then
-};
 
 // The store's summary of one run that can still be undone.
 struct UndoRunInfo
@@ -55,6 +42,7 @@ struct UndoRunInfo
     QDateTime date;
     int files = 0; // files that undo would put back or remove
     QString target;
+    bool busy = false; // still going (or being undone), in this process or another
 };
 
 class UndoRecorder;
@@ -78,16 +66,26 @@ public:
     // Why the store cannot keep `bytes` of originals for a new run; empty
     // when it can.
     QString problem(qint64 bytes) const;
+    // The part of that which needs no look at the disk: the size limit.
+    static QString sizeProblem(qint64 bytes);
 
-    // Starts the journal of a new run.
-    std::unique_ptr<UndoRecorder> begin(const QString &target, const QString &saveFolder);
+    // Starts the journal of a new run, locked for as long as the recorder
+    // lives; null, with the reason, when the journal cannot be written.
+    std::unique_ptr<UndoRecorder> begin(const QString &target, const QString &saveFolder, Outcome *failure = nullptr);
+    // Adds to the journal of run `id` (a review of its files); null when it
+    // is busy or gone.
+    std::unique_ptr<UndoRecorder> join(const QString &id, Outcome *failure = nullptr);
 
-    // Drops the oldest runs beyond the limits, never `keep`: a run ends
-    // with this, so that a run which changes nothing costs no older one.
+    // Drops the oldest runs beyond the limits, never `keep` nor a busy one:
+    // a run ends with this, so that a run which changes nothing costs no
+    // older one.
     void prune(const QString &keep = QString());
 
-    // Runs with something left to undo, newest first.
+    // Runs with something left to undo, newest first. Recovers runs that
+    // were killed on the way.
     QList<UndoRunInfo> runs() const;
+    // The same, off the calling thread; `done` is called on `context`'s thread.
+    void listRuns(QObject *context, std::function<void(QList<UndoRunInfo>)> done) const;
     QStringList runIds() const; // every run in the store, oldest first
 
 private:
@@ -96,44 +94,40 @@ private:
     QString root;
 };
 
-// Collects one run's journal while its workers write files.
-class UndoRecorder
+// Keeps what one run's writes replace, and journals it, for the run's
+// workers. Holds the run's lock while it lives.
+class UndoRecorder : public Keeper
 {
 public:
-    UndoRecorder(const QString &folder, const QString &id, const QString &target, const QString &saveFolder);
-    ~UndoRecorder(); // finish()
+    ~UndoRecorder() override; // finish()
 
     const QString &id() const { return runId; }
 
-    // Keeps the original of `path` before the run replaces it: a hard link
-    // when the replacement will be a new file renamed over the path, a copy
-    // when it will be written through the same file or the link fails.
-    // False, with the system's reason, when neither works.
-    bool keepOriginal(const QString &path, UndoEntry &entry, int *error);
+    Outcome keep(Replacement &replacement) override;
+    void done(const Replacement &replacement, bool changed) override;
+    bool keepsCopies() const override { return true; }
 
-    // After the write: records what it left at entry.path. A write that
-    // failed drops the kept original instead. False when undo cannot put
-    // this file back.
-    bool written(UndoEntry entry, bool ok);
+    // A folder the run made in the save folder, which undo removes once it
+    // is empty again.
+    void createdFolder(const QString &folder);
 
-    // Folders the run is about to create in the save folder, removed by undo
-    // when they are empty again.
-    void createdFolders(const QStringList &folders);
-
-    int count() const;
-    bool save(); // writes the journal so far
-    void finish(); // the last save; a run that changed nothing leaves no folder
+    int count() const; // files undo would put back
+    void finish(); // the journal's end; a run that changed nothing leaves no folder
 
 private:
-    QString folder;
+    friend class UndoStore;
+    UndoRecorder(const QString &folder, const QString &id);
+    Outcome open(const QJsonObject &header);
+
+    QString folderPath;
     QString runId;
-    QString target;
-    QString saveFolder;
-    QDateTime date;
-    QAtomicInt nextName;
-    mutable QMutex mutex;
-    QVector<UndoEntry> entries;
-    QStringList folders;
+    Folder folder;
+    int lockFd = -1;
+    JournalWriter journal;
+    QAtomicInt nextNumber;
+    QAtomicInt changedCount;
+    bool joined = false; // a review's files, added to an earlier run's journal
+    bool finished = false;
 };
 
 // What undo did with one file.
@@ -142,53 +136,39 @@ struct UndoResult
     QString name;
     QString path;
     bool undone = false;
-    Outcome outcome; // why it was left
+    Outcome outcome; // why it was left, or what it could not restore
 };
 
 // Puts a run's files back on the pool, with progress like a run. The files
 // of one run are distinct, so several workers can share them; each waits
 // mostly for the disk.
-class Undo : public QObject
+class Undo : public Job
 {
     Q_OBJECT
 
 public:
     Undo(const UndoStore &store, const QString &runId, QObject *parent = nullptr);
-    ~Undo() override; // cancels and waits
+    ~Undo() override;
 
     void start();
-    // Stops between files; the rest stay in the journal for a later undo.
-    void cancel() { cancelled.storeRelaxed(1); }
-    bool isCancelled() const { return cancelled.loadRelaxed() != 0; }
-    bool isRunning() const { return running; }
-    int total() const { return entries.size(); }
-    QList<UndoResult> results() const; // in the journal's order
-
-signals:
-    void progress(int done, int total, const QString &current);
-    void finished();
+    bool wasBusy() const { return busy; } // the run was still going: nothing was done
+    QList<UndoResult> results() const; // of the files done, in the journal's order
 
 private:
-    void report();
-    void workerDone();
-
     UndoStore store;
     QString runId;
-    QThreadPool pool;
-    QTimer reportTimer;
-    QAtomicInt cancelled;
-    QAtomicInt next;
-    bool running = false;
-    int workers = 0;
-    QVector<UndoEntry> entries;
+    bool busy = false;
+    int lockFd = -1;
+    Folder runFolder;
+    JournalContents contents;
+    QVector<int> toUndo; // places in contents.entries
+    JournalWriter journal;
     mutable QMutex mutex;
     QVector<UndoResult> records;
     QVector<bool> done;
-    int doneCount = 0;
-    QString current;
 };
 
-// The fingerprint of a file as undo compares it: size, mtime and a digest.
+// A file's size, time and digest as undo compares them.
 bool fingerprint(const QString &path, UndoEntry &entry);
 
 } // namespace Karvo

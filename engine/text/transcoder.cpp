@@ -13,11 +13,13 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <deque>
 #include <memory>
 #include <utility>
 
-#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 
 namespace Karvo {
 
@@ -324,6 +326,8 @@ struct Piece
     Failure failure = Failure::None;
     qint64 index = 0; // of the failed character, within the piece's text
     uint character = 0; // the one that cannot be written
+    bool countLines = false; // a stream counts lines as it goes, having no way back
+    qint64 lineFeeds = 0;
     QSemaphore done;
 };
 
@@ -339,6 +343,8 @@ const CharacterTable *tableToUtf8(const Encoding &from, const Encoding &to)
 // decode comes before a failure to write.
 void convertPiece(Piece &piece, const Encoding &from, const Encoding &to)
 {
+    if (piece.countLines)
+        piece.lineFeeds = piece.bytes.count('\n');
     if (const CharacterTable *table = tableToUtf8(from, to)) {
         if (table->toUtf8(piece.bytes.constData(), piece.bytes.size(), piece.output, piece.characters)) {
             piece.bytes = QByteArray();
@@ -351,7 +357,6 @@ void convertPiece(Piece &piece, const Encoding &from, const Encoding &to)
     TargetEncoder encoder(to, piece.atStart);
     QString text;
     const int bad = decoder.decode(piece.bytes.constData(), piece.bytes.size(), text);
-    piece.bytes = QByteArray();
     TargetEncoder::Loss loss;
     if (bad >= 0) {
         piece.failure = Piece::Failure::Invalid;
@@ -369,9 +374,11 @@ void convertPiece(Piece &piece, const Encoding &from, const Encoding &to)
         piece.character = loss.character;
     }
     piece.characters = text.size();
+    // A stream that fails here still writes the characters before the
+    // failure, from these bytes.
+    if (piece.failure == Piece::Failure::None)
+        piece.bytes = QByteArray();
 }
-
-constexpr qint64 writeBehind = 8 * chunkSize;
 
 // Pieces are half a chunk long, to keep memory flat with a few in flight;
 // a longer line ends the pieces there.
@@ -419,21 +426,7 @@ private:
     static Outcome cannotRead() { return Outcome::failed(Failure::CannotRead, errno); }
     static Outcome cannotWrite() { return Outcome::writeError(errno); }
 
-    // Writes to the sink. A file written to the end is synced before it
-    // replaces anything; asking the kernel to start writing every few
-    // megabytes lets the disk work while the codecs do, instead of after.
-    bool write(const QByteArray &bytes)
-    {
-        if (sink.write(bytes) != bytes.size())
-            return false;
-        auto *file = qobject_cast<QFileDevice *>(&sink);
-        written += bytes.size();
-        if (file && written - flushed >= writeBehind && file->flush()) {
-            ::sync_file_range(file->handle(), flushed, written - flushed, SYNC_FILE_RANGE_WRITE);
-            flushed = written;
-        }
-        return true;
-    }
+    bool write(const QByteArray &bytes) { return sink.write(bytes) == bytes.size(); }
 
     // A small file of characters the table holds goes to UTF-8 in one go;
     // false, with the source where it stood, leaves it to the codecs.
@@ -606,8 +599,288 @@ private:
     const Encoding to;
     QIODevice &sink;
     QByteArray carry; // read beyond the last line feed of a piece
-    qint64 written = 0;
-    qint64 flushed = 0; // handed to the kernel to write back
+};
+
+// Moves `position` over text[begin, end): a line at each line feed, a
+// column at each code point.
+void advance(Position &position, const QString &text, int begin, int end)
+{
+    for (int i = begin; i < end; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\n')) {
+            ++position.line;
+            position.column = 1;
+        } else if (!c.isLowSurrogate()) {
+            ++position.column;
+        }
+    }
+}
+
+// One conversion of a stream that cannot go back (standard input, a pipe):
+// the bytes read ahead for detection, then the rest of the descriptor. With
+// no way back to locate a failure, lines are counted on the way; and since
+// what was written cannot be taken back either, a failure first writes the
+// whole characters before it, so that the reader gets exactly those.
+class StreamTranscoder
+{
+public:
+    StreamTranscoder(int source, const QByteArray &head, const Encoding &from, const Encoding &to, QIODevice &sink)
+        : source(source)
+        , held(head)
+        , from(from)
+        , to(to)
+        , sink(sink)
+    { }
+
+    Outcome run()
+    {
+        const int threads = QThread::idealThreadCount();
+        if (threads >= 2 && from.splitsAtLineFeeds() && to.splitsAtLineFeeds())
+            return inPieces(threads);
+        return sequentially(true, Position());
+    }
+
+private:
+    Outcome at(Failure failure, const Position &position, const Encoding &encoding, uint character = 0) const
+    {
+        Outcome outcome = Outcome::failed(failure);
+        outcome.line = position.line;
+        outcome.column = position.column;
+        outcome.encoding = encoding.name();
+        outcome.character = character;
+        return outcome;
+    }
+    static Outcome cannotRead() { return Outcome::failed(Failure::CannotRead, errno); }
+    static Outcome cannotWrite() { return Outcome::writeError(errno); }
+
+    bool write(const QByteArray &bytes) { return bytes.isEmpty() || sink.write(bytes) == bytes.size(); }
+
+    // Up to `size` bytes: what was read ahead first, then one read of the
+    // source, which returns what a slow writer has written so far.
+    qint64 readSome(char *data, qint64 size)
+    {
+        if (heldAt < held.size()) {
+            const int count = int(qMin<qint64>(size, held.size() - heldAt));
+            std::memcpy(data, held.constData() + heldAt, size_t(count));
+            heldAt += count;
+            if (heldAt == held.size()) {
+                held.clear();
+                heldAt = 0;
+            }
+            return count;
+        }
+        for (;;) {
+            const ssize_t read = ::read(source, data, size_t(size));
+            if (read >= 0 || errno != EINTR)
+                return read;
+        }
+    }
+
+    // Whether a read would return at once.
+    bool ready()
+    {
+        if (heldAt < held.size())
+            return true;
+        pollfd waiting {source, POLLIN, 0};
+        // On an error the read says what went wrong.
+        return ::poll(&waiting, 1, 0) != 0;
+    }
+
+    // The bytes for text[0, length) from a fresh encoder, which is how the
+    // caller's encoder would have written them where it starts afresh or
+    // keeps no state between characters.
+    bool writePrefix(const QString &text, int length, bool atStart)
+    {
+        if (length <= 0)
+            return true;
+        TargetEncoder encoder(to, atStart);
+        QByteArray bytes;
+        encoder.encode(text.left(length), bytes);
+        return write(bytes);
+    }
+
+    Outcome sequentially(bool atStart, Position position)
+    {
+        SourceDecoder decoder(from, atStart);
+        TargetEncoder encoder(to, atStart);
+        qint64 encoded = 0; // characters given to the encoder
+        QByteArray buffer(chunkSize, Qt::Uninitialized);
+        QString text;
+        for (;;) {
+            const qint64 read = readSome(buffer.data(), buffer.size());
+            if (read < 0)
+                return cannotRead();
+            int bad = -1;
+            if (read > 0)
+                bad = decoder.decode(buffer.constData(), int(read), text);
+            else
+                text.clear();
+            // Whatever the target can write of the characters before a bad
+            // byte goes out before the stream stops there.
+            if (bad >= 0)
+                text.truncate(bad);
+
+            QByteArray bytes;
+            TargetEncoder::Loss loss = encoder.encode(text, bytes);
+            if (read == 0 && loss.index < 0)
+                loss = encoder.finish();
+            if (loss.index >= 0) {
+                // Before this chunk's text when the encoder held a character
+                // back from the one before.
+                const int length = int(qMax<qint64>(0, loss.index - encoded));
+                if (!writePrefix(text, length, atStart && encoded == 0))
+                    return cannotWrite();
+                advance(position, text, 0, length);
+                return at(Failure::LossyTarget, position, to, loss.character);
+            }
+            if (!write(bytes))
+                return cannotWrite();
+            encoded += text.size();
+            advance(position, text, 0, text.size());
+            if (bad >= 0)
+                return at(Failure::LossySource, position, from);
+            if (read == 0)
+                return decoder.finish() ? Outcome::success() : at(Failure::CutSource, position, from);
+        }
+    }
+
+    enum class Cut { Piece, End, NoLineFeed, ReadError };
+
+    // The next piece: whole lines, up to pieceSize bytes or as much as has
+    // come when the source is slow, or the rest of the stream.
+    Cut nextPiece(Piece &piece)
+    {
+        QByteArray &block = piece.bytes;
+        block = carry;
+        carry.clear();
+        int filled = block.size();
+        bool lineFeed = block.contains('\n');
+        bool end = false;
+        block.resize(pieceSize);
+        while (filled < pieceSize) {
+            // Whole lines from a slow writer (`tail -f`) go through now, not
+            // half a MiB later.
+            if (lineFeed && !ready())
+                break;
+            const qint64 read = readSome(block.data() + filled, pieceSize - filled);
+            if (read < 0)
+                return Cut::ReadError;
+            if (read == 0) {
+                end = true;
+                break;
+            }
+            lineFeed = lineFeed || std::memchr(block.constData() + filled, '\n', size_t(read));
+            filled += int(read);
+        }
+        block.truncate(filled);
+        if (end) {
+            piece.last = true;
+            return block.isEmpty() ? Cut::End : Cut::Piece;
+        }
+        const int at = block.lastIndexOf('\n');
+        if (at < 0) {
+            // A line longer than a piece: the rest goes as one stream, from
+            // these bytes on.
+            held = block + held.mid(heldAt);
+            heldAt = 0;
+            return Cut::NoLineFeed;
+        }
+        carry = block.mid(at + 1);
+        block.truncate(at + 1);
+        return Cut::Piece;
+    }
+
+    // A piece that failed: the whole characters before the failure are
+    // written, and the failure located within the piece.
+    Outcome pieceFailed(const Piece &piece, Position position)
+    {
+        SourceDecoder decoder(from, piece.atStart);
+        QString text;
+        decoder.decode(piece.bytes.constData(), piece.bytes.size(), text);
+        const int length = int(qBound<qint64>(0, piece.index, text.size()));
+        if (!writePrefix(text, length, piece.atStart))
+            return cannotWrite();
+        advance(position, text, 0, length);
+        switch (piece.failure) {
+        case Piece::Failure::Invalid:
+            return at(Failure::LossySource, position, from);
+        case Piece::Failure::Cut:
+            return at(Failure::CutSource, position, from);
+        case Piece::Failure::Lost:
+        case Piece::Failure::None:
+            break;
+        }
+        return at(Failure::LossyTarget, position, to, piece.character);
+    }
+
+    // As the file's pieces, with lines counted: every piece but the last
+    // starts a line.
+    Outcome inPieces(int threads)
+    {
+        std::atomic<bool> stop {false};
+        QThreadPool pool;
+        pool.setMaxThreadCount(threads);
+        std::deque<std::shared_ptr<Piece>> inFlight;
+        const auto finish = [&](const Outcome &outcome) {
+            stop = true;
+            pool.waitForDone();
+            return outcome;
+        };
+
+        bool atStart = true;
+        Position position;
+        bool more = true;
+        bool noLineFeed = false;
+        for (;;) {
+            while (more && int(inFlight.size()) < threads + 2) {
+                // A slow writer's lines are written out before waiting for more.
+                if (!inFlight.empty() && !ready())
+                    break;
+                auto piece = std::make_shared<Piece>();
+                piece->countLines = true;
+                const Cut cut = nextPiece(*piece);
+                if (cut == Cut::ReadError)
+                    return finish(cannotRead());
+                if (cut != Cut::Piece) {
+                    noLineFeed = cut == Cut::NoLineFeed;
+                    more = false;
+                    break;
+                }
+                piece->atStart = atStart;
+                atStart = false;
+                more = !piece->last;
+                pool.start([piece, &stop, from = from, to = to] {
+                    if (!stop)
+                        convertPiece(*piece, from, to);
+                    piece->done.release();
+                });
+                inFlight.push_back(std::move(piece));
+            }
+            if (inFlight.empty())
+                break;
+
+            const std::shared_ptr<Piece> piece = std::move(inFlight.front());
+            inFlight.pop_front();
+            piece->done.acquire();
+            if (piece->failure != Piece::Failure::None)
+                return finish(pieceFailed(*piece, position));
+            if (!write(piece->output))
+                return finish(cannotWrite());
+            position.line += piece->lineFeeds;
+        }
+        pool.waitForDone();
+        if (!noLineFeed)
+            return Outcome::success();
+        return sequentially(atStart, position);
+    }
+
+    const int source;
+    QByteArray held; // read ahead, and not converted yet
+    int heldAt = 0;
+    const Encoding from;
+    const Encoding to;
+    QIODevice &sink;
+    QByteArray carry; // read beyond the last line feed of a piece
 };
 
 } // namespace
@@ -615,6 +888,11 @@ private:
 Outcome transcode(QFile &source, const Encoding &from, const Encoding &to, QIODevice &sink)
 {
     return Transcoder(source, from, to, sink).run();
+}
+
+Outcome transcodeStream(int source, const QByteArray &head, const Encoding &from, const Encoding &to, QIODevice &sink)
+{
+    return StreamTranscoder(source, head, from, to, sink).run();
 }
 
 } // namespace Karvo

@@ -19,6 +19,12 @@ class Encoding;
 // cannot write. The failure names the line and column of that character.
 Outcome transcode(QFile &source, const Encoding &from, const Encoding &to, QIODevice &sink);
 
+// The same for a stream that cannot go back, such as standard input: the
+// bytes `head`, already read from it, come first, then the rest of the file
+// descriptor `source` to its end. Memory stays flat however long the stream.
+// On a failure the sink has every whole character before it, and no more.
+Outcome transcodeStream(int source, const QByteArray &head, const Encoding &from, const Encoding &to, QIODevice &sink);
+
 } // namespace Karvo
 
 #endif

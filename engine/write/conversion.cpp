@@ -1,15 +1,45 @@
 #include "conversion.h"
 
-#include "destination.h"
-#include "regularfile.h"
 #include "streaming.h"
 #include "transcoder.h"
+#include "writer.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <functional>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace Karvo {
 
 namespace {
+
+bool sameBytes(int a, int b)
+{
+    QByteArray mine(chunkSize, Qt::Uninitialized);
+    QByteArray theirs(chunkSize, Qt::Uninitialized);
+    for (off_t at = 0;;) {
+        const ssize_t read = ::pread(a, mine.data(), size_t(mine.size()), at);
+        if (read < 0)
+            return false;
+        ssize_t other = 0;
+        while (other < read) {
+            const ssize_t got = ::pread(b, theirs.data() + other, size_t(read - other), at + other);
+            if (got <= 0)
+                return false;
+            other += got;
+        }
+        if (!std::equal(mine.constData(), mine.constData() + read, theirs.constData()))
+            return false;
+        if (read == 0)
+            return ::pread(b, theirs.data(), 1, at) == 0;
+        at += read;
+    }
+}
 
 bool copyStream(QIODevice &from, QIODevice &to)
 {
@@ -22,78 +52,189 @@ bool copyStream(QIODevice &from, QIODevice &to)
     return read == 0;
 }
 
-bool sameBytes(QFile &a, QFile &b)
+bool isSameFile(const struct stat &a, const struct stat &b)
 {
-    if (a.size() != b.size())
-        return false;
-    QByteArray mine(chunkSize, Qt::Uninitialized);
-    QByteArray theirs(chunkSize, Qt::Uninitialized);
-    qint64 read = 0;
-    while ((read = a.read(mine.data(), mine.size())) > 0) {
-        if (b.read(theirs.data(), read) != read
-            || !std::equal(mine.constData(), mine.constData() + read, theirs.constData()))
-            return false;
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Puts a new version of `entry` through the writer, `fill` writing its
+// bytes: looks at what is there, fills a temporary file, gives it what it
+// should keep, and renames it into place once the source is known to be
+// unchanged and the keeper has kept what gives way.
+Outcome write(SourceFile &source, const Folder &folder, const QByteArray &entry, const WriteOptions &options,
+    Keeper *keeper, bool converting, const std::function<Outcome(QIODevice &)> &fill)
+{
+    Writer writer(folder, entry);
+    Outcome outcome = writer.look();
+    const QString path = folder.pathOf(entry);
+    // In place, the name must still be the file that was opened.
+    if (options.inPlace && !(outcome.ok() && writer.exists() && isSameFile(writer.existingInfo(), source.info())))
+        return Outcome::failed(Failure::ChangedWhileConverting, 0, path);
+    if (!outcome.ok())
+        return outcome;
+    if (!options.inPlace && writer.exists()) {
+        if (isSameFile(writer.existingInfo(), source.info()))
+            return converting ? Outcome::failed(Failure::DestinationIsSource, 0, path) : Outcome::success();
+        if (!converting && writer.existing() >= 0 && sameBytes(source.fd(), writer.existing()))
+            return Outcome::success();
+        if (!options.replaceExisting)
+            return Outcome::failed(Failure::DestinationExists, 0, path);
     }
-    return read == 0;
+    if (writer.exists()) {
+        outcome = writer.mayReplace();
+        if (!outcome.ok())
+            return outcome;
+    }
+
+    const bool keepsCopies = keeper && keeper->keepsCopies();
+    if (options.dryRun) {
+        // All a real write would check, in memory.
+        if (::faccessat(folder.fd(), ".", W_OK | X_OK, AT_EACCESS) != 0)
+            return writer.exists() && keepsCopies ? Outcome::success()
+                : writer.exists()                 ? Outcome::failed(Failure::FolderNotWritable, EACCES, folder.path())
+                                                  : Outcome::writeError(EACCES, path);
+        NullSink sink;
+        return source.rewind() ? fill(sink) : Outcome::failed(Failure::CannotRead, errno);
+    }
+
+    if (keeper)
+        writer.digestWhatIsWritten(); // for the journal, to tell later whether the file still holds it
+    outcome = writer.open(keepsCopies);
+    if (!outcome.ok())
+        return outcome;
+    if (!source.rewind())
+        return Outcome::failed(Failure::CannotRead, errno);
+    outcome = fill(writer.device());
+    if (!outcome.ok())
+        return outcome;
+
+    const Metadata metadata = writer.exists() ? Metadata::of(writer.existing()) : Metadata::forCopyOf(source.fd());
+    Notices notices;
+    outcome = writer.finish(metadata, notices);
+    if (!outcome.ok())
+        return outcome;
+    if (options.inPlace && source.info().st_nlink > 1)
+        notices |= Notice::OtherLinksKeepOldText;
+    if (writer.exists() && !options.inPlace)
+        notices |= Notice::ReplacedExisting;
+    if (writer.overwrites())
+        notices |= Notice::KeptBeforeWritingInPlace;
+
+    Replacement replacement;
+    replacement.path = path;
+    replacement.name = options.name;
+    replacement.folder = &folder;
+    replacement.entry = entry;
+    replacement.existing = writer.exists();
+    replacement.existingFd = writer.existing();
+    replacement.original = writer.existingInfo();
+    replacement.inPlace = options.inPlace;
+    replacement.overwrite = writer.overwrites();
+    replacement.newSize = writer.size();
+    replacement.newMtime = writer.mtime();
+    replacement.newDigest = writer.digest();
+    bool kept = false;
+    outcome = writer.commit([&] {
+        // What is written is what was read: a file changed meanwhile (by
+        // another program, or a second name for it in this run) keeps its
+        // new text.
+        Outcome check = source.unchanged();
+        if (!check.ok() || !keeper)
+            return check;
+        check = keeper->keep(replacement);
+        kept = check.ok();
+        return check.ok() ? source.unchanged(true) : check;
+    });
+    if (kept)
+        keeper->done(replacement, writer.changed());
+    if (outcome.ok())
+        outcome.notices = notices;
+    return outcome;
+}
+
+// The entry a path names, and its folder opened: in place, after the links
+// in the path, since a dropped link converts what it points to.
+Outcome folderOf(const QString &path, bool followLink, Folder &folder, QByteArray &entry)
+{
+    const QFileInfo info(followLink ? resolvedPath(path) : QFileInfo(path).absoluteFilePath());
+    entry = QFile::encodeName(info.fileName());
+    return Folder::open(info.absolutePath(), folder);
+}
+
+bool sameEntry(const QString &a, const QString &b)
+{
+    const QFileInfo first(a), second(b);
+    if (first.absoluteFilePath() == second.absoluteFilePath())
+        return true;
+    const QString folder = first.absoluteDir().canonicalPath();
+    return !folder.isEmpty() && first.fileName() == second.fileName() && folder == second.absoluteDir().canonicalPath();
 }
 
 } // namespace
 
+Keeper::~Keeper() = default;
+
+Outcome convert(SourceFile &source, const Encoding &from, const Encoding &to, const Folder &folder,
+    const QByteArray &entry, const WriteOptions &options, Keeper *keeper)
+{
+    return write(source, folder, entry, options, keeper, true,
+        [&](QIODevice &sink) { return transcode(source.file(), from, to, sink); });
+}
+
+Outcome check(SourceFile &source, const Encoding &from, const Encoding &to)
+{
+    NullSink sink;
+    return source.rewind() ? transcode(source.file(), from, to, sink) : Outcome::failed(Failure::CannotRead, errno);
+}
+
+Outcome copy(
+    SourceFile &source, const Folder &folder, const QByteArray &entry, const WriteOptions &options, Keeper *keeper)
+{
+    return write(source, folder, entry, options, keeper, false, [&](QIODevice &sink) {
+        return copyStream(source.file(), sink) ? Outcome::success() : Outcome::writeError(errno);
+    });
+}
+
 Outcome convertFile(const QString &sourcePath, const QString &targetPath, const DetectResult &detection,
-    const Encoding &target, const BeforeReplace &beforeReplace)
+    const Encoding &target, Keeper *keeper)
 {
     if (!detection.encoding.isValid()) {
         Outcome unknown = Outcome::failed(Failure::UnknownEncoding);
         unknown.encoding = detection.detectorName;
         return unknown;
     }
-
-    QFile source;
-    Outcome opened = openRegularFile(source, sourcePath);
-    if (!opened.ok())
-        return opened;
-
+    SourceFile source;
+    Outcome outcome = source.open(sourcePath);
+    if (!outcome.ok())
+        return outcome;
     if (!target.isValid())
         return Outcome::failed(Failure::UnknownEncoding);
-
-    Destination destination(sourcePath, targetPath, Destination::Existing::Replace);
-    Outcome outcome = destination.check();
-    if (outcome.ok())
-        outcome = destination.open();
-    if (outcome.ok())
-        outcome = transcode(source, detection.encoding, target, destination.file());
-    if (outcome.ok())
-        outcome = destination.commit(beforeReplace);
-    return outcome;
+    WriteOptions options;
+    options.inPlace = sameEntry(sourcePath, targetPath);
+    options.replaceExisting = true;
+    Folder folder;
+    QByteArray entry;
+    outcome = folderOf(targetPath, options.inPlace, folder, entry);
+    if (!outcome.ok())
+        return outcome;
+    return convert(source, detection.encoding, target, folder, entry, options, keeper);
 }
 
-Outcome copyFile(const QString &sourcePath, const QString &targetPath, const BeforeReplace &beforeReplace)
+Outcome copyFile(const QString &sourcePath, const QString &targetPath, Keeper *keeper)
 {
     // A save folder that is the file's own folder: the file is already there.
     if (sameEntry(sourcePath, targetPath))
         return Outcome::success();
-
-    QFile source;
-    Outcome outcome = openRegularFile(source, sourcePath);
+    SourceFile source;
+    Outcome outcome = source.open(sourcePath);
     if (!outcome.ok())
         return outcome;
-
-    Destination destination(sourcePath, targetPath, Destination::Existing::Keep);
-    outcome = destination.check();
+    Folder folder;
+    QByteArray entry;
+    outcome = folderOf(targetPath, false, folder, entry);
     if (!outcome.ok())
         return outcome;
-    if (destination.exists()) {
-        QFile other;
-        if (openRegularFile(other, targetPath).ok() && sameBytes(source, other))
-            return Outcome::success();
-        return Outcome::failed(Failure::DestinationExists, 0, targetPath);
-    }
-    outcome = destination.open();
-    if (!outcome.ok())
-        return outcome;
-    if (!copyStream(source, destination.file()))
-        return Outcome::writeError(errno, targetPath);
-    return destination.commit(beforeReplace);
+    return copy(source, folder, entry, WriteOptions(), keeper);
 }
 
 } // namespace Karvo

@@ -1,38 +1,86 @@
-// Rewriting a file from its detected encoding into the target encoding, and
-// copying a file that is already in it.
+// Rewriting a file in the target encoding, and copying a file that is
+// already in it, through the one writer. Whoever keeps originals (the undo
+// store, a backup folder) is asked before anything gives way.
 #ifndef KARVO_CONVERSION_H
 #define KARVO_CONVERSION_H
 
-#include "destination.h"
 #include "detection.h"
+#include "encoding.h"
+#include "folder.h"
 #include "outcome.h"
+#include "source.h"
 
+#include <QByteArray>
 #include <QString>
+
+#include <sys/stat.h>
 
 namespace Karvo {
 
-// Decodes the source with the detected codec and writes it, encoded with the
-// target's codec, to targetPath (which may be the source itself). Nothing is
-// written unless every character survives both ways: bytes the source codec
-// cannot decode, or characters the target cannot represent, fail the whole
-// file and leave the destination as it was. The destination is replaced
-// atomically and keeps the owner and the exact mode bits of the file it
-// replaces (the source itself in place, through a symbolic link too); a new
-// file takes the source's permission bits. At a destination other than the
-// source, a symbolic link or anything else but a regular file fails the
-// file and is left alone. An existing file (in place, the source itself)
-// is replaced only after `beforeReplace`, if given, agreed, and `replaced`
-// in the outcome says so.
-// Safe to call from several threads at once.
-Outcome convertFile(const QString &sourcePath, const QString &targetPath, const DetectResult &detection,
-    const Encoding &target, const BeforeReplace &beforeReplace = {});
+// What a write is about to do, for whoever keeps originals.
+struct Replacement
+{
+    QString path; // the destination
+    QString name; // the file as the run lists it
+    const Folder *folder = nullptr; // holding it, under `entry`
+    QByteArray entry;
+    bool existing = false; // a file gives way: `existingFd`, read-only (or O_PATH)
+    int existingFd = -1;
+    struct stat original = {};
+    bool inPlace = false; // the file that gives way is the source itself
+    bool overwrite = false; // written over, not renamed over: only a copy keeps it
+    qint64 newSize = 0;
+    qint64 newMtime = 0; // 0 where it is known only after the write
+    QByteArray newDigest;
+    int ticket = -1; // the keeper's, between keep() and done()
+};
 
-// Copies a file that needs no conversion. An existing destination is never
-// replaced: holding the same bytes (or being the source itself) counts as
-// success, holding anything else as a failure, and so does a symbolic link.
-// As a copy never replaces a file, `beforeReplace` is passed on for the day
-// it may, and is not called today.
-Outcome copyFile(const QString &sourcePath, const QString &targetPath, const BeforeReplace &beforeReplace = {});
+class Keeper
+{
+public:
+    virtual ~Keeper();
+    // Durably notes what is about to happen and keeps what gives way; a
+    // failure stops the write before anything changed.
+    virtual Outcome keep(Replacement &replacement) = 0;
+    // After the write, once keep() agreed: whether the destination changed.
+    virtual void done(const Replacement &replacement, bool changed) = 0;
+    // Whether keep() makes a copy that survives the original being written
+    // over, where its folder takes no new file.
+    virtual bool keepsCopies() const = 0;
+};
+
+struct WriteOptions
+{
+    QString name; // the file as the run lists it
+    bool inPlace = false; // the destination is the source itself
+    bool replaceExisting = false; // a different file at the destination may give way
+    bool dryRun = false; // check everything, write nothing
+};
+
+// Converts the open `source`, read from its start, from `from` to `to`,
+// into `entry` in `folder`. Nothing is written unless every character
+// survives both ways; the destination is replaced atomically and keeps the
+// owner, mode bits and extended attributes of the file it replaces; a new
+// file takes the source's permission bits and attributes. A symbolic link
+// or anything else but a regular file at the destination is refused.
+Outcome convert(SourceFile &source, const Encoding &from, const Encoding &to, const Folder &folder,
+    const QByteArray &entry, const WriteOptions &options, Keeper *keeper = nullptr);
+
+// Checks a whole conversion in memory and writes nothing.
+Outcome check(SourceFile &source, const Encoding &from, const Encoding &to);
+
+// Copies a file that needs no conversion. An existing destination with the
+// same bytes counts as done; one with other bytes gives way only with
+// `replaceExisting`.
+Outcome copy(SourceFile &source, const Folder &folder, const QByteArray &entry, const WriteOptions &options,
+    Keeper *keeper = nullptr);
+
+// The same by path, for tools and tests: the destination's folder is the
+// one its path names; in place (the same entry) a symbolic link is followed
+// on purpose, as a dropped link converts the file it points to.
+Outcome convertFile(const QString &sourcePath, const QString &targetPath, const DetectResult &detection,
+    const Encoding &target, Keeper *keeper = nullptr);
+Outcome copyFile(const QString &sourcePath, const QString &targetPath, Keeper *keeper = nullptr);
 
 } // namespace Karvo
 

@@ -1,0 +1,90 @@
+#include "terminal.h"
+
+#include <QTextCodec>
+
+namespace Karvo {
+
+namespace {
+
+void appendOctal(QString &out, uchar byte)
+{
+    out += QLatin1Char('\\');
+    out += QLatin1Char(char('0' + (byte >> 6)));
+    out += QLatin1Char(char('0' + ((byte >> 3) & 7)));
+    out += QLatin1Char(char('0' + (byte & 7)));
+}
+
+// C0 controls, DEL and the C1 controls, which some terminals also obey.
+bool isControl(uint c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+void appendCharacter(QString &out, QChar c)
+{
+    const ushort u = c.unicode();
+    if (u == '\\') {
+        out += QLatin1String("\\\\");
+        return;
+    }
+    if (!isControl(u)) {
+        out += c;
+        return;
+    }
+    static const char letters[] = "abtnvfr"; // \a (7) to \r (13)
+    if (u >= 7 && u <= 13) {
+        out += QLatin1Char('\\');
+        out += QLatin1Char(letters[u - 7]);
+    } else if (u == 0x1B) {
+        out += QLatin1String("\\e");
+    } else {
+        // A C1 control as its UTF-8 bytes, as ls writes it.
+        const QByteArray bytes = QString(c).toUtf8();
+        for (const char byte : bytes)
+            appendOctal(out, uchar(byte));
+    }
+}
+
+} // namespace
+
+QString terminalSafe(const QString &name)
+{
+    QString out;
+    out.reserve(name.size());
+    for (const QChar c : name)
+        appendCharacter(out, c);
+    return out;
+}
+
+QString terminalSafe(const QByteArray &name)
+{
+    QString out;
+    QTextCodec *utf8 = QTextCodec::codecForMib(106);
+    int start = 0;
+    for (int i = 0; i < name.size();) {
+        // The longest valid UTF-8 sequence at i, if any.
+        const uchar lead = uchar(name.at(i));
+        const int length = lead < 0x80     ? 1
+            : lead >= 0xC2 && lead <= 0xDF ? 2
+            : lead >= 0xE0 && lead <= 0xEF ? 3
+            : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                           : 0;
+        bool valid = length > 0 && i + length <= name.size();
+        if (valid && length > 1) {
+            QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+            const QString decoded = utf8->toUnicode(name.constData() + i, length, &state);
+            valid = state.invalidChars == 0 && state.remainingChars == 0 && !decoded.isEmpty();
+        }
+        if (valid) {
+            i += length;
+            continue;
+        }
+        out += terminalSafe(QString::fromUtf8(name.constData() + start, i - start));
+        appendOctal(out, lead);
+        start = ++i;
+    }
+    out += terminalSafe(QString::fromUtf8(name.constData() + start, name.size() - start));
+    return out;
+}
+
+} // namespace Karvo

@@ -1,0 +1,3 @@
+#include "log.h"
+
+Q_LOGGING_CATEGORY(karvoEngine, "karvo.engine", QtCriticalMsg)

@@ -1,0 +1,429 @@
+// Undo that always works: runs killed at any moment, runs still going in
+// another process, a review joining its run, a store that cannot be
+// written, an undo that fails or is cancelled halfway. After each, what the
+// run changed is put back byte for byte, or stays undoable, and the store
+// keeps no original that its journal does not name.
+#include "facts.h"
+#include "run.h"
+#include "systemcalls.h"
+#include "testsupport.h"
+#include "undo.h"
+
+#include <QDirIterator>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextCodec>
+#include <QtTest>
+
+#include <thread>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+using namespace Karvo;
+
+namespace {
+
+const QString chinese = QString::fromUtf8("春天来了，公园里的花都开了。孩子们在草地上奔跑，老人们坐在长椅上聊天。\n");
+
+QByteArray gb18030(const QString &text)
+{
+    return QTextCodec::codecForName("GB18030")->fromUnicode(text);
+}
+
+// Fails the nth call of one system call with an error.
+class Failing : public SystemCalls
+{
+public:
+    Failing(const char *call, int error, int nth)
+        : call(call)
+        , error(error)
+        , nth(nth)
+    {
+        setSystemCalls(this);
+    }
+    ~Failing() override { setSystemCalls(nullptr); }
+    int fdatasync(int fd) override { return hit("fdatasync") ? -1 : SystemCalls::fdatasync(fd); }
+    int renameat2(int a, const char *from, int b, const char *to, unsigned flags) override
+    {
+        return hit("renameat2") ? -1 : SystemCalls::renameat2(a, from, b, to, flags);
+    }
+
+private:
+    bool hit(const char *name)
+    {
+        if (call != name || ++seen != nth)
+            return false;
+        errno = error;
+        return true;
+    }
+    const QByteArray call;
+    const int error;
+    const int nth;
+    std::atomic<int> seen {0};
+};
+
+struct Tree
+{
+    QTemporaryDir dir;
+    QString store() const { return dir.filePath(QStringLiteral("store")); }
+    QString data(const QString &name = QString()) const { return dir.filePath(QStringLiteral("data/") + name); }
+
+    // `count` files of GB18030, each different, and their bytes by name.
+    QHash<QString, QByteArray> files(int count, int repeat = 1)
+    {
+        QDir().mkpath(data());
+        QHash<QString, QByteArray> originals;
+        for (int i = 0; i < count; ++i) {
+            const QString name = QStringLiteral("f%1.txt").arg(i);
+            const QByteArray bytes = gb18030(QString::number(i) + chinese.repeated(repeat));
+            writeFile(data(name), bytes);
+            originals.insert(name, bytes);
+        }
+        return originals;
+    }
+
+    int stillChanged(const QHash<QString, QByteArray> &originals) const
+    {
+        int changed = 0;
+        for (auto it = originals.cbegin(); it != originals.cend(); ++it)
+            changed += contents(data(it.key())) != it.value() ? 1 : 0;
+        return changed;
+    }
+
+    // Originals kept in the store, by their numbers.
+    QStringList kept() const
+    {
+        QStringList all;
+        QDirIterator it(store(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            bool number = false;
+            QFileInfo(it.next()).fileName().toInt(&number);
+            if (number)
+                all.append(it.filePath());
+        }
+        return all;
+    }
+};
+
+RunOptions keeping(const QString &store)
+{
+    RunOptions options;
+    options.keepOriginals = true;
+    options.overwrite = true;
+    options.undoFolder = store;
+    return options;
+}
+
+QList<FileResult> runAll(Run &run, const QStringList &paths)
+{
+    QSignalSpy finished(&run, &Run::finished);
+    QObject::connect(&run, &Run::walked, &run, [&run] { run.process(run.files()); });
+    run.walk(paths);
+    if (!finished.wait(60000))
+        qFatal("the run did not finish");
+    return run.results();
+}
+
+QList<UndoResult> undoAll(const QString &store, const QString &id, bool cancel = false, bool *busy = nullptr)
+{
+    Undo undo(UndoStore(store), id);
+    QSignalSpy finished(&undo, &Undo::finished);
+    undo.start();
+    if (cancel)
+        undo.cancel();
+    if (!finished.wait(60000))
+        qFatal("the undo did not finish");
+    if (busy)
+        *busy = undo.wasBusy();
+    return undo.results();
+}
+
+// The helper process: a run or an undo, killed or paused after the nth
+// call of one system call.
+int helper(const QStringList &arguments, QProcess *process = nullptr)
+{
+    QProcess own;
+    QProcess &p = process ? *process : own;
+    p.start(QStringLiteral(KARVO_TEST_RUN), arguments);
+    if (!p.waitForStarted())
+        qFatal("the helper did not start");
+    if (process)
+        return 0;
+    p.waitForFinished(120000);
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+} // namespace
+
+class TstUndo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().remove(QStringLiteral("undo"));
+    }
+
+    void killed_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("repeat"); // of the text in each file
+        QTest::addColumn<QString>("killAfter"); // a system call, and after how many of them
+
+        // The store's own writes come first: its run counter (one rename,
+        // one folder sync) and the journal's first line (two syncs).
+        QTest::newRow("after the first file's rename") << 40 << 1 << "renameat2:2";
+        QTest::newRow("after twenty renames") << 40 << 1 << "renameat2:21";
+        QTest::newRow("after an original was kept, before its journal line") << 40 << 1 << "linkat:7";
+        QTest::newRow("between syncs") << 40 << 1 << "fdatasync:9";
+        QTest::newRow("after a folder sync") << 40 << 1 << "fsync:12";
+        QTest::newRow("a large file, right after its rename") << 1 << 60000 << "renameat2:2";
+        QTest::newRow("a large file, before its rename") << 1 << 60000 << "fdatasync:4";
+    }
+
+    void killed()
+    {
+        QFETCH(int, count);
+        QFETCH(int, repeat);
+        QFETCH(QString, killAfter);
+
+        Tree t;
+        const QHash<QString, QByteArray> originals = t.files(count, repeat);
+        QCOMPARE(helper({t.store(), QStringLiteral("--stop-after"), killAfter, t.data()}), -1);
+        const int changed = t.stillChanged(originals);
+
+        // At the next start, the run is there to undo, with every file it
+        // changed, and an undo puts each back.
+        const QList<UndoRunInfo> runs = UndoStore(t.store()).runs();
+        QCOMPARE(runs.size(), changed > 0 ? 1 : 0);
+        if (changed > 0) {
+            QCOMPARE(runs.first().files, changed);
+            for (const UndoResult &result : undoAll(t.store(), runs.first().id))
+                QVERIFY2(result.undone, qPrintable(describe(result.outcome)));
+        }
+        QCOMPARE(t.stillChanged(originals), 0);
+        // No original is kept that a journal does not name for undo.
+        QCOMPARE(t.kept(), QStringList());
+    }
+
+    void killedUndoIsDoneAgain()
+    {
+        Tree t;
+        const QHash<QString, QByteArray> originals = t.files(30);
+        const QStringList run {t.store(), t.data()};
+        QProcess p;
+        helper(run, &p);
+        p.waitForFinished();
+        const QString id = QString::fromLatin1(p.readAllStandardOutput()).trimmed();
+        QCOMPARE(t.stillChanged(originals), 30);
+        QCOMPARE(helper({t.store(), QStringLiteral("--undo"), id, QStringLiteral("--stop-after"), "renameat2:12"}), -1);
+        QVERIFY(t.stillChanged(originals) < 30);
+        for (const UndoResult &result : undoAll(t.store(), id))
+            QVERIFY2(result.undone, qPrintable(describe(result.outcome)));
+        QCOMPARE(t.stillChanged(originals), 0);
+    }
+
+    void runStillGoingIsBusy()
+    {
+        // Another process's run, stopped halfway, is neither undone nor
+        // pruned; once it is gone it is recovered like any killed run.
+        Tree t;
+        const QHash<QString, QByteArray> originals = t.files(30);
+        QProcess p;
+        helper({t.store(), QStringLiteral("--pause-after"), "renameat2:10", t.data()}, &p);
+        const auto stopped = [&] {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(p.processId()));
+            const QByteArray line = stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
+            return line.mid(line.lastIndexOf(')') + 2, 1) == "T";
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(stopped(), 30000);
+        QList<UndoRunInfo> runs = UndoStore(t.store()).runs();
+        QCOMPARE(runs.size(), 1);
+        QVERIFY(runs.first().busy);
+        bool busy = false;
+        QVERIFY(undoAll(t.store(), runs.first().id, false, &busy).isEmpty());
+        QVERIFY(busy);
+        QSettings().setValue(QStringLiteral("undo/maxBytes"), 0);
+        UndoStore(t.store()).prune();
+        QSettings().remove(QStringLiteral("undo"));
+        QVERIFY(QFileInfo::exists(UndoStore(t.store()).runFolder(runs.first().id)));
+
+        ::kill(pid_t(p.processId()), SIGKILL);
+        p.waitForFinished();
+        runs = UndoStore(t.store()).runs();
+        QCOMPARE(runs.size(), 1);
+        QVERIFY(!runs.first().busy);
+        undoAll(t.store(), runs.first().id);
+        QCOMPARE(t.stillChanged(originals), 0);
+    }
+
+    void runsAtOnceNeverShare()
+    {
+        Tree t;
+        std::vector<std::unique_ptr<UndoRecorder>> recorders(8);
+        std::vector<std::thread> threads;
+        for (auto &recorder : recorders)
+            threads.emplace_back([&] { recorder = UndoStore(t.store()).begin(QStringLiteral("UTF-8"), QString()); });
+        for (std::thread &thread : threads)
+            thread.join();
+        QSet<QString> ids;
+        for (const auto &recorder : recorders)
+            ids.insert(recorder->id());
+        QCOMPARE(ids.size(), 8);
+        // Private: the originals may be anyone's private files.
+        struct stat info;
+        QCOMPARE(::stat(QFile::encodeName(t.store()).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 0777), 0700);
+        const QString run = UndoStore(t.store()).runFolder(*ids.begin());
+        QCOMPARE(::stat(QFile::encodeName(run).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 0777), 0700);
+        QCOMPARE(::stat(QFile::encodeName(run + QStringLiteral("/journal")).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 0777), 0600);
+    }
+
+    void reviewJoinsItsRun()
+    {
+        // A doubtful file converted in review joins the first run's undo
+        // entry; a file it replaces in the save folder is kept like any other.
+        Tree t;
+        t.files(1);
+        const QByteArray doubtful = gb18030(QString::fromUtf8("中文"));
+        writeFile(t.data(QStringLiteral("short.txt")), doubtful);
+        QDir().mkpath(t.dir.filePath(QStringLiteral("out")));
+        const QString users = writeFile(t.dir.filePath(QStringLiteral("out/short.txt")), "the user's own notes\n");
+        RunOptions options = keeping(t.store());
+        options.saveFolder = t.dir.filePath(QStringLiteral("out"));
+        Run first(options);
+        const QList<FileResult> results = runAll(first, {t.data()});
+        const auto review = std::find_if(
+            results.cbegin(), results.cend(), [](const FileResult &r) { return r.status == FileStatus::Doubtful; });
+        QVERIFY(review != results.cend());
+
+        RunOptions again = first.options();
+        again.sourceEncoding = Encoding::named(QStringLiteral("GB18030"));
+        again.joinRun = first.undoRunId();
+        Run second(again);
+        QSignalSpy finished(&second, &Run::finished);
+        second.process({plannedFrom(*review)});
+        QVERIFY(finished.wait());
+        QCOMPARE(second.results().value(0).status, FileStatus::Converted);
+        QCOMPARE(contents(users), QString::fromUtf8("中文").toUtf8());
+
+        const QList<UndoRunInfo> runs = UndoStore(t.store()).runs();
+        QCOMPARE(runs.size(), 1);
+        QCOMPARE(runs.first().files, 2);
+        undoAll(t.store(), runs.first().id);
+        QCOMPARE(contents(users), QByteArray("the user's own notes\n"));
+        QCOMPARE(QDir(t.dir.filePath(QStringLiteral("out"))).entryList(QDir::Files), QStringList {"short.txt"});
+    }
+
+    void storeFailures_data()
+    {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<int>("nth");
+        QTest::addColumn<bool>("undoing"); // the fault hits the undo, not the run
+
+        // The run counter's file, the journal's first line, the first file,
+        // then its journal line.
+        QTest::newRow("the journal cannot be synced") << "fdatasync" << 4 << false;
+        QTest::newRow("an undo runs out of space") << "renameat2" << 1 << true;
+    }
+
+    void storeFailures()
+    {
+        QFETCH(QString, call);
+        QFETCH(int, nth);
+        QFETCH(bool, undoing);
+
+        Tree t;
+        const QHash<QString, QByteArray> originals = t.files(3);
+        RunOptions options = keeping(t.store());
+        options.threads = 1;
+        QList<FileResult> results;
+        {
+            std::unique_ptr<Failing> failing(undoing ? nullptr : new Failing(call.toLatin1(), ENOSPC, nth));
+            Run run(options);
+            results = runAll(run, {t.data()});
+        }
+        if (!undoing) {
+            // Without a journal nothing is written: there is no way back.
+            for (const FileResult &result : results)
+                QCOMPARE(result.outcome.failure, Failure::CannotKeepOriginal);
+            QCOMPARE(t.stillChanged(originals), 0);
+            QVERIFY(UndoStore(t.store()).runs().isEmpty());
+            return;
+        }
+        const QString id = UndoStore(t.store()).runs().value(0).id;
+        QList<UndoResult> undone;
+        {
+            Failing failing(call.toLatin1(), ENOSPC, nth);
+            undone = undoAll(t.store(), id);
+        }
+        QCOMPARE(std::count_if(undone.cbegin(), undone.cend(), [](const UndoResult &r) { return !r.undone; }), 1);
+        // A failed undo stays undoable, and a second one puts it back.
+        QCOMPARE(UndoStore(t.store()).runs().value(0).files, 1);
+        undoAll(t.store(), id);
+        QCOMPARE(t.stillChanged(originals), 0);
+    }
+
+    void cancelledUndoSaysHowFar()
+    {
+        Tree t;
+        const QHash<QString, QByteArray> originals = t.files(300);
+        Run run(keeping(t.store()));
+        runAll(run, {t.data()});
+        const QList<UndoResult> undone = undoAll(t.store(), run.undoRunId(), true);
+        QVERIFY(undone.size() < 300);
+        QCOMPARE(t.stillChanged(originals), 300 - undone.size());
+        QCOMPARE(UndoStore(t.store()).runs().value(0).files, 300 - undone.size());
+    }
+
+    void orderedByNumberNotClock()
+    {
+        // A run folder of an older Karvo, named by a date that lies ahead.
+        Tree t;
+        t.files(1);
+        Run run(keeping(t.store()));
+        runAll(run, {t.data()});
+        const QString ahead = t.store() + QStringLiteral("/20991231-235959-999");
+        QDir().mkpath(ahead);
+        writeFile(ahead + QStringLiteral("/journal.json"),
+            R"({"version":1,"files":[{"path":"/nowhere/x","action":"created copy","size":1}]})");
+        QCOMPARE(UndoStore(t.store()).runs().value(0).id, run.undoRunId());
+    }
+
+    void restoredFromAnotherFileSystem()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only root can give a file to someone else");
+        Tree t;
+        QTemporaryDir shm(QStringLiteral("/dev/shm/karvo-test-XXXXXX"));
+        t.files(1);
+        const QByteArray path = QFile::encodeName(t.data(QStringLiteral("f0.txt")));
+        QCOMPARE(::chown(path.constData(), 65534, 100), 0);
+        QCOMPARE(::chmod(path.constData(), 0640), 0);
+        QCOMPARE(::setxattr(path.constData(), "user.origin", "mail", 4, 0), 0);
+        struct stat before, after;
+        QCOMPARE(::stat(path.constData(), &before), 0);
+        Run run(keeping(shm.path()));
+        runAll(run, {t.data()});
+        QCOMPARE(undoAll(shm.path(), run.undoRunId()).value(0).undone, true);
+        QCOMPARE(::stat(path.constData(), &after), 0);
+        QCOMPARE(after.st_uid, before.st_uid);
+        QCOMPARE(after.st_gid, before.st_gid);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+        QCOMPARE(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+        char origin[8] = {};
+        QCOMPARE(::getxattr(path.constData(), "user.origin", origin, sizeof origin), ssize_t(4));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstUndo)
+#include "tst_undo.moc"
