@@ -390,7 +390,7 @@ QVector<Reading> weighReadings(
     // first few hundred telling bytes (any single-byte reading of CJK text,
     // say): all are weighed on a start with that many, and only those still
     // in the running on the whole sample.
-    constexpr int startTelling = 96;
+    constexpr int startTelling = 48;
     constexpr double stillRunning = 1e-9;
     int telling = 0;
     int end = 0;
