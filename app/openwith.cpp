@@ -76,9 +76,11 @@ bool startOpenWith(KvMainWindow &window, const OpenWith &request)
             names.append(encoding.name());
         bool chosen = false;
         const QString name = QInputDialog::getItem(&window, OpenWithText::tr("Convert with Karvo"),
-            //: %n is the number of files chosen in the file manager
-            OpenWithText::tr("Rewrite %n file(s) in:", nullptr, request.files.size()), names,
-            qMax(0, names.indexOf(target.name())), true, &chosen);
+            // English has no catalogue to make "%n files" singular.
+            request.files.size() == 1 ? OpenWithText::tr("Rewrite the file in:")
+                                      //: %n is the number of files chosen in the file manager
+                                      : OpenWithText::tr("Rewrite %n files in:", nullptr, request.files.size()),
+            names, qMax(0, names.indexOf(target.name())), true, &chosen);
         if (!chosen)
             return false;
         const int index = findEncoding(name);

@@ -1,5 +1,6 @@
 // The drop page and the drop graphic: what a drag from a file manager does,
 // and what the painted picture looks like at the pixels that matter.
+#include "detailmodel.h"
 #include "dropgraphic.h"
 #include "kvacceptfilewidget.h"
 
@@ -33,6 +34,35 @@ class TstDropTarget : public QObject
     Q_OBJECT
 
 private slots:
+    void csvKeepsNamesText_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("a formula") << "=HYPERLINK(\"x\").txt"
+                                   << "\"'=HYPERLINK(\"\"x\"\").txt\"";
+        QTest::newRow("a sum") << "+1.txt"
+                               << "\"'+1.txt\"";
+        QTest::newRow("a dash") << "-rf.txt"
+                                << "\"'-rf.txt\"";
+        QTest::newRow("a comma") << "a,b.txt"
+                                 << "\"a,b.txt\"";
+        QTest::newRow("plain") << "notes.txt"
+                               << "notes.txt";
+    }
+
+    void csvKeepsNamesText()
+    {
+        // A saved Detail opened in a spreadsheet never runs a file's name.
+        QFETCH(QString, name);
+        QFETCH(QString, cell);
+        Karvo::FileResult result;
+        result.fileName = name;
+        DetailModel model;
+        model.setRecords({result}, QStringLiteral("UTF-8"));
+        const QString line = model.csv().split(QStringLiteral("\r\n")).value(1);
+        QVERIFY2(line.contains(QLatin1Char(',') + cell + QLatin1Char(',')), qPrintable(line));
+    }
+
     void dropImagePixels_data()
     {
         QTest::addColumn<qreal>("ratio"); // device pixels to a logical one

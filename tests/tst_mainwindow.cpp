@@ -646,7 +646,7 @@ private slots:
         QCOMPARE(review->fileList()->topLevelItemCount(), 2);
         QComboBox *box = review->encodingBox();
         box->setCurrentIndex(box->findData(QVariant::fromValue(Karvo::Encoding::named(QStringLiteral("GB18030")))));
-        QCOMPARE(review->findChild<QPlainTextEdit *>(QStringLiteral("previewText"))->toPlainText(), text);
+        QTRY_COMPARE(review->findChild<QPlainTextEdit *>(QStringLiteral("previewText"))->toPlainText(), text);
         review->fileList()->selectAll();
         QTest::mouseClick(review->findChild<QPushButton *>(QStringLiteral("convertButton")), Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&s] { return !s.controller()->isConverting(); }, 20000));

@@ -7,10 +7,14 @@ namespace {
 
 QString csvField(const QString &text)
 {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
-        && !text.contains(QLatin1Char('\r')))
+    // A spreadsheet takes a cell that begins with these for a formula, and a
+    // file's name can begin with anything: the apostrophe keeps it text.
+    static const QString formula = QStringLiteral("=+-@\t\r");
+    const bool risky = !text.isEmpty() && formula.contains(text.front());
+    if (!risky && !text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))
+        && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
         return text;
-    QString quoted = text;
+    QString quoted = risky ? QLatin1Char('\'') + text : text;
     quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }

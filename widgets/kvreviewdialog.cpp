@@ -5,12 +5,15 @@
 #include "report.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QThreadPool>
 #include <QTreeWidget>
 
 namespace {
@@ -146,12 +149,27 @@ void KvReviewDialog::showFile()
         file.status == Karvo::FileStatus::Doubtful ? QString() : tr("%1: %2").arg(words.status, words.reason));
 }
 
+// The file is read on the pool, never on the window's thread; a preview
+// that comes back after another was asked for is dropped.
 void KvReviewDialog::showPreview()
 {
     const int row = currentIndex();
-    if (row >= 0)
-        preview->setPlainText(
-            Karvo::previewText(files.at(row).path, encodings->currentData().value<Karvo::Encoding>()));
+    if (row < 0)
+        return;
+    const QString path = files.at(row).path;
+    const Karvo::Encoding encoding = encodings->currentData().value<Karvo::Encoding>();
+    const int request = ++previewRequest;
+    const QPointer<KvReviewDialog> self(this);
+    QThreadPool::globalInstance()->start([self, path, encoding, request] {
+        const QString text = Karvo::previewText(path, encoding);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, text, request] {
+                if (self && self->previewRequest == request)
+                    self->preview->setPlainText(text);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void KvReviewDialog::showResults(const QList<Karvo::FileResult> &results)

@@ -49,6 +49,7 @@ private:
     QList<Karvo::FileResult> files;
     QString target;
     bool busy = false;
+    int previewRequest = 0; // the latest preview asked for
     QTreeWidget *list = nullptr;
     QComboBox *encodings = nullptr;
     QPlainTextEdit *preview = nullptr;
