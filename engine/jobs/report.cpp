@@ -195,8 +195,18 @@ QString languageName(const QString &code)
     const QLocale locale(code == QLatin1String("zh-hans") ? QStringLiteral("zh_CN")
             : code == QLatin1String("zh-hant")            ? QStringLiteral("zh_TW")
                                                           : code);
-    const QString name = locale.language() == QLocale::C ? QString() : locale.nativeLanguageName();
-    return name.isEmpty() ? code : name;
+    if (locale.language() == QLocale::C)
+        return code;
+    // Qt names languages in English or in themselves only: English where
+    // Karvo speaks English (the JSON report among it), else each its own.
+    //: Your language's word for the English language. Where this stays "English", Karvo names languages in English.
+    if (Report::tr("English") != QLatin1String("English"))
+        return locale.nativeLanguageName();
+    if (code == QLatin1String("zh-hans"))
+        return QStringLiteral("Simplified Chinese");
+    if (code == QLatin1String("zh-hant"))
+        return QStringLiteral("Traditional Chinese");
+    return QLocale::languageToString(locale.language());
 }
 
 QString describe(const Doubt &doubt)
