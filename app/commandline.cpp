@@ -166,6 +166,11 @@ QJsonObject fileReport(const FileResult &result, bool dryRun)
             candidates.append(QJsonObject {
                 {QStringLiteral("name"), candidate.encoding.name()}, {QStringLiteral("score"), candidate.score}});
         file.insert(QStringLiteral("candidates"), candidates);
+        QJsonArray doubts;
+        for (const Doubt &doubt : result.detection.doubts)
+            doubts.append(QJsonObject {
+                {QStringLiteral("code"), doubtCode(doubt.kind)}, {QStringLiteral("message"), describe(doubt)}});
+        file.insert(QStringLiteral("doubts"), doubts);
     }
     return file;
 }
@@ -484,9 +489,8 @@ int runCommandLine(QCoreApplication &app)
     const int planned = files.size();
     // The summary's several-files form, which counts, even for one file: its
     // line is already printed above.
-    const QString summary
-        = summaryText(results, options.target.name(), planned == 1 && !interrupted ? 0 : planned, interrupted,
-            run.hiddenPassedOver());
+    const QString summary = summaryText(results, options.target.name(), planned == 1 && !interrupted ? 0 : planned,
+        interrupted, run.hiddenPassedOver());
     if (json) {
         const QJsonObject report {
             {QStringLiteral("version"), reportVersion},

@@ -649,6 +649,44 @@ The status before the name of a file run alone. The space after it only pads it 
         <extracomment>The summary of a run in which some files did not succeed: %1 converted out of %2.</extracomment>
         <translation>[%1/%2] umgewandelt</translation>
     </message>
+    <message>
+        <source>it may read as %1 in %2, but not surely</source>
+        <extracomment>why detection asks: the only reading it has is too unsure; %1 is a language, %2 an encoding</extracomment>
+        <translation>es liest sich vielleicht als %1 in %2, aber nicht sicher</translation>
+    </message>
+    <message>
+        <source>it reads as %1 about as well in %2 as in %3</source>
+        <extracomment>why detection asks; %1 is a language such as &quot;română&quot;, %2 and %3 are encodings</extracomment>
+        <translation>es liest sich als %1 in %2 etwa so gut wie in %3</translation>
+    </message>
+    <message>
+        <source>it reads as %1 in %2, and nearly as well as %3 in %4</source>
+        <extracomment>why detection asks; %1 and %3 are languages, %2 and %4 encodings</extracomment>
+        <translation>es liest sich als %1 in %2 und fast so gut als %3 in %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, on too few telling characters (%n)</source>
+        <extracomment>why detection asks: %1 says which readings; there are %n letters or signs outside ASCII to judge by</extracomment>
+        <translation>
+            <numerusform>%1, bei zu wenigen aussagekräftigen Zeichen (%n)</numerusform>
+            <numerusform>%1, bei zu wenigen aussagekräftigen Zeichen (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>in no encoding does it read as a language Karvo knows (closest: %1)</source>
+        <extracomment>why detection asks; %1 is the encoding that came closest</extracomment>
+        <translation>in keiner Kodierung liest es sich als eine Sprache, die Karvo kennt (am nächsten: %1)</translation>
+    </message>
+    <message>
+        <source>the charset detector says %1, which Karvo cannot read</source>
+        <extracomment>why detection asks; %1 is an encoding name, such as VISCII</extracomment>
+        <translation>die Zeichensatzerkennung sagt %1, das Karvo nicht lesen kann</translation>
+    </message>
+    <message>
+        <source>it starts as UTF-8, but has other bytes further in</source>
+        <extracomment>why detection asks</extracomment>
+        <translation>es beginnt als UTF-8, enthält aber weiter hinten andere Bytes</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Undo</name>

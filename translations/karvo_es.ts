@@ -649,6 +649,44 @@ The status before the name of a file run alone. The space after it only pads it 
         <extracomment>The summary of a run in which some files did not succeed: %1 converted out of %2.</extracomment>
         <translation>[%1/%2] convertidos</translation>
     </message>
+    <message>
+        <source>it may read as %1 in %2, but not surely</source>
+        <extracomment>why detection asks: the only reading it has is too unsure; %1 is a language, %2 an encoding</extracomment>
+        <translation>quizá se lea como %1 en %2, pero no con seguridad</translation>
+    </message>
+    <message>
+        <source>it reads as %1 about as well in %2 as in %3</source>
+        <extracomment>why detection asks; %1 is a language such as &quot;română&quot;, %2 and %3 are encodings</extracomment>
+        <translation>se lee como %1 casi igual de bien en %2 que en %3</translation>
+    </message>
+    <message>
+        <source>it reads as %1 in %2, and nearly as well as %3 in %4</source>
+        <extracomment>why detection asks; %1 and %3 are languages, %2 and %4 encodings</extracomment>
+        <translation>se lee como %1 en %2, y casi igual de bien como %3 en %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, on too few telling characters (%n)</source>
+        <extracomment>why detection asks: %1 says which readings; there are %n letters or signs outside ASCII to judge by</extracomment>
+        <translation>
+            <numerusform>%1, con muy pocos caracteres reveladores (%n)</numerusform>
+            <numerusform>%1, con muy pocos caracteres reveladores (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>in no encoding does it read as a language Karvo knows (closest: %1)</source>
+        <extracomment>why detection asks; %1 is the encoding that came closest</extracomment>
+        <translation>en ninguna codificación se lee como un idioma que Karvo conozca (la más cercana: %1)</translation>
+    </message>
+    <message>
+        <source>the charset detector says %1, which Karvo cannot read</source>
+        <extracomment>why detection asks; %1 is an encoding name, such as VISCII</extracomment>
+        <translation>el detector de juegos de caracteres dice %1, que Karvo no puede leer</translation>
+    </message>
+    <message>
+        <source>it starts as UTF-8, but has other bytes further in</source>
+        <extracomment>why detection asks</extracomment>
+        <translation>empieza como UTF-8, pero más adelante tiene otros bytes</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Undo</name>

@@ -637,6 +637,43 @@ The status before the name of a file run alone. The space after it only pads it 
         <extracomment>The summary of a run in which some files did not succeed: %1 converted out of %2.</extracomment>
         <translation>[%1/%2] 変換済み</translation>
     </message>
+    <message>
+        <source>it may read as %1 in %2, but not surely</source>
+        <extracomment>why detection asks: the only reading it has is too unsure; %1 is a language, %2 an encoding</extracomment>
+        <translation>%2 で %1 として読める可能性がありますが、確実ではありません</translation>
+    </message>
+    <message>
+        <source>it reads as %1 about as well in %2 as in %3</source>
+        <extracomment>why detection asks; %1 is a language such as &quot;română&quot;, %2 and %3 are encodings</extracomment>
+        <translation>%2 でも %3 でも、ほぼ同じように %1 として読めます</translation>
+    </message>
+    <message>
+        <source>it reads as %1 in %2, and nearly as well as %3 in %4</source>
+        <extracomment>why detection asks; %1 and %3 are languages, %2 and %4 encodings</extracomment>
+        <translation>%2 では %1 として、%4 では %3 としてほぼ同じように読めます</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, on too few telling characters (%n)</source>
+        <extracomment>why detection asks: %1 says which readings; there are %n letters or signs outside ASCII to judge by</extracomment>
+        <translation>
+            <numerusform>%1（判断に使える文字が少なすぎます: %n）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>in no encoding does it read as a language Karvo knows (closest: %1)</source>
+        <extracomment>why detection asks; %1 is the encoding that came closest</extracomment>
+        <translation>どのエンコーディングでも Karvo の知っている言語として読めません（最も近いもの: %1）</translation>
+    </message>
+    <message>
+        <source>the charset detector says %1, which Karvo cannot read</source>
+        <extracomment>why detection asks; %1 is an encoding name, such as VISCII</extracomment>
+        <translation>文字コード検出器は %1 と判定しましたが、Karvo はこれを読めません</translation>
+    </message>
+    <message>
+        <source>it starts as UTF-8, but has other bytes further in</source>
+        <extracomment>why detection asks</extracomment>
+        <translation>UTF-8 で始まっていますが、途中から別のバイトが含まれています</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Undo</name>

@@ -637,6 +637,43 @@ The status before the name of a file run alone. The space after it only pads it 
         <extracomment>The summary of a run in which some files did not succeed: %1 converted out of %2.</extracomment>
         <translation>[%1/%2] 변환됨</translation>
     </message>
+    <message>
+        <source>it may read as %1 in %2, but not surely</source>
+        <extracomment>why detection asks: the only reading it has is too unsure; %1 is a language, %2 an encoding</extracomment>
+        <translation>%2에서 %1(으)로 읽힐 수도 있지만 확실하지 않습니다</translation>
+    </message>
+    <message>
+        <source>it reads as %1 about as well in %2 as in %3</source>
+        <extracomment>why detection asks; %1 is a language such as &quot;română&quot;, %2 and %3 are encodings</extracomment>
+        <translation>%2와(과) %3에서 거의 똑같이 %1(으)로 읽힙니다</translation>
+    </message>
+    <message>
+        <source>it reads as %1 in %2, and nearly as well as %3 in %4</source>
+        <extracomment>why detection asks; %1 and %3 are languages, %2 and %4 encodings</extracomment>
+        <translation>%2에서는 %1(으)로, %4에서는 거의 비슷하게 %3(으)로 읽힙니다</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, on too few telling characters (%n)</source>
+        <extracomment>why detection asks: %1 says which readings; there are %n letters or signs outside ASCII to judge by</extracomment>
+        <translation>
+            <numerusform>%1, 판단할 수 있는 문자가 너무 적습니다(%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>in no encoding does it read as a language Karvo knows (closest: %1)</source>
+        <extracomment>why detection asks; %1 is the encoding that came closest</extracomment>
+        <translation>어떤 인코딩으로도 Karvo가 아는 언어로 읽히지 않습니다(가장 가까운 것: %1)</translation>
+    </message>
+    <message>
+        <source>the charset detector says %1, which Karvo cannot read</source>
+        <extracomment>why detection asks; %1 is an encoding name, such as VISCII</extracomment>
+        <translation>문자 집합 검출기는 %1(이)라고 하지만 Karvo는 이를 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>it starts as UTF-8, but has other bytes further in</source>
+        <extracomment>why detection asks</extracomment>
+        <translation>UTF-8로 시작하지만 뒤쪽에 다른 바이트가 있습니다</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Undo</name>

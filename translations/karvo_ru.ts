@@ -661,6 +661,45 @@ The status before the name of a file run alone. The space after it only pads it 
         <extracomment>The summary of a run in which some files did not succeed: %1 converted out of %2.</extracomment>
         <translation>[%1/%2] преобразовано</translation>
     </message>
+    <message>
+        <source>it may read as %1 in %2, but not surely</source>
+        <extracomment>why detection asks: the only reading it has is too unsure; %1 is a language, %2 an encoding</extracomment>
+        <translation>возможно, читается как %1 в %2, но без уверенности</translation>
+    </message>
+    <message>
+        <source>it reads as %1 about as well in %2 as in %3</source>
+        <extracomment>why detection asks; %1 is a language such as &quot;română&quot;, %2 and %3 are encodings</extracomment>
+        <translation>читается как %1 почти одинаково хорошо в %2 и в %3</translation>
+    </message>
+    <message>
+        <source>it reads as %1 in %2, and nearly as well as %3 in %4</source>
+        <extracomment>why detection asks; %1 and %3 are languages, %2 and %4 encodings</extracomment>
+        <translation>читается как %1 в %2 и почти так же хорошо как %3 в %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, on too few telling characters (%n)</source>
+        <extracomment>why detection asks: %1 says which readings; there are %n letters or signs outside ASCII to judge by</extracomment>
+        <translation>
+            <numerusform>%1, слишком мало показательных символов (%n)</numerusform>
+            <numerusform>%1, слишком мало показательных символов (%n)</numerusform>
+            <numerusform>%1, слишком мало показательных символов (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>in no encoding does it read as a language Karvo knows (closest: %1)</source>
+        <extracomment>why detection asks; %1 is the encoding that came closest</extracomment>
+        <translation>ни в одной кодировке не читается как язык, известный Karvo (ближе всего: %1)</translation>
+    </message>
+    <message>
+        <source>the charset detector says %1, which Karvo cannot read</source>
+        <extracomment>why detection asks; %1 is an encoding name, such as VISCII</extracomment>
+        <translation>детектор кодировок сообщает %1, а Karvo не умеет её читать</translation>
+    </message>
+    <message>
+        <source>it starts as UTF-8, but has other bytes further in</source>
+        <extracomment>why detection asks</extracomment>
+        <translation>начинается как UTF-8, но дальше содержит другие байты</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Undo</name>

@@ -11,11 +11,13 @@
 #include <QFile>
 #include <QHash>
 #include <QTextCodec>
+#include <QTextDecoder>
 
 #include <uchardet/uchardet.h>
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -24,9 +26,47 @@ namespace Karvo {
 
 namespace {
 
+// uchardet_new() sets up every prober the library has, which costs more
+// than detecting a small file; a run detects thousands, so each thread
+// keeps the detectors it made and resets them for the next file.
+class DetectorPool
+{
+public:
+    ~DetectorPool()
+    {
+        for (uchardet_t detector : idle)
+            uchardet_delete(detector);
+    }
+
+    static uchardet_t take()
+    {
+        std::vector<uchardet_t> &idle = pool().idle;
+        if (idle.empty())
+            return uchardet_new();
+        uchardet_t detector = idle.back();
+        idle.pop_back();
+        return detector;
+    }
+
+    static void giveBack(uchardet_t detector)
+    {
+        uchardet_reset(detector);
+        pool().idle.push_back(detector);
+    }
+
+private:
+    static DetectorPool &pool()
+    {
+        thread_local DetectorPool threadPool;
+        return threadPool;
+    }
+
+    std::vector<uchardet_t> idle;
+};
+
 struct DetectorDeleter
 {
-    void operator()(uchardet_t detector) const { uchardet_delete(detector); }
+    void operator()(uchardet_t detector) const { DetectorPool::giveBack(detector); }
 };
 
 // C0 controls that no text uses: all but NUL (counted apart), BS, TAB, LF,
@@ -121,9 +161,9 @@ public:
         if (complete())
             return head;
         // Without a line end to cut at, the head may end inside a character
-        // that no later line could continue.
+        // that no later line could continue: then the lines alone, if any.
         const int end = head.lastIndexOf('\n');
-        return end > 0 ? head.left(end + 1) + lines : head;
+        return end > 0 ? head.left(end + 1) + lines : lines.isEmpty() ? head : lines;
     }
 
     // The sample for UTF-16 and UTF-32: the raw start of the file.
@@ -214,183 +254,86 @@ bool zerosFit(const WideLayout &layout, const std::array<qint64, 4> &zeros)
     return high > 0 && high >= 3 * low;
 }
 
-constexpr double readableScore = 0.75;
+// How many readings a doubtful file offers at most, and how probable one
+// must be to be offered at all; the first is always offered.
+constexpr int mostCandidates = 8;
+constexpr double leastCandidate = 0.001;
+// How probable a reading must be to count as a rival in a doubt.
+constexpr double rivalShare = 0.01;
 
-// How common an encoding is for text files: a rare one that merely reads as
-// well as a common one on a few characters is no answer to trust.
-int commonness(const Encoding &encoding)
+// Whether Karvo's pick among `readings` (the first) is too uncertain to
+// write without asking, and why. The one place that decides it: every
+// reason is a Doubt, and a detection is doubtful when it has any.
+QVector<Doubt> doubtsAbout(const QVector<Reading> &readings, const Encoding &guess, const QString &detectorName,
+    const DetectionThresholds &thresholds)
 {
-    const QString name = encoding.name();
-    static const QStringList common = {"UTF-8", "WINDOWS-1252", "WINDOWS-1251", "WINDOWS-1250", "GB18030", "GBK",
-        "SHIFT_JIS", "BIG5", "EUC-KR", "UHC", "WINDOWS-949", "ISO-8859-1"};
-    static const QStringList usual = {"WINDOWS-1253", "WINDOWS-1254", "WINDOWS-1255", "WINDOWS-1256", "WINDOWS-1257",
-        "WINDOWS-1258", "EUC-JP", "KOI8-R", "ISO-8859-2", "ISO-8859-15", "ISO-8859-9", "TIS-620", "ISO-8859-11",
-        "ISO-8859-7", "ISO-8859-8", "ISO-2022-JP", "ISO-8859-13", "KOI8-U", "IBM866"};
-    const QString upper = name.toUpper();
-    if (common.contains(upper))
-        return 2;
-    return usual.contains(upper) ? 1 : 0;
-}
-
-struct Reading
-{
-    DetectResult::Candidate candidate;
-    double evidence = 0;
-    bool isGuess = false;
-};
-
-// How many telling characters of a reading look wrong.
-double badness(const Reading &reading)
-{
-    return (1 - reading.candidate.score) * reading.evidence;
-}
-
-// How many more wrong-looking characters a reading must have than the best
-// one for the best to stand against it: against a more common encoding, and
-// against one as common.
-constexpr double clearLead = 0.3;
-constexpr double sameRankLead = 0;
-constexpr double fewCharacters = 6;
-// How many fewer wrong-looking characters another reading needs to take the
-// place of the detector's guess without asking.
-constexpr double switchLead = 3;
-// A reading with at least this many telling characters, this few of them
-// wrong, stands without being weighed against the others.
-constexpr double plentyOfEvidence = 64;
-constexpr double cleanReading = 0.99;
-constexpr int cjkEvidence = 256;
-
-// Judges the detector's guess (null when it found none) against the other
-// encodings that can decode the sample, and fills in confidence, doubt and
-// the ranked candidates.
-void weigh(DetectResult &result, const Encoding &guess, const QByteArray &sample, bool complete)
-{
-    QList<Reading> readings;
-    QHash<QString, int> byText;
-    const auto add = [&](const Encoding &encoding, bool isGuess, const QString &text) {
-        const auto known = byText.constFind(text);
-        if (known != byText.constEnd()) {
-            // The same text either way: the guess is as right as the more
-            // common encoding, which is the one to show, unless the sample
-            // is only part of the file and the two may part later.
-            Reading &same = readings[*known];
-            same.isGuess |= isGuess;
-            if (complete && commonness(encoding) > commonness(same.candidate.encoding))
-                same.candidate.encoding = encoding;
-            return;
+    QVector<Doubt> doubts;
+    const Reading *best = readings.isEmpty() ? nullptr : &readings.first();
+    const auto about = [&](Doubt::Kind kind, double least) {
+        Doubt doubt;
+        doubt.kind = kind;
+        doubt.characters = best ? best->fit.telling : 0;
+        for (const Reading &reading : readings) {
+            if (doubt.encodings.size() == 4 || (&reading != best && reading.probability < least))
+                break;
+            doubt.encodings.append(reading.encoding);
+            doubt.languages.append(QString::fromLatin1(reading.fit.language->code()));
         }
-        const TextVerdict verdict = judgeText(text, encoding);
-        byText.insert(text, readings.size());
-        readings.append({{encoding, verdict.score}, verdict.evidence, isGuess});
+        return doubt;
     };
-    QString guessText;
-    if (guess.isValid() && decodeStrictly(guess, sample, complete, guessText)) {
-        // In a CJK encoding a few hundred characters that all read cleanly
-        // are as telling as the whole sample: a wrong decode turns up rare
-        // characters within a few dozen. In a single-byte code page the
-        // letters that tell it from its neighbours may come late, so those
-        // are read whole.
-        if (isCjkEncoding(guess)) {
-            int end = 0;
-            for (int nonAscii = 0; end < guessText.size() && nonAscii < cjkEvidence; ++end)
-                nonAscii += guessText.at(end).unicode() >= 0x80 ? 1 : 0;
-            const TextVerdict verdict = end < guessText.size() ? judgeText(guessText.left(end), guess) : TextVerdict();
-            if (verdict.evidence >= cjkEvidence && verdict.score >= cleanReading) {
-                result.candidates.append({guess, verdict.score});
-                result.confidence = verdict.score;
-                return;
-            }
-        }
-        add(guess, true, guessText);
+    // A charset Qt cannot read: unless one of Karvo's own readings is sure
+    // and fits its language, the detector may well be right, and only the
+    // user can say.
+    if (!guess.isValid() && !detectorName.isEmpty()
+        && (!best || best->probability < thresholds.sure || best->fit.excess() > thresholds.noLanguage / 2)) {
+        Doubt doubt = about(Doubt::Kind::NoCodec, rivalShare);
+        doubt.detectorName = detectorName;
+        doubts.append(doubt);
     }
-    // Plenty of text that reads cleanly in the detector's guess leaves no
-    // room for another reading to win or tie; judging every other one would
-    // cost more than the rest of the file's conversion.
-    if (!readings.isEmpty() && readings.first().evidence >= plentyOfEvidence
-        && readings.first().candidate.score >= cleanReading) {
-        result.candidates.append(readings.first().candidate);
-        result.confidence = readings.first().candidate.score;
-        return;
+    if (!best)
+        return doubts;
+    if (best->probability < thresholds.sure) {
+        const bool few = best->fit.telling < thresholds.fewCharacters;
+        doubts.append(about(few ? Doubt::Kind::FewCharacters : Doubt::Kind::CloseReadings, rivalShare));
     }
-    for (const Encoding &encoding : candidateEncodings()) {
-        QString text;
-        if (encoding != guess && decodeStrictly(encoding, sample, complete, text))
-            add(encoding, false, text);
-    }
-    // Best first; among equals the detector's guess, then the more common.
-    std::stable_sort(readings.begin(), readings.end(), [](const Reading &a, const Reading &b) {
-        if (a.candidate.score != b.candidate.score)
-            return a.candidate.score > b.candidate.score;
-        if (a.isGuess != b.isGuess)
-            return a.isGuess;
-        return commonness(a.candidate.encoding) > commonness(b.candidate.encoding);
-    });
-    const auto guessAt = std::find_if(readings.begin(), readings.end(), [](const Reading &r) { return r.isGuess; });
-    // The guess stays first unless another reads clearly better.
-    if (guessAt != readings.end() && guessAt != readings.begin()
-        && badness(*guessAt) - badness(readings.first()) < clearLead)
-        std::rotate(readings.begin(), guessAt, guessAt + 1);
-    for (const Reading &reading : qAsConst(readings))
-        result.candidates.append(reading.candidate);
-    if (readings.isEmpty())
-        return;
+    if (best->fit.telling >= thresholds.fewCharacters && best->fit.excess() > thresholds.noLanguage)
+        doubts.append(about(Doubt::Kind::NoLanguage, 1));
+    return doubts;
+}
 
+// Whether the first of `readings`, weighed without the charset detector,
+// stands whatever the detector would say: it fits its language, on enough
+// telling characters, and leads the next by more than the detector's word
+// and the rarest encoding's rarity, with room to spare.
+bool isBeyondDoubt(const QVector<Reading> &readings, const DetectionThresholds &thresholds)
+{
+    if (readings.isEmpty())
+        return false;
     const Reading &best = readings.first();
-    if (!guess.isValid() && !result.detectorName.isEmpty()) {
-        // A charset Qt has no codec for: the user may know better, or not.
-        result.doubtful = true;
-        return;
+    if (best.fit.telling < thresholds.fewCharacters || best.fit.excess() > thresholds.detectorFit)
+        return false;
+    const double reach = thresholds.detectorWord + mostRarity()
+        + thresholds.temperature * std::log2(thresholds.sure / (1 - thresholds.sure));
+    return readings.size() == 1 || readings.at(1).cost - best.cost > reach;
+}
+
+// The encodings whose escape sequences announce them at the start of a
+// file: their shift bytes (SO, SI) are text, not the controls of a binary.
+const char *escapeEncodingOf(const QByteArray &start)
+{
+    if (!start.contains('\x1b'))
+        return nullptr;
+    if (start.contains("\x1b$)C"))
+        return "ISO-2022-KR";
+    for (const char *designation : {"\x1b$)A", "\x1b$)G", "\x1b$*H", "\x1b$+I"}) {
+        if (start.contains(designation))
+            return "ISO-2022-CN";
     }
-    if (!best.isGuess || complete)
-        result.encoding = best.candidate.encoding;
-    // Doubt where the text does not read as text, where the guess is beaten
-    // but not clearly, where on a few characters a more common encoding reads
-    // nearly as well, and where another reads better.
-    const double score = best.candidate.score;
-    const int rank = commonness(best.candidate.encoding);
-    // The readings within a clear lead of the best, and of those the ones
-    // in a more common encoding.
-    int rivals = 0;
-    int commonerRivals = 0;
-    int rarerRivals = 0;
-    for (const Reading &other : qAsConst(readings)) {
-        if (&other != &best && badness(other) - badness(best) < clearLead) {
-            ++rivals;
-            commonerRivals += commonness(other.candidate.encoding) > rank ? 1 : 0;
-            rarerRivals += commonness(other.candidate.encoding) < rank ? 1 : 0;
-        }
+    for (const char *designation : {"\x1b$B", "\x1b$@", "\x1b$(D", "\x1b$(Q"}) {
+        if (start.contains(designation))
+            return "ISO-2022-JP";
     }
-    // Another reading may unseat the detector's guess when it reads clearly
-    // better: the detector confuses neighbours such as KOI8-R and KOI8-U.
-    // Where the guess does not even read as text, one that no other
-    // reading comes near needs no question either.
-    const bool guessFails = guessAt == readings.end() || guessAt->candidate.score < readableScore;
-    const bool unseated = !best.isGuess && (rivals > 0 || !guessFails)
-        && (guessAt == readings.end() || badness(*guessAt) - badness(best) < switchLead);
-    result.doubtful = score < readableScore || unseated;
-    // Where the detector's guess, in a usual encoding, reads best and a
-    // single more common encoding (and none as common) reads as well, the
-    // detector has weighed just those two on the bytes' statistics; more
-    // rivals mean a guess.
-    const bool detectorChose = best.isGuess && rank >= 1 && commonerRivals == 1 && rivals - rarerRivals == 1;
-    double closest = 1;
-    for (const Reading &other : qAsConst(readings)) {
-        if (&other == &best)
-            continue;
-        const double deficit = badness(other) - badness(best);
-        const int otherRank = commonness(other.candidate.encoding);
-        // A rare encoding needs a clear lead over a common one only on a few
-        // characters; on more the detector's own statistics stand.
-        const double needed = otherRank > rank && best.evidence < fewCharacters && !detectorChose ? clearLead
-            : otherRank == rank                                                                   ? sameRankLead
-                                                                                                  : 0;
-        if (deficit < needed)
-            result.doubtful = true;
-        closest = std::min(closest, std::max(0.0, deficit) / (clearLead + 1));
-    }
-    result.confidence = std::clamp(score * best.evidence / (best.evidence + 2.0) * (0.5 + 0.5 * closest), 0.0, 1.0);
-    if (result.doubtful)
-        result.confidence = std::min(result.confidence, 0.5);
+    return nullptr;
 }
 
 // The wide layouts a file's start allows, set on its first bytes: the one
@@ -413,7 +356,7 @@ struct Detector::State
 {
     DetectionLimits limits;
     qint64 size = -1;
-    std::unique_ptr<uchardet, DetectorDeleter> detector {uchardet_new()};
+    std::unique_ptr<uchardet, DetectorDeleter> detector {DetectorPool::take()};
     Utf8Validator utf8;
     ByteCensus census;
     Sampler sampler;
@@ -422,6 +365,8 @@ struct Detector::State
     bool feeding = true;
     bool failed = false; // the charset detector gave up
     bool binary = false; // settled before the end
+    const char *escapes = nullptr; // the escape-based encoding the start announces
+    qint64 shifts = 0; // its SO and SI bytes, which the census counts as controls
     // The detector's answer is not needed for a file that is UTF-8, and
     // most files that read as UTF-8 at first are: what it is to be fed waits
     // here, a chunk at most, until the file stops reading as UTF-8.
@@ -449,7 +394,7 @@ struct Detector::State
     {
         if (bom != Bom::None && bom != Bom::Utf8)
             return false;
-        const bool controls = census.nul > 0 || (size >= 0 && census.controls * 100 > size);
+        const bool controls = census.nul > 0 || (size >= 0 && (census.controls - shifts) * 100 > size);
         return controls
             && std::none_of(wide.cbegin(), wide.cend(), [this](const auto &w) { return alive(w.first, w.second); });
     }
@@ -472,7 +417,10 @@ bool Detector::feed(const char *data, qint64 size)
     const bool first = s.census.total == 0;
     s.utf8.feed(data, size);
     if (s.feeding) {
-        if (s.utf8.validSoFar() && s.held.size() + size <= chunkSize) {
+        // A file that the judge's sample holds whole waits too: Karvo's own
+        // reading of it may leave the detector nothing to say.
+        const bool small = s.census.total + size <= Sampler::headSize;
+        if ((s.utf8.validSoFar() || small) && s.held.size() + size <= chunkSize) {
             s.held.append(data, int(size));
         } else {
             if ((!s.held.isEmpty() && !s.feedDetector(s.held.constData(), s.held.size()))
@@ -488,7 +436,10 @@ bool Detector::feed(const char *data, qint64 size)
         // Only a file that shows zero bytes from its start can be UTF-16 or
         // UTF-32 without a byte-order mark.
         startLayouts(s.bom, s.census.nul > 0, s.wide);
+        s.escapes = escapeEncodingOf(QByteArray::fromRawData(data, int(std::min<qint64>(size, 4096))));
     }
+    if (s.escapes)
+        s.shifts += std::count_if(data, data + size, [](char c) { return c == 0x0E || c == 0x0F; });
     for (auto &[layout, validator] : s.wide)
         validator.feed(data, size);
     if (s.feeding && s.limits.detectorBytes >= 0
@@ -502,6 +453,7 @@ bool Detector::feed(const char *data, qint64 size)
 DetectResult Detector::finish(bool complete)
 {
     State &s = *d;
+    const DetectionThresholds &thresholds = s.limits.thresholds;
     DetectResult result;
     if (s.failed || !s.detector)
         return result;
@@ -517,13 +469,16 @@ DetectResult Detector::finish(bool complete)
         return result;
     }
 
+    // First, what the bytes are: UTF-16 or UTF-32 (by byte-order mark or by
+    // where their zero bytes sit), text in an escape-based encoding, binary,
+    // or text in an ASCII-compatible encoding.
     const Bom bom = s.bom;
     const bool wideBom = bom != Bom::None && bom != Bom::Utf8;
     // Of the layouts that decode the whole file strictly and hold no stray
     // controls, the one whose zero bytes fit, or failing that whose start
     // reads best, wins; CJK text in UTF-16 has hardly a zero byte to show.
     const WideLayout *layout = nullptr;
-    double layoutScore = 0;
+    double layoutExcess = 0;
     bool layoutFits = false;
     for (const auto &[l, v] : s.wide) {
         if (!(complete ? v.isValid() : v.validSoFar()) || v.controls() * 100 > v.characters())
@@ -531,63 +486,137 @@ DetectResult Detector::finish(bool complete)
         QString text;
         const QByteArray start = s.sampler.start();
         decodeStrictly(Encoding::named(QLatin1String(l.name)), start.left(start.size() & ~(l.unit - 1)), false, text);
-        const TextVerdict verdict = judgeText(text, Encoding());
+        const LanguageFit fit = bestFit(text.left(4096));
         const bool fits = wideBom || zerosFit(l, census.zeros);
-        if (!fits && (verdict.score < 0.9 || verdict.evidence < 4))
+        if (!fits && (fit.telling < 4 || fit.excess() > thresholds.noLanguage / 2))
             continue;
-        if (!layout || (fits && !layoutFits) || (fits == layoutFits && verdict.score > layoutScore)) {
+        if (!layout || (fits && !layoutFits) || (fits == layoutFits && fit.excess() < layoutExcess)) {
             layout = &l;
-            layoutScore = verdict.score;
+            layoutExcess = fit.excess();
             layoutFits = fits;
         }
     }
+    const qint64 controls = census.controls - s.shifts;
     const bool binary = wideBom ? (layout == nullptr && !s.wide.empty() && s.wide.front().second.isValid())
-                                : (layout == nullptr && (census.nul > 0 || census.controls * 100 > census.total));
+                                : (layout == nullptr && (census.nul > 0 || controls * 100 > census.total));
     if (binary) {
         result.kind = DetectResult::Kind::Binary;
         result.confidence = 1;
         return result;
     }
-
-    if (layout && !wideBom) {
-        result.encoding = Encoding::named(QLatin1String(layout->name));
-        result.confidence = layoutScore;
-        result.doubtful = layoutScore < readableScore;
-        result.candidates.append({result.encoding, layoutScore});
+    const auto sure = [&result](const Encoding &encoding) {
+        result.encoding = encoding;
+        result.confidence = encoding.isValid() ? 1 : 0;
+        if (encoding.isValid())
+            result.candidates.append({encoding, 1});
         return result;
+    };
+    if (layout && wideBom) {
+        // The byte-order mark says it, even with nothing after it.
+        return sure(Encoding::named(QLatin1String(layout->unit == 4 ? "UTF-32" : "UTF-16")));
+    }
+    if (layout) {
+        result.encoding = Encoding::named(QLatin1String(layout->name));
+        result.candidates.append({result.encoding, 1});
+        result.confidence = 1;
+        if (layoutExcess > thresholds.noLanguage) {
+            Doubt doubt;
+            doubt.kind = Doubt::Kind::NoLanguage;
+            doubt.encodings.append(result.encoding);
+            result.doubts.append(doubt);
+            result.doubtful = true;
+            result.confidence = 0.5;
+        }
+        return result;
+    }
+    if (s.escapes && census.nonAscii == 0) {
+        // The escape sequences name the encoding; what they switch to
+        // decodes, or the file is not in it after all.
+        const Encoding escaped = Encoding::named(QLatin1String(s.escapes));
+        QString text;
+        if (escaped.isValid() && decodeStrictly(escaped, s.sampler.text(), complete && s.sampler.complete(), text)
+            && std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x80; })) {
+            result.language = QString::fromLatin1(bestFit(text).language->code());
+            return sure(escaped);
+        }
     }
 
     const bool utf8 = complete ? s.utf8.isUtf8() : s.utf8.validSoFar() && census.nonAscii > 0;
+    const QByteArray sample = s.sampler.text();
+    const bool sampleComplete = complete && s.sampler.complete();
+    const auto take = [&result](const QVector<Reading> &readings) {
+        const Reading &best = readings.first();
+        result.encoding = best.encoding;
+        result.language = QString::fromLatin1(best.fit.language->code());
+        result.confidence = best.probability;
+        for (const Reading &reading : readings) {
+            if (result.candidates.size() == mostCandidates
+                || (!result.candidates.isEmpty() && reading.probability < leastCandidate))
+                break;
+            result.candidates.append({reading.encoding, reading.probability});
+        }
+        return result;
+    };
+    if (!utf8 && census.nonAscii > 0 && s.held.size() == census.total && sampleComplete) {
+        // The detector has not been fed yet. Where Karvo's own best reading
+        // fits its language and leads the others by more than the
+        // detector's word and any rarity could make up, asking it changes
+        // nothing, and it is the slowest part of detection by far.
+        const QVector<Reading> readings = weighReadings(sample, true, Encoding(), false, thresholds);
+        if (isBeyondDoubt(readings, thresholds))
+            return take(readings);
+    }
     if (!utf8 && !s.held.isEmpty() && !s.feedDetector(s.held.constData(), s.held.size()))
         return {};
     uchardet_data_end(s.detector.get());
     const char *charset = uchardet_get_charset(s.detector.get());
     result.detectorName = QString::fromLatin1(charset ? charset : "");
-    result.encoding = Encoding::named(result.detectorName);
-
+    const Encoding guess = Encoding::named(result.detectorName);
+    if (census.nonAscii == 0) {
+        result.asciiOnly = true;
+        return sure(guess); // plain ASCII leaves nothing to weigh
+    }
     // The detector takes short UTF-8 texts such as "café" for a legacy code
-    // page, and converting those to UTF-8 would encode them twice. Bytes that
-    // are valid UTF-8 and not plain ASCII are UTF-8 unless the judge finds
-    // another reading clearly better (a word or two of EUC-JP can be valid
-    // UTF-8 too).
-    if (utf8)
-        result.encoding = Encoding::utf8();
+    // page, and converting those to UTF-8 would encode them twice. Plenty of
+    // valid UTF-8 is UTF-8; a word or two may read better in another
+    // encoding (EUC-JP, say), and is weighed with the rest.
+    if (utf8 && census.nonAscii >= 2 * thresholds.plentyOfUtf8)
+        return sure(Encoding::utf8());
 
-    result.asciiOnly = census.nonAscii == 0 && !wideBom;
-    if (wideBom || census.nonAscii == 0) {
-        // A byte-order mark or plain ASCII leave nothing to weigh.
-        result.confidence = result.encoding.isValid() ? 1 : 0;
-        if (result.encoding.isValid())
-            result.candidates.append({result.encoding, 1});
+    // Then, which encodings read the sample, and how well each reading
+    // fits a language written in it.
+    QString head;
+    if (guess.isUtf8() && !utf8 && !sampleComplete && decodeStrictly(guess, sample, false, head)
+        && std::any_of(head.cbegin(), head.cend(), [](QChar c) { return c.unicode() >= 0x80; })) {
+        // The detector settled on UTF-8 from the start of a file whose later
+        // bytes are not UTF-8; left as it is, the file would pass for UTF-8.
+        Doubt doubt;
+        doubt.kind = Doubt::Kind::MixedEncodings;
+        doubt.encodings.append(guess);
+        result.encoding = guess;
+        result.doubts.append(doubt);
+        result.doubtful = true;
+        result.confidence = 0.5;
+        result.candidates.append({guess, 0.5});
         return result;
     }
-    weigh(result, result.encoding, s.sampler.text(), complete && s.sampler.complete());
-    // The detector may settle on UTF-8 from the start of a file whose later
-    // bytes are not UTF-8; left as it is, the file would pass for UTF-8.
-    if (result.encoding.isUtf8() && !utf8) {
-        result.doubtful = true;
-        result.confidence = std::min(result.confidence, 0.5);
+    if (std::none_of(sample.cbegin(), sample.cend(), [](char c) { return uchar(c) >= 0x80; }))
+        return sure(guess); // the telling bytes lie beyond the sample: the detector saw them
+    const QVector<Reading> readings = weighReadings(sample, sampleComplete, guess, utf8, thresholds);
+    result.doubts = doubtsAbout(readings, guess, result.detectorName, thresholds);
+    result.doubtful = !result.doubts.isEmpty();
+    if (readings.isEmpty()) {
+        result.encoding = guess;
+        return result;
     }
+    // Where the detector named an encoding Qt cannot read and Karvo is not
+    // sure of its own, the answer stays the detector's, which nothing can
+    // convert: the readings are only offered.
+    const bool unreadable = std::any_of(result.doubts.cbegin(), result.doubts.cend(),
+        [](const Doubt &doubt) { return doubt.kind == Doubt::Kind::NoCodec; });
+    take(readings);
+    if (unreadable)
+        result.encoding = guess;
     return result;
 }
 
@@ -606,6 +635,34 @@ DetectResult detectFile(QFile &file, const DetectionLimits &limits)
         return {};
     }
     return detector.finish();
+}
+
+bool readsAsText(const QString &path, const Encoding &encoding)
+{
+    SourceFile source;
+    return source.open(path).ok() && readsAsText(source.file(), encoding);
+}
+
+bool readsAsText(QFile &file, const Encoding &encoding)
+{
+    if (!encoding.isValid() || !file.seek(0))
+        return false;
+    QTextDecoder decoder(encoding.codec());
+    QByteArray buffer(chunkSize, Qt::Uninitialized);
+    qint64 read = 0;
+    while ((read = file.read(buffer.data(), buffer.size())) > 0) {
+        const QString text = decoder.toUnicode(buffer.constData(), int(read));
+        if (decoder.hasFailure())
+            return false;
+        for (const QChar c : text) {
+            const ushort u = c.unicode();
+            const bool control = (u < 0x20 && u != '\t' && u != '\n' && u != '\r' && u != '\f' && u != '\v')
+                || (u >= 0x7F && u < 0xA0);
+            if (control || u == QChar::ReplacementCharacter)
+                return false;
+        }
+    }
+    return read == 0 && !decoder.needsMoreData() && file.seek(0);
 }
 
 DetectResult detectFileCoding(const QString &path)

@@ -1,663 +1,462 @@
 #include "textjudge.h"
 
 #include "charactertable.h"
+#include "detection.h"
 
 #include <QHash>
-#include <QMap>
+#include <QSet>
 #include <QTextCodec>
 #include <QTextDecoder>
 
 #include <algorithm>
-#include <array>
-#include <bitset>
 #include <cmath>
-#include <memory>
+#include <map>
 
 namespace Karvo {
 
 namespace {
 
-using CharSet = std::bitset<0x10000>;
-
-// The writing systems a word may be made of. CJK scripts mix with each other
-// and with ASCII; every other pair in one word is a sign of a wrong decode.
-enum class Script { None, Latin, Greek, Cyrillic, Hebrew, Arabic, Thai, Hangul, Kana, Han, Other };
-
-Script scriptOf(uint c)
+// The legacy encodings Karvo weighs, the languages written in each, and
+// what reading a file in it costs before its text is looked at: how much
+// rarer it is than the commonest encoding of its languages, in bits. A
+// reading must fit that much better to beat a commoner one that reads as
+// well. (The detector's own answer pays nothing; see weighReadings.)
+struct Profile
 {
-    if (c < 0x80)
-        return ((c | 0x20) >= 'a' && (c | 0x20) <= 'z') ? Script::Latin : Script::None;
-    if ((c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7) || (c >= 0x1E00 && c <= 0x1EFF)
-        || (c >= 0x300 && c <= 0x36F))
-        return Script::Latin;
-    if ((c >= 0x370 && c <= 0x3FF) || (c >= 0x1F00 && c <= 0x1FFF))
-        return Script::Greek;
-    if (c >= 0x400 && c <= 0x52F)
-        return Script::Cyrillic;
-    if ((c >= 0x591 && c <= 0x5F4) || (c >= 0xFB1D && c <= 0xFB4F))
-        return Script::Hebrew;
-    if ((c >= 0x600 && c <= 0x6FF) || (c >= 0xFB50 && c <= 0xFDFF) || (c >= 0xFE70 && c <= 0xFEFF))
-        return Script::Arabic;
-    if (c >= 0xE01 && c <= 0xE5B)
-        return Script::Thai;
-    if ((c >= 0xAC00 && c <= 0xD7A3) || (c >= 0x1100 && c <= 0x11FF) || (c >= 0x3131 && c <= 0x318E))
-        return Script::Hangul;
-    if ((c >= 0x3041 && c <= 0x30FF) || (c >= 0xFF66 && c <= 0xFF9F))
-        return Script::Kana;
-    if ((c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0xF900 && c <= 0xFAFF)
-        || (c >= 0x20000 && c <= 0x3FFFF) || c == 0x3005)
-        return Script::Han;
-    return Script::Other;
-}
-
-// What judging needs to know of a BMP character, looked up once per
-// character instead of walking the script ranges and Qt's property tables.
-enum CharFlag : ushort {
-    ScriptMask = 0x0F,
-    IsMark = 0x10, // a combining mark
-    Unassigned = 0x20, // unassigned or private use
-    BadSymbol = 0x40, // unassigned, private use, control or surrogate
-    IsUpper = 0x80,
-    IsLower = 0x100,
-    IsLetter = 0x200,
-    IsSpace = 0x400,
+    const char *name;
+    double rarity; // bits
+    bool singleByte;
+    const char *languages;
 };
 
-ushort flagsFor(uint c)
-{
-    const QChar::Category category = QChar::category(c);
-    ushort flags = ushort(scriptOf(c));
-    if (category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining)
-        flags |= IsMark;
-    if (category == QChar::Other_NotAssigned || category == QChar::Other_PrivateUse)
-        flags |= Unassigned | BadSymbol;
-    if (category == QChar::Other_Control || category == QChar::Other_Surrogate)
-        flags |= BadSymbol;
-    flags |= (QChar::isUpper(c) ? IsUpper : 0) | (QChar::isLower(c) ? IsLower : 0) | (QChar::isLetter(c) ? IsLetter : 0)
-        | (QChar::isSpace(c) ? IsSpace : 0);
-    return flags;
-}
+constexpr const char *western = "en fr de es pt it nl da sv nb fi is ca";
 
-ushort charFlags(uint c)
-{
-    static const std::array<ushort, 0x10000> table = [] {
-        std::array<ushort, 0x10000> t {};
-        for (uint u = 0; u < t.size(); ++u)
-            t[u] = flagsFor(u);
-        return t;
-    }();
-    return c <= 0xFFFF ? table[c] : flagsFor(c);
-}
-
-// Lowercase for the alphabets the judge counts letters of, all below U+2000.
-uint lowerOf(uint c)
-{
-    static const std::array<char16_t, 0x2000> table = [] {
-        std::array<char16_t, 0x2000> t {};
-        for (uint u = 0; u < t.size(); ++u)
-            t[u] = char16_t(QChar::toLower(u));
-        return t;
-    }();
-    return c < table.size() ? table[c] : QChar::toLower(c);
-}
-
-bool isCjk(Script s)
-{
-    return s == Script::Han || s == Script::Kana || s == Script::Hangul;
-}
-
-// The non-ASCII letters of each language that a legacy code page carries.
-// A text that no single language explains was most likely decoded wrong.
-struct Language
-{
-    Script script;
-    const char *letters; // lowercase, UTF-8
+const Profile profiles[] = {
+    {"windows-1252", 0, true, "en fr de es pt it nl da sv nb fi is ca et"},
+    {"ISO-8859-1", 0.5, true, nullptr},
+    {"ISO-8859-15", 1.5, true, "en fr de es pt it nl da sv nb fi is ca et"},
+    {"macintosh", 5, true, nullptr},
+    {"IBM850", 5, true, nullptr},
+    {"ISO-8859-10", 6, true, "da sv nb fi is"},
+    {"windows-1250", 0, true, "pl cs sk hu sl hr ro"},
+    {"ISO-8859-2", 0.5, true, "pl cs sk hu sl hr ro"},
+    {"IBM852", 5, true, "pl cs sk hu sl hr ro"},
+    {"ISO-8859-16", 6, true, "ro pl hu hr sl"},
+    {"windows-1257", 0.5, true, "lt lv et"},
+    {"ISO-8859-13", 1, true, "lt lv et"},
+    {"ISO-8859-4", 3, true, "lt lv et"},
+    {"IBM775", 6, true, "lt lv et"},
+    {"ISO-8859-3", 6, true, "tr"},
+    {"windows-1251", 0, true, "ru uk be bg sr mk"},
+    {"KOI8-R", 1, true, "ru bg"},
+    {"KOI8-U", 1.5, true, "uk ru"},
+    {"ISO-8859-5", 3, true, "ru uk be bg sr mk"},
+    {"IBM866", 3, true, "ru uk be bg"},
+    {"MAC-CYRILLIC", 5, true, "ru uk be bg sr mk"},
+    {"windows-1253", 0, true, "el"},
+    {"ISO-8859-7", 0.5, true, "el"},
+    {"windows-1254", 0, true, "tr"},
+    {"ISO-8859-9", 0.5, true, "tr"},
+    {"windows-1255", 0, true, "he"},
+    {"ISO-8859-8", 1, true, "he"},
+    {"windows-1256", 0, true, "ar fa"},
+    {"ISO-8859-6", 2, true, "ar"},
+    {"TIS-620", 0, true, "th"},
+    {"windows-1258", 0, true, "vi"},
+    {"GB18030", 0, false, "zh-hans"},
+    {"Big5", 0, false, "zh-hant"},
+    {"Shift_JIS", 0, false, "ja"},
+    {"EUC-JP", 0.5, false, "ja"},
+    {"EUC-KR", 0, false, "ko"},
+    {"windows-949", 0.5, false, "ko"},
 };
 
-const Language languages[] = {
-    {Script::Latin, "àâæçéèêëîïôœùûüÿ"}, // French
-    {Script::Latin, "äöüß"}, // German
-    {Script::Latin, "áéíñóúü"}, // Spanish
-    {Script::Latin, "àáâãçéêíóôõú"}, // Portuguese
-    {Script::Latin, "àèéìíîòóùú"}, // Italian
-    {Script::Latin, "àçéèíïòóúü"}, // Catalan
-    {Script::Latin, "áéèëïóöüú"}, // Dutch
-    {Script::Latin, "æøåéó"}, // Danish, Norwegian
-    {Script::Latin, "åäöé"}, // Swedish
-    {Script::Latin, "äöåšž"}, // Finnish
-    {Script::Latin, "áðéíóúýþæö"}, // Icelandic
-    {Script::Latin, "ąćęłńóśźż"}, // Polish
-    {Script::Latin, "áčďéěíňóřšťúůýž"}, // Czech
-    {Script::Latin, "áäčďéíĺľňóôŕšťúýž"}, // Slovak
-    {Script::Latin, "čćđšž"}, // Slovene, Croatian, Bosnian
-    {Script::Latin, "áéíóöőúüű"}, // Hungarian
-    {Script::Latin, "ăâîșțşţ"}, // Romanian
-    {Script::Latin, "çğıiöşüâîû"}, // Turkish (İ lowercases to i)
-    {Script::Latin, "ąčęėįšųūž"}, // Lithuanian
-    {Script::Latin, "āčēģīķļņšūž"}, // Latvian
-    {Script::Latin, "äõöüšž"}, // Estonian
-    {Script::Latin, "çë"}, // Albanian
-    {Script::Latin, "ċġħżàèìòù"}, // Maltese
-    {Script::Latin, "ĉĝĥĵŝŭ"}, // Esperanto
-    {Script::Latin,
-        "àáâãèéêìíòóôõùúýăđĩũơưạảấầẩẫậắằẳẵặẹẻẽếềểễệỉịọỏốồổỗộớờởỡợụủứừửữựỳỵỷỹ"
-        "\xcc\x80\xcc\x81\xcc\x83\xcc\x89\xcc\xa3"}, // Vietnamese, tones as combining marks too
-    {Script::Cyrillic, "абвгдеёжзийклмнопрстуфхцчшщъыьэюя"}, // Russian
-    {Script::Cyrillic, "абвгґдеєжзиіїйклмнопрстуфхцчшщьюяʼ"}, // Ukrainian
-    {Script::Cyrillic, "абвгдеёжзійклмнопрстуўфхцчшыьэюя"}, // Belarusian
-    {Script::Cyrillic, "абвгдежзийклмнопрстуфхцчшщъьюяѝ"}, // Bulgarian
-    {Script::Cyrillic, "абвгдђежзијклљмнњопрстћуфхцчџш"}, // Serbian
-    {Script::Cyrillic, "абвгдѓежзѕијклљмнњопрстќуфхцчџш"}, // Macedonian
-    {Script::Greek, "αβγδεζηθικλμνξοπρσςτυφχψωάέήίόύώϊϋΐΰ"},
+// How close, in bits, two readings in one language must fit to count as
+// the same text spelled two ways.
+constexpr double sameSpelling = 1;
+
+struct Weighed
+{
+    Encoding encoding;
+    double rarity = 0;
+    bool singleByte = false;
+    QVector<const LanguageModel *> languages;
+    QString characters; // a single-byte encoding's 256 characters, U+FFFD where none
+    std::vector<ByteSymbols> symbols; // by language
 };
 
-// Rough letter frequencies, per mille, of running text in the Cyrillic and
-// Greek alphabets: random letters read as a script score well below them.
-struct Frequency
+QVector<const LanguageModel *> modelsFor(const char *codes)
 {
-    const char *letter;
-    double perMille;
-};
-
-const Frequency cyrillicFrequencies[] = {{"о", 110}, {"е", 85}, {"а", 80}, {"и", 74}, {"н", 67}, {"т", 63}, {"с", 55},
-    {"р", 47}, {"в", 45}, {"л", 44}, {"к", 35}, {"м", 32}, {"д", 30}, {"п", 28}, {"у", 26}, {"я", 20}, {"ы", 19},
-    {"ь", 17}, {"г", 17}, {"з", 16}, {"б", 16}, {"ч", 14}, {"й", 12}, {"х", 10}, {"ж", 9}, {"ш", 7}, {"ю", 6}, {"ц", 5},
-    {"щ", 4}, {"э", 3}, {"ф", 3}, {"ъ", 6}, {"ё", 1}, {"і", 15}, {"ї", 3}, {"є", 3}, {"ґ", 0.5}, {"ў", 1}, {"ђ", 0.5},
-    {"ј", 1}, {"љ", 0.5}, {"њ", 0.5}, {"ћ", 0.5}, {"џ", 0.3}, {"ѓ", 0.2}, {"ѕ", 0.1}, {"ќ", 0.2}, {"ѝ", 0.3}};
-
-const Frequency greekFrequencies[] = {{"α", 100}, {"ο", 85}, {"ι", 75}, {"ε", 65}, {"τ", 80}, {"σ", 45}, {"ς", 30},
-    {"ν", 65}, {"η", 45}, {"υ", 40}, {"ρ", 45}, {"π", 40}, {"κ", 40}, {"μ", 35}, {"λ", 30}, {"ω", 15}, {"δ", 20},
-    {"γ", 20}, {"χ", 10}, {"θ", 13}, {"φ", 8}, {"β", 7}, {"ξ", 5}, {"ζ", 4}, {"ψ", 2}, {"ά", 20}, {"έ", 15}, {"ή", 10},
-    {"ί", 15}, {"ό", 15}, {"ύ", 8}, {"ώ", 5}, {"ϊ", 1}, {"ϋ", 0.5}, {"ΐ", 0.2}, {"ΰ", 0.1}};
-
-struct LetterWeights
-{
-    QHash<ushort, double> weights; // log of frequency over the uniform share
-    template<std::size_t N> explicit LetterWeights(const Frequency (&table)[N], double alphabet)
-    {
-        for (const Frequency &f : table)
-            weights.insert(QString::fromUtf8(f.letter).at(0).unicode(), std::log(f.perMille * alphabet / 1000.0));
+    QVector<const LanguageModel *> models;
+    for (const QByteArray &code : QByteArray(codes).split(' ')) {
+        if (const LanguageModel *model = LanguageModel::named(code.constData()))
+            models.append(model);
     }
-    double weight(ushort c) const { return std::max(-2.5, weights.value(c, -2.5)); }
-};
-
-const LetterWeights &cyrillicWeights()
-{
-    static const LetterWeights w(cyrillicFrequencies, 33);
-    return w;
+    return models;
 }
 
-const LetterWeights &greekWeights()
+// The 256 characters of a single-byte encoding, each byte read alone: read
+// in one go, since a codec made ready for each byte would cost more than
+// all the rest.
+QString byteCharacters(const Encoding &encoding)
 {
-    static const LetterWeights w(greekFrequencies, 25);
-    return w;
-}
-
-struct LanguageTable
-{
-    std::vector<std::pair<Script, CharSet>> sets;
-    LanguageTable()
-    {
-        for (const Language &language : languages) {
-            CharSet set;
-            for (const QChar c : QString::fromUtf8(language.letters))
-                set.set(c.unicode());
-            sets.emplace_back(language.script, set);
-        }
+    QByteArray bytes(256, Qt::Uninitialized);
+    for (int b = 0; b < 256; ++b)
+        bytes[b] = char(b);
+    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+    const QString text = encoding.codec()->toUnicode(bytes.constData(), bytes.size(), &state);
+    if (text.size() == 256)
+        return text;
+    // Some byte starts a longer sequence after all: one by one, then.
+    QString characters;
+    for (int b = 0; b < 256; ++b) {
+        QString one;
+        const char byte = char(b);
+        characters += decodeStrictly(encoding, QByteArray(&byte, 1), true, one) && one.size() == 1
+            ? one.at(0)
+            : QChar(QChar::ReplacementCharacter);
     }
-};
-
-const LanguageTable &languageTable()
-{
-    static const LanguageTable table;
-    return table;
+    return characters;
 }
 
-// Each CJK code page puts its frequent characters in one block (the first
-// level); its second level holds the rare ones. Decoding those blocks with
-// the codec itself gives the sets.
-struct CjkLevels
+// Made once per run: each encoding looked up, its bytes read once.
+const std::vector<Weighed> &weighed()
 {
-    CharSet frequent;
-    CharSet known;
-};
-
-void addBlock(CharSet &set, const char *codecName, uint first, uint last, uchar trailLow, uchar trailHigh)
-{
-    QTextCodec *codec = QTextCodec::codecForName(codecName);
-    if (!codec)
-        return;
-    QByteArray bytes;
-    for (uint code = first; code <= last; ++code) {
-        const uchar trail = uchar(code & 0xFF);
-        if (trail < trailLow || trail > trailHigh || trail == 0x7F
-            || (trailLow == 0x40 && trail > 0x7E && trail < 0xA1 && QByteArray(codecName) == "Big5"))
-            continue;
-        bytes.append(char(code >> 8));
-        bytes.append(char(trail));
-    }
-    const QString text = codec->toUnicode(bytes);
-    for (const QChar c : text) {
-        if (c != QChar::ReplacementCharacter && scriptOf(c.unicode()) != Script::Other)
-            set.set(c.unicode());
-    }
-}
-
-enum class CjkFamily { None, Chinese, Traditional, Japanese, Korean };
-
-const CjkLevels &levels(CjkFamily family)
-{
-    static const auto make = [](CjkFamily f) {
-        auto l = std::make_unique<CjkLevels>();
-        switch (f) {
-        case CjkFamily::Chinese:
-            addBlock(l->frequent, "GB18030", 0xB0A1, 0xD7FE, 0xA1, 0xFE);
-            addBlock(l->known, "GB18030", 0xB0A1, 0xF7FE, 0xA1, 0xFE);
-            break;
-        case CjkFamily::Traditional:
-            addBlock(l->frequent, "Big5", 0xA440, 0xC67E, 0x40, 0xFE);
-            addBlock(l->known, "Big5", 0xA440, 0xF9D5, 0x40, 0xFE);
-            break;
-        case CjkFamily::Japanese:
-            addBlock(l->frequent, "Shift_JIS", 0x889F, 0x9872, 0x40, 0xFC);
-            addBlock(l->known, "Shift_JIS", 0x889F, 0xEAA4, 0x40, 0xFC);
-            break;
-        case CjkFamily::Korean:
-            addBlock(l->frequent, "EUC-KR", 0xB0A1, 0xC8FE, 0xA1, 0xFE);
-            l->known = l->frequent;
-            break;
-        case CjkFamily::None: {
-            for (CjkFamily other : {CjkFamily::Chinese, CjkFamily::Traditional, CjkFamily::Japanese}) {
-                const CjkLevels &o = levels(other);
-                l->frequent |= o.frequent;
-                l->known |= o.known;
+    static const std::vector<Weighed> list = [] {
+        std::vector<Weighed> out;
+        for (const Profile &profile : profiles) {
+            Weighed w;
+            w.encoding = Encoding::named(QLatin1String(profile.name));
+            if (!w.encoding.isValid())
+                continue;
+            w.rarity = profile.rarity;
+            w.singleByte = profile.singleByte;
+            w.languages = modelsFor(profile.languages ? profile.languages : western);
+            if (w.singleByte) {
+                w.characters = byteCharacters(w.encoding);
+                for (const LanguageModel *model : qAsConst(w.languages))
+                    w.symbols.push_back(model->byteSymbols(w.characters));
             }
-            const CjkLevels &korean = levels(CjkFamily::Korean);
-            l->frequent |= korean.frequent;
-            l->known |= korean.known;
-            break;
+            out.push_back(std::move(w));
         }
-        }
-        return l;
-    };
-    static const std::unique_ptr<CjkLevels> chinese = make(CjkFamily::Chinese);
-    static const std::unique_ptr<CjkLevels> traditional = make(CjkFamily::Traditional);
-    static const std::unique_ptr<CjkLevels> japanese = make(CjkFamily::Japanese);
-    static const std::unique_ptr<CjkLevels> korean = make(CjkFamily::Korean);
-    switch (family) {
-    case CjkFamily::Chinese:
-        return *chinese;
-    case CjkFamily::Traditional:
-        return *traditional;
-    case CjkFamily::Japanese:
-        return *japanese;
-    case CjkFamily::Korean:
-        return *korean;
-    case CjkFamily::None:
-        break;
+        return out;
+    }();
+    return list;
+}
+
+const Weighed *profileOf(const Encoding &encoding)
+{
+    for (const Weighed &w : weighed()) {
+        if (w.encoding == encoding)
+            return &w;
     }
-    static const std::unique_ptr<CjkLevels> any = make(CjkFamily::None);
-    return *any;
+    return nullptr;
 }
 
-CjkFamily familyOf(const Encoding &encoding)
+LanguageFit cheapest(const QVector<const LanguageModel *> &models, const QString &text)
 {
-    if (!encoding.isValid())
-        return CjkFamily::None;
-    const QByteArray name = encoding.name().toLatin1().toLower();
-    if (name.contains("gb") || name.startsWith("hz") || name.contains("2022-cn"))
-        return CjkFamily::Chinese;
-    if (name.contains("big5"))
-        return CjkFamily::Traditional;
-    if (name.contains("jis") || name.contains("euc-jp") || name.contains("2022-jp"))
-        return CjkFamily::Japanese;
-    if (name.contains("949") || name.contains("euc-kr") || name.contains("2022-kr"))
-        return CjkFamily::Korean;
-    return CjkFamily::None;
-}
-
-// Symbols that turn up in ordinary prose and need no explaining.
-bool isCommonSymbol(uint c)
-{
-    switch (c) {
-    case 0xA0:
-    case 0xA1:
-    case 0xA3:
-    case 0xA7:
-    case 0xA9:
-    case 0xAB:
-    case 0xAD:
-    case 0xAE:
-    case 0xB0:
-    case 0xB2: // m², m³
-    case 0xB3:
-    case 0xB7:
-    case 0xBB:
-    case 0xBF:
-    case 0x2013:
-    case 0x2014:
-    case 0x2018:
-    case 0x2019:
-    case 0x201A:
-    case 0x201C:
-    case 0x201D:
-    case 0x201E:
-    case 0x2022:
-    case 0x2026:
-    case 0x20AC:
-    case 0x2116:
-    case 0x2122:
-    case 0x20AA:
-        return true;
-    default:
-        // CJK punctuation, full-width forms and the ideographic space.
-        return (c >= 0x3000 && c <= 0x303F) || (c >= 0xFF01 && c <= 0xFF5E) || (c >= 0x2000 && c <= 0x200F);
+    LanguageFit best;
+    for (const LanguageModel *model : models) {
+        const LanguageFit fit = model->fit(text);
+        if (!best.language || fit.bits < best.bits)
+            best = fit;
     }
+    return best;
 }
 
-// Marks inside a word that real words carry: apostrophes, Catalan's middle
-// dot, hyphens.
-bool joinsWords(uint c)
+// The models worth trying on a text of any script: those of the scripts its
+// first telling characters are in.
+QVector<const LanguageModel *> modelsForScriptOf(const QString &text)
 {
-    return c == 0x2019 || c == 0x2018 || c == 0xB7 || c == 0x2BC || c == 0x2010 || c == 0xAD || c == '\'' || c == 0x5F3
-        || c == 0x5F4;
-}
-
-bool isThaiConsonant(uint c)
-{
-    return c >= 0xE01 && c <= 0xE2E;
-}
-
-// Thai writes vowel and tone marks above, below and after a consonant, and
-// some vowels before it; random bytes read as Thai break that order.
-double thaiOrder(const QString &text, int i)
-{
-    const uint c = text.at(i).unicode();
-    const uint before = i > 0 ? text.at(i - 1).unicode() : 0;
-    const uint after = i + 1 < text.size() ? text.at(i + 1).unicode() : 0;
-    const bool mark = c == 0xE31 || (c >= 0xE34 && c <= 0xE3A) || (c >= 0xE47 && c <= 0xE4E);
-    if (mark) {
-        const bool afterVowelMark = before == 0xE31 || (before >= 0xE34 && before <= 0xE39);
-        const bool tone = c >= 0xE48 && c <= 0xE4C;
-        return isThaiConsonant(before) || (tone && afterVowelMark) ? 0 : 1;
+    bool latin = false, cyrillic = false, greek = false, hebrew = false, arabic = false, thai = false, cjk = false;
+    int seen = 0;
+    for (int i = 0; i < text.size() && seen < 256; ++i) {
+        const ushort c = text.at(i).unicode();
+        if (c < 0x80)
+            continue;
+        ++seen;
+        latin |= c < 0x370 || (c >= 0x1E00 && c < 0x1F00);
+        greek |= (c >= 0x370 && c < 0x400) || (c >= 0x1F00 && c < 0x2000);
+        cyrillic |= c >= 0x400 && c < 0x530;
+        hebrew |= c >= 0x590 && c < 0x600;
+        arabic |= (c >= 0x600 && c < 0x700) || c >= 0xFB50;
+        thai |= c >= 0xE00 && c < 0xE80;
+        cjk |= c >= 0x3000 && c < 0xFB00;
     }
-    if (c >= 0xE40 && c <= 0xE44)
-        return isThaiConsonant(after) ? 0 : 1;
-    if (c == 0xE30 || c == 0xE32 || c == 0xE33 || c == 0xE45)
-        return before >= 0xE01 && before <= 0xE4E ? 0 : 1;
-    return 0;
-}
-
-struct Word
-{
-    int letters = 0;
-    int nonAscii = 0;
-    int caseSwitches = 0;
-    int uppers = 0;
-    int cased = 0;
-    bool lower = false;
-    bool latinNonAscii = false;
-    bool cjk = false;
-    int scripts = 0; // bit per Script, CJK folded into one
-    uint first = 0; // the first letter
-};
-
-bool isLoneWord(uint c)
-{
-    static const QString words = QString::fromUtf8("àáâèéíóôòùúýőįởÀÁÂÈÉÍÓÔÒÙÚÝŐĮỞ");
-    return c <= 0xFFFF && words.contains(QChar(ushort(c)));
+    latin |= seen == 0; // ASCII alone: English, or a language that did without its accents
+    QVector<const LanguageModel *> models;
+    for (const LanguageModel *model : LanguageModel::all()) {
+        const QByteArray code(model->code());
+        const bool wanted = model->isCjk()                                                                 ? cjk
+            : code == "el"                                                                                 ? greek
+            : code == "he"                                                                                 ? hebrew
+            : code == "ar" || code == "fa"                                                                 ? arabic
+            : code == "th"                                                                                 ? thai
+            : code == "ru" || code == "uk" || code == "be" || code == "bg" || code == "sr" || code == "mk" ? cyrillic
+                                                                                                           : latin;
+        if (wanted)
+            models.append(model);
+    }
+    return models;
 }
 
 } // namespace
 
-TextVerdict judgeText(const QString &text, const Encoding &encoding)
+QVector<const LanguageModel *> languagesOf(const Encoding &encoding)
 {
-    const CjkFamily family = familyOf(encoding);
-    const CjkLevels &cjk = levels(family);
-
-    double bad = 0;
-    double nonAscii = 0;
-    // Ordered, so that the weights add up the same way on every run.
-    QMap<ushort, int> letterCounts;
-    Word word;
-    double pendingInside = 0; // what symbols after a letter cost more if a letter follows
-    int hangulRun = 0;
-    int thaiConsonants = 0; // in a row, with no vowel to carry them
-    int cjkGapRuns = 0; // CJK, one space, CJK: how Korean is written, not Chinese or Japanese
-    int lastCjkEnd = -10;
-    int greekLetters = 0;
-    int greekCapitals = 0;
-    bool greekStressed = false; // a Greek vowel with an accent
-
-    const auto endWord = [&] {
-        if (word.nonAscii > 0) {
-            const int scripts = word.scripts;
-            const bool mixed = (scripts & (scripts - 1)) != 0;
-            if (mixed)
-                bad += 0.8 * word.nonAscii;
-            bad += std::min(word.caseSwitches, word.nonAscii);
-            // Capitals throughout are rarer than small letters; where two
-            // readings differ only in case, as KOI8 and windows-1251 do, the
-            // small letters win.
-            if (word.cased >= 2 && word.uppers == word.cased)
-                bad += 0.2 * word.nonAscii;
-            // A lone accented letter is a word in a few languages only
-            // (Italian "è", French "à", Hungarian "ő", Lithuanian "į").
-            if (word.letters == 1 && word.latinNonAscii && !isLoneWord(word.first))
-                bad += 1;
-            if (word.latinNonAscii && !word.cjk && word.letters >= 3 && word.nonAscii * 4 > word.letters * 3)
-                bad += 0.5 * word.nonAscii;
-        }
-        word = Word();
-        pendingInside = 0;
-    };
-
-    const int size = text.size();
-    for (int i = 0; i < size; ++i) {
-        uint c = text.at(i).unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < size && text.at(i + 1).isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
-            ++i;
-        }
-        const ushort flags = charFlags(c);
-        const Script script = Script(flags & ScriptMask);
-        const bool ascii = c < 0x80;
-        if (!ascii)
-            nonAscii += 1;
-
-        if (script != Script::None && script != Script::Other) {
-            if (word.letters > 0)
-                bad += pendingInside;
-            pendingInside = 0;
-            if ((flags & IsMark) && word.letters == 0 && !ascii)
-                bad += 1;
-            if (word.letters++ == 0)
-                word.first = c;
-            if (!ascii) {
-                ++word.nonAscii;
-                if (flags & Unassigned)
-                    bad += 1;
-            }
-            const bool cjkScript = isCjk(script);
-            if (cjkScript) {
-                word.cjk = true;
-                word.scripts |= 1 << int(Script::Han);
-                if (lastCjkEnd == i - 2 && i >= 1 && text.at(i - 1) == QLatin1Char(' '))
-                    ++cjkGapRuns;
-            } else if (!(ascii && word.cjk)) {
-                word.scripts |= 1 << int(script);
-                if (ascii && (word.scripts & (1 << int(Script::Han))))
-                    word.scripts &= ~(1 << int(Script::Latin));
-            }
-            if (script == Script::Latin && !ascii)
-                word.latinNonAscii = true;
-            if (script == Script::Greek) {
-                ++greekLetters;
-                greekCapitals += (flags & IsUpper) ? 1 : 0;
-                greekStressed |= c == 0x386 || (c >= 0x388 && c <= 0x390) || (c >= 0x3AC && c <= 0x3B0)
-                    || (c >= 0x3CC && c <= 0x3CE);
-            }
-
-            if (script == Script::Latin || script == Script::Greek || script == Script::Cyrillic) {
-                const bool upper = flags & IsUpper;
-                const bool lowerNow = flags & IsLower;
-                if (upper && word.lower && word.nonAscii > 0)
-                    ++word.caseSwitches;
-                if (upper || lowerNow) {
-                    word.lower = lowerNow;
-                    ++word.cased;
-                    word.uppers += upper ? 1 : 0;
-                }
-                if (!ascii && c <= 0xFFFF) {
-                    const uint folded = c == 0x130 ? 'i' : lowerOf(c);
-                    ++letterCounts[ushort(folded)];
-                }
-            }
-
-            if (script == Script::Han) {
-                if (c > 0xFFFF || !cjk.known[c])
-                    bad += family == CjkFamily::Korean ? 0.5 : 1.0;
-                else if (!cjk.frequent[c])
-                    bad += family == CjkFamily::Korean ? 0.5 : 0.4;
-            } else if (script == Script::Hangul) {
-                if (c >= 0xAC00 && c <= 0xD7A3 && !levels(CjkFamily::Korean).frequent[c])
-                    bad += 0.7;
-                else if (c < 0xAC00)
-                    bad += 0.5;
-                if (++hangulRun > 12)
-                    bad += 0.3;
-            } else if (script == Script::Kana
-                && (c >= 0xFF66 || family == CjkFamily::Chinese || family == CjkFamily::Traditional
-                    || family == CjkFamily::Korean)) {
-                // Half-width kana are rare in real text; kana at all in
-                // Chinese or Korean text are a decode gone wrong.
-                bad += c >= 0xFF66 ? 0.6 : 0.8;
-            } else if (script == Script::Thai) {
-                bad += thaiOrder(text, i);
-                thaiConsonants = isThaiConsonant(c) ? thaiConsonants + 1 : 0;
-                if (thaiConsonants > 4)
-                    bad += 0.5;
-            }
-            if (cjkScript)
-                lastCjkEnd = i;
-            if (script != Script::Hangul)
-                hangulRun = 0;
-            continue;
-        }
-
-        hangulRun = 0;
-        if (ascii) {
-            // Apostrophes keep a word together; anything else ends it.
-            if (c == '\'' && word.letters > 0)
-                continue;
-            endWord();
-            if (c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f' && c != '\v' && c != 0x1B && c != 0x1A
-                && c != 0x08)
-                bad += 1;
-            continue;
-        }
-
-        // A non-ASCII character that is no letter of a known script.
-        if (c <= 0x9F || c == QChar::ReplacementCharacter || (flags & BadSymbol)) {
-            endWord();
-            bad += 1;
-            continue;
-        }
-        if (script == Script::Other && (flags & IsLetter)) {
-            endWord();
-            bad += 1;
-            continue;
-        }
-        if (joinsWords(c) && word.letters > 0)
-            continue;
-        if (flags & IsSpace) {
-            endWord();
-            continue;
-        }
-        // Prose puts its symbols between words, not inside one ("m№ssen");
-        // CJK punctuation and dashes may touch letters on both sides.
-        if (isCommonSymbol(c) && (c >= 0x3000 || c == 0x2013 || c == 0x2014 || word.letters == 0)) {
-            endWord();
-            continue;
-        }
-        if (isCommonSymbol(c)) {
-            if (word.letters > 0)
-                pendingInside += 1;
-            continue;
-        }
-        // Box drawing, mathematical and other odd symbols: suspicious on
-        // their own, more so stuck to a word, damning between two letters.
-        bad += 0.3;
-        if (word.letters > 0) {
-            bad += 0.5;
-            pendingInside += 0.5;
-        }
-    }
-    endWord();
-    bad += 0.5 * cjkGapRuns * (family == CjkFamily::Korean ? 0 : 1);
-    // Greek marks the stress of every word of more than one syllable; other
-    // letters read as small Greek ones have no accents to show.
-    if (greekLetters >= 3 && greekCapitals == 0 && !greekStressed)
-        bad += 0.5 * greekLetters;
-
-    // Per script, the letters that the best single language leaves unexplained.
-    const LanguageTable &table = languageTable();
-    for (Script script : {Script::Latin, Script::Cyrillic, Script::Greek}) {
-        int total = 0;
-        for (auto it = letterCounts.cbegin(); it != letterCounts.cend(); ++it) {
-            if (scriptOf(it.key()) == script)
-                total += it.value();
-        }
-        if (total == 0)
-            continue;
-        int best = 0;
-        for (const auto &[languageScript, set] : table.sets) {
-            if (languageScript != script)
-                continue;
-            int covered = 0;
-            for (auto it = letterCounts.cbegin(); it != letterCounts.cend(); ++it) {
-                if (set[it.key()])
-                    covered += it.value();
-            }
-            best = std::max(best, covered);
-        }
-        bad += total - best;
-
-        // Cyrillic and Greek letters are all non-ASCII: what they are made of
-        // tells real words from random letters.
-        if (script == Script::Cyrillic || script == Script::Greek) {
-            const LetterWeights &weights = script == Script::Cyrillic ? cyrillicWeights() : greekWeights();
-            double sum = 0;
-            for (auto it = letterCounts.cbegin(); it != letterCounts.cend(); ++it) {
-                if (scriptOf(it.key()) == script)
-                    sum += weights.weight(it.key()) * it.value();
-            }
-            // Short real words average about zero at worst; random letters
-            // well below.
-            const double average = sum / total;
-            if (average < -0.6)
-                bad += total * std::min(1.0, -0.6 - average);
-        }
-    }
-
-    TextVerdict verdict;
-    verdict.evidence = nonAscii;
-    verdict.score = nonAscii > 0 ? std::max(0.0, 1.0 - bad / nonAscii) : (bad > 0 ? 0.0 : 1.0);
-    return verdict;
+    const Weighed *w = profileOf(encoding);
+    return w ? w->languages : QVector<const LanguageModel *>();
 }
 
-bool isCjkEncoding(const Encoding &encoding)
+LanguageFit bestFit(const QString &text)
 {
-    return familyOf(encoding) != CjkFamily::None;
+    return cheapest(modelsForScriptOf(text), text);
+}
+
+namespace {
+
+// Weighs the readings of `sample`; where `only` is given, of those
+// encodings alone.
+QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &guess, bool utf8,
+    const DetectionThresholds &thresholds, const QSet<Encoding> *only)
+{
+    const auto wanted = [only](const Encoding &encoding) { return !only || only->contains(encoding); };
+    QVector<Reading> readings;
+    // Encodings that read the sample alike are one reading: for single-byte
+    // ones, those that give the same characters for the bytes it holds; for
+    // the others, the same text.
+    QHash<QString, int> same;
+    const auto add = [&](const Encoding &encoding, double rarity, const QString &key, const auto &fitter) {
+        const bool isGuess = encoding == guess;
+        const LanguageFit fit = fitter();
+        if (!fit.language)
+            return;
+        const auto known = same.constFind(key);
+        if (known == same.constEnd()) {
+            same.insert(key, readings.size());
+            readings.append({encoding, fit, fit.bits + rarity, 0, isGuess, rarity, {}});
+            return;
+        }
+        // The same text either way: it goes by the commoner encoding, and
+        // reads as the language that fits it best in either.
+        Reading &reading = readings[*known];
+        reading.isGuess |= isGuess;
+        reading.cost = std::min(reading.cost, fit.bits + rarity);
+        if (fit.bits < reading.fit.bits) {
+            reading.fit.language = fit.language;
+            reading.fit.bits = fit.bits;
+            reading.fit.tellingBits = fit.tellingBits;
+        }
+        if (rarity < reading.rarity) {
+            reading.alike.append(reading.encoding);
+            reading.encoding = encoding;
+            reading.rarity = rarity;
+        } else {
+            reading.alike.append(encoding);
+        }
+    };
+
+    const BytePairs pairs(sample);
+    QHash<const LanguageModel *, double> asciiBits;
+    const auto asciiOf = [&](const LanguageModel *model) {
+        auto at = asciiBits.find(model);
+        if (at == asciiBits.end())
+            at = asciiBits.insert(model, model->asciiBits(pairs));
+        return *at;
+    };
+    bool guessWeighed = false;
+    for (const Weighed &w : weighed()) {
+        guessWeighed |= w.encoding == guess;
+        if (!wanted(w.encoding))
+            continue;
+        if (w.singleByte) {
+            QString key(QChar(0xFFFF)); // no decoded text starts so
+            bool readable = true;
+            for (int b = 0x80; b < 256 && readable; ++b) {
+                if (!pairs.contains(b))
+                    continue;
+                const QChar c = w.characters.at(b);
+                readable = c != QChar::ReplacementCharacter;
+                key += c;
+            }
+            if (!readable)
+                continue;
+            add(w.encoding, w.rarity, key, [&] {
+                LanguageFit best;
+                for (size_t i = 0; i < w.symbols.size(); ++i) {
+                    const LanguageModel *model = w.languages.at(int(i));
+                    const LanguageFit fit = model->fit(pairs, w.symbols[i], asciiOf(model));
+                    if (!best.language || fit.bits < best.bits)
+                        best = fit;
+                }
+                return best;
+            });
+            continue;
+        }
+        QString text;
+        if (decodeStrictly(w.encoding, sample, complete, text))
+            add(w.encoding, w.rarity, text, [&] { return cheapest(w.languages, text); });
+    }
+    if (utf8 && wanted(Encoding::utf8())) {
+        const QString text = QString::fromUtf8(sample);
+        add(Encoding::utf8(), 0, text, [&] { return bestFit(text); });
+    }
+    if (guess.isValid() && !guessWeighed && !guess.isUtf8() && wanted(guess)) {
+        // An encoding the detector names that Karvo does not weigh on its
+        // own, such as IBM855 or HZ: its text, in whatever language it fits.
+        // One that reads its bytes one by one, as Mac Central European does,
+        // is the same reading as any that gives the same characters.
+        QString text;
+        if (decodeStrictly(guess, sample, complete, text)) {
+            QString key = text;
+            if (guess.isAsciiCompatible() && guess.isStateless()) {
+                const QString characters = byteCharacters(guess);
+                QString single(QChar(0xFFFF));
+                for (int b = 0x80; b < 256 && !single.isEmpty(); ++b) {
+                    if (pairs.contains(b))
+                        single
+                            = characters.at(b) == QChar::ReplacementCharacter ? QString() : single + characters.at(b);
+                }
+                if (!single.isEmpty())
+                    key = single;
+            }
+            add(guess, 0, key, [&] { return bestFit(text); });
+        }
+    }
+
+    // The detector's answer pays no rarity and, where it reads as its
+    // language, is spared some bits (fewer on a few telling characters, on
+    // which its statistics say little): a reading that fits no better never
+    // overrules it. Where it gives the same text as a commoner encoding, its
+    // name stands if its language is the one the text reads as (Greek in
+    // ISO-8859-7), not otherwise (German in ISO-8859-3).
+    for (Reading &reading : readings) {
+        if (reading.isGuess && reading.encoding != guess && languagesOf(guess).contains(reading.fit.language))
+            reading.encoding = guess;
+        if (reading.isGuess && reading.fit.excess() <= thresholds.detectorFit)
+            reading.cost = reading.fit.bits
+                - thresholds.detectorWord * std::min(1.0, double(reading.fit.telling) / thresholds.fewCharacters);
+        else if (reading.isGuess)
+            reading.cost = reading.fit.bits;
+    }
+    // Readings that differ only where the language itself has two spellings
+    // (Romanian ş and ș: windows-1250 has one, ISO-8859-16 the other) fit it
+    // alike, and Karvo has nothing to tell them apart by: there the
+    // detector, which fits its language, has the last word.
+    const int guessAt = int(std::find_if(readings.cbegin(), readings.cend(), [](const Reading &r) { return r.isGuess; })
+        - readings.cbegin());
+    if (guessAt < readings.size() && readings.at(guessAt).fit.excess() <= thresholds.detectorFit) {
+        const auto spelledApart = [&](int i) {
+            const Reading &reading = readings.at(i);
+            return i != guessAt && reading.fit.language == readings.at(guessAt).fit.language
+                && std::abs(reading.fit.bits - readings.at(guessAt).fit.bits) <= sameSpelling;
+        };
+        QVector<Reading> kept;
+        Reading merged = readings.at(guessAt);
+        for (int i = 0; i < readings.size(); ++i) {
+            if (spelledApart(i))
+                merged.alike << readings.at(i).encoding << readings.at(i).alike;
+        }
+        for (int i = 0; i < readings.size(); ++i) {
+            if (!spelledApart(i))
+                kept.append(i == guessAt ? merged : readings.at(i));
+        }
+        readings = kept;
+    }
+    std::stable_sort(readings.begin(), readings.end(), [](const Reading &a, const Reading &b) {
+        if (a.cost != b.cost)
+            return a.cost < b.cost;
+        return a.isGuess && !b.isGuess;
+    });
+    if (readings.isEmpty())
+        return readings;
+    double total = 0;
+    const double least = readings.first().cost;
+    for (Reading &reading : readings) {
+        reading.probability = std::exp2(-(reading.cost - least) / thresholds.temperature);
+        total += reading.probability;
+    }
+    for (Reading &reading : readings)
+        reading.probability /= total;
+    return readings;
+}
+
+} // namespace
+
+QVector<Reading> weighReadings(
+    const QByteArray &sample, bool complete, const Encoding &guess, bool utf8, const DetectionThresholds &thresholds)
+{
+    // Most readings of a long sample are out of the running within its
+    // first few hundred telling bytes (any single-byte reading of CJK text,
+    // say): all are weighed on a start with that many, and only those still
+    // in the running on the whole sample.
+    constexpr int startTelling = 48;
+    constexpr double stillRunning = 1e-9;
+    int telling = 0;
+    int end = 0;
+    for (; end < sample.size() && telling < startTelling; ++end)
+        telling += uchar(sample.at(end)) >> 7;
+    end = sample.indexOf('\n', end);
+    if (end < 0
+        || std::count_if(sample.cbegin() + end, sample.cend(), [](char c) { return uchar(c) >= 0x80; }) < startTelling)
+        return weigh(sample, complete, guess, utf8, thresholds, nullptr);
+    QSet<Encoding> running;
+    QVector<Reading> start = weigh(sample.left(end + 1), false, guess, utf8, thresholds, nullptr);
+    for (const Reading &reading : qAsConst(start)) {
+        if (reading.probability >= stillRunning || reading.isGuess) {
+            running.insert(reading.encoding);
+            for (const Encoding &encoding : reading.alike)
+                running.insert(encoding);
+        }
+    }
+    // A reading left alone in the running is the answer, as long as the rest
+    // of the sample reads in its encoding at all.
+    if (running.size() == 1 && start.first().alike.isEmpty()) {
+        const Reading &only = start.first();
+        QString text;
+        if (only.encoding.isUtf8() || decodeStrictly(only.encoding, sample, complete, text)) {
+            start.resize(1);
+            start.first().probability = 1;
+            return start;
+        }
+    }
+    return weigh(sample, complete, guess, utf8, thresholds, &running);
 }
 
 bool decodeStrictly(const Encoding &encoding, const QByteArray &bytes, bool complete, QString &text)
 {
     // Most samples are characters of one or two bytes, which the table reads
-    // as the codec does, only faster.
+    // as the codec does, only faster. Where it meets a sequence it does not
+    // hold, the codec reads that line alone: a wrong encoding is refused at
+    // its first bad line, not after the codec has read the whole sample.
     if (const CharacterTable *table = tableFor(encoding)) {
         if (table->toUnicode(bytes.constData(), bytes.size(), text))
             return true;
+        QString result;
+        QString line;
+        for (int start = 0; start < bytes.size();) {
+            int end = bytes.indexOf('\n', start);
+            end = end < 0 ? bytes.size() : end + 1;
+            if (table->toUnicode(bytes.constData() + start, end - start, line)) {
+                result += line;
+            } else {
+                QTextDecoder decoder(encoding.codec(), QTextCodec::IgnoreHeader);
+                line = decoder.toUnicode(bytes.constData() + start, end - start);
+                // A character cut off at the end is no fault of a cut sample;
+                // elsewhere, a codec that holds bytes back gives them up, or
+                // fails, when a line feed follows.
+                const bool last = end == bytes.size() && !complete;
+                if (decoder.hasFailure() || line.contains(QChar(QChar::ReplacementCharacter))
+                    || (!last
+                        && (decoder.needsMoreData()
+                            || (bytes.at(end - 1) != '\n' && decoder.toUnicode("\n", 1) != QLatin1String("\n")))))
+                    return false;
+                result += line;
+            }
+            start = end;
+        }
+        text = result;
+        return true;
     }
     QTextDecoder decoder(encoding.codec());
     text = decoder.toUnicode(bytes);
@@ -675,20 +474,23 @@ bool decodeStrictly(const Encoding &encoding, const QByteArray &bytes, bool comp
     return true;
 }
 
+double mostRarity()
+{
+    static const double most = [] {
+        double m = 0;
+        for (const Profile &profile : profiles)
+            m = std::max(m, profile.rarity);
+        return m;
+    }();
+    return most;
+}
+
 const QVector<Encoding> &candidateEncodings()
 {
     static const QVector<Encoding> encodings = [] {
         QVector<Encoding> list;
-        for (const char *name : {"windows-1252", "windows-1250", "windows-1251", "windows-1253", "windows-1254",
-                 "windows-1255", "windows-1256", "windows-1257", "windows-1258", "ISO-8859-1", "ISO-8859-2",
-                 "ISO-8859-3", "ISO-8859-4", "ISO-8859-5", "ISO-8859-6", "ISO-8859-7", "ISO-8859-8", "ISO-8859-9",
-                 "ISO-8859-10", "ISO-8859-13", "ISO-8859-15", "ISO-8859-16", "KOI8-R", "KOI8-U", "IBM866",
-                 "MAC-CYRILLIC", "macintosh", "IBM850", "IBM852", "TIS-620", "GB18030", "Big5", "Shift_JIS", "EUC-JP",
-                 "EUC-KR", "windows-949", "ISO-2022-JP"}) {
-            const Encoding encoding = Encoding::named(QLatin1String(name));
-            if (encoding.isValid())
-                list.append(encoding);
-        }
+        for (const Weighed &w : weighed())
+            list.append(w.encoding);
         return list;
     }();
     return encodings;

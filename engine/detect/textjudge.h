@@ -1,10 +1,11 @@
-// Judging whether decoded text reads as real writing, so that detection can
-// tell a sound guess from a lucky one and rank the other encodings the bytes
-// could be in.
+// Weighing the readings of a file: every legacy encoding that decodes the
+// sample, and how well the text it gives fits a language that encoding is
+// written in. Detection decides with these (see detection.cpp).
 #ifndef KARVO_TEXTJUDGE_H
 #define KARVO_TEXTJUDGE_H
 
 #include "encoding.h"
+#include "languagemodel.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,23 +13,42 @@
 
 namespace Karvo {
 
-struct TextVerdict
+struct DetectionThresholds;
+
+// One way of reading the sample.
+struct Reading
 {
-    double score = 0; // 0..1: the share of the telling characters that look right
-    double evidence = 0; // how many telling (non-ASCII) characters there were
+    Encoding encoding;
+    LanguageFit fit; // in the language it reads best as
+    double cost = 0; // the fit's bits, plus what a rare encoding costs, less the detector's word for it
+    double probability = 0; // 0..1 among the readings weighed; they add up to 1
+    bool isGuess = false; // the charset detector's answer (or one that reads the same)
+    double rarity = 0; // bits, of the commonest encoding that gives this reading
+    QVector<Encoding> alike; // the other encodings that give the same text
 };
 
-// Judges `text`, decoded from `encoding` (which picks the frequent CJK
-// characters to expect; none for none in particular).
-TextVerdict judgeText(const QString &text, const Encoding &encoding);
+// The readings of `sample`, most probable first: those of the legacy
+// encodings Karvo weighs, the detector's `guess` (none for none) and, where
+// `utf8` says the bytes are valid UTF-8, UTF-8. Encodings that give the same
+// text are one reading, under the most common of them. When `complete` is
+// false the sample is a cut from a longer file.
+QVector<Reading> weighReadings(
+    const QByteArray &sample, bool complete, const Encoding &guess, bool utf8, const DetectionThresholds &thresholds);
 
-// Whether `encoding` is one of the Chinese, Japanese or Korean encodings.
-bool isCjkEncoding(const Encoding &encoding);
+// The language `text` fits best, of any script.
+LanguageFit bestFit(const QString &text);
+
+// The languages written in `encoding`, by code; empty for one Karvo does not
+// weigh.
+QVector<const LanguageModel *> languagesOf(const Encoding &encoding);
 
 // Decodes `bytes` from `encoding`, refusing anything it cannot decode.
 // When `complete` is false the bytes are a cut from a longer file, and a
 // character cut off at the end is not held against them.
 bool decodeStrictly(const Encoding &encoding, const QByteArray &bytes, bool complete, QString &text);
+
+// Bits the rarest encoding Karvo weighs costs before its text is read.
+double mostRarity();
 
 // The legacy encodings detection weighs against each other.
 const QVector<Encoding> &candidateEncodings();

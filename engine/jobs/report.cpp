@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
@@ -188,6 +189,87 @@ bool neverRead(const FileResult &result)
 }
 
 } // namespace
+
+QString languageName(const QString &code)
+{
+    const QLocale locale(code == QLatin1String("zh-hans") ? QStringLiteral("zh_CN")
+            : code == QLatin1String("zh-hant")            ? QStringLiteral("zh_TW")
+                                                          : code);
+    if (locale.language() == QLocale::C)
+        return code;
+    // Qt names languages in English or in themselves only: English where
+    // Karvo speaks English (the JSON report among it), else each its own.
+    //: Your language's word for the English language. Where this stays "English", Karvo names languages in English.
+    if (Report::tr("English") != QLatin1String("English"))
+        return locale.nativeLanguageName();
+    if (code == QLatin1String("zh-hans"))
+        return QStringLiteral("Simplified Chinese");
+    if (code == QLatin1String("zh-hant"))
+        return QStringLiteral("Traditional Chinese");
+    return QLocale::languageToString(locale.language());
+}
+
+QString describe(const Doubt &doubt)
+{
+    const auto encoding = [&](int i) { return i < doubt.encodings.size() ? doubt.encodings.at(i).name() : QString(); };
+    const auto language
+        = [&](int i) { return i < doubt.languages.size() ? languageName(doubt.languages.at(i)) : QString(); };
+    switch (doubt.kind) {
+    case Doubt::Kind::CloseReadings:
+    case Doubt::Kind::FewCharacters: {
+        QString text;
+        if (doubt.encodings.size() < 2)
+            //: why detection asks: the only reading it has is too unsure; %1 is a language, %2 an encoding
+            text = Report::tr("it may read as %1 in %2, but not surely").arg(language(0), encoding(0));
+        else if (language(0) == language(1))
+            //: why detection asks; %1 is a language such as "română", %2 and %3 are encodings
+            text = Report::tr("it reads as %1 about as well in %2 as in %3").arg(language(0), encoding(0), encoding(1));
+        else
+            //: why detection asks; %1 and %3 are languages, %2 and %4 encodings
+            text = Report::tr("it reads as %1 in %2, and nearly as well as %3 in %4")
+                       .arg(language(0), encoding(0), language(1), encoding(1));
+        if (doubt.kind == Doubt::Kind::FewCharacters)
+            //: why detection asks: %1 says which readings; there are %n letters or signs outside ASCII to judge by
+            text = Report::tr("%1, on too few telling characters (%n)", "", doubt.characters).arg(text);
+        return text;
+    }
+    case Doubt::Kind::NoLanguage:
+        //: why detection asks; %1 is the encoding that came closest
+        return Report::tr("in no encoding does it read as a language Karvo knows (closest: %1)").arg(encoding(0));
+    case Doubt::Kind::NoCodec:
+        //: why detection asks; %1 is an encoding name, such as VISCII
+        return Report::tr("the charset detector says %1, which Karvo cannot read").arg(doubt.detectorName);
+    case Doubt::Kind::MixedEncodings:
+        //: why detection asks
+        return Report::tr("it starts as UTF-8, but has other bytes further in");
+    }
+    return QString();
+}
+
+QStringList describe(const QVector<Doubt> &doubts)
+{
+    QStringList texts;
+    for (const Doubt &doubt : doubts)
+        texts.append(describe(doubt));
+    return texts;
+}
+
+QString doubtCode(Doubt::Kind kind)
+{
+    switch (kind) {
+    case Doubt::Kind::CloseReadings:
+        return QStringLiteral("close-readings");
+    case Doubt::Kind::FewCharacters:
+        return QStringLiteral("few-characters");
+    case Doubt::Kind::NoLanguage:
+        return QStringLiteral("no-language");
+    case Doubt::Kind::NoCodec:
+        return QStringLiteral("no-codec");
+    case Doubt::Kind::MixedEncodings:
+        return QStringLiteral("mixed-encodings");
+    }
+    return QString();
+}
 
 QString describe(const Outcome &outcome)
 {
@@ -424,7 +506,10 @@ QString detailLine(const FileResult &result, const QString &target)
         return Report::tr("[Doubtful]   ") + result.fileName
             + QStringLiteral("  ")
             //: a Detail line; %1 lists the encodings the file may be in
-            + Report::tr("Not converted: the encoding is uncertain (perhaps %1).").arg(candidateNames(result));
+            + Report::tr("Not converted: the encoding is uncertain (perhaps %1).").arg(candidateNames(result))
+            + (result.detection.doubts.isEmpty()
+                    ? QString()
+                    : QStringLiteral("  ") + describe(result.detection.doubts).join(QStringLiteral("; ")));
     }
     return QString();
 }

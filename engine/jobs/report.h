@@ -21,6 +21,15 @@ QString describe(Notice notice);
 QStringList describe(Notices notices);
 // A stable name for programs: "lossy-target", "no-space", ...
 QString failureCode(Failure failure);
+// Why detection asks, in words: "it reads as română about as well in
+// windows-1250 as in ISO-8859-16".
+QString describe(const Doubt &doubt);
+QStringList describe(const QVector<Doubt> &doubts);
+// A stable name for programs: "close-readings", "no-codec", ...
+QString doubtCode(Doubt::Kind kind);
+// A language detection names by code ("ro", "zh-hant"), as its speakers
+// write its name.
+QString languageName(const QString &code);
 
 // The encoding a record was found in, as listed: "Unknown" when detection
 // had no answer, "Empty" for an empty file.

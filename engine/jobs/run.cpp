@@ -503,6 +503,11 @@ FileResult processFile(const PlannedFile &file, const RunOptions &options, RunCo
     }
 
     result.detection = detectFile(source.file());
+    // What looks binary may be text in the encoding the user names (SCSU's
+    // tags, ISO-2022-KR's shifts).
+    if (options.sourceEncoding.isValid() && result.detection.kind == DetectResult::Kind::Binary
+        && readsAsText(source.file(), options.sourceEncoding))
+        result.detection.kind = DetectResult::Kind::Text;
     if (options.sourceEncoding.isValid() && result.detection.kind == DetectResult::Kind::Text)
         forceEncoding(result.detection, options.sourceEncoding);
     result.detectedName = result.detection.name();

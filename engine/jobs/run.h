@@ -83,7 +83,8 @@ struct RunOptions
     bool recursive = false;
     bool dryRun = false; // detect, decide and check every conversion in memory; write nothing
     // When set, every text file is read in this encoding instead of
-    // detection's guess, doubtful or not; binary stays binary.
+    // detection's guess, doubtful or not; binary stays binary, unless it
+    // reads whole as text in this encoding (SCSU's tags, say).
     Encoding sourceEncoding;
     int threads = 0; // 0: enough to overlap the waits for the disk
     bool keepOriginals = false; // keep what the run replaces, for Undo

@@ -1,0 +1,459 @@
+#include "languagemodel.h"
+
+#include <QChar>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace Karvo {
+
+namespace {
+
+// The tables below come from models/build-models.py, which maps characters
+// to symbols exactly as symbolOf() and cjkKind() do here.
+struct AlphabeticData
+{
+    const char *code;
+    int expected; // sixteenths of a bit
+    double rate; // the share of the language's characters that are not ASCII
+    double caseSwitch; // bits a capital right after a small letter costs
+    int size;
+    const char16_t *alphabet;
+    const char *matrix;
+};
+
+struct CjkData
+{
+    const char *code;
+    int expected; // sixteenths of a bit
+    double rate;
+    int count;
+    const char *matrix;
+    const char *rest;
+    const char16_t *chars;
+    const char *levels;
+};
+
+#include "models/languagemodels.inc"
+
+enum Symbol : quint8 { Boundary, OtherLetter, OtherSymbol, AsciiLetter, Digit, Punctuation, FirstSign };
+enum CjkKind : quint8 { Han = FirstSign, Hiragana, Katakana, HalfwidthKana, Hangul, CjkPunctuation, CjkKinds };
+// Controls, unassigned and private-use characters: no text holds them, so
+// any step to or from one costs the most there is.
+constexpr quint8 junk = 0xFE;
+constexpr int mostCost = 63;
+
+constexpr int alphabeticLookup = 0x2200;
+// At most this many words of ASCII letters per telling word (plus three)
+// pay the rate, and none inside <tags>, so that markup, code or English
+// around a few words does not drown them; steps between ASCII letters are
+// weighed as far.
+constexpr int wordCap = 4;
+constexpr quint8 invalidByte = 0xFF; // above junk: a byte the encoding cannot read
+
+int digitValue(char c)
+{
+    if (c >= 'A' && c <= 'Z')
+        return c - 'A';
+    if (c >= 'a' && c <= 'z')
+        return c - 'a' + 26;
+    if (c >= '0' && c <= '9')
+        return c - '0' + 52;
+    return c == '+' ? 62 : 63;
+}
+
+std::vector<quint8> levels(const char *digits, size_t count)
+{
+    std::vector<quint8> out(count, mostCost);
+    for (size_t i = 0; i < count && digits[i]; ++i)
+        out[i] = quint8(digitValue(digits[i]));
+    return out;
+}
+
+uint lowerOf(uint c)
+{
+    return c == 0x130 ? uint('i') : QChar::toLower(c);
+}
+
+// The symbol of a character that is not among a model's signs.
+quint8 kindOf(uint c)
+{
+    if (c < 0x80) {
+        const uint folded = c | 0x20;
+        if (folded >= 'a' && folded <= 'z')
+            return AsciiLetter;
+        if (c >= '0' && c <= '9')
+            return Digit;
+        return c <= 0x20 || c == 0x7F ? Boundary : Punctuation;
+    }
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_PrivateUse:
+    case QChar::Other_NotAssigned:
+    case QChar::Other_Surrogate:
+        return junk;
+    case QChar::Number_DecimalDigit:
+        return Digit;
+    case QChar::Letter_Uppercase:
+    case QChar::Letter_Lowercase:
+    case QChar::Letter_Titlecase:
+    case QChar::Letter_Modifier:
+    case QChar::Letter_Other:
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+        return OtherLetter;
+    default:
+        return OtherSymbol;
+    }
+}
+
+quint8 cjkKindOf(uint c)
+{
+    if (c < 0x80)
+        return kindOf(c);
+    if (c >= 0x3041 && c <= 0x309F)
+        return Hiragana;
+    if (c >= 0x30A0 && c <= 0x30FF)
+        return Katakana;
+    if (c >= 0xFF61 && c <= 0xFF9F)
+        return HalfwidthKana;
+    if ((c >= 0xAC00 && c <= 0xD7A3) || (c >= 0x1100 && c <= 0x11FF) || (c >= 0x3130 && c <= 0x318F))
+        return Hangul;
+    if ((c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0xF900 && c <= 0xFAFF)
+        || (c >= 0x20000 && c <= 0x3FFFF) || c == 0x3005)
+        return Han;
+    if ((c >= 0x3000 && c <= 0x303F) || (c >= 0xFF01 && c <= 0xFF60) || (c >= 0x2010 && c <= 0x2027)
+        || (c >= 0x2030 && c <= 0x203B) || (c >= 0xFFE0 && c <= 0xFFEE))
+        return CjkPunctuation;
+    return kindOf(c);
+}
+
+quint8 cjkKind(uint c)
+{
+    static const std::array<quint8, 0x10000> table = [] {
+        std::array<quint8, 0x10000> t {};
+        for (uint u = 0; u < t.size(); ++u)
+            t[u] = cjkKindOf(u);
+        return t;
+    }();
+    return c <= 0xFFFF ? table[c] : cjkKindOf(c);
+}
+
+enum LetterCase : quint8 { Uncased, Small, Capital };
+
+bool isAsciiLetter(uint c)
+{
+    return c < 0x80 && (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
+}
+
+// Counts words outside <tags>, a character at a time: runs of ASCII
+// letters or of characters beyond ASCII, telling words holding one of the
+// latter. As models/build-models.py counts them.
+struct Words
+{
+    int telling = 0;
+    int ascii = 0;
+    bool inTag = false;
+    bool inWord = false;
+    bool high = false;
+    void feed(uint c)
+    {
+        if (isAsciiLetter(c) || c >= 0x80) {
+            inWord = true;
+            high |= c >= 0x80;
+            return;
+        }
+        if (inWord && !inTag) {
+            telling += high ? 1 : 0;
+            ascii += high ? 0 : 1;
+        }
+        inWord = high = false;
+        if (c == '<')
+            inTag = true;
+        else if (c == '>' || c == '\n')
+            inTag = false;
+    }
+    void finish() { feed(' '); }
+};
+
+quint8 caseOf(uint c)
+{
+    if (c < 0x80)
+        return c >= 'a' && c <= 'z' ? Small : c >= 'A' && c <= 'Z' ? Capital : Uncased;
+    return QChar::isLower(c) ? Small : QChar::isUpper(c) ? Capital : Uncased;
+}
+
+// Code points of a text, surrogate pairs joined.
+template<typename Visit> void forEachCodePoint(const QString &text, Visit visit)
+{
+    const QChar *p = text.constData();
+    const QChar *end = p + text.size();
+    while (p < end) {
+        uint c = p->unicode();
+        if (QChar::isHighSurrogate(c) && p + 1 < end && p[1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(p[0], p[1]);
+            ++p;
+        }
+        ++p;
+        visit(c);
+    }
+}
+
+} // namespace
+
+struct LanguageModel::Data
+{
+    std::vector<std::unique_ptr<LanguageModel>> owned;
+    std::vector<const LanguageModel *> models;
+};
+
+LanguageModel::~LanguageModel() = default;
+
+const std::vector<const LanguageModel *> &LanguageModel::all()
+{
+    static const Data data = [] {
+        Data d;
+        std::vector<ushort> smallLetters(alphabeticLookup);
+        std::vector<quint8> kinds(alphabeticLookup);
+        for (uint c = 0; c < alphabeticLookup; ++c) {
+            smallLetters[c] = ushort(lowerOf(c));
+            kinds[c] = kindOf(c);
+        }
+        for (const AlphabeticData &a : alphabeticData) {
+            std::unique_ptr<LanguageModel> m(new LanguageModel);
+            m->id = a.code;
+            m->expected = a.expected / 16.0;
+            m->setRate(a.rate);
+            m->caseSwitch = a.caseSwitch;
+            m->size = a.size;
+            m->matrix = levels(a.matrix, size_t(a.size) * size_t(a.size));
+            // Each character below U+2200 to its symbol: its small letter's
+            // sign, if the language has one, or else its kind.
+            std::vector<quint8> sign(alphabeticLookup, 0);
+            const QString alphabet = QString::fromUtf16(a.alphabet);
+            for (int i = 0; i < alphabet.size(); ++i) {
+                if (alphabet.at(i).unicode() < alphabeticLookup)
+                    sign[alphabet.at(i).unicode()] = quint8(FirstSign + i);
+            }
+            m->lookup.resize(alphabeticLookup);
+            for (uint c = 0; c < alphabeticLookup; ++c) {
+                const ushort folded = smallLetters[c];
+                m->lookup[c] = folded < alphabeticLookup && sign[folded] ? sign[folded] : kinds[c];
+            }
+            d.owned.push_back(std::move(m));
+        }
+        for (const CjkData &c : cjkData) {
+            std::unique_ptr<LanguageModel> m(new LanguageModel);
+            m->id = c.code;
+            m->cjk = true;
+            m->expected = c.expected / 16.0;
+            m->setRate(c.rate);
+            m->size = CjkKinds;
+            m->matrix = levels(c.matrix, CjkKinds * CjkKinds);
+            const std::vector<quint8> rest = levels(c.rest, CjkKinds);
+            std::copy(rest.begin(), rest.end(), m->restCost.begin());
+            m->charCost.resize(0x10000);
+            for (uint u = 0; u < 0x10000; ++u) {
+                const quint8 kind = cjkKind(u);
+                m->charCost[u] = kind == junk ? mostCost : m->restCost[kind];
+            }
+            const std::vector<quint8> costs = levels(c.levels, size_t(c.count));
+            for (int i = 0; i < c.count; ++i)
+                m->charCost[c.chars[i]] = costs[size_t(i)];
+            d.owned.push_back(std::move(m));
+        }
+        std::sort(
+            d.owned.begin(), d.owned.end(), [](const auto &a, const auto &b) { return std::strcmp(a->id, b->id) < 0; });
+        for (const auto &m : d.owned)
+            d.models.push_back(m.get());
+        // Words of ASCII letters in a language of another script are most
+        // often English: they are weighed as English, whichever reading
+        // they stand in.
+        const auto english
+            = std::find_if(d.owned.begin(), d.owned.end(), [](const auto &m) { return std::strcmp(m->id, "en") == 0; });
+        for (const auto &m : d.owned)
+            m->asciiModel = m->cjk || m->lookup['a'] < FirstSign ? english->get() : m.get();
+        return d;
+    }();
+    return data.models;
+}
+
+const LanguageModel *LanguageModel::named(const char *code)
+{
+    for (const LanguageModel *model : all()) {
+        if (std::strcmp(model->id, code) == 0)
+            return model;
+    }
+    return nullptr;
+}
+
+void LanguageModel::setRate(double rate)
+{
+    highBits = -std::log2(rate);
+    lowBits = -std::log2(1 - rate);
+}
+
+double LanguageModel::rateBits(qint64 telling, qint64 ascii) const
+{
+    return telling * highBits + std::min<qint64>(ascii, wordCap * (telling + 3)) * lowBits;
+}
+
+double LanguageModel::asciiShare(qint64 telling, qint64 ascii)
+{
+    return ascii == 0 ? 1.0 : std::min(1.0, double(wordCap * (telling + 3)) / double(ascii));
+}
+
+double LanguageModel::asciiBits(const BytePairs &pairs) const
+{
+    const LanguageModel &m = *asciiModel;
+    long quarters = 0;
+    for (const BytePairs::Pair &pair : pairs.asciiPairs())
+        quarters += long(pair.count) * m.matrix[m.symbolOf(pair.first) * m.size + m.symbolOf(pair.second)];
+    return quarters / 4.0 * asciiShare(pairs.tellingWords(), pairs.asciiWords());
+}
+
+quint8 LanguageModel::symbolOf(uint c) const
+{
+    return c < alphabeticLookup ? lookup[c] : kindOf(c);
+}
+
+LanguageFit LanguageModel::fit(const QString &text) const
+{
+    LanguageFit result;
+    result.language = this;
+    const LanguageModel &english = *asciiModel;
+    long quarters = 0;
+    long asciiQuarters = 0;
+    int telling = 0;
+    int switches = 0;
+    Words words;
+    uint previousChar = ' ';
+    quint8 previous = Boundary;
+    bool previousHigh = false;
+    bool previousSmall = false;
+    forEachCodePoint(text, [&](uint c) {
+        const bool high = c >= 0x80;
+        quint8 symbol = cjk ? cjkKind(c) : symbolOf(c);
+        const quint8 letterCase = caseOf(c);
+        if (symbol == junk) {
+            quarters += 2 * mostCost;
+            symbol = OtherSymbol;
+        } else if (high || previousHigh) {
+            quarters += matrix[previous * size + symbol];
+            if (cjk && high)
+                quarters += c <= 0xFFFF ? charCost[c] : restCost[symbol];
+            switches += previousSmall && letterCase == Capital ? 1 : 0;
+        } else if (!words.inTag && (isAsciiLetter(c) || isAsciiLetter(previousChar))) {
+            asciiQuarters += english.matrix[english.symbolOf(previousChar) * english.size + english.symbolOf(c)];
+        }
+        telling += high ? 1 : 0;
+        words.feed(c);
+        previousChar = c;
+        previous = symbol;
+        previousHigh = high;
+        previousSmall = letterCase == Small;
+    });
+    words.finish();
+    if (previousHigh)
+        quarters += matrix[previous * size + Boundary];
+    const double telltale = quarters / 4.0 + switches * caseSwitch;
+    result.bits = telltale + asciiQuarters / 4.0 * asciiShare(words.telling, words.ascii)
+        + rateBits(words.telling, words.ascii);
+    result.tellingBits = telltale + words.telling * highBits;
+    result.telling = telling;
+    return result;
+}
+
+ByteSymbols LanguageModel::byteSymbols(const QString &characters) const
+{
+    ByteSymbols symbols {};
+    for (int b = 0; b < 256; ++b) {
+        const uint c = b < characters.size() ? characters.at(b).unicode() : uint(QChar::ReplacementCharacter);
+        symbols.symbol[size_t(b)] = c == QChar::ReplacementCharacter ? invalidByte : symbolOf(c);
+        symbols.letterCase[size_t(b)] = caseOf(c);
+    }
+    return symbols;
+}
+
+LanguageFit LanguageModel::fit(const BytePairs &pairs, const ByteSymbols &symbols, double asciiBits) const
+{
+    LanguageFit result;
+    result.language = this;
+    long quarters = 0;
+    int switches = 0;
+    for (const BytePairs::Pair &pair : pairs.pairs()) {
+        const quint8 a = symbols.symbol[pair.first];
+        const quint8 b = symbols.symbol[pair.second];
+        quarters += long(pair.count) * (a >= junk || b >= junk ? mostCost : matrix[a * size + b]);
+        if (symbols.letterCase[pair.first] == Small && symbols.letterCase[pair.second] == Capital)
+            switches += pair.count;
+    }
+    result.bits
+        = quarters / 4.0 + switches * caseSwitch + asciiBits + rateBits(pairs.tellingWords(), pairs.asciiWords());
+    result.tellingBits = quarters / 4.0 + switches * caseSwitch + pairs.tellingWords() * highBits;
+    result.telling = pairs.telling();
+    return result;
+}
+
+double LanguageFit::excess() const
+{
+    if (!language || telling == 0)
+        return 0;
+    return tellingBits / telling - language->expectedBits();
+}
+
+BytePairs::BytePairs(const QByteArray &sample)
+{
+    // Counted in a table kept for the thread, and cleared again by the pairs
+    // it holds, so that a small sample costs no more than its own bytes.
+    thread_local std::vector<int> slot(0x10000, -1);
+    const auto *p = reinterpret_cast<const uchar *>(sample.constData());
+    const int n = sample.size();
+    uchar previous = ' ';
+    Words words;
+    const auto add = [&](uchar a, uchar b) {
+        const int key = a << 8 | b;
+        int &at = slot[size_t(key)];
+        if (at < 0) {
+            at = list.size();
+            list.append({a, b, 0});
+        }
+        ++list[at].count;
+    };
+    thread_local std::vector<int> asciiSlot(0x4000, -1);
+    const auto addAscii = [&](uchar a, uchar b) {
+        int &at = asciiSlot[size_t(a << 7 | b)];
+        if (at < 0) {
+            at = asciiList.size();
+            asciiList.append({a, b, 0});
+        }
+        ++asciiList[at].count;
+    };
+    for (int i = 0; i < n; ++i) {
+        const uchar c = p[i];
+        ++counts[c];
+        if (c < 0x80 && previous < 0x80 && !words.inTag && (isAsciiLetter(c) || isAsciiLetter(previous)))
+            addAscii(previous, c);
+        words.feed(c);
+        if (c >= 0x80) {
+            ++nonAscii;
+            add(previous, c);
+        } else if (previous >= 0x80) {
+            add(previous, c);
+        }
+        previous = c;
+    }
+    if (previous >= 0x80)
+        add(previous, ' ');
+    words.finish();
+    tellingWordCount = words.telling;
+    asciiWordCount = words.ascii;
+    for (const Pair &pair : qAsConst(asciiList))
+        asciiSlot[size_t(pair.first << 7 | pair.second)] = -1;
+    for (const Pair &pair : qAsConst(list))
+        slot[size_t(pair.first << 8 | pair.second)] = -1;
+}
+
+} // namespace Karvo

@@ -1,0 +1,135 @@
+// How well a text fits each language Karvo knows: compact statistical
+// models of the languages behind the legacy encodings, learned from real
+// text (models/build-models.py) and compiled in.
+//
+// A reading of a file costs bits: the fewer, the more it reads like the
+// language. It pays for how many of its words hold a character beyond ASCII,
+// at the language's own rate, for each step into or out of such a
+// character, for which character it is among those of its kind, and for the
+// steps between ASCII letters as the language (or, in a language of another
+// script, English) takes them. Markup and long runs of ASCII weigh only so
+// much against the telling words.
+#ifndef KARVO_LANGUAGEMODEL_H
+#define KARVO_LANGUAGEMODEL_H
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace Karvo {
+
+class LanguageModel;
+
+// What a text costs in one language.
+struct LanguageFit
+{
+    const LanguageModel *language = nullptr;
+    double bits = 0; // all it costs
+    double tellingBits = 0; // what its non-ASCII characters cost: their steps and their rate
+    int telling = 0; // non-ASCII characters read
+
+    // Bits per telling character beyond what the language's own text
+    // costs; around 0 for real text, several bits for a wrong reading.
+    double excess() const;
+};
+
+// The pairs of neighbouring bytes of a sample that touch a non-ASCII byte,
+// counted once, so that every single-byte reading of the sample is weighed
+// without decoding it.
+class BytePairs
+{
+public:
+    explicit BytePairs(const QByteArray &sample);
+
+    struct Pair
+    {
+        quint8 first;
+        quint8 second;
+        int count;
+    };
+    const QVector<Pair> &pairs() const { return list; }
+    // The pairs of ASCII characters with a letter, outside <tags>.
+    const QVector<Pair> &asciiPairs() const { return asciiList; }
+    int telling() const { return nonAscii; } // non-ASCII bytes
+    // Words outside <tags>: with a non-ASCII byte, and of ASCII letters alone.
+    int tellingWords() const { return tellingWordCount; }
+    int asciiWords() const { return asciiWordCount; }
+    int count(int b) const { return counts[size_t(b)]; }
+    bool contains(int b) const { return counts[size_t(b)] > 0; }
+
+private:
+    QVector<Pair> list;
+    QVector<Pair> asciiList;
+    int nonAscii = 0;
+    int tellingWordCount = 0;
+    int asciiWordCount = 0;
+    std::array<int, 256> counts {};
+};
+
+// What each byte of a single-byte encoding is to one model: the symbol it
+// reads as, and whether it is a small or a capital letter. Made once per
+// encoding and model.
+struct ByteSymbols
+{
+    std::array<quint8, 256> symbol;
+    std::array<quint8, 256> letterCase;
+};
+
+class LanguageModel
+{
+public:
+    ~LanguageModel();
+
+    // Every language, alphabetical by code.
+    static const std::vector<const LanguageModel *> &all();
+    // By code ("lv", "zh-hant"); null for none.
+    static const LanguageModel *named(const char *code);
+
+    const char *code() const { return id; }
+    bool isCjk() const { return cjk; }
+    // Bits a telling character of the language's own text costs on average.
+    double expectedBits() const { return expected; }
+
+    LanguageFit fit(const QString &text) const;
+
+    // The same for the bytes of a single-byte encoding, whose 256
+    // characters `characters` lists (U+FFFD for a byte it cannot read).
+    ByteSymbols byteSymbols(const QString &characters) const;
+    // What the steps between ASCII characters cost, the same in every
+    // single-byte reading: worked out once per sample and model.
+    double asciiBits(const BytePairs &pairs) const;
+    LanguageFit fit(const BytePairs &pairs, const ByteSymbols &symbols, double asciiBits) const;
+
+    struct Data;
+
+private:
+    LanguageModel() = default;
+    quint8 symbolOf(uint c) const;
+    void setRate(double rate);
+    // What `telling` words with a non-ASCII character and `ascii` words of
+    // ASCII letters cost at the language's rate of the one among the other.
+    double rateBits(qint64 telling, qint64 ascii) const;
+    // How much of the steps between ASCII letters is weighed.
+    static double asciiShare(qint64 telling, qint64 ascii);
+
+    const char *id = "";
+    bool cjk = false;
+    double expected = 0;
+    double caseSwitch = 0; // bits a capital right after a small letter costs
+    double highBits = 0; // what a telling word costs, by the rate alone
+    double lowBits = 0; // and a word of ASCII letters
+    const LanguageModel *asciiModel = this; // weighs the steps between ASCII letters
+    int size = 0; // symbols: an alphabetic model's signs, a CJK model's kinds
+    std::vector<quint8> matrix; // cost of each step from symbol to symbol, in quarter bits
+    std::vector<quint8> lookup; // alphabetic: symbol of each character below U+2200
+    std::vector<quint8> charCost; // CJK: cost of each BMP character within its kind
+    std::array<quint8, 16> restCost {}; // CJK: of a character beyond the table, by kind
+};
+
+} // namespace Karvo
+
+#endif
