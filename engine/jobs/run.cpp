@@ -278,6 +278,23 @@ bool RunContext::claim(quint64 device, quint64 inode, const QString &path, QStri
     return true;
 }
 
+Outcome RunContext::folderOf(const QString &path, std::shared_ptr<const Folder> &folder)
+{
+    QMutexLocker lock(&mutex);
+    std::shared_ptr<const Folder> &known = folders[path];
+    if (!known) {
+        auto opened = std::make_shared<Folder>();
+        const Outcome outcome = Folder::open(path, *opened);
+        if (!outcome.ok()) {
+            folders.remove(path);
+            return outcome;
+        }
+        known = opened;
+    }
+    folder = known;
+    return Outcome::success();
+}
+
 void RunContext::recordFolders(const QStringList &made)
 {
     if (recorder)
@@ -436,10 +453,12 @@ void decide(
     Folder own;
     const Folder *folder = &own;
     QByteArray entry;
+    std::shared_ptr<const Folder> shared;
     if (!intoFolder) {
         const QFileInfo real(resolvedPath(file));
         entry = QFile::encodeName(real.fileName());
-        result.outcome = Folder::open(real.absolutePath(), own);
+        result.outcome = context.folderOf(real.absolutePath(), shared);
+        folder = shared.get();
     } else if (!context.saveFolderState.ok()) {
         result.outcome = context.saveFolderState;
     } else {

@@ -125,6 +125,8 @@ public:
     // False, with the path it came by first, for a file already in the run.
     bool claim(quint64 device, quint64 inode, const QString &path, QString *first);
     void recordFolders(const QStringList &made);
+    // The folder at `path`, opened once for the run's files in place.
+    Outcome folderOf(const QString &path, std::shared_ptr<const Folder> &folder);
 
     Folder saveFolder;
     Outcome saveFolderState;
@@ -136,6 +138,7 @@ public:
 private:
     QMutex mutex;
     QHash<QPair<quint64, quint64>, QString> claimed;
+    QHash<QString, std::shared_ptr<const Folder>> folders;
 };
 
 // Detects one file and converts it, copies it or leaves it alone, reading
