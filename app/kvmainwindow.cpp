@@ -4,6 +4,7 @@
 #include "dropgraphic.h"
 #include "kvresultdialog.h"
 #include "kvreviewdialog.h"
+#include "qtcompat.h"
 #include "report.h"
 #include "targetlistmodel.h"
 #include "ui_kvmainwindow.h"
@@ -329,7 +330,7 @@ void KvMainWindow::setUpKeyboardAndAccessibility()
         return action;
     };
     addShortcut(QKeySequence::Open, &KvMainWindow::chooseFiles);
-    addShortcut(QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_O), &KvMainWindow::chooseFolder);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), &KvMainWindow::chooseFolder);
     QAction *about = addShortcut(QKeySequence(Qt::Key_F1), &KvMainWindow::showAbout);
     auto *quit = new QAction(this);
     quit->setShortcut(QKeySequence::Quit);
@@ -406,7 +407,7 @@ bool KvMainWindow::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonRelease: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->pos())) {
+        if (mouse->button() == Qt::LeftButton && widget->rect().contains(Karvo::eventPosition(*mouse))) {
             chooseFiles();
             return true;
         }

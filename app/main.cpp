@@ -1,6 +1,7 @@
 #include "commandline.h"
 #include "kvmainwindow.h"
 #include "openwith.h"
+#include "qtcompat.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -34,8 +35,7 @@ void printSummaryAndQuit(KvMainWindow &window)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    Karvo::enableHighDpiScaling();
     const Karvo::OpenWith openWith = Karvo::openWithArguments(argc, argv);
     // Any other argument means the command line, which must run without a
     // display.

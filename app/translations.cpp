@@ -1,8 +1,9 @@
 #include "translations.h"
 
+#include "qtcompat.h"
+
 #include <QCoreApplication>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QTranslator>
 
 // The catalogues are linked in from a static library, whose resource the
@@ -87,8 +88,7 @@ QString installTranslators(QCoreApplication &app, const QLocale &locale)
     // Qt's catalogue for the same language, so that the standard buttons
     // match the rest of the window rather than the next language the user
     // listed.
-    install(app, catalogue(QLibraryInfo::location(QLibraryInfo::TranslationsPath), QStringLiteral("qtbase"), language),
-        qtTranslatorName);
+    install(app, catalogue(qtTranslationsPath(), QStringLiteral("qtbase"), language), qtTranslatorName);
     return language;
 }
 

@@ -80,8 +80,8 @@ int run(const QString &folder, int threads, bool recursive, const QString &store
         int converted = 0;
         for (const Karvo::FileResult &result : run.results())
             converted += result.status == Karvo::FileStatus::Converted;
-        std::printf(
-            "run: %d of %d files converted in %.3f s\n", converted, run.files().size(), clock.nsecsElapsed() / 1e9);
+        std::printf("run: %d of %d files converted in %.3f s\n", converted, int(run.files().size()),
+            clock.nsecsElapsed() / 1e9);
         if (!store.isEmpty())
             std::printf("kept for undo: %d files, store %.1f MiB on disk\n", run.undoableCount(),
                 storeBytes(store) / 1048576.0);

@@ -129,15 +129,31 @@ if [ -f "$man" ]; then
 fi
 
 # dpkg-shlibdeps fills Depends in from the libraries karvo links; an empty
-# field means it did not run.
-control=$(dpkg-deb -f "$deb" Package Version Architecture Depends)
+# field means it did not run. The Qt libraries, and the package of Qt's own
+# catalogues, are those of the Qt major version the build folder uses.
+qt_major=$(sed -n 's/^KARVO_QT_MAJOR:[A-Z]*=//p' "$build/CMakeCache.txt")
+case "$qt_major" in
+5)
+    qt_libraries="libqt5widgets5 libqt5gui5 libqt5core5a"
+    qt_translations=qttranslations5-l10n
+    ;;
+6)
+    qt_libraries="libqt6widgets6 libqt6gui6 libqt6core6 libqt6core5compat6"
+    qt_translations=qt6-translations-l10n
+    ;;
+*)
+    echo "$build/CMakeCache.txt names no Qt major version (KARVO_QT_MAJOR is '$qt_major')" >&2
+    exit 1
+    ;;
+esac
+control=$(dpkg-deb -f "$deb" Package Version Architecture Depends Recommends)
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt5widgets5 libqt5gui5 libqt5core5a libuchardet0 libc6; do
+for library in $qt_libraries libuchardet0 libc6; do
     echo "$depends" | grep -Eq "(^|, )$library( |,|$)" || fail "Depends lacks $library: '$depends'"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "Version is not $version"
-[ "$(dpkg-deb -f "$deb" Recommends)" = qttranslations5-l10n ] \
-    || fail "Recommends is not qttranslations5-l10n, so the standard buttons may stay in English"
+[ "$(dpkg-deb -f "$deb" Recommends)" = "$qt_translations" ] \
+    || fail "Recommends is not $qt_translations, so the standard buttons may stay in English"
 
 if [ "$failed" -ne 0 ]; then
     exit 1

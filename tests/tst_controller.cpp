@@ -206,6 +206,8 @@ private slots:
     void run_data();
     void run();
     void targetAfterRestart();
+    void settingsOfEitherQt_data();
+    void settingsOfEitherQt();
     void targetList();
     void dropDuringRun();
     void cancelled();
@@ -368,6 +370,21 @@ void TstController::targetAfterRestart()
         TargetListModel list;
         QCOMPARE(list.encodingAt(list.rowOf(after.target())).name(), encoding.name());
     }
+}
+
+// A settings file as the Qt 5 and the Qt 6 build write it, read by either.
+void TstController::settingsOfEitherQt_data()
+{
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("UTF-8, as Qt 6 writes") << QByteArray("\xe5\x87\xba\xe5\x8a\x9b");
+    QTest::newRow("escaped, as Qt 5 writes") << QByteArray("\\x51fa\\x529b");
+}
+
+void TstController::settingsOfEitherQt()
+{
+    QFETCH(QByteArray, written);
+    writeFile(QSettings().fileName(), "[General]\nsaveFolder=/tmp/" + written + '\n');
+    QCOMPARE(Karvo::Settings().saveFolder(), QString::fromUtf8("/tmp/出力"));
 }
 
 void TstController::targetList()

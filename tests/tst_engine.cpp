@@ -8,6 +8,7 @@
 #include "facts.h"
 #include "report.h"
 #include "run.h"
+#include "streaming.h"
 #include "testsupport.h"
 #include "textjudge.h"
 
@@ -585,6 +586,8 @@ private slots:
                 6)));
         row("UTF-8 to UTF-32BE writes one BOM", "a", detection("UTF-8"), "UTF-32BE",
             written(QByteArray("\0\0\xfe\xff\0\0\0a", 8)));
+        row("beyond U+FFFF into UTF-32BE, one unit each", "\xf0\x9f\x98\x80\xf0\x9f\x8e\x89\n", detection("UTF-8"),
+            "UTF-32BE", written(QByteArray("\0\0\xfe\xff\0\x01\xf6\0\0\x01\xf3\x89\0\0\0\n", 16)));
         row("a UTF-16 BOM is not carried into UTF-8",
             QByteArray("\xff\xfe"
                        "a\0",
@@ -733,6 +736,10 @@ private slots:
                                              << "UTF-32";
         QTest::newRow("UTF-16LE surrogates to UTF-8") << big(iconv(emoji + chinese, "UTF-16LE")) << "UTF-16LE"
                                                       << "UTF-8";
+        QTest::newRow("UTF-16LE pair split by a chunk to UTF-32BE")
+            << iconv(QString(Karvo::chunkSize / 2 - 1, QLatin1Char('a')) + QString::fromUtf8("😀\n"), "UTF-16LE")
+            << "UTF-16LE"
+            << "UTF-32BE";
         QTest::newRow("UTF-8 to UTF-16BE") << big((emoji + russian).toUtf8()) << "UTF-8"
                                            << "UTF-16BE";
         QTest::newRow("windows-1252 to UTF-8") << big(iconv(french, "WINDOWS-1252")) << "windows-1252"
@@ -760,7 +767,16 @@ private slots:
         const QString path = writeFile(dir.filePath(QStringLiteral("a.txt")), source);
         const Karvo::Outcome outcome = Karvo::convertFile(path, path, detection(from), Karvo::codecByName(to));
         QVERIFY2(outcome.ok(), qPrintable(facts(outcome)));
-        QVERIFY(contents(path) == toCodec->fromUnicode(fromCodec->toUnicode(source)));
+        // UTF-16 and UTF-32 start with a byte-order mark, which Qt 6's
+        // one-shot conversion leaves out, in the machine's byte order where
+        // the name gives none.
+        const QString text = fromCodec->toUnicode(source);
+        QByteArray expected = toCodec->fromUnicode(text);
+        if (to.startsWith(QLatin1String("UTF-16")) || to.startsWith(QLatin1String("UTF-32"))) {
+            const char *order = QSysInfo::ByteOrder == QSysInfo::BigEndian ? "BE" : "LE";
+            expected = iconv(QChar(QChar::ByteOrderMark) + text, to.size() == 6 ? to + order : to);
+        }
+        QVERIFY(contents(path) == expected);
     }
 
     void characterTableReadsAsTheCodec_data()

@@ -73,7 +73,7 @@ private slots:
             QCOMPARE(qts, QString("Cancel"));
         } else {
             QVERIFY2(ours != "Back", "Karvo's catalogue is not embedded or not installed");
-            QVERIFY2(qts != "Cancel", "Qt's qtbase catalogue is missing: install qttranslations5-l10n");
+            QVERIFY2(qts != "Cancel", "Qt's qtbase catalogue is missing: install " KARVO_QT_TRANSLATIONS_PACKAGE);
         }
     }
 };

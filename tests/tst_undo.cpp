@@ -19,6 +19,8 @@
 #include <thread>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -260,6 +262,43 @@ private slots:
         QCOMPARE(runs.size(), 1);
         QVERIFY(!runs.first().busy);
         undoAll(t.store(), runs.first().id);
+        QCOMPARE(t.stillChanged(originals), 0);
+    }
+
+    void listingsSideBySide_data()
+    {
+        QTest::addColumn<QString>("stopAfter"); // empty: the run ends
+        QTest::addColumn<bool>("busy"); // while another listing looks at it
+        QTest::newRow("a finished run is no run going") << QString() << false;
+        QTest::newRow("a killed run is recovered by one listing alone") << "renameat2:5" << true;
+    }
+
+    void listingsSideBySide()
+    {
+        // Another listing looking at the run at the same moment holds its
+        // lock shared.
+        QFETCH(QString, stopAfter);
+        QFETCH(bool, busy);
+        Tree t;
+        const QHash<QString, QByteArray> originals = t.files(10);
+        QStringList arguments {t.store(), t.data()};
+        if (!stopAfter.isEmpty())
+            arguments = QStringList {t.store(), QStringLiteral("--stop-after"), stopAfter, t.data()};
+        QCOMPARE(helper(arguments), stopAfter.isEmpty() ? 0 : -1);
+        const QString id = UndoStore(t.store()).runIds().value(0);
+        const QString journal = UndoStore(t.store()).runFolder(id) + QStringLiteral("/journal");
+        const QByteArray before = contents(journal);
+        const int lock = ::open(QFile::encodeName(UndoStore(t.store()).runFolder(id) + "/lock"), O_RDONLY);
+        QVERIFY(lock >= 0 && ::flock(lock, LOCK_SH) == 0);
+        QList<UndoRunInfo> runs = UndoStore(t.store()).runs();
+        QCOMPARE(contents(journal), before);
+        ::close(lock);
+        QCOMPARE(runs.size(), 1);
+        QCOMPARE(runs.first().busy, busy);
+        runs = UndoStore(t.store()).runs();
+        QCOMPARE(runs.size(), 1);
+        QVERIFY(!runs.first().busy);
+        undoAll(t.store(), id);
         QCOMPARE(t.stillChanged(originals), 0);
     }
 

@@ -399,7 +399,7 @@ QString characterLabel(char32_t character)
     const uint point = uint(character);
     if (!QChar::isPrint(point) || QChar::isSpace(point))
         return code;
-    QString shown = QString::fromUcs4(&point, 1);
+    QString shown = QString::fromUcs4(&character, 1);
     // A combining mark alone would sit on the opening quote.
     if (QChar::isMark(point))
         shown.prepend(QChar(0x25CC));

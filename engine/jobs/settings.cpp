@@ -1,5 +1,7 @@
 #include "settings.h"
 
+#include "qtcompat.h"
+
 namespace Karvo {
 
 namespace {
@@ -10,6 +12,12 @@ const QString subfoldersKey = QStringLiteral("subfolders");
 const QString undoMaxBytesKey = QStringLiteral("undo/maxBytes");
 
 } // namespace
+
+Settings::Settings()
+{
+    // The Qt 5 and the Qt 6 build share one settings file.
+    useUtf8(settings);
+}
 
 Encoding Settings::target() const
 {

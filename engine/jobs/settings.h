@@ -15,7 +15,7 @@ class Settings
 {
 public:
     // The application's own settings (organisation and application name).
-    Settings() = default;
+    Settings();
 
     // UTF-8 when nothing is stored or the stored name no longer names a codec.
     Encoding target() const;

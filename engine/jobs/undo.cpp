@@ -489,17 +489,26 @@ QList<UndoRunInfo> UndoStore::runs() const
         Folder run;
         if (!Folder::open(runFolder(id), run).ok())
             continue;
-        int lock = lockIn(run.fd(), LOCK_EX | LOCK_NB);
-        const bool busy = lock < 0 && errno == EWOULDBLOCK;
+        // Shared: a run going holds its lock alone, and listings made side
+        // by side (a window, its controller, another window) must not take
+        // each other for one.
+        int lock = lockIn(run.fd(), LOCK_SH | LOCK_NB);
+        bool busy = lock < 0 && errno == EWOULDBLOCK;
         JournalContents contents;
         if (!readJournal(run.path(), contents)) {
             unlock(lock);
             continue;
         }
+        // Recovery writes the journal, so only a listing alone with a killed
+        // run does it; to the others the run is busy for that moment.
         if (lock >= 0 && !contents.ended) {
-            JournalWriter journal;
-            if (journal.open(run.fd(), run.path(), QJsonObject()).ok())
-                recover(run, contents, journal);
+            if (::flock(lock, LOCK_EX | LOCK_NB) == 0) {
+                JournalWriter journal;
+                if (journal.open(run.fd(), run.path(), QJsonObject()).ok())
+                    recover(run, contents, journal);
+            } else {
+                busy = true;
+            }
         }
         unlock(lock);
         const int files = int(std::count_if(contents.entries.cbegin(), contents.entries.cend(), mayRetry));

@@ -3,11 +3,12 @@
 #include "encoding.h"
 
 #include <QHash>
+#include <QList>
 #include <QMutex>
 #include <QString>
+#include <QStringView>
 #include <QTextCodec>
 #include <QTextDecoder>
-#include <QVector>
 
 #include <algorithm>
 #include <cstring>
@@ -18,7 +19,7 @@ namespace {
 
 // A character the table may stand for: one UTF-16 unit that is neither
 // half of a pair nor the mark of bytes the codec could not decode.
-bool isPlain(const QStringRef &segment)
+bool isPlain(QStringView segment)
 {
     return segment.size() == 1 && !segment.at(0).isSurrogate() && segment.at(0) != QChar::ReplacementCharacter;
 }
@@ -61,7 +62,7 @@ std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
     const QString text = decoder.toUnicode(probe);
     if (decoder.hasFailure() || decoder.needsMoreData() || !text.endsWith(QLatin1Char('\n')))
         return nullptr;
-    const QVector<QStringRef> segments = text.leftRef(text.size() - 1).split(QLatin1Char('\n'));
+    const QList<QStringView> segments = QStringView(text).chopped(1).split(QLatin1Char('\n'));
     if (segments.size() != 255 + 128 * 255)
         return nullptr;
 
@@ -71,7 +72,7 @@ std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
     pair->fill(Entry {});
     int next = 0;
     for (int b = 0; b < 256; ++b) {
-        const QStringRef segment = b == '\n' ? QStringRef() : segments.at(next++);
+        const QStringView segment = b == '\n' ? QStringView() : segments.at(next++);
         if (b == '\n' || isPlain(segment))
             table->single[b] = entryFor<Entry>(b == '\n' ? ushort('\n') : segment.at(0).unicode());
     }
@@ -81,7 +82,7 @@ std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
         for (int trail = 0; trail < 256; ++trail) {
             if (trail == '\n')
                 continue;
-            const QStringRef segment = segments.at(next++);
+            const QStringView segment = segments.at(next++);
             if (isPlain(segment)) {
                 (*pair)[lead << 8 | trail] = entryFor<Entry>(segment.at(0).unicode());
                 starts = true;

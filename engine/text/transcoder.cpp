@@ -10,6 +10,7 @@
 #include <QTextEncoder>
 #include <QThread>
 #include <QThreadPool>
+#include <QtEndian>
 
 #include <atomic>
 #include <cerrno>
@@ -162,13 +163,20 @@ public:
         , decoder(encoding.codec(), atStart ? QTextCodec::DefaultConversion : QTextCodec::IgnoreHeader)
         , ending(newlineBytes(encoding.codec()))
         , check(checkFor(encoding))
+        // UTF-32 in the byte order its codec writes: the machine's where the
+        // name gives none.
+        , bigEndian(ending.startsWith('\0'))
+        , byteOrderMark(atStart)
     { }
 
     Loss encode(const QString &text, QByteArray &bytes)
     {
+        if (check == Check::Utf32)
+            return encodeUtf32(text, bytes);
         bytes = encoder.fromUnicode(text);
         switch (check) {
         case Check::Nothing:
+        case Check::Utf32:
             return {};
         case Check::Surrogates:
             return encoder.hasFailure() ? loneSurrogate(text) : advance(text);
@@ -199,6 +207,7 @@ public:
         case Check::Nothing:
             return {};
         case Check::Surrogates:
+        case Check::Utf32:
             return held ? Loss {confirmed - 1, held} : Loss {};
         case Check::DecodeBack:
             break;
@@ -215,14 +224,55 @@ public:
 private:
     // Qt's UTF-16 codecs write any sequence of code units, lone surrogates
     // included, and read it back unchanged; its UTF-8 codec counts the lone
-    // surrogates that it cannot write. Everything else is decoded back.
-    enum class Check { Nothing, Surrogates, DecodeBack };
+    // surrogates that it cannot write; UTF-32 is written here. Everything
+    // else is decoded back.
+    enum class Check { Nothing, Surrogates, Utf32, DecodeBack };
 
     static Check checkFor(const Encoding &encoding)
     {
         if (encoding.isUtf8())
             return Check::Surrogates;
-        return encoding.isUnicode() && encoding.unitSize() == 2 ? Check::Nothing : Check::DecodeBack;
+        if (!encoding.isUnicode())
+            return Check::DecodeBack;
+        return encoding.unitSize() == 2 ? Check::Nothing : Check::Utf32;
+    }
+
+    // Qt 5's UTF-32 encoder leaves four stray bytes after every character
+    // beyond U+FFFF, and reads a pair that two chunks split as two lone
+    // halves. UTF-32 is simple enough to write here, the same on every Qt:
+    // a byte-order mark at the start, as Qt's UTF-16 writes, then one unit
+    // per character.
+    Loss encodeUtf32(const QString &text, QByteArray &bytes)
+    {
+        bytes.resize(4 * (text.size() + 1));
+        char *out = bytes.data();
+        const auto put = [&](uint character) {
+            if (bigEndian)
+                qToBigEndian<quint32>(character, out);
+            else
+                qToLittleEndian<quint32>(character, out);
+            out += 4;
+        };
+        if (std::exchange(byteOrderMark, false))
+            put(QChar::ByteOrderMark);
+        for (int i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (held) {
+                if (!c.isLowSurrogate())
+                    return {confirmed + i - 1, held};
+                put(QChar::surrogateToUcs4(held, c.unicode()));
+                held = 0;
+            } else if (c.isHighSurrogate()) {
+                held = c.unicode();
+            } else if (c.isLowSurrogate()) {
+                return {confirmed + i, c.unicode()};
+            } else {
+                put(c.unicode());
+            }
+        }
+        bytes.truncate(int(out - bytes.constData()));
+        confirmed += text.size();
+        return {};
     }
 
     // Qt's UTF-8 encoder holds a surrogate that ends a chunk without its
@@ -270,10 +320,12 @@ private:
     QTextDecoder decoder;
     QByteArray ending;
     const Check check;
+    const bool bigEndian; // for UTF-32
+    bool byteOrderMark; // still to write, for UTF-32
     QString pending;
     qint64 confirmed = 0;
     uint lastCharacter = 0;
-    ushort held = 0; // a surrogate the UTF-8 encoder has not written yet
+    ushort held = 0; // a surrogate the UTF-8 or UTF-32 encoder has not written yet
 };
 
 struct Position
