@@ -21,6 +21,8 @@
 #include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -299,6 +301,24 @@ private slots:
         QCOMPARE(runs.size(), 1);
         QVERIFY(!runs.first().busy);
         undoAll(t.store(), id);
+        QCOMPARE(t.stillChanged(originals), 0);
+    }
+
+    void listingMeanwhileIsNoRunGoing()
+    {
+        // A listing holds a run's lock for a moment; an undo that starts
+        // then waits for it instead of calling the run busy.
+        Tree t;
+        const QHash<QString, QByteArray> originals = t.files(2);
+        Run run(keeping(t.store()));
+        runAll(run, {t.data()});
+        const int listing = ::open(QFile::encodeName(UndoStore(t.store()).runFolder(run.undoRunId()) + "/lock"),
+            O_RDWR | O_CLOEXEC);
+        QCOMPARE(::flock(listing, LOCK_SH), 0);
+        QTimer::singleShot(200, [listing] { ::close(listing); });
+        bool busy = true;
+        QCOMPARE(undoAll(t.store(), run.undoRunId(), false, &busy).size(), 2);
+        QVERIFY(!busy);
         QCOMPARE(t.stillChanged(originals), 0);
     }
 

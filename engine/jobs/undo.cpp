@@ -66,6 +66,19 @@ int lockIn(int folder, int how)
     return fd;
 }
 
+// A run's lock for undoing it or adding to it: a listing holds it shared
+// for a moment, a run going holds it alone for as long as it lasts, so a
+// short wait tells the two apart. -1, with EWOULDBLOCK, for a run going.
+int lockForWriting(int folder)
+{
+    for (int attempt = 0;; ++attempt) {
+        const int fd = lockIn(folder, LOCK_EX | LOCK_NB);
+        if (fd >= 0 || errno != EWOULDBLOCK || attempt == 20)
+            return fd;
+        ::usleep(50000);
+    }
+}
+
 void unlock(int &fd)
 {
     if (fd >= 0)
@@ -554,7 +567,7 @@ Outcome UndoRecorder::open(const QJsonObject &header)
     Outcome outcome = Folder::open(folderPath, folder);
     if (!outcome.ok())
         return outcome;
-    lockFd = lockIn(folder.fd(), LOCK_EX | LOCK_NB);
+    lockFd = lockForWriting(folder.fd());
     if (lockFd < 0)
         return Outcome::writeError(errno, folderPath);
     return journal.open(folder.fd(), folderPath, header);
@@ -689,7 +702,7 @@ void Undo::start()
         if (!Folder::open(store.runFolder(runId), runFolder).ok())
             return 0;
         // A run still going, in this process or another, is not to be undone.
-        lockFd = lockIn(runFolder.fd(), LOCK_EX | LOCK_NB);
+        lockFd = lockForWriting(runFolder.fd());
         busy = lockFd < 0 && errno == EWOULDBLOCK;
         if (lockFd < 0 || !readJournal(runFolder.path(), contents)
             || !journal.open(runFolder.fd(), runFolder.path(), QJsonObject()).ok())

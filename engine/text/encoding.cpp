@@ -176,7 +176,12 @@ const Encoding::Data *dataFor(QTextCodec *codec)
 
 Encoding Encoding::of(QTextCodec *codec)
 {
-    return codec ? Encoding(dataFor(codec)) : Encoding();
+    // The TSCII codec reads several Tamil letters as others (Qt 5's more
+    // than Qt 6's), so text converted from or to it would not be the text
+    // that was there: Karvo offers no such encoding.
+    if (!codec || codec->name().startsWith("TSCII"))
+        return Encoding();
+    return Encoding(dataFor(codec));
 }
 
 Encoding Encoding::named(const QString &name)
