@@ -351,12 +351,15 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
         <source>Convert with Karvo</source>
         <translation>Mit Karvo umwandeln</translation>
     </message>
+    <message>
+        <source>Rewrite the file in:</source>
+        <translation>Die Datei umwandeln in:</translation>
+    </message>
     <message numerus="yes">
-        <source>Rewrite %n file(s) in:</source>
-        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <source>Rewrite %n files in:</source>
         <translation>
-            <numerusform>%n Datei neu schreiben in:</numerusform>
-            <numerusform>%n Dateien neu schreiben in:</numerusform>
+            <numerusform>%n Datei umwandeln in:</numerusform>
+            <numerusform>%n Dateien umwandeln in:</numerusform>
         </translation>
     </message>
 </context>
@@ -686,6 +689,11 @@ The status before the name of a file run alone. The space after it only pads it 
         <source>it starts as UTF-8, but has other bytes further in</source>
         <extracomment>why detection asks</extracomment>
         <translation>es beginnt als UTF-8, enthält aber weiter hinten andere Bytes</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>Your language&apos;s word for the English language. Where this stays &quot;English&quot;, Karvo names languages in English.</extracomment>
+        <translation>Englisch</translation>
     </message>
 </context>
 <context>

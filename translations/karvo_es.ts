@@ -351,12 +351,15 @@ Sin argumentos, karvo abre su ventana.</translation>
         <source>Convert with Karvo</source>
         <translation>Convertir con Karvo</translation>
     </message>
+    <message>
+        <source>Rewrite the file in:</source>
+        <translation>Convertir el archivo a:</translation>
+    </message>
     <message numerus="yes">
-        <source>Rewrite %n file(s) in:</source>
-        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <source>Rewrite %n files in:</source>
         <translation>
-            <numerusform>Reescribir %n archivo en:</numerusform>
-            <numerusform>Reescribir %n archivos en:</numerusform>
+            <numerusform>Convertir %n archivo a:</numerusform>
+            <numerusform>Convertir %n archivos a:</numerusform>
         </translation>
     </message>
 </context>
@@ -686,6 +689,11 @@ The status before the name of a file run alone. The space after it only pads it 
         <source>it starts as UTF-8, but has other bytes further in</source>
         <extracomment>why detection asks</extracomment>
         <translation>empieza como UTF-8, pero más adelante tiene otros bytes</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>Your language&apos;s word for the English language. Where this stays &quot;English&quot;, Karvo names languages in English.</extracomment>
+        <translation>inglés</translation>
     </message>
 </context>
 <context>

@@ -351,12 +351,15 @@ Sans argument, karvo ouvre sa fenêtre.</translation>
         <source>Convert with Karvo</source>
         <translation>Convertir avec Karvo</translation>
     </message>
+    <message>
+        <source>Rewrite the file in:</source>
+        <translation>Convertir le fichier en :</translation>
+    </message>
     <message numerus="yes">
-        <source>Rewrite %n file(s) in:</source>
-        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <source>Rewrite %n files in:</source>
         <translation>
-            <numerusform>Réécrire %n fichier en :</numerusform>
-            <numerusform>Réécrire %n fichiers en :</numerusform>
+            <numerusform>Convertir %n fichier en :</numerusform>
+            <numerusform>Convertir %n fichiers en :</numerusform>
         </translation>
     </message>
 </context>
@@ -686,6 +689,11 @@ The status before the name of a file run alone. The space after it only pads it 
         <source>it starts as UTF-8, but has other bytes further in</source>
         <extracomment>why detection asks</extracomment>
         <translation>il commence en UTF-8, mais contient d’autres octets plus loin</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>Your language&apos;s word for the English language. Where this stays &quot;English&quot;, Karvo names languages in English.</extracomment>
+        <translation>anglais</translation>
     </message>
 </context>
 <context>

@@ -351,11 +351,14 @@ Without arguments, karvo opens its window.</source>
         <source>Convert with Karvo</source>
         <translation>Karvo で変換</translation>
     </message>
+    <message>
+        <source>Rewrite the file in:</source>
+        <translation>ファイルの変換先：</translation>
+    </message>
     <message numerus="yes">
-        <source>Rewrite %n file(s) in:</source>
-        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <source>Rewrite %n files in:</source>
         <translation>
-            <numerusform>%n 個のファイルを次の文字コードで書き直す:</numerusform>
+            <numerusform>%n 個のファイルの変換先：</numerusform>
         </translation>
     </message>
 </context>
@@ -673,6 +676,11 @@ The status before the name of a file run alone. The space after it only pads it 
         <source>it starts as UTF-8, but has other bytes further in</source>
         <extracomment>why detection asks</extracomment>
         <translation>UTF-8 で始まっていますが、途中から別のバイトが含まれています</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>Your language&apos;s word for the English language. Where this stays &quot;English&quot;, Karvo names languages in English.</extracomment>
+        <translation>英語</translation>
     </message>
 </context>
 <context>

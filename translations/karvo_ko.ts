@@ -351,11 +351,14 @@ Without arguments, karvo opens its window.</source>
         <source>Convert with Karvo</source>
         <translation>Karvo로 변환</translation>
     </message>
+    <message>
+        <source>Rewrite the file in:</source>
+        <translation>파일을 다시 쓸 인코딩:</translation>
+    </message>
     <message numerus="yes">
-        <source>Rewrite %n file(s) in:</source>
-        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <source>Rewrite %n files in:</source>
         <translation>
-            <numerusform>파일 %n개를 다음 인코딩으로 다시 쓰기:</numerusform>
+            <numerusform>파일 %n개를 다시 쓸 인코딩:</numerusform>
         </translation>
     </message>
 </context>
@@ -673,6 +676,11 @@ The status before the name of a file run alone. The space after it only pads it 
         <source>it starts as UTF-8, but has other bytes further in</source>
         <extracomment>why detection asks</extracomment>
         <translation>UTF-8로 시작하지만 뒤쪽에 다른 바이트가 있습니다</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>Your language&apos;s word for the English language. Where this stays &quot;English&quot;, Karvo names languages in English.</extracomment>
+        <translation>영어</translation>
     </message>
 </context>
 <context>

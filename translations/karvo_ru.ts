@@ -351,13 +351,16 @@ Without arguments, karvo opens its window.</source>
         <source>Convert with Karvo</source>
         <translation>Преобразовать в Karvo</translation>
     </message>
+    <message>
+        <source>Rewrite the file in:</source>
+        <translation>Перекодировать файл в:</translation>
+    </message>
     <message numerus="yes">
-        <source>Rewrite %n file(s) in:</source>
-        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <source>Rewrite %n files in:</source>
         <translation>
-            <numerusform>Перезаписать %n файл в:</numerusform>
-            <numerusform>Перезаписать %n файла в:</numerusform>
-            <numerusform>Перезаписать %n файлов в:</numerusform>
+            <numerusform>Перекодировать %n файл в:</numerusform>
+            <numerusform>Перекодировать %n файла в:</numerusform>
+            <numerusform>Перекодировать %n файлов в:</numerusform>
         </translation>
     </message>
 </context>
@@ -699,6 +702,11 @@ The status before the name of a file run alone. The space after it only pads it 
         <source>it starts as UTF-8, but has other bytes further in</source>
         <extracomment>why detection asks</extracomment>
         <translation>начинается как UTF-8, но дальше содержит другие байты</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>Your language&apos;s word for the English language. Where this stays &quot;English&quot;, Karvo names languages in English.</extracomment>
+        <translation>английский</translation>
     </message>
 </context>
 <context>

@@ -351,11 +351,14 @@ Without arguments, karvo opens its window.</source>
         <source>Convert with Karvo</source>
         <translation>用 Karvo 转换</translation>
     </message>
+    <message>
+        <source>Rewrite the file in:</source>
+        <translation>将文件转换为：</translation>
+    </message>
     <message numerus="yes">
-        <source>Rewrite %n file(s) in:</source>
-        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <source>Rewrite %n files in:</source>
         <translation>
-            <numerusform>将 %n 个文件改写为：</numerusform>
+            <numerusform>将 %n 个文件转换为：</numerusform>
         </translation>
     </message>
 </context>
@@ -673,6 +676,11 @@ The status before the name of a file run alone. The space after it only pads it 
         <source>it starts as UTF-8, but has other bytes further in</source>
         <extracomment>why detection asks</extracomment>
         <translation>文件以 UTF-8 开头，但后面有其他字节</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>Your language&apos;s word for the English language. Where this stays &quot;English&quot;, Karvo names languages in English.</extracomment>
+        <translation>英语</translation>
     </message>
 </context>
 <context>

@@ -351,11 +351,14 @@ Without arguments, karvo opens its window.</source>
         <source>Convert with Karvo</source>
         <translation>用 Karvo 轉換</translation>
     </message>
+    <message>
+        <source>Rewrite the file in:</source>
+        <translation>將檔案轉換為：</translation>
+    </message>
     <message numerus="yes">
-        <source>Rewrite %n file(s) in:</source>
-        <extracomment>%n is the number of files chosen in the file manager</extracomment>
+        <source>Rewrite %n files in:</source>
         <translation>
-            <numerusform>將 %n 個檔案改寫為：</numerusform>
+            <numerusform>將 %n 個檔案轉換為：</numerusform>
         </translation>
     </message>
 </context>
@@ -673,6 +676,11 @@ The status before the name of a file run alone. The space after it only pads it 
         <source>it starts as UTF-8, but has other bytes further in</source>
         <extracomment>why detection asks</extracomment>
         <translation>檔案以 UTF-8 開頭，但後面有其他位元組</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>Your language&apos;s word for the English language. Where this stays &quot;English&quot;, Karvo names languages in English.</extracomment>
+        <translation>英語</translation>
     </message>
 </context>
 <context>
