@@ -115,7 +115,6 @@ private slots:
     void filterPassesLinesOn();
     void names_data();
     void names();
-    void checkLeavesRightFilesAlone();
     void gitTextconv();
     void window_data();
     void window();
@@ -300,8 +299,8 @@ void TestCommandLine::filter_data()
     // One Hebrew word in windows-1255 reads nearly as well as Greek in ISO-8859-7.
     QTest::newRow("doubtful") << list("-") << QByteArray("\xF9\xEC\xE5\xED\n") << 1 << QByteArray()
                               << "the encoding is uncertain (perhaps ";
-    QTest::newRow("doubtful, named") << list("--force-encoding,windows-1255,-") << QByteArray("\xF9\xEC\xE5\xED\n")
-                                     << 0 << QString::fromUtf8("שלום\n").toUtf8() << "";
+    QTest::newRow("doubtful, named") << list("--force-encoding,windows-1255,-") << QByteArray("\xF9\xEC\xE5\xED\n") << 0
+                                     << QString::fromUtf8("שלום\n").toUtf8() << "";
     QTest::newRow("binary") << list("-")
                             << QByteArray("\x7F"
                                           "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0",
@@ -437,44 +436,6 @@ void TestCommandLine::names()
         QCOMPARE(record.value(QStringLiteral("reason")).toObject().value(QStringLiteral("code")).toString(),
             QStringLiteral("name-not-utf8"));
     }
-}
-
-void TestCommandLine::checkLeavesRightFilesAlone()
-{
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("tree/a/b"));
-    QStringList paths;
-    for (int i = 0; i < 1000; ++i) {
-        const QString folder = i % 3 == 0 ? QStringLiteral("tree")
-            : i % 3 == 1                  ? QStringLiteral("tree/a")
-                                          : QStringLiteral("tree/a/b");
-        const QString path = dir.filePath(QStringLiteral("%1/%2.txt").arg(folder).arg(i));
-        writeFile(path, i % 2 ? QByteArray("plain ASCII, line one\nline two\n") : chinese.toUtf8());
-        paths.append(path);
-    }
-    const auto snapshot = [&paths] {
-        QStringList states;
-        for (const QString &path : qAsConst(paths)) {
-            struct stat info;
-            if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
-                return QStringList();
-            states.append(QStringLiteral("%1 %2.%3 %4.%5")
-                              .arg(info.st_ino)
-                              .arg(info.st_mtim.tv_sec)
-                              .arg(info.st_mtim.tv_nsec)
-                              .arg(info.st_ctim.tv_sec)
-                              .arg(info.st_ctim.tv_nsec));
-        }
-        return states;
-    };
-    const QStringList before = snapshot();
-    QCOMPARE(before.size(), 1000);
-
-    const Ran check = karvo(dir.path(), {QStringLiteral("--check"), QStringLiteral("-r"), QStringLiteral("tree")});
-    QVERIFY2(check.exitCode == 0, check.out.right(300) + check.err);
-    const Ran convert = karvo(dir.path(), {QStringLiteral("-q"), QStringLiteral("-r"), QStringLiteral("tree")});
-    QVERIFY2(convert.exitCode == 0, convert.err);
-    QCOMPARE(snapshot(), before);
 }
 
 void TestCommandLine::gitTextconv()
