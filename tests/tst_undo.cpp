@@ -1,8 +1,8 @@
 // Undo that always works: runs killed at any moment, runs still going in
-// another process, a review joining its run, a store that cannot be
-// written, an undo that fails or is cancelled halfway. After each, what the
-// run changed is put back byte for byte, or stays undoable, and the store
-// keeps no original that its journal does not name.
+// another process, a store that cannot be written, an undo that fails or is
+// cancelled halfway. After each, what the run changed is put back byte for
+// byte, or stays undoable, and the store keeps no original that its journal
+// does not name.
 #include "facts.h"
 #include "run.h"
 #include "systemcalls.h"
@@ -19,8 +19,6 @@
 #include <thread>
 
 #include <csignal>
-#include <fcntl.h>
-#include <sys/file.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -312,8 +310,8 @@ private slots:
         const QHash<QString, QByteArray> originals = t.files(2);
         Run run(keeping(t.store()));
         runAll(run, {t.data()});
-        const int listing = ::open(QFile::encodeName(UndoStore(t.store()).runFolder(run.undoRunId()) + "/lock"),
-            O_RDWR | O_CLOEXEC);
+        const int listing
+            = ::open(QFile::encodeName(UndoStore(t.store()).runFolder(run.undoRunId()) + "/lock"), O_RDWR | O_CLOEXEC);
         QCOMPARE(::flock(listing, LOCK_SH), 0);
         QTimer::singleShot(200, [listing] { ::close(listing); });
         bool busy = true;
@@ -344,42 +342,6 @@ private slots:
         QCOMPARE(int(info.st_mode & 0777), 0700);
         QCOMPARE(::stat(QFile::encodeName(run + QStringLiteral("/journal")).constData(), &info), 0);
         QCOMPARE(int(info.st_mode & 0777), 0600);
-    }
-
-    void reviewJoinsItsRun()
-    {
-        // A doubtful file converted in review joins the first run's undo
-        // entry; a file it replaces in the save folder is kept like any other.
-        Tree t;
-        t.files(1);
-        const QByteArray doubtful = gb18030(QString::fromUtf8("中文"));
-        writeFile(t.data(QStringLiteral("short.txt")), doubtful);
-        QDir().mkpath(t.dir.filePath(QStringLiteral("out")));
-        const QString users = writeFile(t.dir.filePath(QStringLiteral("out/short.txt")), "the user's own notes\n");
-        RunOptions options = keeping(t.store());
-        options.saveFolder = t.dir.filePath(QStringLiteral("out"));
-        Run first(options);
-        const QList<FileResult> results = runAll(first, {t.data()});
-        const auto review = std::find_if(
-            results.cbegin(), results.cend(), [](const FileResult &r) { return r.status == FileStatus::Doubtful; });
-        QVERIFY(review != results.cend());
-
-        RunOptions again = first.options();
-        again.sourceEncoding = Encoding::named(QStringLiteral("GB18030"));
-        again.joinRun = first.undoRunId();
-        Run second(again);
-        QSignalSpy finished(&second, &Run::finished);
-        second.process({plannedFrom(*review)});
-        QVERIFY(finished.wait());
-        QCOMPARE(second.results().value(0).status, FileStatus::Converted);
-        QCOMPARE(contents(users), QString::fromUtf8("中文").toUtf8());
-
-        const QList<UndoRunInfo> runs = UndoStore(t.store()).runs();
-        QCOMPARE(runs.size(), 1);
-        QCOMPARE(runs.first().files, 2);
-        undoAll(t.store(), runs.first().id);
-        QCOMPARE(contents(users), QByteArray("the user's own notes\n"));
-        QCOMPARE(QDir(t.dir.filePath(QStringLiteral("out"))).entryList(QDir::Files), QStringList {"short.txt"});
     }
 
     void storeFailures_data()
