@@ -3,6 +3,7 @@
 #define KARVO_TESTSUPPORT_H
 
 #include <QFile>
+#include <QTextCodec>
 #include <QtGlobal>
 
 inline QString writeFile(const QString &path, const QByteArray &bytes)
@@ -11,6 +12,16 @@ inline QString writeFile(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
     return path;
+}
+
+inline QByteArray encoded(const char *codec, const QString &text)
+{
+    return QTextCodec::codecForName(codec)->fromUnicode(text);
+}
+
+inline QByteArray gb18030(const QString &text)
+{
+    return encoded("GB18030", text);
 }
 
 inline QByteArray contents(const QString &path)

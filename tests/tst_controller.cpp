@@ -12,7 +12,6 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTextCodec>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -28,11 +27,6 @@ const QString chinese = QString::fromUtf8("春天来了，公园里的花都开�
                                           "我们一起去看看湖边的柳树吧，听说今年的柳絮特别多。\n");
 const QString russian = QString::fromUtf8("Москва. Пришла весна, в парке расцвели цветы. Дети бегают по траве, а "
                                           "пожилые люди сидят на скамейках и разговаривают о погоде.\n");
-
-QByteArray encoded(const char *codec, const QString &text)
-{
-    return QTextCodec::codecForName(codec)->fromUnicode(text);
-}
 
 // The bytes of a file as a table names them.
 QByteArray bytesFor(const QString &kind)

@@ -3,16 +3,13 @@
 // temporary folder. Whatever happens, no source byte changes unless the file
 // was converted correctly, and every record says what really happened.
 #include "facts.h"
+#include "jobsupport.h"
 #include "report.h"
-#include "run.h"
 #include "testsupport.h"
 
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QtTest>
-
-#include <functional>
 
 #include <fcntl.h>
 #include <sys/fsuid.h>
@@ -25,11 +22,6 @@ namespace {
 
 const QString chinese = QString::fromUtf8("春天来了，公园里的花都开了。孩子们在草地上奔跑，老人们坐在长椅上聊天。\n"
                                           "我们一起去看看湖边的柳树吧，听说今年的柳絮特别多。\n");
-
-QByteArray gb18030(const QString &text)
-{
-    return QTextCodec::codecForName("GB18030")->fromUnicode(text);
-}
 
 struct Scratch
 {
@@ -64,31 +56,6 @@ FileResult processOne(const QString &path, const RunOptions &options)
 {
     const QVector<PlannedFile> files = walkPaths({path});
     return processFile(files.value(0), options);
-}
-
-// A whole run on the pool, from walk to finish; `onRecord` sees each record
-// as it arrives.
-QList<FileResult> runAll(Run &run, const QStringList &paths, std::function<void()> onRecord = {})
-{
-    QSignalSpy finished(&run, &Run::finished);
-    QObject::connect(&run, &Run::walked, [&run] { run.process(run.files()); });
-    if (onRecord)
-        QObject::connect(&run, &Run::fileFinished, onRecord);
-    run.walk(paths);
-    if (!finished.wait(60000))
-        qFatal("the run did not finish");
-    return run.results();
-}
-
-// A whole undo of the run `id` in `store`.
-QList<UndoResult> undoAll(const QString &store, const QString &id)
-{
-    Undo undo(UndoStore(store), id);
-    QSignalSpy finished(&undo, &Undo::finished);
-    undo.start();
-    if (!finished.wait(60000))
-        qFatal("the undo did not finish");
-    return undo.results();
 }
 
 qint64 mtime(const QString &path)

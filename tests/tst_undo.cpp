@@ -4,16 +4,12 @@
 // byte, or stays undoable, and the store keeps no original that its journal
 // does not name.
 #include "facts.h"
-#include "run.h"
-#include "systemcalls.h"
+#include "jobsupport.h"
 #include "testsupport.h"
-#include "undo.h"
 
 #include <QDirIterator>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTextCodec>
 #include <QtTest>
 
 #include <thread>
@@ -30,43 +26,6 @@ using namespace Karvo;
 namespace {
 
 const QString chinese = QString::fromUtf8("春天来了，公园里的花都开了。孩子们在草地上奔跑，老人们坐在长椅上聊天。\n");
-
-QByteArray gb18030(const QString &text)
-{
-    return QTextCodec::codecForName("GB18030")->fromUnicode(text);
-}
-
-// Fails the nth call of one system call with an error.
-class Failing : public SystemCalls
-{
-public:
-    Failing(const char *call, int error, int nth)
-        : call(call)
-        , error(error)
-        , nth(nth)
-    {
-        setSystemCalls(this);
-    }
-    ~Failing() override { setSystemCalls(nullptr); }
-    int fdatasync(int fd) override { return hit("fdatasync") ? -1 : SystemCalls::fdatasync(fd); }
-    int renameat2(int a, const char *from, int b, const char *to, unsigned flags) override
-    {
-        return hit("renameat2") ? -1 : SystemCalls::renameat2(a, from, b, to, flags);
-    }
-
-private:
-    bool hit(const char *name)
-    {
-        if (call != name || ++seen != nth)
-            return false;
-        errno = error;
-        return true;
-    }
-    const QByteArray call;
-    const int error;
-    const int nth;
-    std::atomic<int> seen {0};
-};
 
 struct Tree
 {
@@ -118,30 +77,6 @@ RunOptions keeping(const QString &store)
     options.overwrite = true;
     options.undoFolder = store;
     return options;
-}
-
-QList<FileResult> runAll(Run &run, const QStringList &paths)
-{
-    QSignalSpy finished(&run, &Run::finished);
-    QObject::connect(&run, &Run::walked, &run, [&run] { run.process(run.files()); });
-    run.walk(paths);
-    if (!finished.wait(60000))
-        qFatal("the run did not finish");
-    return run.results();
-}
-
-QList<UndoResult> undoAll(const QString &store, const QString &id, bool cancel = false, bool *busy = nullptr)
-{
-    Undo undo(UndoStore(store), id);
-    QSignalSpy finished(&undo, &Undo::finished);
-    undo.start();
-    if (cancel)
-        undo.cancel();
-    if (!finished.wait(60000))
-        qFatal("the undo did not finish");
-    if (busy)
-        *busy = undo.wasBusy();
-    return undo.results();
 }
 
 // The helper process: a run or an undo, killed or paused after the nth
@@ -368,7 +303,7 @@ private slots:
         options.threads = 1;
         QList<FileResult> results;
         {
-            std::unique_ptr<Failing> failing(undoing ? nullptr : new Failing(call.toLatin1(), ENOSPC, nth));
+            std::unique_ptr<Faults> failing(undoing ? nullptr : new Faults(call.toLatin1(), ENOSPC, nth));
             Run run(options);
             results = runAll(run, {t.data()});
         }
@@ -383,7 +318,7 @@ private slots:
         const QString id = UndoStore(t.store()).runs().value(0).id;
         QList<UndoResult> undone;
         {
-            Failing failing(call.toLatin1(), ENOSPC, nth);
+            Faults failing(call.toLatin1(), ENOSPC, nth);
             undone = undoAll(t.store(), id);
         }
         QCOMPARE(std::count_if(undone.cbegin(), undone.cend(), [](const UndoResult &r) { return !r.undone; }), 1);

@@ -7,19 +7,15 @@
 // keep.
 #include "conversion.h"
 #include "facts.h"
-#include "run.h"
-#include "systemcalls.h"
+#include "jobsupport.h"
 #include "testsupport.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QTemporaryDir>
-#include <QTextCodec>
 #include <QtTest>
 
-#include <atomic>
 #include <cstring>
-#include <functional>
 #include <optional>
 
 #include <fcntl.h>
@@ -34,80 +30,6 @@ using namespace Karvo;
 namespace {
 
 const QString chinese = QString::fromUtf8("春天来了，公园里的花都开了。\n孩子们在草地上奔跑。\n");
-
-QByteArray gb18030(const QString &text)
-{
-    return QTextCodec::codecForName("GB18030")->fromUnicode(text);
-}
-
-// Fails, or acts at, the nth call of one system call; every other call is
-// the system's own.
-class Faults : public SystemCalls
-{
-public:
-    Faults(const char *call, int error, int nth = 1, std::function<void()> act = {})
-        : call(call)
-        , error(error)
-        , nth(nth)
-        , act(std::move(act))
-    {
-        setSystemCalls(this);
-    }
-    ~Faults() override { setSystemCalls(nullptr); }
-
-    int openat(int folder, const char *name, int flags, mode_t mode) override
-    {
-        return (flags & O_CREAT) && hit("openat") ? -1 : SystemCalls::openat(folder, name, flags, mode);
-    }
-    ssize_t write(int fd, const void *data, size_t size) override
-    {
-        return hit("write") ? -1 : SystemCalls::write(fd, data, size);
-    }
-    int fdatasync(int fd) override { return hit("fdatasync") ? -1 : SystemCalls::fdatasync(fd); }
-    int fsync(int fd) override { return hit("fsync") ? -1 : SystemCalls::fsync(fd); }
-    int renameat2(int a, const char *from, int b, const char *to, unsigned flags) override
-    {
-        return hit("renameat2") ? -1 : SystemCalls::renameat2(a, from, b, to, flags);
-    }
-    int linkat(int a, const char *from, int b, const char *to, int flags) override
-    {
-        return hit("linkat") ? -1 : SystemCalls::linkat(a, from, b, to, flags);
-    }
-    int mkdirat(int folder, const char *name, mode_t mode) override
-    {
-        return hit("mkdirat") ? -1 : SystemCalls::mkdirat(folder, name, mode);
-    }
-    int fchmod(int fd, mode_t mode) override { return hit("fchmod") ? -1 : SystemCalls::fchmod(fd, mode); }
-    int fchown(int fd, uid_t owner, gid_t group) override
-    {
-        return hit("fchown") ? -1 : SystemCalls::fchown(fd, owner, group);
-    }
-    int fsetxattr(int fd, const char *name, const void *value, size_t size, int flags) override
-    {
-        return hit("fsetxattr") ? -1 : SystemCalls::fsetxattr(fd, name, value, size, flags);
-    }
-
-    std::atomic<int> seen {0};
-
-private:
-    // True when this call is to fail; an action runs instead where there is one.
-    bool hit(const char *name)
-    {
-        if (call != name || ++seen != nth)
-            return false;
-        if (act) {
-            act();
-            return false;
-        }
-        errno = error;
-        return true;
-    }
-
-    const QByteArray call;
-    const int error;
-    const int nth;
-    const std::function<void()> act;
-};
 
 struct Scene
 {
@@ -289,8 +211,8 @@ private slots:
                                                         << "changed-while-converting";
         QTest::newRow("another file renamed over it while converting") << "replace"
                                                                        << "changed-while-converting";
-        QTest::newRow("another file renamed over the one to replace")
-            << "swapped destination" << "changed-while-converting";
+        QTest::newRow("another file renamed over the one to replace") << "swapped destination"
+                                                                      << "changed-while-converting";
         QTest::newRow("a setting of the kernel, in /proc") << "/proc/sys/kernel/hostname"
                                                            << "not-regular";
         QTest::newRow("a setting of the kernel, in /sys") << "/sys/kernel/mm/transparent_hugepage/enabled"
