@@ -49,12 +49,14 @@ struct Ran
 };
 
 // Runs karvo in `folder` as a shell would, with `input` on its standard
-// input and no display.
+// input and no display; as nobody if asked, and its standard output into
+// `outputFile` if one is given.
 Ran karvo(const QString &folder, const QStringList &args, const QByteArray &input = QByteArray(),
-    const QStringList &environment = QStringList())
+    const QStringList &environment = QStringList(), bool asNobody = false, const QString &outputFile = QString())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // Were the command line to open a window, xcb without a display would abort it.
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -65,7 +67,13 @@ Ran karvo(const QString &folder, const QStringList &args, const QByteArray &inpu
         env.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(KARVO_BINARY), args);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
+    if (asNobody)
+        process.start(QStringLiteral("setpriv"),
+            QStringList {"--reuid=65534", "--regid=65534", "--clear-groups", "--", KARVO_BINARY} + args);
+    else
+        process.start(QStringLiteral(KARVO_BINARY), args);
     Ran ran;
     if (!process.waitForStarted(60000))
         return ran;
@@ -130,61 +138,47 @@ void TestCommandLine::run_data()
     QTest::addColumn<QStringList>("actions"); // "name=action" in the JSON report, all of its files
     QTest::addColumn<QString>("output"); // in standard output or error; "=" first: all of standard output
 
-    const QString all = QStringLiteral("in/gb.txt=%1,in/utf.txt=utf8,in/sub/gb.txt=%2");
-    const auto files = [&](const QString &top, const QString &sub = QStringLiteral("gb")) {
-        return all.arg(top, sub).split(QLatin1Char(','));
-    };
     const auto list
         = [](const char *text) { return QString::fromUtf8(text).split(QLatin1Char(','), Qt::SkipEmptyParts); };
-
-    QTest::newRow("a folder, in place") << list("in") << 0 << files("utf8") << QStringList()
-                                        << "[Success] gb.txt  (GB18030->UTF-8)\n";
-    QTest::newRow("recursive") << list("-r,in") << 0 << files("utf8", "utf8") << QStringList() << "[3/3] Success!";
-    QTest::newRow("hidden files counted")
-        << list("in") << 0 << files("utf8") << QStringList() << "[2/2] Success!\n1 hidden file passed over\n";
-    QTest::newRow("dry run") << list("-n,--json,in") << 0 << files("gb")
-                             << list("gb.txt=would convert,utf.txt=unchanged") << "\"dryRun\": true";
-    QTest::newRow("check finds work") << list("--check,-r,in") << 3 << files("gb") << QStringList() << "";
-    QTest::newRow("quiet check names what fails it")
-        << list("--check,-q,in") << 3 << files("gb") << QStringList() << "=[Success] gb.txt  (GB18030->UTF-8)\n";
-    QTest::newRow("check passes") << list("--check,in/utf.txt") << 0 << files("gb") << QStringList() << "";
-    QTest::newRow("save folder made") << list("-o,out/new,--json,in") << 0
-                                      << files("gb") + list("out/new/gb.txt=utf8,out/new/utf.txt=utf8")
-                                      << list("gb.txt=converted,utf.txt=copied") << "";
-    QTest::newRow("save folder impossible")
-        << list("-o,in/gb.txt/x,in") << 2 << files("gb") << QStringList() << "save folder 'in/gb.txt/x'";
-    QTest::newRow("dry run makes no save folder")
-        << list("-n,-o,out,in") << 0 << files("gb") + list("out/gb.txt=none") << QStringList() << "";
-    QTest::newRow("copies landing on each other")
-        << list("-o,out,in/gb.txt,in/sub/gb.txt") << 2 << files("gb") + list("out/gb.txt=none") << QStringList()
-        << "would both be written to 'out/gb.txt'";
-    QTest::newRow("named twice, converted once")
-        << list("--json,in,in/gb.txt,in/./gb.txt") << 0 << files("utf8")
-        << list("gb.txt=converted,utf.txt=unchanged,gb.txt=skipped,gb.txt=skipped") << "";
-    QTest::newRow("into another encoding")
-        << list("-t,gb18030,in/utf.txt") << 0 << list("in/gb.txt=gb,in/utf.txt=gb") << QStringList() << "";
-    QTest::newRow("unknown target") << list("-t,FOO,in") << 2 << files("gb") << QStringList()
-                                    << "karvo: unknown encoding 'FOO'; see --list-encodings";
-    QTest::newRow("unknown source") << list("--force-encoding,BAR,in") << 2 << files("gb") << QStringList()
-                                    << "unknown encoding 'BAR'";
-    QTest::newRow("no paths") << list("-r") << 2 << files("gb") << QStringList() << "no files or folders given";
-    QTest::newRow("unknown option, escaped")
-        << list("--\x1b[2J,in") << 2 << files("gb") << QStringList() << "Unknown option '\\e[2J'";
-    QTest::newRow("unknown option") << list("--frobnicate,in") << 2 << files("gb") << QStringList() << "frobnicate";
-    QTest::newRow("missing path and FIFO")
-        << list("--json,nothere,fifo,in/gb.txt") << 1 << files("utf8")
-        << list("nothere=failed,fifo=failed,gb.txt=converted") << "\"code\": \"cannot-read\"";
-    QTest::newRow("forced source encoding")
-        << list("--force-encoding,latin1,in/gb.txt") << 0 << files("latin1") << QStringList() << "(ISO-8859-1->UTF-8)";
-    QTest::newRow("forced encoding still lossless")
-        << list("--force-encoding,UTF-8,-t,UTF-16,in/gb.txt") << 1 << files("gb") << QStringList() << "[Failed]";
-    QTest::newRow("quiet") << list("-q,in") << 0 << files("utf8") << QStringList() << "=";
-    QTest::newRow("quiet failure") << list("-q,nothere,in") << 1 << files("utf8") << QStringList()
-                                   << "=[Failed]     nothere  (Unknown->UTF-8)  Could not open source file. "
-                                      "(No such file or directory)\n";
-    QTest::newRow("help") << list("-h") << 0 << files("gb") << QStringList() << "Usage: karvo [options] path...";
-    QTest::newRow("version") << list("--version") << 0 << files("gb") << QStringList() << "karvo 1.";
-    QTest::newRow("encodings") << list("--list-encodings") << 0 << files("gb") << QStringList() << "\nShift_JIS (";
+    // The files as `top` and `sub` leave them, and `more`.
+    const auto files = [&](const char *top, const char *sub = "gb", const char *more = "") {
+        return QString::fromLatin1("in/gb.txt=%1,in/utf.txt=utf8,in/sub/gb.txt=%2,%3")
+            .arg(top, sub, more)
+            .split(QLatin1Char(','), Qt::SkipEmptyParts);
+    };
+    const auto row = [&](const char *name, const char *args, int exitCode, const QStringList &files,
+                         const char *actions, const QString &output) {
+        QTest::newRow(name) << list(args) << exitCode << files << list(actions) << output;
+    };
+    row("recursive", "-r,in", 0, files("utf8", "utf8"), "", "[3/3] Success!");
+    row("hidden files counted", "in", 0, files("utf8"), "", "[2/2] Success!\n1 hidden file passed over\n");
+    row("dry run", "-n,--json,in", 0, files("gb"), "gb.txt=would convert,utf.txt=unchanged", "\"dryRun\": true");
+    row("check finds work", "--check,-r,in", 3, files("gb"), "", "");
+    row("quiet check names what fails it", "--check,-q,in", 3, files("gb"), "",
+        "=[Success] gb.txt  (GB18030->UTF-8)\n");
+    row("check passes", "--check,in/utf.txt", 0, files("gb"), "", "");
+    row("save folder made", "-o,out/new,--json,in", 0, files("gb", "gb", "out/new/gb.txt=utf8,out/new/utf.txt=utf8"),
+        "gb.txt=converted,utf.txt=copied", "");
+    row("save folder impossible", "-o,in/gb.txt/x,in", 2, files("gb"), "", "save folder 'in/gb.txt/x'");
+    row("dry run makes no save folder", "-n,-o,out,in", 0, files("gb", "gb", "out/gb.txt=none"), "", "");
+    row("copies landing on each other", "-o,out,in/gb.txt,in/sub/gb.txt", 2, files("gb", "gb", "out/gb.txt=none"), "",
+        "would both be written to 'out/gb.txt'");
+    row("named twice, converted once", "--json,in,in/gb.txt,in/./gb.txt", 0, files("utf8"),
+        "gb.txt=converted,utf.txt=unchanged,gb.txt=skipped,gb.txt=skipped", "");
+    row("unknown target", "-t,FOO,in", 2, files("gb"), "", "karvo: unknown encoding 'FOO'; see --list-encodings");
+    row("unknown source", "--force-encoding,BAR,in", 2, files("gb"), "", "unknown encoding 'BAR'");
+    row("no paths", "-r", 2, files("gb"), "", "no files or folders given");
+    row("unknown option, escaped", "--\x1b[2J,in", 2, files("gb"), "", "Unknown option '\\e[2J'");
+    row("missing path and FIFO", "--json,nothere,fifo,in/gb.txt", 1, files("utf8"),
+        "nothere=failed,fifo=failed,gb.txt=converted", "\"code\": \"cannot-read\"");
+    row("forced source encoding", "--force-encoding,latin1,in/gb.txt", 0, files("latin1"), "", "(ISO-8859-1->UTF-8)");
+    row("forced encoding still lossless", "--force-encoding,UTF-8,-t,UTF-16,in/gb.txt", 1, files("gb"), "", "[Failed]");
+    row("quiet", "-q,in", 0, files("utf8"), "", "=");
+    row("quiet failure", "-q,nothere,in", 1, files("utf8"), "",
+        "=[Failed]     nothere  (Unknown->UTF-8)  Could not open source file. (No such file or directory)\n");
+    row("help", "-h", 0, files("gb"), "", "Usage: karvo [options] path...");
+    row("version", "--version", 0, files("gb"), "", "karvo 1.");
+    row("encodings", "--list-encodings", 0, files("gb"), "", "\nShift_JIS (");
 }
 
 void TestCommandLine::run()
@@ -203,27 +197,12 @@ void TestCommandLine::run()
     writeFile(dir.filePath(QStringLiteral("in/.notes.txt")), gb18030());
     QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
 
-    // Were the command line to open a window, xcb without a display would abort it.
-    QProcess karvo;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    // The texts compared below are the English ones.
-    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-    karvo.setProcessEnvironment(environment);
-    karvo.setWorkingDirectory(dir.path());
-    karvo.start(QStringLiteral(KARVO_BINARY), args);
-    QVERIFY(karvo.waitForFinished(60000));
-    const QByteArray out = karvo.readAllStandardOutput();
-    const QByteArray err = karvo.readAllStandardError();
-    QCOMPARE(karvo.exitStatus(), QProcess::NormalExit);
-    QVERIFY2(karvo.exitCode() == exitCode, out + err);
-
+    const Ran ran = karvo(dir.path(), args);
+    QVERIFY2(ran.exitCode == exitCode, ran.out + ran.err);
     if (output.startsWith(QLatin1Char('=')))
-        QCOMPARE(QString::fromUtf8(out), output.mid(1));
+        QCOMPARE(QString::fromUtf8(ran.out), output.mid(1));
     else
-        QVERIFY2(QString::fromUtf8(out + err).contains(output), out + err);
+        QVERIFY2(QString::fromUtf8(ran.out + ran.err).contains(output), ran.out + ran.err);
     for (const QString &file : qAsConst(files)) {
         const QStringList parts = file.split(QLatin1Char('='));
         QVERIFY2(contents(dir.filePath(parts.at(0))) == bytesFor(parts.at(1)), qPrintable(file));
@@ -232,7 +211,7 @@ void TestCommandLine::run()
     if (!args.contains(QStringLiteral("--json")))
         return;
     QJsonParseError error;
-    const QJsonObject report = QJsonDocument::fromJson(out, &error).object();
+    const QJsonObject report = QJsonDocument::fromJson(ran.out, &error).object();
     QCOMPARE(error.error, QJsonParseError::NoError);
     QCOMPARE(report.value(QStringLiteral("summary")).toObject().value(QStringLiteral("exitCode")).toInt(), exitCode);
     const QJsonArray records = report.value(QStringLiteral("files")).toArray();
@@ -276,7 +255,6 @@ void TestCommandLine::filter_data()
     const QString at = QStringLiteral("line %1, column %2");
 
     QTest::newRow("stdin to stdout") << list("-") << gb << 0 << utf8 << "";
-    QTest::newRow("a file to stdout") << list("--stdout,in/gb.txt") << QByteArray() << 0 << utf8 << "";
     QTest::newRow("files and stdin in order")
         << list("--stdout,in/gb.txt,-,in/utf.txt") << gb << 0 << utf8 + utf8 + utf8 << "";
     QTest::newRow("into another target") << list("-t,GB18030,-") << utf8 << 0 << gb << "";
@@ -459,18 +437,16 @@ void TestCommandLine::gitTextconv()
                                        : "git failed: " + process.readAllStandardError();
     };
     // The lines the manual page gives.
-    run({QStringLiteral("init"), QStringLiteral("-q")});
+    run({"init", "-q"});
     writeFile(dir.filePath(QStringLiteral(".gitattributes")), "*.txt diff=karvo\n");
-    run({QStringLiteral("config"), QStringLiteral("diff.karvo.textconv"), QStringLiteral(KARVO_BINARY " --stdout")});
+    run({"config", "diff.karvo.textconv", KARVO_BINARY " --stdout"});
     writeFile(dir.filePath(QStringLiteral("gb.txt")), gb18030());
-    run({QStringLiteral("add"), QStringLiteral(".")});
-    run({QStringLiteral("-c"), QStringLiteral("user.name=Test"), QStringLiteral("-c"),
-        QStringLiteral("user.email=t@example.org"), QStringLiteral("commit"), QStringLiteral("-qm"),
-        QStringLiteral("GB18030")});
+    run({"add", "."});
+    run({"-c", "user.name=Test", "-c", "user.email=t@example.org", "commit", "-qm", "GB18030"});
     const QString added = QString::fromUtf8("夏天也来了。\n");
     writeFile(dir.filePath(QStringLiteral("gb.txt")), gb18030() + codec("GB18030")->fromUnicode(added));
 
-    const QByteArray diff = run({QStringLiteral("diff")});
+    const QByteArray diff = run({"diff"});
     QVERIFY2(diff.contains("\n+" + added.toUtf8()), diff);
     QVERIFY2(diff.contains(" " + chinese.section(QLatin1Char('\n'), 1, 1).toUtf8()), diff);
     // The file itself is left as it is.
@@ -483,12 +459,10 @@ void TestCommandLine::window_data()
     QTest::addColumn<QString>("summary");
     QTest::addColumn<QByteArray>("bytes"); // of the file afterwards
 
-    QTest::newRow("open with") << QStringList {QStringLiteral("--window"), QStringLiteral("in/gb.txt")}
-                               << "[Success] gb.txt\n(GB18030->UTF-8)\n"
-                               << chinese.toUtf8();
-    QTest::newRow("convert to a target") << QStringList {QStringLiteral("--window"), QStringLiteral("--to"),
-        QStringLiteral("UTF-16BE"), QStringLiteral("--"), QStringLiteral("in/gb.txt")}
-                                         << "[Success] gb.txt\n(GB18030->UTF-16BE)\n"
+    QTest::newRow("open with") << QStringList {"--window", "in/gb.txt"}
+                               << QStringLiteral("[Success] gb.txt\n(GB18030->UTF-8)\n") << chinese.toUtf8();
+    QTest::newRow("convert to a target") << QStringList {"--window", "--to", "UTF-16BE", "--", "in/gb.txt"}
+                                         << QStringLiteral("[Success] gb.txt\n(GB18030->UTF-16BE)\n")
                                          << withByteOrderMark("UTF-16BE", chinese);
 }
 
@@ -584,24 +558,10 @@ void TestCommandLine::attacks()
             QCOMPARE(::chmod(QFile::encodeName(path("in")).constData(), 0555), 0);
     }
 
-    QProcess karvo;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-    karvo.setProcessEnvironment(environment);
-    karvo.setWorkingDirectory(dir.path());
-    if (setup == QLatin1String("full"))
-        karvo.setStandardOutputFile(QStringLiteral("/dev/full"));
-    QStringList arguments = args.mid(asNobody ? 7 : 0).split(QLatin1Char(','));
-    if (asNobody) {
-        arguments = QStringList {"--reuid=65534", "--regid=65534", "--clear-groups", "--", KARVO_BINARY} + arguments;
-        karvo.start(QStringLiteral("setpriv"), arguments);
-    } else {
-        karvo.start(QStringLiteral(KARVO_BINARY), arguments);
-    }
-    QVERIFY(karvo.waitForFinished(60000));
-    const QByteArray said = karvo.readAllStandardOutput() + karvo.readAllStandardError();
-    QCOMPARE(karvo.exitStatus(), QProcess::NormalExit);
-    QVERIFY2(karvo.exitCode() == exitCode, said);
+    const Ran ran = karvo(dir.path(), args.mid(asNobody ? 7 : 0).split(QLatin1Char(',')), QByteArray(), QStringList(),
+        asNobody, setup == QLatin1String("full") ? QStringLiteral("/dev/full") : QString());
+    const QByteArray said = ran.out + ran.err;
+    QVERIFY2(ran.exitCode == exitCode, said);
     QVERIFY2(QString::fromUtf8(said).contains(output), said);
     for (const QString &file : qAsConst(files)) {
         const QString name = file.section(QLatin1Char('='), 0, 0);
