@@ -24,6 +24,12 @@ inline QByteArray gb18030(const QString &text)
     return encoded("GB18030", text);
 }
 
+// The start of an executable: binary, whatever else it might pass for.
+inline QByteArray elfHeader()
+{
+    return QByteArray::fromHex("7f454c4602010100000000000000000003003e0001000000");
+}
+
 inline QByteArray contents(const QString &path)
 {
     QFile file(path);

@@ -279,11 +279,7 @@ void TestCommandLine::filter_data()
                               << "the encoding is uncertain (perhaps ";
     QTest::newRow("doubtful, named") << list("--force-encoding,windows-1255,-") << QByteArray("\xF9\xEC\xE5\xED\n") << 0
                                      << QString::fromUtf8("שלום\n").toUtf8() << "";
-    QTest::newRow("binary") << list("-")
-                            << QByteArray("\x7F"
-                                          "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0",
-                                   16)
-                            << 1 << QByteArray() << "not a text file";
+    QTest::newRow("binary") << list("-") << elfHeader() << 1 << QByteArray() << "not a text file";
     QTest::newRow("missing file") << list("--stdout,nothere") << QByteArray() << 1 << QByteArray()
                                   << "nothere: No such file or directory";
     QTest::newRow("a folder") << list("--stdout,in") << QByteArray() << 1 << QByteArray() << "in: Is a directory";

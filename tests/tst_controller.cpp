@@ -42,10 +42,7 @@ QByteArray bytesFor(const QString &kind)
     if (kind == QLatin1String("big"))
         return QByteArray(RunController::largeFileSize + 1, 'a');
     if (kind == QLatin1String("binary"))
-        return QByteArray("\x7f"
-                          "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0",
-            16)
-            .repeated(64);
+        return elfHeader().repeated(64);
     return QByteArray();
 }
 

@@ -155,9 +155,7 @@ private slots:
         QTest::newRow("empty: copied like any file")
             << QByteArray("") << "UTF-8"
             << "out" << none << FileStatus::Copied << QByteArray("") << QString();
-        const QByteArray binary("\x7f"
-                                "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0",
-            20);
+        const QByteArray binary = elfHeader();
         QTest::newRow("binary: left alone")
             << binary << "UTF-8" << QString() << none << FileStatus::Binary << binary << QString();
         QTest::newRow("binary: not copied")
