@@ -43,10 +43,6 @@ public:
     {
         return hit("renameat2") ? -1 : SystemCalls::renameat2(a, from, b, to, flags);
     }
-    int linkat(int a, const char *from, int b, const char *to, int flags) override
-    {
-        return hit("linkat") ? -1 : SystemCalls::linkat(a, from, b, to, flags);
-    }
     int mkdirat(int folder, const char *name, mode_t mode) override
     {
         return hit("mkdirat") ? -1 : SystemCalls::mkdirat(folder, name, mode);

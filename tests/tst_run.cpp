@@ -125,56 +125,40 @@ private slots:
         QTest::addColumn<QByteArray>("written"); // at the destination afterwards
         QTest::addColumn<QString>("message"); // the failure's facts()
 
-        const QByteArray utf8 = chinese.toUtf8(), gb = gb18030(chinese), none;
-        QTest::newRow("in the target: nothing written")
-            << utf8 << "UTF-8" << QString() << none << FileStatus::Unchanged << utf8 << QString();
-        QTest::newRow("in the target: copied") << utf8 << "UTF-8"
-                                               << "out" << none << FileStatus::Copied << utf8 << QString();
-        QTest::newRow("save folder is its own folder") << utf8 << "UTF-8"
-                                                       << "." << none << FileStatus::Copied << utf8 << QString();
-        QTest::newRow("converted in place")
-            << gb << "UTF-8" << QString() << none << FileStatus::Converted << utf8 << QString();
-        QTest::newRow("converted copy") << gb << "UTF-8"
-                                        << "out" << none << FileStatus::Converted << utf8 << QString();
-        QTest::newRow("copy onto the same bytes") << utf8 << "UTF-8"
-                                                  << "out" << utf8 << FileStatus::Copied << utf8 << QString();
-        QTest::newRow("copy onto a different file")
-            << utf8 << "UTF-8"
-            << "out" << QByteArray("other\n") << FileStatus::Failed << QByteArray("other\n") << "destination-exists";
-        const QByteArray ascii("plain\n");
-        QTest::newRow("ASCII is UTF-8 already: nothing written")
-            << ascii << "UTF-8" << QString() << none << FileStatus::Unchanged << ascii << QString();
-        QTest::newRow("ASCII is windows-1252 already: copied as it is")
-            << ascii << "windows-1252"
-            << "out" << none << FileStatus::Copied << ascii << QString();
-        QTest::newRow("ASCII is no UTF-16: converted")
-            << ascii << "UTF-16LE" << QString() << none << FileStatus::Converted
-            << QByteArray("\xff\xfep\0l\0a\0i\0n\0\n\0", 14) << QString();
-        QTest::newRow("empty: nothing to convert")
-            << QByteArray("") << "UTF-8" << QString() << none << FileStatus::Unchanged << QByteArray("") << QString();
-        QTest::newRow("empty: copied like any file")
-            << QByteArray("") << "UTF-8"
-            << "out" << none << FileStatus::Copied << QByteArray("") << QString();
-        const QByteArray binary = elfHeader();
-        QTest::newRow("binary: left alone")
-            << binary << "UTF-8" << QString() << none << FileStatus::Binary << binary << QString();
-        QTest::newRow("binary: not copied")
-            << binary << "UTF-8"
-            << "out" << none << FileStatus::Binary << QByteArray("<missing>") << QString();
+        const auto row
+            = [](const char *name, const QByteArray &bytes, const char *target, const char *saveFolder,
+                  const QByteArray &existing, FileStatus status, const QByteArray &written, const char *message = "") {
+                  QTest::newRow(name) << bytes << QString::fromLatin1(target) << QString::fromLatin1(saveFolder)
+                                      << existing << status << written << QString::fromLatin1(message);
+              };
+        const QByteArray utf8 = chinese.toUtf8(), gb = gb18030(chinese), ascii("plain\n"), empty(""), none;
+        const QByteArray missing("<missing>"), binary = elfHeader();
+        const QString russian = QString::fromUtf8("Привет, как дела? Всё хорошо.\n");
+        row("in the target: nothing written", utf8, "UTF-8", "", none, FileStatus::Unchanged, utf8);
+        row("in the target: copied", utf8, "UTF-8", "out", none, FileStatus::Copied, utf8);
+        row("save folder is its own folder", utf8, "UTF-8", ".", none, FileStatus::Copied, utf8);
+        row("converted in place", gb, "UTF-8", "", none, FileStatus::Converted, utf8);
+        row("converted copy", gb, "UTF-8", "out", none, FileStatus::Converted, utf8);
+        row("copy onto the same bytes", utf8, "UTF-8", "out", utf8, FileStatus::Copied, utf8);
+        row("copy onto a different file", utf8, "UTF-8", "out", "other\n", FileStatus::Failed, "other\n",
+            "destination-exists");
+        row("ASCII is UTF-8 already: nothing written", ascii, "UTF-8", "", none, FileStatus::Unchanged, ascii);
+        row("ASCII is windows-1252 already: copied as it is", ascii, "windows-1252", "out", none, FileStatus::Copied,
+            ascii);
+        row("ASCII is no UTF-16: converted", ascii, "UTF-16LE", "", none, FileStatus::Converted,
+            QByteArray::fromHex("fffe70006c00610069006e000a00"));
+        row("empty: nothing to convert", empty, "UTF-8", "", none, FileStatus::Unchanged, empty);
+        row("empty: copied like any file", empty, "UTF-8", "out", none, FileStatus::Copied, empty);
+        row("binary: left alone", binary, "UTF-8", "", none, FileStatus::Binary, binary);
+        row("binary: not copied", binary, "UTF-8", "out", none, FileStatus::Binary, missing);
         // Qt 5's one-shot conversion would start with a byte-order mark.
-        QTest::newRow("UTF-16 without a byte-order mark")
-            << QTextEncoder(QTextCodec::codecForName("UTF-16LE"), QTextCodec::IgnoreHeader).fromUnicode(chinese)
-            << "UTF-8" << QString() << none << FileStatus::Converted << utf8 << QString();
-        QTest::newRow("MIB 0 is not one codec")
-            << QTextCodec::codecForName("x-mac-cyrillic")
-                   ->fromUnicode(QString::fromUtf8("Привет, как дела? Всё хорошо.\n"))
-            << "windows-949" << QString() << none << FileStatus::Converted
-            << QTextCodec::codecForName("windows-949")
-                   ->fromUnicode(QString::fromUtf8("Привет, как дела? Всё хорошо.\n"))
-            << QString();
-        QTest::newRow("save folder gone, not made again")
-            << gb << "UTF-8"
-            << "gone" << none << FileStatus::Failed << QByteArray("<missing>") << "save-folder-gone";
+        row("UTF-16 without a byte-order mark",
+            QTextEncoder(QTextCodec::codecForName("UTF-16LE"), QTextCodec::IgnoreHeader).fromUnicode(chinese), "UTF-8",
+            "", none, FileStatus::Converted, utf8);
+        row("MIB 0 is not one codec", encoded("x-mac-cyrillic", russian), "windows-949", "", none,
+            FileStatus::Converted, encoded("windows-949", russian));
+        row("save folder gone, not made again", gb, "UTF-8", "gone", none, FileStatus::Failed, missing,
+            "save-folder-gone");
     }
 
     void decide()
@@ -217,18 +201,19 @@ private slots:
         QTest::addColumn<QString>("after"); // what happens to the written file after the run
         QTest::addColumn<QString>("left"); // why undo left it; empty: undone
 
-        const QByteArray none;
-        QTest::newRow("in place, store elsewhere") << QString() << none << "shm" << QString() << QString();
-        QTest::newRow("replaced in save folder")
-            << "out" << QByteArray("other\n") << QString() << QString() << QString();
-        QTest::newRow("replaced, store elsewhere") << "out" << QByteArray("other\n") << "shm" << QString() << QString();
-        QTest::newRow("changed after") << QString() << none << QString() << "append"
-                                       << "changed-since-run";
-        QTest::newRow("same size and time, other bytes") << "out" << QByteArray("other\n") << QString() << "same size"
-                                                         << "changed-since-run";
-        QTest::newRow("deleted after") << QString() << none << QString() << "delete"
-                                       << "gone-since-run";
-        QTest::newRow("copy deleted after") << "out" << none << QString() << "delete" << QString();
+        const auto row = [](const char *name, const char *saveFolder, const QByteArray &existing, const char *store,
+                             const char *after, const char *left) {
+            QTest::newRow(name) << QString::fromLatin1(saveFolder) << existing << QString::fromLatin1(store)
+                                << QString::fromLatin1(after) << QString::fromLatin1(left);
+        };
+        const QByteArray none, other("other\n");
+        row("in place, store elsewhere", "", none, "shm", "", "");
+        row("replaced in save folder", "out", other, "", "", "");
+        row("replaced, store elsewhere", "out", other, "shm", "", "");
+        row("changed after", "", none, "", "append", "changed-since-run");
+        row("same size and time, other bytes", "out", other, "", "same size", "changed-since-run");
+        row("deleted after", "", none, "", "delete", "gone-since-run");
+        row("copy deleted after", "out", none, "", "delete", "");
     }
 
     void undo()
@@ -396,14 +381,14 @@ private slots:
         QTest::addColumn<QStringList>("dropped");
         QTest::addColumn<QString>("saveFolder");
         QTest::addColumn<QString>("message"); // of the second record
-        QTest::newRow("same name from two folders") << QStringList {"x", "y"} << "out"
-                                                    << "same-destination";
-        QTest::newRow("a file and its folder") << QStringList {"x", "x/a.txt"} << QString() << "same-file-in-run";
-        QTest::newRow("a folder named through a link, and a file in it")
-            << QStringList {"x/a.txt", "x-link"} << QString() << "same-file-in-run";
-        QTest::newRow("a link to a file the run has") << QStringList {"x", "z"} << QString() << "same-file-in-run";
-        QTest::newRow("a copy onto a dropped file") << QStringList {"x", "out/a.txt"} << "out"
-                                                    << "same-destination";
+        const auto row = [](const char *name, const QStringList &dropped, const char *saveFolder, const char *message) {
+            QTest::newRow(name) << dropped << QString::fromLatin1(saveFolder) << QString::fromLatin1(message);
+        };
+        row("same name from two folders", {"x", "y"}, "out", "same-destination");
+        row("a file and its folder", {"x", "x/a.txt"}, "", "same-file-in-run");
+        row("a folder named through a link, and a file in it", {"x/a.txt", "x-link"}, "", "same-file-in-run");
+        row("a link to a file the run has", {"x", "z"}, "", "same-file-in-run");
+        row("a copy onto a dropped file", {"x", "out/a.txt"}, "out", "same-destination");
     }
 
     void clashes()
@@ -500,14 +485,10 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("endless device") << "/dev/zero"
-                                        << "not-regular";
-        QTest::newRow("dangling link") << "dangling"
-                                       << "cannot-read ENOENT";
-        QTest::newRow("missing") << "missing"
-                                 << "cannot-read ENOENT";
-        QTest::newRow("link loop") << "loop"
-                                   << "cannot-read ELOOP";
+        QTest::newRow("endless device") << QStringLiteral("/dev/zero") << "not-regular";
+        QTest::newRow("dangling link") << QStringLiteral("dangling") << "cannot-read ENOENT";
+        QTest::newRow("missing") << QStringLiteral("missing") << "cannot-read ENOENT";
+        QTest::newRow("link loop") << QStringLiteral("loop") << "cannot-read ELOOP";
         QTest::newRow("web link") << QString() << "not-regular";
     }
 
