@@ -242,9 +242,7 @@ void TestCommandLine::filter_data()
     const QByteArray utf8 = chinese.toUtf8();
     // More than the MiB read ahead, and more than a few pieces, so that the
     // failures below come late in a stream that is converted in pieces.
-    QString longText;
-    for (int i = 0; i < 3000; ++i)
-        longText += chinese;
+    const QString longText = chinese.repeated(3000);
     const int lines = longText.count(QLatin1Char('\n'));
     const QByteArray longGb = codec("GB18030")->fromUnicode(longText);
     const QByteArray longUtf8 = longText.toUtf8();
@@ -254,43 +252,36 @@ void TestCommandLine::filter_data()
     const auto list = [](const char *text) { return QString::fromUtf8(text).split(QLatin1Char(',')); };
     const QString at = QStringLiteral("line %1, column %2");
 
-    QTest::newRow("stdin to stdout") << list("-") << gb << 0 << utf8 << "";
-    QTest::newRow("files and stdin in order")
-        << list("--stdout,in/gb.txt,-,in/utf.txt") << gb << 0 << utf8 + utf8 + utf8 << "";
-    QTest::newRow("into another target") << list("-t,GB18030,-") << utf8 << 0 << gb << "";
-    QTest::newRow("empty") << list("-") << QByteArray() << 0 << QByteArray() << "";
-    QTest::newRow("UTF-8 keeps its mark") << list("-") << "\xEF\xBB\xBF" + utf8 << 0 << "\xEF\xBB\xBF" + utf8 << "";
-    QTest::newRow("bad bytes deep in a stream") << list("-") << longGb + "ab\x80\xFF" + gb << 1 << longUtf8 + "ab"
-                                                << at.arg(lines + 1).arg(3) + " are not valid GB18030";
-    QTest::newRow("bad bytes deep in a file")
-        << list("--stdout,in/bad.txt") << QByteArray() << 1 << longUtf8 + "ab" << at.arg(lines + 1).arg(3);
-    QTest::newRow("stream cut inside a character")
-        << list("-") << longGb + "ab\xB4" << 1 << longUtf8 + "ab"
-        << "ends in the middle of a GB18030 character, at " + at.arg(lines + 1).arg(3);
-    QTest::newRow("a character the target lacks")
-        << list("-t,KOI8-R,-") << (russian + QString::fromUtf8("ок 中")).toUtf8() << 1
-        << codec("KOI8-R")->fromUnicode(russian + QString::fromUtf8("ок ")) << "(U+4E2D) at " + at.arg(41).arg(4);
+    const auto row
+        = [&](const char *name, const char *args, const QByteArray &input, int exitCode, const QByteArray &output,
+              const QString &error) { QTest::newRow(name) << list(args) << input << exitCode << output << error; };
+    row("stdin to stdout", "-", gb, 0, utf8, "");
+    row("files and stdin in order", "--stdout,in/gb.txt,-,in/utf.txt", gb, 0, utf8 + utf8 + utf8, "");
+    row("into another target", "-t,GB18030,-", utf8, 0, gb, "");
+    row("empty", "-", "", 0, "", "");
+    row("UTF-8 keeps its mark", "-", "\xEF\xBB\xBF" + utf8, 0, "\xEF\xBB\xBF" + utf8, "");
+    row("bad bytes deep in a stream", "-", longGb + "ab\x80\xFF" + gb, 1, longUtf8 + "ab",
+        at.arg(lines + 1).arg(3) + " are not valid GB18030");
+    row("bad bytes deep in a file", "--stdout,in/bad.txt", "", 1, longUtf8 + "ab", at.arg(lines + 1).arg(3));
+    row("stream cut inside a character", "-", longGb + "ab\xB4", 1, longUtf8 + "ab",
+        "ends in the middle of a GB18030 character, at " + at.arg(lines + 1).arg(3));
+    row("a character the target lacks", "-t,KOI8-R,-", (russian + QString::fromUtf8("ок 中")).toUtf8(), 1,
+        codec("KOI8-R")->fromUnicode(russian + QString::fromUtf8("ок ")), "(U+4E2D) at " + at.arg(41).arg(4));
     // A target that keeps a state between characters goes as one stream.
-    QTest::newRow("a character a stateful target lacks")
-        << list("--force-encoding,UTF-8,-t,ISO-2022-JP,-") << (kana + QString::fromUtf8("é")).toUtf8() << 1
-        << codec("ISO-2022-JP")->fromUnicode(kana) << "(U+00E9) at " + at.arg(1).arg(10);
+    row("a character a stateful target lacks", "--force-encoding,UTF-8,-t,ISO-2022-JP,-",
+        (kana + QString::fromUtf8("é")).toUtf8(), 1, codec("ISO-2022-JP")->fromUnicode(kana),
+        "(U+00E9) at " + at.arg(1).arg(10));
     // One Hebrew word in windows-1255 reads nearly as well as Greek in ISO-8859-7.
-    QTest::newRow("doubtful") << list("-") << QByteArray("\xF9\xEC\xE5\xED\n") << 1 << QByteArray()
-                              << "the encoding is uncertain (perhaps ";
-    QTest::newRow("doubtful, named") << list("--force-encoding,windows-1255,-") << QByteArray("\xF9\xEC\xE5\xED\n") << 0
-                                     << QString::fromUtf8("שלום\n").toUtf8() << "";
-    QTest::newRow("binary") << list("-") << elfHeader() << 1 << QByteArray() << "not a text file";
-    QTest::newRow("missing file") << list("--stdout,nothere") << QByteArray() << 1 << QByteArray()
-                                  << "nothere: No such file or directory";
-    QTest::newRow("a folder") << list("--stdout,in") << QByteArray() << 1 << QByteArray() << "in: Is a directory";
-    QTest::newRow("with --json") << list("--json,-") << QByteArray() << 2 << QByteArray()
-                                 << "--json does not go with standard output";
-    QTest::newRow("with --check") << list("--check,--stdout,in/gb.txt") << QByteArray() << 2 << QByteArray()
-                                  << "--check does not go";
-    QTest::newRow("- among files") << list("in/gb.txt,-") << QByteArray() << 2 << QByteArray()
-                                   << "- (standard input) goes alone, or with --stdout";
-    QTest::newRow("--window later") << list("-n,--window,in") << QByteArray() << 2 << QByteArray()
-                                    << "--window comes before any other argument";
+    row("doubtful", "-", "\xF9\xEC\xE5\xED\n", 1, "", "the encoding is uncertain (perhaps ");
+    row("doubtful, named", "--force-encoding,windows-1255,-", "\xF9\xEC\xE5\xED\n", 0,
+        QString::fromUtf8("שלום\n").toUtf8(), "");
+    row("binary", "-", elfHeader(), 1, "", "not a text file");
+    row("missing file", "--stdout,nothere", "", 1, "", "nothere: No such file or directory");
+    row("a folder", "--stdout,in", "", 1, "", "in: Is a directory");
+    row("with --json", "--json,-", "", 2, "", "--json does not go with standard output");
+    row("with --check", "--check,--stdout,in/gb.txt", "", 2, "", "--check does not go");
+    row("- among files", "in/gb.txt,-", "", 2, "", "- (standard input) goes alone, or with --stdout");
+    row("--window later", "-n,--window,in", "", 2, "", "--window comes before any other argument");
 }
 
 void TestCommandLine::filter()
@@ -303,10 +294,7 @@ void TestCommandLine::filter()
 
     QTemporaryDir dir;
     QDir(dir.path()).mkpath(QStringLiteral("in"));
-    QString longText;
-    for (int i = 0; i < 3000; ++i)
-        longText += chinese;
-    const QByteArray bad = codec("GB18030")->fromUnicode(longText) + "ab\x80\xFF" + gb18030();
+    const QByteArray bad = codec("GB18030")->fromUnicode(chinese.repeated(3000)) + "ab\x80\xFF" + gb18030();
     writeFile(dir.filePath(QStringLiteral("in/gb.txt")), gb18030());
     writeFile(dir.filePath(QStringLiteral("in/utf.txt")), chinese.toUtf8());
     writeFile(dir.filePath(QStringLiteral("in/bad.txt")), bad);
@@ -356,8 +344,7 @@ void TestCommandLine::names_data()
     QTest::newRow("line feed") << QByteArray("two\nlines.txt") << "two\\nlines.txt";
     QTest::newRow("tab and carriage return") << QByteArray("a\tb\rc.txt") << "a\\tb\\rc.txt";
     QTest::newRow("other control") << QByteArray("bell\x01.txt") << "bell\\001.txt";
-    QTest::newRow("C1 control") << QByteArray("csi\xC2\x9B"
-                                              "2J.txt")
+    QTest::newRow("C1 control") << QByteArray("csi\xC2\x9B") + "2J.txt"
                                 << "csi\\302\\2332J.txt";
     QTest::newRow("backslash") << QByteArray("back\\slash.txt") << "back\\\\slash.txt";
     QTest::newRow("not UTF-8") << QByteArray("bad\xFFname.txt") << "bad\\377name.txt";

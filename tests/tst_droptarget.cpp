@@ -38,16 +38,11 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("cell");
-        QTest::newRow("a formula") << "=HYPERLINK(\"x\").txt"
-                                   << "\"'=HYPERLINK(\"\"x\"\").txt\"";
-        QTest::newRow("a sum") << "+1.txt"
-                               << "\"'+1.txt\"";
-        QTest::newRow("a dash") << "-rf.txt"
-                                << "\"'-rf.txt\"";
-        QTest::newRow("a comma") << "a,b.txt"
-                                 << "\"a,b.txt\"";
-        QTest::newRow("plain") << "notes.txt"
-                               << "notes.txt";
+        QTest::newRow("a formula") << QStringLiteral("=HYPERLINK(\"x\").txt") << "\"'=HYPERLINK(\"\"x\"\").txt\"";
+        QTest::newRow("a sum") << QStringLiteral("+1.txt") << "\"'+1.txt\"";
+        QTest::newRow("a dash") << QStringLiteral("-rf.txt") << "\"'-rf.txt\"";
+        QTest::newRow("a comma") << QStringLiteral("a,b.txt") << "\"a,b.txt\"";
+        QTest::newRow("plain") << QStringLiteral("notes.txt") << "notes.txt";
     }
 
     void csvKeepsNamesText()

@@ -221,20 +221,19 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("hint");
 
-        QTest::newRow("choose") << QStringList {"/home/me/Docs"} << 1 << 1 << "/home/me/Docs"
+        QTest::newRow("choose") << QStringList {"/home/me/Docs"} << 1 << 1 << QStringLiteral("/home/me/Docs")
                                 << "save to: /home/me/Docs (missing)";
         QTest::newRow("cancel") << QStringList {QString()} << 1 << 1 << QString() << "replace source file";
         QTest::newRow("second click clears without asking")
             << QStringList {"/home/me/Docs"} << 2 << 1 << QString() << "replace source file";
-        QTest::newRow("clear, then choose again") << QStringList {"/a", "/tmp"} << 3 << 2 << "/tmp"
-                                                  << "save to: /tmp";
-        QTest::newRow("file-system root") << QStringList {"/"} << 1 << 1 << "/"
-                                          << "save to: /";
+        QTest::newRow("clear, then choose again")
+            << QStringList {"/a", "/tmp"} << 3 << 2 << QStringLiteral("/tmp") << "save to: /tmp";
+        QTest::newRow("file-system root") << QStringList {"/"} << 1 << 1 << QStringLiteral("/") << "save to: /";
         const QString deep = QStringLiteral("/srv/a-rather-long-folder-name/deeper/and-deeper-still/out");
         QTest::newRow("a long path, shortened in the middle")
             << QStringList {deep} << 1 << 1 << deep << QString::fromUtf8("save to: /srv/a-rather…still/out");
-        QTest::newRow("markup in a folder name") << QStringList {"/tmp/<i>x"} << 1 << 1 << "/tmp/<i>x"
-                                                 << "save to: /tmp/<i>x (missing)";
+        QTest::newRow("markup in a folder name")
+            << QStringList {"/tmp/<i>x"} << 1 << 1 << QStringLiteral("/tmp/<i>x") << "save to: /tmp/<i>x (missing)";
     }
 
     void saveFolder()
@@ -284,18 +283,12 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("target");
-        QTest::newRow("part of a name") << "1252"
-                                        << "windows-1252";
-        QTest::newRow("an alias") << "latin1"
-                                  << "ISO-8859-1";
-        QTest::newRow("a name Qt knows") << "gb2312"
-                                         << "GBK";
-        QTest::newRow("a name that begins others") << "iso-8859-1"
-                                                   << "ISO-8859-1";
-        QTest::newRow("no such codec keeps the target") << "klingon"
-                                                        << "UTF-8";
-        QTest::newRow("several matches keep the target") << "8859"
-                                                         << "UTF-8";
+        QTest::newRow("part of a name") << QStringLiteral("1252") << "windows-1252";
+        QTest::newRow("an alias") << QStringLiteral("latin1") << "ISO-8859-1";
+        QTest::newRow("a name Qt knows") << QStringLiteral("gb2312") << "GBK";
+        QTest::newRow("a name that begins others") << QStringLiteral("iso-8859-1") << "ISO-8859-1";
+        QTest::newRow("no such codec keeps the target") << QStringLiteral("klingon") << "UTF-8";
+        QTest::newRow("several matches keep the target") << QStringLiteral("8859") << "UTF-8";
     }
 
     void targetList()
@@ -634,12 +627,9 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("converted"); // where the converted copy is, if anywhere
-        QTest::newRow("create it again") << "Create it again"
-                                         << "gone/a.txt";
-        QTest::newRow("choose another") << "Choose another..."
-                                        << "other/a.txt";
-        QTest::newRow("in place") << "Convert in place"
-                                  << "a.txt";
+        QTest::newRow("create it again") << QStringLiteral("Create it again") << "gone/a.txt";
+        QTest::newRow("choose another") << QStringLiteral("Choose another...") << "other/a.txt";
+        QTest::newRow("in place") << QStringLiteral("Convert in place") << "a.txt";
         QTest::newRow("cancel") << "Cancel" << QString();
     }
 
