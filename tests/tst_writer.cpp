@@ -66,9 +66,9 @@ RunOptions into(const QString &saveFolder = QString())
     return options;
 }
 
-FileResult process(const QString &path, const RunOptions &options, Keeper *keeper = nullptr)
+FileResult process(const QString &path, const RunOptions &options)
 {
-    RunContext context(options, keeper);
+    RunContext context(options);
     return processFile(walkPaths({path}).value(0), options, &context);
 }
 
@@ -217,8 +217,6 @@ private slots:
         row("an access list", "acl", "ok");
         row("root's 0666 file in my folder", "root's file", "ok owner-not-kept");
         row("root's 2666 file in my folder", "root's setgid file", "ok owner-not-kept set-id-dropped");
-        row("a folder that takes no new file", "locked folder", "folder-not-writable");
-        row("a folder that takes no new file, original kept", "locked folder, kept", "ok");
     }
 
     void attacks()
@@ -234,19 +232,6 @@ private slots:
         std::function<void()> act;
         QString processed = source;
         std::unique_ptr<RunContext> context;
-        struct Keep : Keeper // keeps a copy, as the undo store would
-        {
-            QByteArray kept;
-            Outcome keep(Replacement &r) override
-            {
-                QFile file;
-                file.open(::dup(r.existingFd), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-                kept = file.readAll();
-                return {};
-            }
-            void done(const Replacement &, bool) override { }
-            bool keepsCopies() const override { return true; }
-        } keeper;
 
         if (attack == QLatin1String("planted link")) {
             QVERIFY(QFile::link(s.path(QStringLiteral("victim")), s.path(QStringLiteral("out/sub"))));
@@ -299,28 +284,6 @@ private slots:
             QCOMPARE(info.st_uid, uid_t(65534));
             QCOMPARE(int(info.st_mode & 07777), 0666);
             QCOMPARE(contents(source), chinese.toUtf8());
-            return;
-        } else if (attack.startsWith(QLatin1String("locked folder"))) {
-            // A file anyone may write, in a folder nobody may add to: root
-            // writes anywhere, so as root the conversion runs as nobody.
-            const bool kept = attack.endsWith(QLatin1String("kept"));
-            QVERIFY(QFile::setPermissions(source, permissions(0x6666)));
-            QCOMPARE(::chmod(QFile::encodeName(s.dir.path()).constData(), 0755), 0);
-            QCOMPARE(::chmod(QFile::encodeName(s.path(QStringLiteral("src"))).constData(), 0755), 0);
-            QCOMPARE(::chmod(QFile::encodeName(s.path(QStringLiteral("src/sub"))).constData(), 0555), 0);
-            const auto convert = [&] {
-                const FileResult result = process(source, options, kept ? &keeper : nullptr);
-                return verdict(result).section(QLatin1Char(' '), 0, 0) == expected
-                        && (!kept || keeper.kept == gb18030(chinese))
-                    ? 0
-                    : 1;
-            };
-            const int status = ::geteuid() == 0 ? asNobody(convert) : convert();
-            QCOMPARE(::chmod(QFile::encodeName(s.path(QStringLiteral("src/sub"))).constData(), 0755), 0);
-            QCOMPARE(status, 0);
-            QCOMPARE(contents(source), kept ? chinese.toUtf8() : gb18030(chinese));
-            QCOMPARE(QDir(s.path(QStringLiteral("src/sub"))).entryList(QDir::Files | QDir::Hidden),
-                QStringList {"notes.txt"});
             return;
         }
 
