@@ -2,7 +2,9 @@
 #ifndef KARVO_TESTSUPPORT_H
 #define KARVO_TESTSUPPORT_H
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTextCodec>
 #include <QtGlobal>
 
@@ -35,6 +37,29 @@ inline QByteArray contents(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
+
+// A temporary folder to make files in; names are below it unless absolute.
+struct Scratch
+{
+    QTemporaryDir dir;
+    QString path(const QString &name) const { return name.startsWith(QLatin1Char('/')) ? name : dir.filePath(name); }
+    // Makes the folders on the way too.
+    QString file(const QString &name, const QByteArray &bytes)
+    {
+        QDir(dir.path()).mkpath(QFileInfo(path(name)).path());
+        return writeFile(path(name), bytes);
+    }
+    QString folder(const QString &name)
+    {
+        QDir(dir.path()).mkpath(name);
+        return path(name);
+    }
+    QByteArray bytes(const QString &name) const { return contents(path(name)); }
+    QStringList names(const QString &folder = QString()) const
+    {
+        return QDir(path(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    }
+};
 
 // Qt's permission flags, four bits for each of owner, user, group and other.
 inline QFileDevice::Permissions permissions(int flags)

@@ -49,7 +49,7 @@ QByteArray bytesFor(const QString &kind)
 // One row's world: files made from "path=kind" entries, in a folder of its own.
 // "path/" is a folder, "path=@target" a symbolic link, and "%E9" in a path
 // a raw byte, for names that are not valid UTF-8.
-class World
+class World : public Scratch
 {
 public:
     // Qt cannot name a file whose name is not UTF-8, so cannot remove it.
@@ -59,11 +59,7 @@ public:
             ::unlink(raw.constData());
     }
 
-    QTemporaryDir dir;
     QList<QByteArray> rawNames;
-
-    QString path(const QString &name) const { return dir.filePath(name); }
-    QByteArray bytes(const QString &name) const { return contents(path(name)); }
 
     void make(const QStringList &entries)
     {

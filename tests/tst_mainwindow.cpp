@@ -4,8 +4,6 @@
 // Review dialogs. Runs go through the real controller and engine on files
 // in a temporary folder, without its pauses; what a run decides is
 // tst_controller's business.
-#include "aboutbox.h"
-#include "kvacceptfilewidget.h"
 #include "kvmainwindow.h"
 #include "kvresultdialog.h"
 #include "kvreviewdialog.h"
@@ -19,7 +17,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -82,12 +79,11 @@ double textContrast(QWidget *button)
     return most;
 }
 
-class Scenario
+class Scenario : public Scratch
 {
 public:
     Scenario() { prepare(&window); }
 
-    QTemporaryDir dir;
     KvMainWindow window;
     KvMainWindow *current = &window; // the window, or the one after a restart
     QMessageBox::StandardButton answer = QMessageBox::Yes;
@@ -95,7 +91,6 @@ public:
     QStringList boxes; // "title|text" of each question
 
     RunController *controller() const { return current->controller(); }
-    QString path(const QString &name) const { return dir.filePath(name); }
     // Quits Karvo and starts it again, on the same settings and undo store.
     void restart()
     {
@@ -103,12 +98,6 @@ public:
         current = restarted.get();
         prepare(current);
     }
-    QString file(const QString &name, const QByteArray &bytes)
-    {
-        QDir(dir.path()).mkpath(QFileInfo(path(name)).path());
-        return writeFile(path(name), bytes);
-    }
-    QByteArray bytes(const QString &name) const { return contents(path(name)); }
     template<typename T> T *child(const char *name) const { return current->findChild<T *>(QLatin1String(name)); }
     QStackedWidget *pages() const { return child<QStackedWidget>("stackedWidget"); }
     bool shown(const char *name) const { return !child<QWidget>(name)->isHidden(); }

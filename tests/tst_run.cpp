@@ -23,27 +23,6 @@ namespace {
 const QString chinese = QString::fromUtf8("春天来了，公园里的花都开了。孩子们在草地上奔跑，老人们坐在长椅上聊天。\n"
                                           "我们一起去看看湖边的柳树吧，听说今年的柳絮特别多。\n");
 
-struct Scratch
-{
-    QTemporaryDir dir;
-    QString path(const QString &name) const { return name.startsWith(QLatin1Char('/')) ? name : dir.filePath(name); }
-    QString file(const QString &name, const QByteArray &bytes)
-    {
-        QDir(dir.path()).mkpath(QFileInfo(path(name)).path());
-        return writeFile(path(name), bytes);
-    }
-    QString folder(const QString &name)
-    {
-        QDir(dir.path()).mkpath(name);
-        return path(name);
-    }
-    QByteArray bytes(const QString &name) const { return contents(path(name)); }
-    QStringList names(const QString &name = QString()) const
-    {
-        return QDir(path(name)).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    }
-};
-
 RunOptions into(const QString &target, const QString &saveFolder = QString())
 {
     RunOptions options;

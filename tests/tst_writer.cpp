@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstring>
@@ -31,15 +30,8 @@ namespace {
 
 const QString chinese = QString::fromUtf8("春天来了，公园里的花都开了。\n孩子们在草地上奔跑。\n");
 
-struct Scene
+struct Scene : Scratch
 {
-    QTemporaryDir dir;
-    QString path(const QString &name) const { return dir.filePath(name); }
-    QString file(const QString &name, const QByteArray &bytes)
-    {
-        QDir().mkpath(QFileInfo(path(name)).path());
-        return writeFile(path(name), bytes);
-    }
     QStringList everything() const
     {
         QStringList all;
