@@ -27,22 +27,19 @@ namespace {
 
 const QString chinese = QString::fromUtf8("春天来了，公园里的花都开了。孩子们在草地上奔跑，老人们坐在长椅上聊天。\n");
 
-struct Tree
+struct Tree : Scratch
 {
-    QTemporaryDir dir;
-    QString store() const { return dir.filePath(QStringLiteral("store")); }
-    QString data(const QString &name = QString()) const { return dir.filePath(QStringLiteral("data/") + name); }
+    QString store() const { return path(QStringLiteral("store")); }
+    QString data(const QString &name = QString()) const { return path(QStringLiteral("data/") + name); }
 
     // `count` files of GB18030, each different, and their bytes by name.
     QHash<QString, QByteArray> files(int count, int repeat = 1)
     {
-        QDir().mkpath(data());
         QHash<QString, QByteArray> originals;
         for (int i = 0; i < count; ++i) {
             const QString name = QStringLiteral("f%1.txt").arg(i);
-            const QByteArray bytes = gb18030(QString::number(i) + chinese.repeated(repeat));
-            writeFile(data(name), bytes);
-            originals.insert(name, bytes);
+            originals.insert(name, gb18030(QString::number(i) + chinese.repeated(repeat)));
+            file(data(name), originals.value(name));
         }
         return originals;
     }
