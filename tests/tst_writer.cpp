@@ -10,14 +10,12 @@
 #include "jobsupport.h"
 #include "testsupport.h"
 
-#include <QDir>
 #include <QDirIterator>
 #include <QtTest>
 
 #include <cstring>
 #include <optional>
 
-#include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -327,39 +325,6 @@ private slots:
         s.file(QStringLiteral(".karvo-notes.txt"), "the user's");
         QCOMPARE(verdict(process(source, into())), QStringLiteral("ok"));
         QCOMPARE(s.everything(), QStringList({QLatin1Char('/') + live, "/.karvo-abc", "/.karvo-notes.txt", "/a.txt"}));
-    }
-
-    void rewrittenMeanwhileIsNeverEncodedTwice()
-    {
-        // Another process writes the file again and again while runs convert
-        // it: whatever is there at the end reads right in one encoding.
-        Scene s;
-        const QString path = s.file(QStringLiteral("a.txt"), gb18030(chinese));
-        const QByteArray native = QFile::encodeName(path);
-        const QByteArray texts[2] = {gb18030(chinese + chinese), gb18030(chinese)};
-        const pid_t writer = ::fork();
-        if (writer == 0) { // only system calls: locks held by other threads stay held in the child
-            for (int i = 0; i < 4000; ++i) {
-                const QByteArray &bytes = texts[i % 2];
-                const int fd = ::open(native.constData(), O_WRONLY | O_TRUNC);
-                if (fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) < 0)
-                    ::_exit(1);
-                ::close(fd);
-            }
-            ::_exit(0);
-        }
-        const QList<QByteArray> readings
-            = {gb18030(chinese), gb18030(chinese + chinese), chinese.toUtf8(), (chinese + chinese).toUtf8()};
-        int status = 0;
-        while (::waitpid(writer, &status, WNOHANG) == 0) {
-            process(path, into());
-            const QByteArray now = contents(path);
-            // A read between the writer's truncation and its write sees it half done.
-            QVERIFY2(now.isEmpty() || readings.contains(now) || readings.first().startsWith(now)
-                    || readings.at(1).startsWith(now),
-                now.toHex().constData());
-        }
-        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
 };
 
