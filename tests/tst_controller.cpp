@@ -322,17 +322,13 @@ void TstController::run()
 
 void TstController::targetAfterRestart()
 {
-    // Every codec of the list, chosen, then found again by a new start; the
-    // list shows it on its own row.
+    // Every codec of the list, chosen, then found again by a new start.
     for (const Karvo::Encoding &encoding : Karvo::catalogue()) {
         {
             RunController before;
             before.setTarget(encoding);
         }
-        RunController after;
-        QCOMPARE(after.target().name(), encoding.name());
-        TargetListModel list;
-        QCOMPARE(list.encodingAt(list.rowOf(after.target())).name(), encoding.name());
+        QCOMPARE(RunController().target().name(), encoding.name());
     }
 }
 
