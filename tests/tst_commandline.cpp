@@ -14,8 +14,8 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <cstdio>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,7 +29,8 @@ QByteArray gb18030()
     return QTextCodec::codecForName("GB18030")->fromUnicode(chinese);
 }
 
-// The bytes a file should hold, by the name a table row gives them.
+// The bytes a file should hold, by the name a table row gives them, or as
+// the row spells them.
 QByteArray bytesFor(const QString &state)
 {
     if (state == QLatin1String("gb"))
@@ -38,7 +39,15 @@ QByteArray bytesFor(const QString &state)
         return chinese.toUtf8();
     if (state == QLatin1String("latin1")) // GB18030 bytes read as Latin-1, written as UTF-8
         return QString::fromLatin1(gb18030()).toUtf8();
-    return "<missing>";
+    return state == QLatin1String("none") ? QByteArray("<missing>") : state.toUtf8();
+}
+
+// Each of `files`, "path=state", holds what bytesFor(state) says.
+void compareFiles(const Scratch &s, const QStringList &files)
+{
+    for (const QString &file : files)
+        QVERIFY2(s.bytes(file.section(QLatin1Char('='), 0, 0)) == bytesFor(file.section(QLatin1Char('='), 1)),
+            qPrintable(file));
 }
 
 struct Ran
@@ -189,24 +198,19 @@ void TestCommandLine::run()
     QFETCH(QStringList, actions);
     QFETCH(QString, output);
 
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("in/sub"));
-    writeFile(dir.filePath(QStringLiteral("in/gb.txt")), gb18030());
-    writeFile(dir.filePath(QStringLiteral("in/utf.txt")), chinese.toUtf8());
-    writeFile(dir.filePath(QStringLiteral("in/sub/gb.txt")), gb18030());
-    writeFile(dir.filePath(QStringLiteral("in/.notes.txt")), gb18030());
-    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
+    Scratch s;
+    for (const QString name : {"in/gb.txt", "in/sub/gb.txt", "in/.notes.txt"})
+        s.file(name, gb18030());
+    s.file(QStringLiteral("in/utf.txt"), chinese.toUtf8());
+    QCOMPARE(::mkfifo(QFile::encodeName(s.path(QStringLiteral("fifo"))).constData(), 0600), 0);
 
-    const Ran ran = karvo(dir.path(), args);
+    const Ran ran = karvo(s.dir.path(), args);
     QVERIFY2(ran.exitCode == exitCode, ran.out + ran.err);
     if (output.startsWith(QLatin1Char('=')))
         QCOMPARE(QString::fromUtf8(ran.out), output.mid(1));
     else
         QVERIFY2(QString::fromUtf8(ran.out + ran.err).contains(output), ran.out + ran.err);
-    for (const QString &file : qAsConst(files)) {
-        const QStringList parts = file.split(QLatin1Char('='));
-        QVERIFY2(contents(dir.filePath(parts.at(0))) == bytesFor(parts.at(1)), qPrintable(file));
-    }
+    compareFiles(s, files);
 
     if (!args.contains(QStringLiteral("--json")))
         return;
@@ -292,15 +296,13 @@ void TestCommandLine::filter()
     QFETCH(QByteArray, output);
     QFETCH(QString, error);
 
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("in"));
+    Scratch s;
     const QByteArray bad = codec("GB18030")->fromUnicode(chinese.repeated(3000)) + "ab\x80\xFF" + gb18030();
-    writeFile(dir.filePath(QStringLiteral("in/gb.txt")), gb18030());
-    writeFile(dir.filePath(QStringLiteral("in/utf.txt")), chinese.toUtf8());
-    writeFile(dir.filePath(QStringLiteral("in/bad.txt")), bad);
-    const QDateTime before = QFileInfo(dir.filePath(QStringLiteral("in/gb.txt"))).lastModified();
+    const QDateTime before = QFileInfo(s.file(QStringLiteral("in/gb.txt"), gb18030())).lastModified();
+    s.file(QStringLiteral("in/utf.txt"), chinese.toUtf8());
+    s.file(QStringLiteral("in/bad.txt"), bad);
 
-    const Ran ran = karvo(dir.path(), args, input);
+    const Ran ran = karvo(s.dir.path(), args, input);
     QVERIFY2(ran.exitCode == exitCode, ran.err);
     QCOMPARE(ran.out.size(), output.size());
     QVERIFY(ran.out == output);
@@ -308,9 +310,9 @@ void TestCommandLine::filter()
     if (error.isEmpty())
         QVERIFY2(ran.err.isEmpty(), ran.err);
     // Standard output, never a file.
-    QCOMPARE(contents(dir.filePath(QStringLiteral("in/gb.txt"))), gb18030());
-    QCOMPARE(contents(dir.filePath(QStringLiteral("in/bad.txt"))), bad);
-    QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("in/gb.txt"))).lastModified(), before);
+    QCOMPARE(s.bytes(QStringLiteral("in/gb.txt")), gb18030());
+    QCOMPARE(s.bytes(QStringLiteral("in/bad.txt")), bad);
+    QCOMPARE(QFileInfo(s.path(QStringLiteral("in/gb.txt"))).lastModified(), before);
 }
 
 // `tail -f log | karvo --force-encoding ENC -`: each line comes out while
@@ -357,18 +359,12 @@ void TestCommandLine::names()
     QFETCH(QByteArray, name);
     QFETCH(QString, shown);
 
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("in"));
-    const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("in/"))) + name;
-    {
-        QFile file;
-        FILE *stream = std::fopen(path.constData(), "wb");
-        QVERIFY(stream);
-        QVERIFY(file.open(stream, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
-        file.write(gb18030());
-    }
+    Scratch s;
+    const QByteArray path = QFile::encodeName(s.folder(QStringLiteral("in"))) + '/' + name;
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    QVERIFY(fd >= 0 && ::write(fd, gb18030().constData(), size_t(gb18030().size())) > 0 && ::close(fd) == 0);
 
-    const Ran plain = karvo(dir.path(), {QStringLiteral("-n"), QStringLiteral("in")});
+    const Ran plain = karvo(s.dir.path(), {"-n", "in"});
     const QString out = QString::fromUtf8(plain.out);
     QVERIFY2(out.contains(QLatin1Char(' ') + shown + QLatin1String("  (")), plain.out);
     // Nothing but the line feeds that end lines reaches the terminal.
@@ -376,7 +372,7 @@ void TestCommandLine::names()
                  [](QChar c) { return c != QLatin1Char('\n') && (c.category() == QChar::Other_Control); }),
         plain.out);
 
-    const Ran json = karvo(dir.path(), {QStringLiteral("-n"), QStringLiteral("--json"), QStringLiteral("in")});
+    const Ran json = karvo(s.dir.path(), {"-n", "--json", "in"});
     // QTemporaryDir cannot remove what Qt cannot name.
     QCOMPARE(::unlink(path.constData()), 0);
     QJsonParseError error;
@@ -457,17 +453,16 @@ void TestCommandLine::window()
     QFETCH(QString, summary);
     QFETCH(QByteArray, bytes);
 
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("in"));
-    writeFile(dir.filePath(QStringLiteral("in/gb.txt")), gb18030());
+    Scratch s;
+    s.file(QStringLiteral("in/gb.txt"), gb18030());
     // The window's settings and undo store go to the temporary home.
-    const Ran ran = karvo(dir.path(), args, QByteArray(),
-        {QStringLiteral("QT_QPA_PLATFORM=offscreen"), QStringLiteral("KARVO_PRINT_SUMMARY=1"), "HOME=" + dir.path(),
-            "XDG_CONFIG_HOME=" + dir.filePath(QStringLiteral("config")),
-            "XDG_DATA_HOME=" + dir.filePath(QStringLiteral("data")), "XDG_RUNTIME_DIR=" + dir.path()});
+    const QString home = s.dir.path();
+    const Ran ran = karvo(home, args, QByteArray(),
+        {"QT_QPA_PLATFORM=offscreen", "KARVO_PRINT_SUMMARY=1", "HOME=" + home, "XDG_CONFIG_HOME=" + home + "/config",
+            "XDG_DATA_HOME=" + home + "/data", "XDG_RUNTIME_DIR=" + home});
     QVERIFY2(ran.exitCode == 0, ran.err);
     QCOMPARE(QString::fromUtf8(ran.out), summary);
-    QCOMPARE(contents(dir.filePath(QStringLiteral("in/gb.txt"))), bytes);
+    QCOMPARE(s.bytes(QStringLiteral("in/gb.txt")), bytes);
 }
 
 void TestCommandLine::attacks_data()
@@ -511,48 +506,38 @@ void TestCommandLine::attacks()
     const bool asNobody = args.startsWith(QLatin1String("nobody:"));
     if (asNobody && ::geteuid() != 0)
         QSKIP("only root can become nobody");
-    QTemporaryDir dir;
-    const auto path = [&](const char *name) { return dir.filePath(QString::fromUtf8(name)); };
-    QDir(dir.path()).mkpath(QStringLiteral("in/sub"));
-    writeFile(path("in/gb.txt"), gb18030());
-    writeFile(path("in/sub/gb.txt"), gb18030());
+    Scratch s;
+    const auto path = [&s](const char *name) { return s.path(QString::fromUtf8(name)); };
+    const auto native = [&](const char *name) { return QFile::encodeName(path(name)); };
+    s.file(path("in/gb.txt"), gb18030());
+    s.file(path("in/sub/gb.txt"), gb18030());
     if (setup == QLatin1String("planted")) {
-        QDir(dir.path()).mkpath(QStringLiteral("shared"));
-        QDir(dir.path()).mkpath(QStringLiteral("victim"));
-        writeFile(path("victim/gb.txt"), "victim");
-        QVERIFY(QFile::link(path("victim"), path("shared/sub")));
+        s.file(path("victim/gb.txt"), "victim");
+        QVERIFY(QFile::link(path("victim"), s.folder(QStringLiteral("shared")) + QStringLiteral("/sub")));
     } else if (setup == QLatin1String("outside")) {
-        QVERIFY(QFile::link(writeFile(path("elsewhere.txt"), gb18030()), path("in/outside.txt")));
+        QVERIFY(QFile::link(s.file(path("elsewhere.txt"), gb18030()), path("in/outside.txt")));
     } else if (setup == QLatin1String("other")) {
-        QDir(dir.path()).mkpath(QStringLiteral("out"));
-        writeFile(path("out/gb.txt"), "other");
+        s.file(path("out/gb.txt"), "other");
     } else if (setup == QLatin1String("link to in")) {
         QVERIFY(QFile::link(path("in"), path("in-link")));
     } else if (setup == QLatin1String("locked") || setup == QLatin1String("root's")) {
         // Nobody's own folder to write the backup in; a file anyone may write,
         // in a folder nobody may add to, or in nobody's folder but root's.
-        QVERIFY(QFile::setPermissions(dir.path(), permissions(0x7755)));
-        QDir(dir.path()).mkpath(QStringLiteral("bak"));
-        QCOMPARE(::chown(QFile::encodeName(path("bak")).constData(), 65534, 65534), 0);
-        QCOMPARE(::chmod(QFile::encodeName(path("in/gb.txt")).constData(), 0666), 0);
+        QVERIFY(QFile::setPermissions(s.dir.path(), permissions(0x7755)));
+        QCOMPARE(::chown(QFile::encodeName(s.folder(QStringLiteral("bak"))).constData(), 65534, 65534), 0);
+        QCOMPARE(::chmod(native("in/gb.txt").constData(), 0666), 0);
         if (setup == QLatin1String("root's"))
-            QCOMPARE(::chown(QFile::encodeName(path("in")).constData(), 65534, 65534), 0);
+            QCOMPARE(::chown(native("in").constData(), 65534, 65534), 0);
         else
-            QCOMPARE(::chmod(QFile::encodeName(path("in")).constData(), 0555), 0);
+            QCOMPARE(::chmod(native("in").constData(), 0555), 0);
     }
 
-    const Ran ran = karvo(dir.path(), args.mid(asNobody ? 7 : 0).split(QLatin1Char(',')), QByteArray(), QStringList(),
+    const Ran ran = karvo(s.dir.path(), args.mid(asNobody ? 7 : 0).split(QLatin1Char(',')), QByteArray(), QStringList(),
         asNobody, setup == QLatin1String("full") ? QStringLiteral("/dev/full") : QString());
     const QByteArray said = ran.out + ran.err;
     QVERIFY2(ran.exitCode == exitCode, said);
     QVERIFY2(QString::fromUtf8(said).contains(output), said);
-    for (const QString &file : qAsConst(files)) {
-        const QString name = file.section(QLatin1Char('='), 0, 0);
-        const QString state = file.section(QLatin1Char('='), 1);
-        const QByteArray expected
-            = state == QLatin1String("gb") || state == QLatin1String("utf8") ? bytesFor(state) : state.toUtf8();
-        QVERIFY2(contents(dir.filePath(name)) == expected, qPrintable(file));
-    }
+    compareFiles(s, files);
     QFile::setPermissions(path("in"), permissions(0x7777));
 }
 
