@@ -455,6 +455,9 @@ ReportRow reportRow(const FileResult &result, const QString &target)
         break;
     case Verdict::Doubtful:
         row.reason = Engine::tr("Not converted: the encoding is uncertain.");
+        if (!result.detection.doubts.isEmpty())
+            row.reason
+                = Report::tr("%1 (%2)").arg(row.reason, describe(result.detection.doubts).join(QStringLiteral("; ")));
         break;
     case Verdict::Binary:
         //: a Detail line: the file was not touched because it is not text
