@@ -9,7 +9,6 @@
 
 #include <QDirIterator>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <thread>
@@ -18,7 +17,6 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace Karvo;
@@ -349,32 +347,6 @@ private slots:
         writeFile(ahead + QStringLiteral("/journal.json"),
             R"({"version":1,"files":[{"path":"/nowhere/x","action":"created copy","size":1}]})");
         QCOMPARE(UndoStore(t.store()).runs().value(0).id, run.undoRunId());
-    }
-
-    void restoredFromAnotherFileSystem()
-    {
-        if (::geteuid() != 0)
-            QSKIP("only root can give a file to someone else");
-        Tree t;
-        QTemporaryDir shm(QStringLiteral("/dev/shm/karvo-test-XXXXXX"));
-        t.files(1);
-        const QByteArray path = QFile::encodeName(t.data(QStringLiteral("f0.txt")));
-        QCOMPARE(::chown(path.constData(), 65534, 100), 0);
-        QCOMPARE(::chmod(path.constData(), 0640), 0);
-        QCOMPARE(::setxattr(path.constData(), "user.origin", "mail", 4, 0), 0);
-        struct stat before, after;
-        QCOMPARE(::stat(path.constData(), &before), 0);
-        Run run(keeping(shm.path()));
-        runAll(run, {t.data()});
-        QCOMPARE(undoAll(shm.path(), run.undoRunId()).value(0).undone, true);
-        QCOMPARE(::stat(path.constData(), &after), 0);
-        QCOMPARE(after.st_uid, before.st_uid);
-        QCOMPARE(after.st_gid, before.st_gid);
-        QCOMPARE(after.st_mode, before.st_mode);
-        QCOMPARE(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
-        QCOMPARE(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
-        char origin[8] = {};
-        QCOMPARE(::getxattr(path.constData(), "user.origin", origin, sizeof origin), ssize_t(4));
     }
 };
 
