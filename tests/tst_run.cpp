@@ -581,31 +581,6 @@ private slots:
         QCOMPARE(progress.last().at(0).toInt(), 40);
         QCOMPARE(progress.last().at(1).toInt(), 40);
     }
-
-    void cancel()
-    {
-        Scratch f;
-        const int count = 300;
-        for (int i = 0; i < count; ++i)
-            f.file(QStringLiteral("in/%1.txt").arg(i, 3, 10, QLatin1Char('0')), gb18030(chinese).repeated(50));
-        RunOptions options = into(QStringLiteral("UTF-8"));
-        options.threads = 1; // slow enough that Cancel comes early
-        Run run(options);
-        const QList<FileResult> results = runAll(run, {f.path(QStringLiteral("in"))}, [&run] { run.cancel(); });
-
-        // Files being written when Cancel came were finished; the rest were
-        // not begun, and are neither touched nor listed.
-        QVERIFY(!results.isEmpty() && results.size() < count);
-        QSet<QString> converted;
-        for (const FileResult &result : results) {
-            QCOMPARE(result.status, FileStatus::Converted);
-            converted.insert(result.path);
-        }
-        for (const PlannedFile &file : run.files())
-            QCOMPARE(contents(file.path),
-                converted.contains(file.path) ? chinese.toUtf8().repeated(50) : gb18030(chinese).repeated(50));
-        QCOMPARE(f.names(QStringLiteral("in")).size(), count);
-    }
 };
 
 QTEST_GUILESS_MAIN(TstRun)
