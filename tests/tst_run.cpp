@@ -347,14 +347,11 @@ private slots:
 
     void subfolders()
     {
-        // Hidden folders and links to folders (here a loop) are passed over;
-        // copies keep the tree, and undo takes away the folders it made.
+        // Copies keep the tree, and undo takes away the folders it made.
         Scratch f;
         f.file(QStringLiteral("in/a.txt"), gb18030(chinese));
         f.file(QStringLiteral("in/sub/deep/c.txt"), gb18030(chinese));
-        f.file(QStringLiteral("in/.git/d.txt"), gb18030(chinese));
         f.folder(QStringLiteral("out/sub"));
-        QVERIFY(QFile::link(f.path(QStringLiteral("in")), f.path(QStringLiteral("in/sub/loop"))));
         RunOptions options = into(QStringLiteral("UTF-8"), f.path(QStringLiteral("out")));
         options.recursive = true;
         options.keepOriginals = true;
@@ -362,10 +359,9 @@ private slots:
         Run run(options);
         QStringList names;
         for (const FileResult &result : runAll(run, {f.path(QStringLiteral("in"))}))
-            names.append(detailLine(result, QStringLiteral("UTF-8")));
+            names.append(result.fileName);
         names.sort();
-        QCOMPARE(
-            names, QStringList({"[Success] a.txt  (GB18030->UTF-8)", "[Success] sub/deep/c.txt  (GB18030->UTF-8)"}));
+        QCOMPARE(names, QStringList({"a.txt", "sub/deep/c.txt"}));
         QCOMPARE(f.bytes(QStringLiteral("out/sub/deep/c.txt")), chinese.toUtf8());
 
         QCOMPARE(undoAll(options.undoFolder, run.undoRunId()).size(), 2);
@@ -442,13 +438,10 @@ private slots:
 
         Scratch f;
         QTemporaryDir elsewhere;
-        f.file(QStringLiteral("in/sub/inner.txt"), "x\n");
-        f.file(QStringLiteral("in/.hidden.txt"), "x\n");
-        f.file(QStringLiteral("in/.git/config"), "x\n");
-        f.file(QStringLiteral("in/a.txt"), "x\n");
-        f.file(QStringLiteral("in/b.txt"), "x\n");
-        f.file(QStringLiteral("in/out/copy.txt"), "x\n");
-        f.file(QStringLiteral("z.txt"), "x\n");
+        for (const QString name : {"in/sub/inner.txt", "in/.hidden.txt", "in/.git/config", "in/a.txt", "in/b.txt",
+                 "in/out/copy.txt", "z.txt"})
+            f.file(name, "x\n");
+        QVERIFY(QFile::link(f.path(QStringLiteral("in")), f.path(QStringLiteral("in/sub/loop")))); // passed over
         QVERIFY(QFile::link(
             writeFile(elsewhere.filePath(QStringLiteral("real.txt")), "x\n"), f.path(QStringLiteral("in/link.txt"))));
         QVERIFY(QFile::setPermissions(elsewhere.path(), permissions(0x7755)));
