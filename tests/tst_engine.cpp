@@ -20,7 +20,6 @@
 #include <uchardet/uchardet.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 Q_DECLARE_METATYPE(DetectResult)
 
@@ -698,55 +697,6 @@ private slots:
             read += i < ownCharacters ? 1 : 0;
         }
         QVERIFY2(read >= least, qPrintable(QString::number(read)));
-    }
-
-    void keepsModeAndOwner_data()
-    {
-        QTest::addColumn<QString>("destination"); // "in place", "link" to it, "replaced" or "new" in a save folder
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("expected");
-
-        QTest::newRow("set-user-ID, set-group-ID and sticky, in place") << "in place" << 07750 << 07750;
-        QTest::newRow("through a link to the file") << "link" << 0640 << 0640;
-        QTest::newRow("replaced file keeps its own mode") << "replaced" << 0604 << 0604;
-        QTest::newRow("new copy without the special bits") << "new" << 07751 << 0751;
-    }
-
-    void keepsModeAndOwner()
-    {
-        QFETCH(QString, destination);
-        QFETCH(int, mode);
-        QFETCH(int, expected);
-
-        const bool root = geteuid() == 0;
-        QTemporaryDir dir;
-        const QString real = writeFile(dir.filePath(QStringLiteral("a.txt")), iconv(russian, "KOI8-R"));
-        QString source = real;
-        QString target = real;
-        if (destination == QLatin1String("link")) {
-            source = target = dir.filePath(QStringLiteral("link.txt"));
-            QVERIFY(QFile::link(QStringLiteral("a.txt"), target));
-        } else if (destination != QLatin1String("in place")) {
-            target = dir.filePath(QStringLiteral("out.txt"));
-        }
-        const bool replaced = destination == QLatin1String("replaced");
-        const QString changed = replaced ? writeFile(target, "old") : real;
-        // chown() clears set-user-ID, so it comes first.
-        if (root) // only root may give files away
-            QCOMPARE(chown(QFile::encodeName(changed).constData(), 65534, 65534), 0);
-        QCOMPARE(chmod(QFile::encodeName(changed).constData(), mode_t(mode)), 0);
-
-        const Karvo::Outcome outcome
-            = Karvo::convertFile(source, target, detection("KOI8-R"), Karvo::codecByName("UTF-8"));
-        QVERIFY2(outcome.ok(), qPrintable(facts(outcome)));
-        const QString written = destination == QLatin1String("link") ? real : target;
-        QCOMPARE(contents(written), russian.toUtf8());
-        QVERIFY(destination != QLatin1String("link") || QFileInfo(target).isSymLink());
-        struct stat info;
-        QCOMPARE(stat(QFile::encodeName(written).constData(), &info), 0);
-        QCOMPARE(int(info.st_mode & 07777), expected);
-        if (root) // a copy belongs to whoever made it
-            QCOMPARE(info.st_uid, destination == QLatin1String("new") ? 0u : 65534u);
     }
 };
 

@@ -171,6 +171,10 @@ private slots:
 
         Scratch f;
         const QString source = f.file(QStringLiteral("a.txt"), bytes);
+        // Set-user-ID, and someone else's where root can make it so.
+        const uint owner = geteuid() == 0 ? 65534 : geteuid();
+        QCOMPARE(::chown(QFile::encodeName(source).constData(), owner, owner), 0);
+        QCOMPARE(::chmod(QFile::encodeName(source).constData(), 04750), 0);
         const QString folder = saveFolder.isEmpty() ? QString() : f.folder(saveFolder);
         if (!existing.isNull())
             f.file(saveFolder + QLatin1String("/a.txt"), existing);
@@ -185,7 +189,16 @@ private slots:
         QCOMPARE(result.success,
             status == FileStatus::Converted || status == FileStatus::Copied || status == FileStatus::Unchanged);
         QCOMPARE(facts(result.outcome), message);
-        QCOMPARE(f.bytes(folder.isEmpty() ? QStringLiteral("a.txt") : folder + QLatin1String("/a.txt")), written);
+        const QString destination = folder.isEmpty() ? source : folder + QLatin1String("/a.txt");
+        QCOMPARE(f.bytes(destination), written);
+        // Converted in place, the file keeps its mode and owner; a copy is
+        // its maker's, without the special bit that would hand on rights.
+        struct stat info;
+        if (status == FileStatus::Converted) {
+            QCOMPARE(::stat(QFile::encodeName(destination).constData(), &info), 0);
+            QCOMPARE(QStringLiteral("%1 %2").arg(info.st_mode & 07777, 0, 8).arg(info.st_uid),
+                folder.isEmpty() ? QStringLiteral("4750 %1").arg(owner) : QStringLiteral("750 %1").arg(geteuid()));
+        }
         if (!folder.isEmpty())
             QCOMPARE(f.bytes(QStringLiteral("a.txt")), bytes);
         QCOMPARE(QFileInfo::exists(f.path(QStringLiteral("gone"))), false);
@@ -234,8 +247,8 @@ private slots:
         const QString sourceMetadata = metadata(source);
         const QString folder = saveFolder.isEmpty() ? QString() : f.folder(saveFolder);
         const QString written = folder.isEmpty() ? source : folder + QLatin1String("/a.txt");
-        if (!existing.isNull())
-            f.file(written, existing);
+        if (!existing.isNull()) // the file a copy replaces keeps its own mode
+            QVERIFY(QFile::setPermissions(f.file(written, existing), permissions(0x6604)));
 
         RunOptions options = into(QStringLiteral("UTF-8"), folder);
         options.keepOriginals = true;
@@ -246,6 +259,7 @@ private slots:
         QCOMPARE(results.value(0).status, FileStatus::Converted);
         QCOMPARE(results.value(0).outcome.notices.testFlag(Notice::ReplacedExisting), !existing.isNull());
         QCOMPARE(f.bytes(written), chinese.toUtf8());
+        QCOMPARE(QFileInfo(written).permissions(), permissions(existing.isNull() ? 0x6640 : 0x6604));
         QCOMPARE(run.undoableCount(), 1);
         const QList<UndoRunInfo> runs = UndoStore(storeFolder).runs();
         QCOMPARE(runs.size(), 1);

@@ -203,6 +203,7 @@ private slots:
         row("another file renamed over the one to replace", "swapped destination", "changed-while-converting");
         row("a setting of the kernel, in /proc", "/proc/sys/kernel/hostname", "not-regular");
         row("a setting of the kernel, in /sys", "/sys/kernel/mm/transparent_hugepage/enabled", "not-regular");
+        row("a link dropped for the file", "link", "ok");
         row("a hard link elsewhere", "hard link", "ok other-links");
         row("an access list", "acl", "ok");
         row("root's 0666 file in my folder", "root's file", "ok owner-not-kept");
@@ -251,6 +252,8 @@ private slots:
         } else if (attack.startsWith(QLatin1Char('/'))) {
             processed = attack;
             options.dryRun = true; // should the refusal ever fail, nothing is written
+        } else if (attack == QLatin1String("link")) { // the file is converted, and the link stays
+            QVERIFY(QFile::link(QStringLiteral("notes.txt"), processed = s.path(QStringLiteral("src/sub/link.txt"))));
         } else if (attack == QLatin1String("hard link")) {
             QCOMPARE(::link(QFile::encodeName(source).constData(),
                          QFile::encodeName(s.path(QStringLiteral("other name"))).constData()),
@@ -296,6 +299,8 @@ private slots:
             QCOMPARE(contents(source), gb18030(chinese + chinese)); // the newer text, not encoded twice
         if (attack == QLatin1String("swapped destination"))
             QCOMPARE(contents(s.path(QStringLiteral("out/sub/notes.txt"))), QByteArray("came meanwhile"));
+        if (attack == QLatin1String("link"))
+            QVERIFY(QFileInfo(processed).isSymLink() && contents(source) == chinese.toUtf8());
         if (attack == QLatin1String("hard link"))
             QCOMPARE(contents(s.path(QStringLiteral("other name"))), gb18030(chinese));
         if (attack == QLatin1String("acl")) {
