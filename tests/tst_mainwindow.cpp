@@ -626,26 +626,6 @@ private slots:
         }
     }
 
-    void dropWhileBusy()
-    {
-        // A drop on the processing page waits, and the page says so; the
-        // result page tells that it starts on the way back.
-        Scenario s;
-        for (int i = 0; i < 50; ++i)
-            s.file(QStringLiteral("in/%1.txt").arg(i), gb18030(chinese));
-        s.file(QStringLiteral("b.txt"), gb18030(chinese));
-        s.controller()->setStepPause(50); // long enough to drop during
-        s.drop({QStringLiteral("in")});
-        QCOMPARE(s.pages()->currentIndex(), 1);
-        s.drop({QStringLiteral("b.txt")});
-        QVERIFY(s.shown("waitingLabel"));
-        QVERIFY(s.settle());
-        QVERIFY(s.shown("nextLabel"));
-        QTest::mouseClick(s.child<QToolButton>("backButton"), Qt::LeftButton);
-        QVERIFY(s.settle());
-        QVERIFY(!s.shown("nextLabel"));
-    }
-
     void copiesLink()
     {
         // After a run into a save folder, the page links to it.
@@ -723,20 +703,30 @@ private slots:
         QCOMPARE(printed, QStringList());
     }
 
-    void progressAndCancel()
+    void processing()
     {
+        // The processing page: progress, a drop that waits its turn, and
+        // Escape as Cancel; the result page tells that the waiting drop
+        // starts on the way back.
         Scenario s;
         const int count = 1000;
         for (int i = 0; i < count; ++i)
             s.file(QStringLiteral("in/%1.txt").arg(i), gb18030(chinese));
+        s.file(QStringLiteral("b.txt"), gb18030(chinese));
         auto *bar = s.child<QProgressBar>("progressBar");
         s.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&s.window));
         s.drop({QStringLiteral("in")});
         QVERIFY(QTest::qWaitFor([bar, count] { return bar->maximum() == count && bar->value() > 0; }, 20000));
+        s.drop({QStringLiteral("b.txt")});
+        QVERIFY(s.shown("waitingLabel"));
         QTest::keyClick(&s.window, Qt::Key_Escape); // as the Cancel button does
         QVERIFY(s.settle());
         QVERIFY(s.window.lastRun().size() > 0 && s.window.lastRun().size() < count);
+        QVERIFY(s.shown("nextLabel"));
+        QTest::mouseClick(s.child<QToolButton>("backButton"), Qt::LeftButton);
+        QVERIFY(s.settle());
+        QVERIFY(!s.shown("nextLabel"));
     }
 };
 
