@@ -144,13 +144,8 @@ private:
                                                              : QStringLiteral("folder");
         asked.append(key);
         // Each answer is given once, in order; a question asked again takes the next.
-        QString given;
-        for (int i = 0; i < answers.size(); ++i) {
-            if (answers.at(i).startsWith(key + QLatin1Char('='))) {
-                given = answers.takeAt(i).section(QLatin1Char('='), 1);
-                break;
-            }
-        }
+        const int first = answers.indexOf(QRegularExpression(key + QLatin1String("=.*")));
+        const QString given = first < 0 ? QString() : answers.takeAt(first).section(QLatin1Char('='), 1);
         if (question == Question::LargeFiles)
             controller.answerLargeFiles(given == QLatin1String("yes"));
         else if (question == Question::WithoutUndo)

@@ -141,7 +141,6 @@ private slots:
         row("in place", "fsetxattr", ENOTSUP, 1, "ok attributes-not-kept");
         row("in place", "renameat2", EIO, 1, "cannot-write");
         row("in place", "fsync", EIO, 1, "cannot-write");
-        row("copy", "write", ENOSPC, 1, "no-space");
         row("copy", "renameat2", EDQUOT, 1, "no-space");
         row("copy", "fsync", EIO, 1, "cannot-write");
         row("below", "mkdirat", ENOSPC, 1, "no-space");
