@@ -79,14 +79,11 @@ private:
     const std::function<void()> act;
 };
 
-// A whole run on the pool, from walk to finish; `onRecord` sees each record
-// as it arrives.
-inline QList<Karvo::FileResult> runAll(Karvo::Run &run, const QStringList &paths, std::function<void()> onRecord = {})
+// A whole run on the pool, from walk to finish.
+inline QList<Karvo::FileResult> runAll(Karvo::Run &run, const QStringList &paths)
 {
     QSignalSpy finished(&run, &Karvo::Run::finished);
     QObject::connect(&run, &Karvo::Run::walked, &run, [&run] { run.process(run.files()); });
-    if (onRecord)
-        QObject::connect(&run, &Karvo::Run::fileFinished, &run, onRecord);
     run.walk(paths);
     if (!finished.wait(60000))
         qFatal("the run did not finish");
