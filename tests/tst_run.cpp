@@ -344,6 +344,10 @@ private slots:
             QVERIFY(!ids.last().isEmpty());
         }
         QCOMPARE(UndoStore(store).runIds(), ids.mid(2));
+        // A run of an older Karvo, named by a date that lies ahead, is not the newest.
+        writeFile(f.folder(QStringLiteral("store/20991231-235959-999")) + QStringLiteral("/journal.json"),
+            R"({"version":1,"files":[{"path":"/nowhere/x","action":"created copy","size":1}]})");
+        QCOMPARE(UndoStore(store).runs().value(0).id, ids.last());
 
         // A smaller cap drops the oldest runs first, never the newest.
         QSettings().setValue(QStringLiteral("undo/maxBytes"), gb18030(chinese).size() * 2000 + 4096);

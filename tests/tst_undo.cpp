@@ -334,20 +334,6 @@ private slots:
         QCOMPARE(t.stillChanged(originals), 300 - undone.size());
         QCOMPARE(UndoStore(t.store()).runs().value(0).files, 300 - undone.size());
     }
-
-    void orderedByNumberNotClock()
-    {
-        // A run folder of an older Karvo, named by a date that lies ahead.
-        Tree t;
-        t.files(1);
-        Run run(keeping(t.store()));
-        runAll(run, {t.data()});
-        const QString ahead = t.store() + QStringLiteral("/20991231-235959-999");
-        QDir().mkpath(ahead);
-        writeFile(ahead + QStringLiteral("/journal.json"),
-            R"({"version":1,"files":[{"path":"/nowhere/x","action":"created copy","size":1}]})");
-        QCOMPARE(UndoStore(t.store()).runs().value(0).id, run.undoRunId());
-    }
 };
 
 QTEST_GUILESS_MAIN(TstUndo)
