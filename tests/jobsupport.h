@@ -79,6 +79,17 @@ private:
     const std::function<void()> act;
 };
 
+// A run into UTF-8 that keeps what it replaces in `store`, for Undo.
+inline Karvo::RunOptions keeping(const QString &store, const QString &saveFolder = QString())
+{
+    Karvo::RunOptions options;
+    options.keepOriginals = true;
+    options.overwrite = true;
+    options.undoFolder = store;
+    options.saveFolder = saveFolder;
+    return options;
+}
+
 // A whole run on the pool, from walk to finish.
 inline QList<Karvo::FileResult> runAll(Karvo::Run &run, const QStringList &paths)
 {

@@ -250,11 +250,7 @@ private slots:
         if (!existing.isNull()) // the file a copy replaces keeps its own mode
             QVERIFY(QFile::setPermissions(f.file(written, existing), permissions(0x6604)));
 
-        RunOptions options = into(QStringLiteral("UTF-8"), folder);
-        options.keepOriginals = true;
-        options.overwrite = true;
-        options.undoFolder = storeFolder;
-        Run run(options);
+        Run run(keeping(storeFolder, folder));
         const QList<FileResult> results = runAll(run, {source});
         QCOMPARE(results.value(0).status, FileStatus::Converted);
         QCOMPARE(results.value(0).outcome.notices.testFlag(Notice::ReplacedExisting), !existing.isNull());
@@ -331,9 +327,7 @@ private slots:
     {
         Scratch f;
         const QString store = f.path(QStringLiteral("store"));
-        RunOptions options = into(QStringLiteral("UTF-8"));
-        options.keepOriginals = true;
-        options.undoFolder = store;
+        const RunOptions options = keeping(store);
         QStringList ids;
         for (int i = 0; i < 7; ++i) {
             // Each run keeps one original, larger each time.
@@ -373,10 +367,8 @@ private slots:
         for (int i = 1; i < 40; ++i)
             f.file(QStringLiteral("in/sub/deep/%1.txt").arg(i), gb18030(chinese).repeated(i % 5 == 0 ? 3000 : 1));
         f.folder(QStringLiteral("out/sub"));
-        RunOptions options = into(QStringLiteral("UTF-8"), f.path(QStringLiteral("out")));
+        RunOptions options = keeping(f.path(QStringLiteral("store")), f.path(QStringLiteral("out")));
         options.recursive = true;
-        options.keepOriginals = true;
-        options.undoFolder = f.path(QStringLiteral("store"));
         Run run(options);
         QSignalSpy progress(&run, &Run::progress);
         const QList<FileResult> results = runAll(run, {f.path(QStringLiteral("in"))});

@@ -65,15 +65,6 @@ struct Tree : Scratch
     }
 };
 
-RunOptions keeping(const QString &store)
-{
-    RunOptions options;
-    options.keepOriginals = true;
-    options.overwrite = true;
-    options.undoFolder = store;
-    return options;
-}
-
 // The helper process: a run or an undo, killed or paused after the nth
 // call of one system call.
 int helper(const QStringList &arguments, QProcess *process = nullptr)
