@@ -32,12 +32,6 @@ RunOptions into(const QString &target, const QString &saveFolder = QString())
     return options;
 }
 
-FileResult processOne(const QString &path, const RunOptions &options)
-{
-    const QVector<PlannedFile> files = walkPaths({path});
-    return processFile(files.value(0), options);
-}
-
 qint64 mtime(const QString &path)
 {
     struct stat info;
@@ -74,7 +68,7 @@ QString stamp(const QString &path)
 }
 
 // Makes permissions bind when the tests run as root, by taking nobody's
-// identity for file access on this thread, where processOne does its work.
+// identity for file access on this thread, where processFile does its work.
 class PermissionsBind
 {
 public:
@@ -182,7 +176,7 @@ private slots:
             QVERIFY(QDir(folder).removeRecursively());
 
         const QString before = stamp(source);
-        const FileResult result = processOne(source, into(target, folder));
+        const FileResult result = processFile(walkPaths({source}).value(0), into(target, folder));
         QCOMPARE(result.status, status);
         if (status == FileStatus::Unchanged) // not even written again as it was
             QCOMPARE(stamp(source), before);
@@ -529,7 +523,7 @@ private slots:
             if (geteuid() == 0)
                 QCOMPARE(chown(QFile::encodeName(f.path(QStringLiteral("in"))).constData(), 65534, 65534), 0);
             PermissionsBind asNobody(f.dir.path());
-            result = processOne(source, into(QStringLiteral("UTF-8"), out));
+            result = processFile(walkPaths({source}).value(0), into(QStringLiteral("UTF-8"), out));
         }
         QCOMPARE(result.status, FileStatus::Failed);
         QCOMPARE(failureCode(result.outcome.failure), message);
