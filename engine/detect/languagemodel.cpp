@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 namespace Karvo {
 
@@ -500,37 +501,49 @@ double LanguageFit::excess() const
     return tellingBits / telling - language->expectedBits();
 }
 
+namespace {
+
+// Where each pair stands in a BytePairs' lists, plus one (0: not yet met),
+// kept for the thread: bytes above ASCII with anything, then ASCII pairs.
+// The pairs a count holds clear their places again, so a small sample
+// costs no more than its own bytes.
+int *pairPlaces()
+{
+    thread_local std::unique_ptr<int[]> places;
+    if (!places)
+        places.reset(new int[0x10000 + 0x4000]());
+    return places.get();
+}
+
+} // namespace
+
 BytePairs::BytePairs(const QByteArray &sample)
 {
-    // Counted in a table kept for the thread, and cleared again by the pairs
-    // it holds, so that a small sample costs no more than its own bytes.
-    thread_local std::vector<int> slot(0x10000, -1);
+    int *const slot = pairPlaces();
+    int *const asciiSlot = slot + 0x10000;
     const auto *p = reinterpret_cast<const uchar *>(sample.constData());
     const int n = sample.size();
-    uchar previous = ' ';
     Words words;
-    const auto add = [&](uchar a, uchar b) {
-        const int key = a << 8 | b;
-        int &at = slot[size_t(key)];
-        if (at < 0) {
+    const auto add = [&](uint a, uint b) {
+        int &at = slot[a << 8 | b];
+        if (at == 0) {
+            list.append({quint8(a), quint8(b), 0});
             at = list.size();
-            list.append({a, b, 0});
         }
-        ++list[at].count;
+        ++list[at - 1].count;
     };
-    thread_local std::vector<int> asciiSlot(0x4000, -1);
-    const auto addAscii = [&](uchar a, uchar b) {
-        int &at = asciiSlot[size_t(a << 7 | b)];
-        if (at < 0) {
+    const auto addAscii = [&](uint a, uint b) {
+        int &at = asciiSlot[a << 7 | b];
+        if (at == 0) {
+            asciiList.append({quint8(a), quint8(b), 0});
             at = asciiList.size();
-            asciiList.append({a, b, 0});
         }
-        ++asciiList[at].count;
+        ++asciiList[at - 1].count;
     };
     int wordStart = 0;
     QHash<QByteArray, int> wordAt;
     for (int i = 0; i <= n; ++i) {
-        const uchar c = i < n ? p[i] : ' ';
+        const uint c = i < n ? p[i] : uint(' ');
         if (!words.inWord)
             wordStart = i;
         else if (!isAsciiLetter(c) && c < 0x80 && words.high && !words.inTag) {
@@ -545,6 +558,7 @@ BytePairs::BytePairs(const QByteArray &sample)
         }
         if (i == n)
             break;
+        const uint previous = i > 0 ? p[i - 1] : uint(' ');
         ++counts[c];
         if (c < 0x80 && previous < 0x80 && !words.inTag && (isAsciiLetter(c) || isAsciiLetter(previous)))
             addAscii(previous, c);
@@ -555,17 +569,16 @@ BytePairs::BytePairs(const QByteArray &sample)
         } else if (previous >= 0x80) {
             add(previous, c);
         }
-        previous = c;
     }
-    if (previous >= 0x80)
-        add(previous, ' ');
+    if (n > 0 && p[n - 1] >= 0x80)
+        add(p[n - 1], ' ');
     words.finish();
     tellingWordCount = words.telling;
     asciiWordCount = words.ascii;
     for (const Pair &pair : qAsConst(asciiList))
-        asciiSlot[size_t(pair.first << 7 | pair.second)] = -1;
+        asciiSlot[pair.first << 7 | pair.second] = 0;
     for (const Pair &pair : qAsConst(list))
-        slot[size_t(pair.first << 8 | pair.second)] = -1;
+        slot[pair.first << 8 | pair.second] = 0;
 }
 
 } // namespace Karvo
