@@ -1,7 +1,7 @@
 #include "languagemodel.h"
 
 #include <QChar>
-#include <QHash>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -540,22 +540,27 @@ BytePairs::BytePairs(const QByteArray &sample)
         }
         ++asciiList[at - 1].count;
     };
+    // Telling words are told apart by a hash of their bytes, made as they
+    // are read: a sample of CJK text is little else.
     int wordStart = 0;
-    QHash<QByteArray, int> wordAt;
+    quint64 wordHash = wordSeed;
+    std::array<quint64, mostWords> wordHashes {};
     for (int i = 0; i <= n; ++i) {
         const uint c = i < n ? p[i] : uint(' ');
-        if (!words.inWord)
+        if (!words.inWord) {
             wordStart = i;
-        else if (!isAsciiLetter(c) && c < 0x80 && words.high && !words.inTag) {
-            const QByteArray word(sample.constData() + wordStart, i - wordStart);
-            const auto known = wordAt.constFind(word);
-            if (known != wordAt.constEnd()) {
-                ++wordList[*known].count;
+            wordHash = wordSeed;
+        } else if (!isAsciiLetter(c) && c < 0x80 && words.high && !words.inTag) {
+            const auto end = wordHashes.cbegin() + wordList.size();
+            const auto known = std::find(wordHashes.cbegin(), end, wordHash);
+            if (known != end) {
+                ++wordList[int(known - wordHashes.cbegin())].count;
             } else if (wordList.size() < mostWords) {
-                wordAt.insert(word, wordList.size());
-                wordList.append({word, 1});
+                wordHashes[size_t(wordList.size())] = wordHash;
+                wordList.append({QByteArray(sample.constData() + wordStart, i - wordStart), 1});
             }
         }
+        wordHash = hashSymbol(wordHash, quint8(c));
         if (i == n)
             break;
         const uint previous = i > 0 ? p[i - 1] : uint(' ');
