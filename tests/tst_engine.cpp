@@ -186,6 +186,16 @@ private slots:
                            "00:00:06,000\nTôi rất vui được gặp bạn.\n\n"),
             "WINDOWS-1258");
         right("Romanian line in windows-1250", QStringLiteral("Fişierul nu a putut fi şters."), "WINDOWS-1250");
+        sure("Romanian line in ISO-8859-16, as the detector says: ș, which windows-1250 spells ş",
+            iconv(QStringLiteral("Fire de execuție JVM\n"), "ISO-8859-16"), "ISO-8859-16");
+        right("Italian line in IBM850, not windows-1252 with an ellipsis inside a word",
+            QStringLiteral("Nome dispositivo già utilizzato\n"), "CP850");
+        right("Italian line in macintosh, a word of the language and not a letter pair alone",
+            QStringLiteral("È stato creato per il greco moderno\n"), "MACINTOSH");
+        right("English line with a Vietnamese name in windows-1258",
+            QStringLiteral("Press the button to see the list of printers installed on this computer and choose "
+                           "Mặc định.\n"),
+            "WINDOWS-1258");
         right("Lithuanian line in windows-1257", QStringLiteral("Nepavyko įrašyti failo į diską."), "WINDOWS-1257");
         right("Ukrainian line in KOI8-U", QStringLiteral("Не вдалося зберегти файл, спробуйте ще раз."), "KOI8-U");
         sure("nothing but a UTF-16 byte-order mark", "\xff\xfe", "UTF-16");

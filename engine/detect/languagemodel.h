@@ -7,8 +7,10 @@
 // at the language's own rate, for each step into or out of such a
 // character, for which character it is among those of its kind, and for the
 // steps between ASCII letters as the language (or, in a language of another
-// script, English) takes them. Markup and long runs of ASCII weigh only so
-// much against the telling words.
+// script, English) takes them; a language of Latin letters may instead take
+// its ASCII words for English mixed in, for a few bits. A telling word the
+// language uses often costs less than its letters alone would. Markup and
+// long runs of ASCII weigh only so much against the telling words.
 #ifndef KARVO_LANGUAGEMODEL_H
 #define KARVO_LANGUAGEMODEL_H
 
@@ -58,12 +60,22 @@ public:
     // Words outside <tags>: with a non-ASCII byte, and of ASCII letters alone.
     int tellingWords() const { return tellingWordCount; }
     int asciiWords() const { return asciiWordCount; }
+    // The first words with a non-ASCII byte, each once, with how often it
+    // comes: each reading spells them out in its letters, to look them up
+    // among the words a language uses most.
+    struct Word
+    {
+        QByteArray bytes;
+        int count;
+    };
+    const QVector<Word> &words() const { return wordList; }
     int count(int b) const { return counts[size_t(b)]; }
     bool contains(int b) const { return counts[size_t(b)] > 0; }
 
 private:
     QVector<Pair> list;
     QVector<Pair> asciiList;
+    QVector<Word> wordList;
     int nonAscii = 0;
     int tellingWordCount = 0;
     int asciiWordCount = 0;
@@ -99,8 +111,8 @@ public:
     // The same for the bytes of a single-byte encoding, whose 256
     // characters `characters` lists (U+FFFD for a byte it cannot read).
     ByteSymbols byteSymbols(const QString &characters) const;
-    // What the steps between ASCII characters cost, the same in every
-    // single-byte reading: worked out once per sample and model.
+    // What the ASCII words cost, the same in every single-byte reading:
+    // worked out once per sample and model.
     double asciiBits(const BytePairs &pairs) const;
     LanguageFit fit(const BytePairs &pairs, const ByteSymbols &symbols, double asciiBits) const;
 
@@ -110,9 +122,11 @@ private:
     LanguageModel() = default;
     quint8 symbolOf(uint c) const;
     void setRate(double rate);
-    // What `telling` words with a non-ASCII character and `ascii` words of
-    // ASCII letters cost at the language's rate of the one among the other.
-    double rateBits(qint64 telling, qint64 ascii) const;
+    // What the ASCII words cost beside `telling` words with a non-ASCII
+    // character, their steps costing `ownQuarters` in the language and
+    // `englishQuarters` in English: as words of the language, at its rate
+    // of telling words among the others, or as English mixed in.
+    double asciiRest(long ownQuarters, long englishQuarters, qint64 telling, qint64 ascii) const;
     // How much of the steps between ASCII letters is weighed.
     static double asciiShare(qint64 telling, qint64 ascii);
 
@@ -123,7 +137,13 @@ private:
     double highBits = 0; // what a telling word costs, by the rate alone
     double lowBits = 0; // and a word of ASCII letters
     const LanguageModel *asciiModel = this; // weighs the steps between ASCII letters
+    const LanguageModel *english = this;
     int size = 0; // symbols: an alphabetic model's signs, a CJK model's kinds
+    // Bits a telling word the language uses often is spared, by its
+    // symbols: the words' hashes in order, and what each is spared.
+    double knownWord(quint64 hash) const;
+    std::vector<quint64> wordHashes;
+    std::vector<float> wordBits;
     std::vector<quint8> matrix; // cost of each step from symbol to symbol, in quarter bits
     std::vector<quint8> lookup; // alphabetic: symbol of each character below U+2200
     std::vector<quint8> charCost; // CJK: cost of each BMP character within its kind

@@ -71,9 +71,21 @@ const Profile profiles[] = {
     {"windows-949", 0.5, false, "ko"},
 };
 
-// How close, in bits, two readings in one language must fit to count as
-// the same text spelled two ways.
-constexpr double sameSpelling = 1;
+// Whether two letters are one letter as its language writes it: the same,
+// or the same base letter under a cedilla in one and a comma below in the
+// other (Romanian ş and ș, ţ and ț: the code pages of the 1990s had only
+// the cedilla, so Romanian text in them wrote that instead).
+bool sameLetter(QChar a, QChar b)
+{
+    if (a == b)
+        return true;
+    const QString x = QString(a).normalized(QString::NormalizationForm_D);
+    const QString y = QString(b).normalized(QString::NormalizationForm_D);
+    const auto marks = [](QChar m, QChar n) {
+        return (m.unicode() == 0x327 && n.unicode() == 0x326) || (m.unicode() == 0x326 && n.unicode() == 0x327);
+    };
+    return x.size() == 2 && y.size() == 2 && x.at(0) == y.at(0) && marks(x.at(1), y.at(1));
+}
 
 struct Weighed
 {
@@ -151,6 +163,15 @@ const Weighed *profileOf(const Encoding &encoding)
             return &w;
     }
     return nullptr;
+}
+
+// The 256 characters of a single-byte encoding; empty for any other.
+QString charactersOf(const Encoding &encoding)
+{
+    if (const Weighed *w = profileOf(encoding))
+        return w->singleByte ? w->characters : QString();
+    return encoding.isAsciiCompatible() && encoding.isStateless() && encoding.unitSize() == 1 ? byteCharacters(encoding)
+                                                                                              : QString();
 }
 
 LanguageFit cheapest(const QVector<const LanguageModel *> &models, const QString &text)
@@ -346,10 +367,25 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
     const int guessAt = int(std::find_if(readings.cbegin(), readings.cend(), [](const Reading &r) { return r.isGuess; })
         - readings.cbegin());
     if (guessAt < readings.size() && readings.at(guessAt).fit.excess() <= thresholds.detectorFit) {
+        // Single-byte readings alone can differ in a letter and nothing
+        // else; they do where every byte of the sample reads as the same
+        // letter in both.
+        const QString guessCharacters = charactersOf(readings.at(guessAt).encoding);
+        const auto spelledAlike = [&](const Encoding &encoding) {
+            const QString characters = charactersOf(encoding);
+            if (characters.isEmpty() || guessCharacters.isEmpty())
+                return false;
+            for (int b = 0x80; b < 256; ++b) {
+                if (pairs.contains(b)
+                    && (characters.at(b) == QChar::ReplacementCharacter
+                        || !sameLetter(characters.at(b), guessCharacters.at(b))))
+                    return false;
+            }
+            return true;
+        };
         const auto spelledApart = [&](int i) {
             const Reading &reading = readings.at(i);
-            return i != guessAt && reading.fit.language == readings.at(guessAt).fit.language
-                && std::abs(reading.fit.bits - readings.at(guessAt).fit.bits) <= sameSpelling;
+            return i != guessAt && spelledAlike(reading.encoding);
         };
         QVector<Reading> kept;
         Reading merged = readings.at(guessAt);

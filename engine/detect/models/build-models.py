@@ -10,7 +10,9 @@ parts: 70 % to learn from, 15 % "dev" to set detection's thresholds on and
 15 % "test" that nothing is tuned on, for bench/corpus/real.py to make an
 evaluation corpus from. It then counts, per language, how often each letter
 follows another (or, for Chinese, Japanese and Korean, how often each
-character and each kind of character occurs) in the 70 %, and writes
+character and each kind of character occurs) in the 70 %, and, for the
+languages of Latin letters, which words with a letter beyond ASCII their
+running text uses most, and writes
 engine/detect/models/languagemodels.inc, which the build compiles in: a
 normal build needs neither the packages nor this script. --only-text stops
 after the split (DIR/text/{train,dev,test}/LANG.jsonl).
@@ -564,7 +566,8 @@ def read_part(cache, part, language):
 
 
 def training_texts(cache, language):
-    """Paragraphs to learn from; word lists weigh at most half as much as the rest."""
+    """Paragraphs to learn from, and the words of the word lists, which weigh
+    at most half as much as the paragraphs."""
     docs = read_part(cache, "train", language)
     running = [p for d in docs if d["kind"] != "words" for p in d["text"]]
     budget = max(150000, sum(len(p) for p in running) // 2)
@@ -588,7 +591,7 @@ def training_texts(cache, language):
         # Half-width katakana, from the days of single-byte kana, still turn
         # up in Shift_JIS text.
         running += [halfwidth_form(p) for p in running[::10]]
-    return running + listed
+    return running, listed
 
 
 ROMANIAN_CEDILLA = str.maketrans("șțȘȚ", "şţŞŢ")
@@ -667,7 +670,29 @@ def class_matrix(bigram, unigram, size, is_high, spread):
 
 
 
-def learn_alphabetic(language, script, texts):
+# The telling words a language uses most, each with what it costs among its
+# telling words: a reading that spells one pays that instead of what its
+# letters would cost (languagemodel.cpp). Words as the detector cuts them:
+# runs of ASCII letters and characters beyond ASCII.
+MOST_WORDS = 1000
+WORD_RUN = re.compile(r"[A-Za-z\u0080-\U0010FFFF]+")
+
+
+def known_words(running, in_alphabet):
+    counts = collections.Counter()
+    total = 0
+    for text in running:
+        for word in WORD_RUN.findall(text):
+            if all(ord(c) < 0x80 for c in word):
+                continue
+            total += 1
+            word = "".join(lower(c) for c in word)
+            if all(in_alphabet(c) for c in word):
+                counts[word] += 1
+    return [(w, cost(n / total)) for w, n in counts.most_common(MOST_WORDS) if n >= 3]
+
+
+def learn_alphabetic(language, script, texts, running):
     counts = collections.Counter()
     for text in texts:
         counts.update(lower(c) for c in text if ord(c) >= 0x80)
@@ -735,8 +760,11 @@ def learn_alphabetic(language, script, texts):
         spent += quarters * STEP + count_words(text)[0] * -math.log2(rate)
         seen += high_here
     expected = spent / max(1, seen)
+    # Words of other scripts: their letters tell the code pages apart.
+    words = known_words(running, lambda c: c in index and unicodedata.category(c)[0] in "LM") \
+        if script == "Latin" else []
     return {"alphabet": "".join(alphabet), "matrix": matrix, "expected": expected, "telling": telling,
-            "rate": rate, "switch": switch}
+            "rate": rate, "switch": switch, "words": words}
 
 
 CJK_TABLE = {HAN: 4000, HIRAGANA: 90, KATAKANA: 96, HALFWIDTH_KANA: 63, HANGUL: 2400, CJK_PUNCT: 120,
@@ -851,7 +879,9 @@ def write_models(models, path):
         lines.append("    {\"%s\", %d, %.6f, %.2f, %d," % (language, int(round(model["expected"] * 16)), model["rate"],
                                                         model["switch"], size))
         lines.append(utf16_literal(model["alphabet"]) + ",")
-        lines.append(literal("".join(digits(row) for row in model["matrix"]), size if size > 60 else 2 * size) + "},")
+        lines.append(literal("".join(digits(row) for row in model["matrix"]), size if size > 60 else 2 * size) + ",")
+        lines.append(utf16_literal(" ".join(w for w, _ in model["words"]), 60) + ",")
+        lines.append(literal(digits(level for _, level in model["words"])) + "},")
     lines.append("};")
     lines.append("")
     lines.append("const CjkData cjkData[] = {")
@@ -886,12 +916,13 @@ def main():
         return
     models = {}
     for language, (script, _) in sorted(LANGUAGES.items()):
-        texts = training_texts(cache, language)
-        models[language] = learn_cjk(language, texts) if language in CJK else \
-            learn_alphabetic(language, script, texts)
+        running, listed = training_texts(cache, language)
+        models[language] = learn_cjk(language, running + listed) if language in CJK else \
+            learn_alphabetic(language, script, running + listed, running)
         m = models[language]
         print("%-8s %7d telling characters%s" % (language, m["telling"],
-              ", %d signs, %.1f bits each, rate %.3f" % (len(m["alphabet"]), m["expected"], m["rate"]) if "alphabet" in m else
+              ", %d signs, %.1f bits each, rate %.3f, %d words" % (len(m["alphabet"]), m["expected"], m["rate"],
+                                                                   len(m["words"])) if "alphabet" in m else
               ", %d characters, %.1f bits each, rate %.3f" % (len(m["table"]), m["expected"], m["rate"])), flush=True)
     write_models(models, os.path.join(HERE, "languagemodels.inc"))
 
