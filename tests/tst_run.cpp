@@ -403,6 +403,9 @@ private slots:
             path = f.path(path);
         RunOptions options = into(QStringLiteral("UTF-8"), saveFolder.isEmpty() ? QString() : f.path(saveFolder));
         options.overwrite = true;
+        QVector<PlannedFile> plan = walkPaths(dropped);
+        markClashes(plan, options);
+        QCOMPARE(failureCode(plan.last().refusal.failure), message);
         Run run(options);
         const QList<FileResult> results = runAll(run, dropped);
         QCOMPARE(results.size(), 2);
