@@ -1,5 +1,5 @@
 // A run, or an undo, in a process of its own, for tests that kill it on the
-// way: `karvo-test-run STORE [--stop-after CALL:N] [--save FOLDER] PATH...`
+// way: `karvo-test-run STORE [--stop-after CALL:N] PATH...`
 // converts the paths to UTF-8 keeping originals in STORE;
 // `karvo-test-run STORE --undo ID [--stop-after CALL:N]` undoes run ID.
 // --stop-after kills the process (SIGKILL) right after the Nth call of one
@@ -38,10 +38,6 @@ public:
     {
         return after("linkat", SystemCalls::linkat(a, from, b, to, flags));
     }
-    int unlinkat(int folder, const char *name, int flags) override
-    {
-        return after("unlinkat", SystemCalls::unlinkat(folder, name, flags));
-    }
 
 private:
     int after(const char *name, int result)
@@ -75,8 +71,6 @@ int main(int argc, char *argv[])
         const QString value = args.takeFirst();
         if (option == QLatin1String("--undo"))
             undoId = value;
-        else if (option == QLatin1String("--save"))
-            options.saveFolder = value;
         else
             stopping = std::make_unique<Stopping>(value.section(QLatin1Char(':'), 0, 0).toLatin1(),
                 value.section(QLatin1Char(':'), 1).toInt(),

@@ -14,8 +14,8 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <cstdio>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,10 +26,11 @@ const QString chinese = QString::fromUtf8("春天来了，公园里的花都开�
 
 QByteArray gb18030()
 {
-    return QTextCodec::codecForName("GB18030")->fromUnicode(chinese);
+    return gb18030(chinese);
 }
 
-// The bytes a file should hold, by the name a table row gives them.
+// The bytes a file should hold, by the name a table row gives them, or as
+// the row spells them.
 QByteArray bytesFor(const QString &state)
 {
     if (state == QLatin1String("gb"))
@@ -38,7 +39,15 @@ QByteArray bytesFor(const QString &state)
         return chinese.toUtf8();
     if (state == QLatin1String("latin1")) // GB18030 bytes read as Latin-1, written as UTF-8
         return QString::fromLatin1(gb18030()).toUtf8();
-    return "<missing>";
+    return state == QLatin1String("none") ? QByteArray("<missing>") : state.toUtf8();
+}
+
+// Each of `files`, "path=state", holds what bytesFor(state) says.
+void compareFiles(const Scratch &s, const QStringList &files)
+{
+    for (const QString &file : files)
+        QVERIFY2(s.bytes(file.section(QLatin1Char('='), 0, 0)) == bytesFor(file.section(QLatin1Char('='), 1)),
+            qPrintable(file));
 }
 
 struct Ran
@@ -49,12 +58,14 @@ struct Ran
 };
 
 // Runs karvo in `folder` as a shell would, with `input` on its standard
-// input and no display.
+// input and no display; as nobody if asked, and its standard output into
+// `outputFile` if one is given.
 Ran karvo(const QString &folder, const QStringList &args, const QByteArray &input = QByteArray(),
-    const QStringList &environment = QStringList())
+    const QStringList &environment = QStringList(), bool asNobody = false, const QString &outputFile = QString())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // Were the command line to open a window, xcb without a display would abort it.
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -65,7 +76,13 @@ Ran karvo(const QString &folder, const QStringList &args, const QByteArray &inpu
         env.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(KARVO_BINARY), args);
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
+    if (asNobody)
+        process.start(QStringLiteral("setpriv"),
+            QStringList {"--reuid=65534", "--regid=65534", "--clear-groups", "--", KARVO_BINARY} + args);
+    else
+        process.start(QStringLiteral(KARVO_BINARY), args);
     Ran ran;
     if (!process.waitForStarted(60000))
         return ran;
@@ -89,16 +106,12 @@ Ran karvo(const QString &folder, const QStringList &args, const QByteArray &inpu
     return ran;
 }
 
-QTextCodec *codec(const char *name)
-{
-    return QTextCodec::codecForName(name);
-}
-
 // What Karvo writes in a UTF-16 or UTF-32 target: a byte-order mark, then
 // the text. Qt 5's one-shot conversion adds one, Qt 6's does not.
 QByteArray withByteOrderMark(const char *name, const QString &text)
 {
-    return QTextEncoder(codec(name), QTextCodec::IgnoreHeader).fromUnicode(QChar(QChar::ByteOrderMark) + text);
+    return QTextEncoder(QTextCodec::codecForName(name), QTextCodec::IgnoreHeader)
+        .fromUnicode(QChar(QChar::ByteOrderMark) + text);
 }
 
 } // namespace
@@ -115,7 +128,6 @@ private slots:
     void filterPassesLinesOn();
     void names_data();
     void names();
-    void checkLeavesRightFilesAlone();
     void gitTextconv();
     void window_data();
     void window();
@@ -131,61 +143,45 @@ void TestCommandLine::run_data()
     QTest::addColumn<QStringList>("actions"); // "name=action" in the JSON report, all of its files
     QTest::addColumn<QString>("output"); // in standard output or error; "=" first: all of standard output
 
-    const QString all = QStringLiteral("in/gb.txt=%1,in/utf.txt=utf8,in/sub/gb.txt=%2");
-    const auto files = [&](const QString &top, const QString &sub = QStringLiteral("gb")) {
-        return all.arg(top, sub).split(QLatin1Char(','));
-    };
     const auto list
         = [](const char *text) { return QString::fromUtf8(text).split(QLatin1Char(','), Qt::SkipEmptyParts); };
-
-    QTest::newRow("a folder, in place") << list("in") << 0 << files("utf8") << QStringList()
-                                        << "[Success] gb.txt  (GB18030->UTF-8)\n";
-    QTest::newRow("recursive") << list("-r,in") << 0 << files("utf8", "utf8") << QStringList() << "[3/3] Success!";
-    QTest::newRow("hidden files counted")
-        << list("in") << 0 << files("utf8") << QStringList() << "[2/2] Success!\n1 hidden file passed over\n";
-    QTest::newRow("dry run") << list("-n,--json,in") << 0 << files("gb")
-                             << list("gb.txt=would convert,utf.txt=unchanged") << "\"dryRun\": true";
-    QTest::newRow("check finds work") << list("--check,-r,in") << 3 << files("gb") << QStringList() << "";
-    QTest::newRow("quiet check names what fails it")
-        << list("--check,-q,in") << 3 << files("gb") << QStringList() << "=[Success] gb.txt  (GB18030->UTF-8)\n";
-    QTest::newRow("check passes") << list("--check,in/utf.txt") << 0 << files("gb") << QStringList() << "";
-    QTest::newRow("save folder made") << list("-o,out/new,--json,in") << 0
-                                      << files("gb") + list("out/new/gb.txt=utf8,out/new/utf.txt=utf8")
-                                      << list("gb.txt=converted,utf.txt=copied") << "";
-    QTest::newRow("save folder impossible")
-        << list("-o,in/gb.txt/x,in") << 2 << files("gb") << QStringList() << "save folder 'in/gb.txt/x'";
-    QTest::newRow("dry run makes no save folder")
-        << list("-n,-o,out,in") << 0 << files("gb") + list("out/gb.txt=none") << QStringList() << "";
-    QTest::newRow("copies landing on each other")
-        << list("-o,out,in/gb.txt,in/sub/gb.txt") << 2 << files("gb") + list("out/gb.txt=none") << QStringList()
-        << "would both be written to 'out/gb.txt'";
-    QTest::newRow("named twice, converted once")
-        << list("--json,in,in/gb.txt,in/./gb.txt") << 0 << files("utf8")
-        << list("gb.txt=converted,utf.txt=unchanged,gb.txt=skipped,gb.txt=skipped") << "";
-    QTest::newRow("into another encoding")
-        << list("-t,gb18030,in/utf.txt") << 0 << list("in/gb.txt=gb,in/utf.txt=gb") << QStringList() << "";
-    QTest::newRow("unknown target") << list("-t,FOO,in") << 2 << files("gb") << QStringList()
-                                    << "karvo: unknown encoding 'FOO'; see --list-encodings";
-    QTest::newRow("unknown source") << list("--force-encoding,BAR,in") << 2 << files("gb") << QStringList()
-                                    << "unknown encoding 'BAR'";
-    QTest::newRow("no paths") << list("-r") << 2 << files("gb") << QStringList() << "no files or folders given";
-    QTest::newRow("unknown option, escaped")
-        << list("--\x1b[2J,in") << 2 << files("gb") << QStringList() << "Unknown option '\\e[2J'";
-    QTest::newRow("unknown option") << list("--frobnicate,in") << 2 << files("gb") << QStringList() << "frobnicate";
-    QTest::newRow("missing path and FIFO")
-        << list("--json,nothere,fifo,in/gb.txt") << 1 << files("utf8")
-        << list("nothere=failed,fifo=failed,gb.txt=converted") << "\"code\": \"cannot-read\"";
-    QTest::newRow("forced source encoding")
-        << list("--force-encoding,latin1,in/gb.txt") << 0 << files("latin1") << QStringList() << "(ISO-8859-1->UTF-8)";
-    QTest::newRow("forced encoding still lossless")
-        << list("--force-encoding,UTF-8,-t,UTF-16,in/gb.txt") << 1 << files("gb") << QStringList() << "[Failed]";
-    QTest::newRow("quiet") << list("-q,in") << 0 << files("utf8") << QStringList() << "=";
-    QTest::newRow("quiet failure") << list("-q,nothere,in") << 1 << files("utf8") << QStringList()
-                                   << "=[Failed]     nothere  (Unknown->UTF-8)  Could not open source file. "
-                                      "(No such file or directory)\n";
-    QTest::newRow("help") << list("-h") << 0 << files("gb") << QStringList() << "Usage: karvo [options] path...";
-    QTest::newRow("version") << list("--version") << 0 << files("gb") << QStringList() << "karvo 1.";
-    QTest::newRow("encodings") << list("--list-encodings") << 0 << files("gb") << QStringList() << "\nShift_JIS (";
+    // The files as `top` and `sub` leave them, and `more`.
+    const auto files = [&](const char *top, const char *sub = "gb", const char *more = "") {
+        return QString::fromLatin1("in/gb.txt=%1,in/utf.txt=utf8,in/sub/gb.txt=%2,%3")
+            .arg(top, sub, more)
+            .split(QLatin1Char(','), Qt::SkipEmptyParts);
+    };
+    const auto row = [&](const char *name, const char *args, int exitCode, const QStringList &files,
+                         const char *actions, const QString &output) {
+        QTest::newRow(name) << list(args) << exitCode << files << list(actions) << output;
+    };
+    row("recursive", "-r,in", 0, files("utf8", "utf8"), "", "[3/3] Success!");
+    row("hidden files counted", "in", 0, files("utf8"), "", "[2/2] Success!\n1 hidden file passed over\n");
+    row("dry run", "-n,--json,in", 0, files("gb"), "gb.txt=would convert,utf.txt=unchanged", "\"dryRun\": true");
+    row("quiet check names what fails it", "--check,-q,in", 3, files("gb"), "",
+        "=[Success] gb.txt  (GB18030->UTF-8)\n");
+    row("check passes", "--check,in/utf.txt", 0, files("gb"), "", "");
+    row("save folder made", "-o,out/new,--json,in", 0, files("gb", "gb", "out/new/gb.txt=utf8,out/new/utf.txt=utf8"),
+        "gb.txt=converted,utf.txt=copied", "");
+    row("save folder impossible", "-o,in/gb.txt/x,in", 2, files("gb"), "", "save folder 'in/gb.txt/x'");
+    row("dry run makes no save folder", "-n,-o,out,in", 0, files("gb", "gb", "out/gb.txt=none"), "", "");
+    row("copies landing on each other", "-o,out,in/gb.txt,in/sub/gb.txt", 2, files("gb", "gb", "out/gb.txt=none"), "",
+        "would both be written to 'out/gb.txt'");
+    row("named twice, converted once", "--json,in,in/gb.txt,in/./gb.txt", 0, files("utf8"),
+        "gb.txt=converted,utf.txt=unchanged,gb.txt=skipped,gb.txt=skipped", "");
+    row("unknown target", "-t,FOO,in", 2, files("gb"), "", "karvo: unknown encoding 'FOO'; see --list-encodings");
+    row("unknown source", "--force-encoding,BAR,in", 2, files("gb"), "", "unknown encoding 'BAR'");
+    row("no paths", "-r", 2, files("gb"), "", "no files or folders given");
+    row("unknown option, escaped", "--\x1b[2J,in", 2, files("gb"), "", "Unknown option '\\e[2J'");
+    row("missing path and FIFO", "--json,nothere,fifo,in/gb.txt", 1, files("utf8"),
+        "nothere=failed,fifo=failed,gb.txt=converted", "\"code\": \"cannot-read\"");
+    row("forced source encoding", "--force-encoding,latin1,in/gb.txt", 0, files("latin1"), "", "(ISO-8859-1->UTF-8)");
+    row("quiet", "-q,in", 0, files("utf8"), "", "=");
+    row("quiet failure", "-q,nothere,in", 1, files("utf8"), "",
+        "=[Failed]     nothere  (Unknown->UTF-8)  Could not open source file. (No such file or directory)\n");
+    row("help", "-h", 0, files("gb"), "", "Usage: karvo [options] path...");
+    row("version", "--version", 0, files("gb"), "", "karvo 1.");
+    row("encodings", "--list-encodings", 0, files("gb"), "", "\nShift_JIS (");
 }
 
 void TestCommandLine::run()
@@ -196,45 +192,24 @@ void TestCommandLine::run()
     QFETCH(QStringList, actions);
     QFETCH(QString, output);
 
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("in/sub"));
-    writeFile(dir.filePath(QStringLiteral("in/gb.txt")), gb18030());
-    writeFile(dir.filePath(QStringLiteral("in/utf.txt")), chinese.toUtf8());
-    writeFile(dir.filePath(QStringLiteral("in/sub/gb.txt")), gb18030());
-    writeFile(dir.filePath(QStringLiteral("in/.notes.txt")), gb18030());
-    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
+    Scratch s;
+    for (const QString name : {"in/gb.txt", "in/sub/gb.txt", "in/.notes.txt"})
+        s.file(name, gb18030());
+    s.file(QStringLiteral("in/utf.txt"), chinese.toUtf8());
+    QCOMPARE(::mkfifo(QFile::encodeName(s.path(QStringLiteral("fifo"))).constData(), 0600), 0);
 
-    // Were the command line to open a window, xcb without a display would abort it.
-    QProcess karvo;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    // The texts compared below are the English ones.
-    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-    karvo.setProcessEnvironment(environment);
-    karvo.setWorkingDirectory(dir.path());
-    karvo.start(QStringLiteral(KARVO_BINARY), args);
-    QVERIFY(karvo.waitForFinished(60000));
-    const QByteArray out = karvo.readAllStandardOutput();
-    const QByteArray err = karvo.readAllStandardError();
-    QCOMPARE(karvo.exitStatus(), QProcess::NormalExit);
-    QVERIFY2(karvo.exitCode() == exitCode, out + err);
-
+    const Ran ran = karvo(s.dir.path(), args);
+    QVERIFY2(ran.exitCode == exitCode, ran.out + ran.err);
     if (output.startsWith(QLatin1Char('=')))
-        QCOMPARE(QString::fromUtf8(out), output.mid(1));
+        QCOMPARE(QString::fromUtf8(ran.out), output.mid(1));
     else
-        QVERIFY2(QString::fromUtf8(out + err).contains(output), out + err);
-    for (const QString &file : qAsConst(files)) {
-        const QStringList parts = file.split(QLatin1Char('='));
-        QVERIFY2(contents(dir.filePath(parts.at(0))) == bytesFor(parts.at(1)), qPrintable(file));
-    }
+        QVERIFY2(QString::fromUtf8(ran.out + ran.err).contains(output), ran.out + ran.err);
+    compareFiles(s, files);
 
     if (!args.contains(QStringLiteral("--json")))
         return;
-    QJsonParseError error;
-    const QJsonObject report = QJsonDocument::fromJson(out, &error).object();
-    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QJsonObject report = QJsonDocument::fromJson(ran.out).object();
+    QVERIFY2(!report.isEmpty(), ran.out);
     QCOMPARE(report.value(QStringLiteral("summary")).toObject().value(QStringLiteral("exitCode")).toInt(), exitCode);
     const QJsonArray records = report.value(QStringLiteral("files")).toArray();
     QCOMPARE(records.size(), actions.size());
@@ -264,11 +239,9 @@ void TestCommandLine::filter_data()
     const QByteArray utf8 = chinese.toUtf8();
     // More than the MiB read ahead, and more than a few pieces, so that the
     // failures below come late in a stream that is converted in pieces.
-    QString longText;
-    for (int i = 0; i < 3000; ++i)
-        longText += chinese;
+    const QString longText = chinese.repeated(3000);
     const int lines = longText.count(QLatin1Char('\n'));
-    const QByteArray longGb = codec("GB18030")->fromUnicode(longText);
+    const QByteArray longGb = gb18030(longText);
     const QByteArray longUtf8 = longText.toUtf8();
     const QString russian
         = QString::fromUtf8("Съешь же ещё этих мягких французских булок, да выпей чаю.\n").repeated(40);
@@ -276,48 +249,35 @@ void TestCommandLine::filter_data()
     const auto list = [](const char *text) { return QString::fromUtf8(text).split(QLatin1Char(',')); };
     const QString at = QStringLiteral("line %1, column %2");
 
-    QTest::newRow("stdin to stdout") << list("-") << gb << 0 << utf8 << "";
-    QTest::newRow("a file to stdout") << list("--stdout,in/gb.txt") << QByteArray() << 0 << utf8 << "";
-    QTest::newRow("files and stdin in order")
-        << list("--stdout,in/gb.txt,-,in/utf.txt") << gb << 0 << utf8 + utf8 + utf8 << "";
-    QTest::newRow("into another target") << list("-t,GB18030,-") << utf8 << 0 << gb << "";
-    QTest::newRow("empty") << list("-") << QByteArray() << 0 << QByteArray() << "";
-    QTest::newRow("UTF-8 keeps its mark") << list("-") << "\xEF\xBB\xBF" + utf8 << 0 << "\xEF\xBB\xBF" + utf8 << "";
-    QTest::newRow("bad bytes deep in a stream") << list("-") << longGb + "ab\x80\xFF" + gb << 1 << longUtf8 + "ab"
-                                                << at.arg(lines + 1).arg(3) + " are not valid GB18030";
-    QTest::newRow("bad bytes deep in a file")
-        << list("--stdout,in/bad.txt") << QByteArray() << 1 << longUtf8 + "ab" << at.arg(lines + 1).arg(3);
-    QTest::newRow("stream cut inside a character")
-        << list("-") << longGb + "ab\xB4" << 1 << longUtf8 + "ab"
-        << "ends in the middle of a GB18030 character, at " + at.arg(lines + 1).arg(3);
-    QTest::newRow("a character the target lacks")
-        << list("-t,KOI8-R,-") << (russian + QString::fromUtf8("ок 中")).toUtf8() << 1
-        << codec("KOI8-R")->fromUnicode(russian + QString::fromUtf8("ок ")) << "(U+4E2D) at " + at.arg(41).arg(4);
+    const auto row
+        = [&](const char *name, const char *args, const QByteArray &input, int exitCode, const QByteArray &output,
+              const QString &error) { QTest::newRow(name) << list(args) << input << exitCode << output << error; };
+    row("stdin to stdout", "-", gb, 0, utf8, "");
+    row("files and stdin in order", "--stdout,in/gb.txt,-,in/utf.txt", gb, 0, utf8 + utf8 + utf8, "");
+    row("into another target", "-t,GB18030,-", utf8, 0, gb, "");
+    row("empty", "-", "", 0, "", "");
+    row("UTF-8 keeps its mark", "-", "\xEF\xBB\xBF" + utf8, 0, "\xEF\xBB\xBF" + utf8, "");
+    row("bad bytes deep in a stream", "-", longGb + "ab\x80\xFF" + gb, 1, longUtf8 + "ab",
+        at.arg(lines + 1).arg(3) + " are not valid GB18030");
+    row("bad bytes deep in a file", "--stdout,in/bad.txt", "", 1, longUtf8 + "ab", at.arg(lines + 1).arg(3));
+    row("stream cut inside a character", "-", longGb + "ab\xB4", 1, longUtf8 + "ab",
+        "ends in the middle of a GB18030 character, at " + at.arg(lines + 1).arg(3));
+    row("a character the target lacks", "-t,KOI8-R,-", (russian + QString::fromUtf8("ок 中")).toUtf8(), 1,
+        encoded("KOI8-R", russian + QString::fromUtf8("ок ")), "(U+4E2D) at " + at.arg(41).arg(4));
     // A target that keeps a state between characters goes as one stream.
-    QTest::newRow("a character a stateful target lacks")
-        << list("--force-encoding,UTF-8,-t,ISO-2022-JP,-") << (kana + QString::fromUtf8("é")).toUtf8() << 1
-        << codec("ISO-2022-JP")->fromUnicode(kana) << "(U+00E9) at " + at.arg(1).arg(10);
+    row("a character a stateful target lacks", "--force-encoding,UTF-8,-t,ISO-2022-JP,-",
+        (kana + QString::fromUtf8("é")).toUtf8(), 1, encoded("ISO-2022-JP", kana), "(U+00E9) at " + at.arg(1).arg(10));
     // One Hebrew word in windows-1255 reads nearly as well as Greek in ISO-8859-7.
-    QTest::newRow("doubtful") << list("-") << QByteArray("\xF9\xEC\xE5\xED\n") << 1 << QByteArray()
-                              << "the encoding is uncertain (perhaps ";
-    QTest::newRow("doubtful, named") << list("--force-encoding,windows-1255,-") << QByteArray("\xF9\xEC\xE5\xED\n")
-                                     << 0 << QString::fromUtf8("שלום\n").toUtf8() << "";
-    QTest::newRow("binary") << list("-")
-                            << QByteArray("\x7F"
-                                          "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0",
-                                   16)
-                            << 1 << QByteArray() << "not a text file";
-    QTest::newRow("missing file") << list("--stdout,nothere") << QByteArray() << 1 << QByteArray()
-                                  << "nothere: No such file or directory";
-    QTest::newRow("a folder") << list("--stdout,in") << QByteArray() << 1 << QByteArray() << "in: Is a directory";
-    QTest::newRow("with --json") << list("--json,-") << QByteArray() << 2 << QByteArray()
-                                 << "--json does not go with standard output";
-    QTest::newRow("with --check") << list("--check,--stdout,in/gb.txt") << QByteArray() << 2 << QByteArray()
-                                  << "--check does not go";
-    QTest::newRow("- among files") << list("in/gb.txt,-") << QByteArray() << 2 << QByteArray()
-                                   << "- (standard input) goes alone, or with --stdout";
-    QTest::newRow("--window later") << list("-n,--window,in") << QByteArray() << 2 << QByteArray()
-                                    << "--window comes before any other argument";
+    row("doubtful", "-", "\xF9\xEC\xE5\xED\n", 1, "", "the encoding is uncertain (perhaps ");
+    row("doubtful, named", "--force-encoding,windows-1255,-", "\xF9\xEC\xE5\xED\n", 0,
+        QString::fromUtf8("שלום\n").toUtf8(), "");
+    row("binary", "-", elfHeader(), 1, "", "not a text file");
+    row("missing file", "--stdout,nothere", "", 1, "", "nothere: No such file or directory");
+    row("a folder", "--stdout,in", "", 1, "", "in: Is a directory");
+    row("with --json", "--json,-", "", 2, "", "--json does not go with standard output");
+    row("with --check", "--check,--stdout,in/gb.txt", "", 2, "", "--check does not go");
+    row("- among files", "in/gb.txt,-", "", 2, "", "- (standard input) goes alone, or with --stdout");
+    row("--window later", "-n,--window,in", "", 2, "", "--window comes before any other argument");
 }
 
 void TestCommandLine::filter()
@@ -328,18 +288,13 @@ void TestCommandLine::filter()
     QFETCH(QByteArray, output);
     QFETCH(QString, error);
 
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("in"));
-    QString longText;
-    for (int i = 0; i < 3000; ++i)
-        longText += chinese;
-    const QByteArray bad = codec("GB18030")->fromUnicode(longText) + "ab\x80\xFF" + gb18030();
-    writeFile(dir.filePath(QStringLiteral("in/gb.txt")), gb18030());
-    writeFile(dir.filePath(QStringLiteral("in/utf.txt")), chinese.toUtf8());
-    writeFile(dir.filePath(QStringLiteral("in/bad.txt")), bad);
-    const QDateTime before = QFileInfo(dir.filePath(QStringLiteral("in/gb.txt"))).lastModified();
+    Scratch s;
+    const QByteArray bad = gb18030(chinese.repeated(3000)) + "ab\x80\xFF" + gb18030();
+    const QDateTime before = QFileInfo(s.file(QStringLiteral("in/gb.txt"), gb18030())).lastModified();
+    s.file(QStringLiteral("in/utf.txt"), chinese.toUtf8());
+    s.file(QStringLiteral("in/bad.txt"), bad);
 
-    const Ran ran = karvo(dir.path(), args, input);
+    const Ran ran = karvo(s.dir.path(), args, input);
     QVERIFY2(ran.exitCode == exitCode, ran.err);
     QCOMPARE(ran.out.size(), output.size());
     QVERIFY(ran.out == output);
@@ -347,9 +302,9 @@ void TestCommandLine::filter()
     if (error.isEmpty())
         QVERIFY2(ran.err.isEmpty(), ran.err);
     // Standard output, never a file.
-    QCOMPARE(contents(dir.filePath(QStringLiteral("in/gb.txt"))), gb18030());
-    QCOMPARE(contents(dir.filePath(QStringLiteral("in/bad.txt"))), bad);
-    QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("in/gb.txt"))).lastModified(), before);
+    QCOMPARE(s.bytes(QStringLiteral("in/gb.txt")), gb18030());
+    QCOMPARE(s.bytes(QStringLiteral("in/bad.txt")), bad);
+    QCOMPARE(QFileInfo(s.path(QStringLiteral("in/gb.txt"))).lastModified(), before);
 }
 
 // `tail -f log | karvo --force-encoding ENC -`: each line comes out while
@@ -363,7 +318,7 @@ void TestCommandLine::filterPassesLinesOn()
     const QStringList lines = chinese.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QByteArray out;
     for (const QString &line : lines) {
-        process.write(codec("GB18030")->fromUnicode(line + QLatin1Char('\n')));
+        process.write(gb18030(line + QLatin1Char('\n')));
         const QByteArray expected = out + (line + QLatin1Char('\n')).toUtf8();
         while (out.size() < expected.size() && process.waitForReadyRead(60000))
             out += process.readAllStandardOutput();
@@ -383,8 +338,7 @@ void TestCommandLine::names_data()
     QTest::newRow("line feed") << QByteArray("two\nlines.txt") << "two\\nlines.txt";
     QTest::newRow("tab and carriage return") << QByteArray("a\tb\rc.txt") << "a\\tb\\rc.txt";
     QTest::newRow("other control") << QByteArray("bell\x01.txt") << "bell\\001.txt";
-    QTest::newRow("C1 control") << QByteArray("csi\xC2\x9B"
-                                              "2J.txt")
+    QTest::newRow("C1 control") << QByteArray("csi\xC2\x9B") + "2J.txt"
                                 << "csi\\302\\2332J.txt";
     QTest::newRow("backslash") << QByteArray("back\\slash.txt") << "back\\\\slash.txt";
     QTest::newRow("not UTF-8") << QByteArray("bad\xFFname.txt") << "bad\\377name.txt";
@@ -397,18 +351,12 @@ void TestCommandLine::names()
     QFETCH(QByteArray, name);
     QFETCH(QString, shown);
 
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("in"));
-    const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("in/"))) + name;
-    {
-        QFile file;
-        FILE *stream = std::fopen(path.constData(), "wb");
-        QVERIFY(stream);
-        QVERIFY(file.open(stream, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
-        file.write(gb18030());
-    }
+    Scratch s;
+    const QByteArray path = QFile::encodeName(s.folder(QStringLiteral("in"))) + '/' + name;
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    QVERIFY(fd >= 0 && ::write(fd, gb18030().constData(), size_t(gb18030().size())) > 0 && ::close(fd) == 0);
 
-    const Ran plain = karvo(dir.path(), {QStringLiteral("-n"), QStringLiteral("in")});
+    const Ran plain = karvo(s.dir.path(), {"-n", "in"});
     const QString out = QString::fromUtf8(plain.out);
     QVERIFY2(out.contains(QLatin1Char(' ') + shown + QLatin1String("  (")), plain.out);
     // Nothing but the line feeds that end lines reaches the terminal.
@@ -416,12 +364,11 @@ void TestCommandLine::names()
                  [](QChar c) { return c != QLatin1Char('\n') && (c.category() == QChar::Other_Control); }),
         plain.out);
 
-    const Ran json = karvo(dir.path(), {QStringLiteral("-n"), QStringLiteral("--json"), QStringLiteral("in")});
+    const Ran json = karvo(s.dir.path(), {"-n", "--json", "in"});
     // QTemporaryDir cannot remove what Qt cannot name.
     QCOMPARE(::unlink(path.constData()), 0);
-    QJsonParseError error;
-    const QJsonObject report = QJsonDocument::fromJson(json.out, &error).object();
-    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QJsonObject report = QJsonDocument::fromJson(json.out).object();
+    QVERIFY2(!report.isEmpty(), json.out);
     QCOMPARE(report.value(QStringLiteral("version")).toInt(), 1);
     const QJsonObject record = report.value(QStringLiteral("files")).toArray().at(0).toObject();
     const QString pathBytes = record.value(QStringLiteral("pathBytes")).toString();
@@ -437,44 +384,6 @@ void TestCommandLine::names()
         QCOMPARE(record.value(QStringLiteral("reason")).toObject().value(QStringLiteral("code")).toString(),
             QStringLiteral("name-not-utf8"));
     }
-}
-
-void TestCommandLine::checkLeavesRightFilesAlone()
-{
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("tree/a/b"));
-    QStringList paths;
-    for (int i = 0; i < 1000; ++i) {
-        const QString folder = i % 3 == 0 ? QStringLiteral("tree")
-            : i % 3 == 1                  ? QStringLiteral("tree/a")
-                                          : QStringLiteral("tree/a/b");
-        const QString path = dir.filePath(QStringLiteral("%1/%2.txt").arg(folder).arg(i));
-        writeFile(path, i % 2 ? QByteArray("plain ASCII, line one\nline two\n") : chinese.toUtf8());
-        paths.append(path);
-    }
-    const auto snapshot = [&paths] {
-        QStringList states;
-        for (const QString &path : qAsConst(paths)) {
-            struct stat info;
-            if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
-                return QStringList();
-            states.append(QStringLiteral("%1 %2.%3 %4.%5")
-                              .arg(info.st_ino)
-                              .arg(info.st_mtim.tv_sec)
-                              .arg(info.st_mtim.tv_nsec)
-                              .arg(info.st_ctim.tv_sec)
-                              .arg(info.st_ctim.tv_nsec));
-        }
-        return states;
-    };
-    const QStringList before = snapshot();
-    QCOMPARE(before.size(), 1000);
-
-    const Ran check = karvo(dir.path(), {QStringLiteral("--check"), QStringLiteral("-r"), QStringLiteral("tree")});
-    QVERIFY2(check.exitCode == 0, check.out.right(300) + check.err);
-    const Ran convert = karvo(dir.path(), {QStringLiteral("-q"), QStringLiteral("-r"), QStringLiteral("tree")});
-    QVERIFY2(convert.exitCode == 0, convert.err);
-    QCOMPARE(snapshot(), before);
 }
 
 void TestCommandLine::gitTextconv()
@@ -498,18 +407,16 @@ void TestCommandLine::gitTextconv()
                                        : "git failed: " + process.readAllStandardError();
     };
     // The lines the manual page gives.
-    run({QStringLiteral("init"), QStringLiteral("-q")});
+    run({"init", "-q"});
     writeFile(dir.filePath(QStringLiteral(".gitattributes")), "*.txt diff=karvo\n");
-    run({QStringLiteral("config"), QStringLiteral("diff.karvo.textconv"), QStringLiteral(KARVO_BINARY " --stdout")});
+    run({"config", "diff.karvo.textconv", KARVO_BINARY " --stdout"});
     writeFile(dir.filePath(QStringLiteral("gb.txt")), gb18030());
-    run({QStringLiteral("add"), QStringLiteral(".")});
-    run({QStringLiteral("-c"), QStringLiteral("user.name=Test"), QStringLiteral("-c"),
-        QStringLiteral("user.email=t@example.org"), QStringLiteral("commit"), QStringLiteral("-qm"),
-        QStringLiteral("GB18030")});
+    run({"add", "."});
+    run({"-c", "user.name=Test", "-c", "user.email=t@example.org", "commit", "-qm", "GB18030"});
     const QString added = QString::fromUtf8("夏天也来了。\n");
-    writeFile(dir.filePath(QStringLiteral("gb.txt")), gb18030() + codec("GB18030")->fromUnicode(added));
+    writeFile(dir.filePath(QStringLiteral("gb.txt")), gb18030() + gb18030(added));
 
-    const QByteArray diff = run({QStringLiteral("diff")});
+    const QByteArray diff = run({"diff"});
     QVERIFY2(diff.contains("\n+" + added.toUtf8()), diff);
     QVERIFY2(diff.contains(" " + chinese.section(QLatin1Char('\n'), 1, 1).toUtf8()), diff);
     // The file itself is left as it is.
@@ -522,12 +429,10 @@ void TestCommandLine::window_data()
     QTest::addColumn<QString>("summary");
     QTest::addColumn<QByteArray>("bytes"); // of the file afterwards
 
-    QTest::newRow("open with") << QStringList {QStringLiteral("--window"), QStringLiteral("in/gb.txt")}
-                               << "[Success] gb.txt\n(GB18030->UTF-8)\n"
-                               << chinese.toUtf8();
-    QTest::newRow("convert to a target") << QStringList {QStringLiteral("--window"), QStringLiteral("--to"),
-        QStringLiteral("UTF-16BE"), QStringLiteral("--"), QStringLiteral("in/gb.txt")}
-                                         << "[Success] gb.txt\n(GB18030->UTF-16BE)\n"
+    QTest::newRow("open with") << QStringList {"--window", "in/gb.txt"}
+                               << QStringLiteral("[Success] gb.txt\n(GB18030->UTF-8)\n") << chinese.toUtf8();
+    QTest::newRow("convert to a target") << QStringList {"--window", "--to", "UTF-16BE", "--", "in/gb.txt"}
+                                         << QStringLiteral("[Success] gb.txt\n(GB18030->UTF-16BE)\n")
                                          << withByteOrderMark("UTF-16BE", chinese);
 }
 
@@ -539,17 +444,16 @@ void TestCommandLine::window()
     QFETCH(QString, summary);
     QFETCH(QByteArray, bytes);
 
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("in"));
-    writeFile(dir.filePath(QStringLiteral("in/gb.txt")), gb18030());
+    Scratch s;
+    s.file(QStringLiteral("in/gb.txt"), gb18030());
     // The window's settings and undo store go to the temporary home.
-    const Ran ran = karvo(dir.path(), args, QByteArray(),
-        {QStringLiteral("QT_QPA_PLATFORM=offscreen"), QStringLiteral("KARVO_PRINT_SUMMARY=1"), "HOME=" + dir.path(),
-            "XDG_CONFIG_HOME=" + dir.filePath(QStringLiteral("config")),
-            "XDG_DATA_HOME=" + dir.filePath(QStringLiteral("data")), "XDG_RUNTIME_DIR=" + dir.path()});
+    const QString home = s.dir.path();
+    const Ran ran = karvo(home, args, QByteArray(),
+        {"QT_QPA_PLATFORM=offscreen", "KARVO_PRINT_SUMMARY=1", "HOME=" + home, "XDG_CONFIG_HOME=" + home + "/config",
+            "XDG_DATA_HOME=" + home + "/data", "XDG_RUNTIME_DIR=" + home});
     QVERIFY2(ran.exitCode == 0, ran.err);
     QCOMPARE(QString::fromUtf8(ran.out), summary);
-    QCOMPARE(contents(dir.filePath(QStringLiteral("in/gb.txt"))), bytes);
+    QCOMPARE(s.bytes(QStringLiteral("in/gb.txt")), bytes);
 }
 
 void TestCommandLine::attacks_data()
@@ -593,62 +497,38 @@ void TestCommandLine::attacks()
     const bool asNobody = args.startsWith(QLatin1String("nobody:"));
     if (asNobody && ::geteuid() != 0)
         QSKIP("only root can become nobody");
-    QTemporaryDir dir;
-    const auto path = [&](const char *name) { return dir.filePath(QString::fromUtf8(name)); };
-    QDir(dir.path()).mkpath(QStringLiteral("in/sub"));
-    writeFile(path("in/gb.txt"), gb18030());
-    writeFile(path("in/sub/gb.txt"), gb18030());
+    Scratch s;
+    const auto path = [&s](const char *name) { return s.path(QString::fromUtf8(name)); };
+    const auto native = [&](const char *name) { return QFile::encodeName(path(name)); };
+    s.file(path("in/gb.txt"), gb18030());
+    s.file(path("in/sub/gb.txt"), gb18030());
     if (setup == QLatin1String("planted")) {
-        QDir(dir.path()).mkpath(QStringLiteral("shared"));
-        QDir(dir.path()).mkpath(QStringLiteral("victim"));
-        writeFile(path("victim/gb.txt"), "victim");
-        QVERIFY(QFile::link(path("victim"), path("shared/sub")));
+        s.file(path("victim/gb.txt"), "victim");
+        QVERIFY(QFile::link(path("victim"), s.folder(QStringLiteral("shared")) + QStringLiteral("/sub")));
     } else if (setup == QLatin1String("outside")) {
-        QVERIFY(QFile::link(writeFile(path("elsewhere.txt"), gb18030()), path("in/outside.txt")));
+        QVERIFY(QFile::link(s.file(path("elsewhere.txt"), gb18030()), path("in/outside.txt")));
     } else if (setup == QLatin1String("other")) {
-        QDir(dir.path()).mkpath(QStringLiteral("out"));
-        writeFile(path("out/gb.txt"), "other");
+        s.file(path("out/gb.txt"), "other");
     } else if (setup == QLatin1String("link to in")) {
         QVERIFY(QFile::link(path("in"), path("in-link")));
     } else if (setup == QLatin1String("locked") || setup == QLatin1String("root's")) {
         // Nobody's own folder to write the backup in; a file anyone may write,
         // in a folder nobody may add to, or in nobody's folder but root's.
-        QVERIFY(QFile::setPermissions(dir.path(), permissions(0x7755)));
-        QDir(dir.path()).mkpath(QStringLiteral("bak"));
-        QCOMPARE(::chown(QFile::encodeName(path("bak")).constData(), 65534, 65534), 0);
-        QCOMPARE(::chmod(QFile::encodeName(path("in/gb.txt")).constData(), 0666), 0);
+        QVERIFY(QFile::setPermissions(s.dir.path(), permissions(0x7755)));
+        QCOMPARE(::chown(QFile::encodeName(s.folder(QStringLiteral("bak"))).constData(), 65534, 65534), 0);
+        QCOMPARE(::chmod(native("in/gb.txt").constData(), 0666), 0);
         if (setup == QLatin1String("root's"))
-            QCOMPARE(::chown(QFile::encodeName(path("in")).constData(), 65534, 65534), 0);
+            QCOMPARE(::chown(native("in").constData(), 65534, 65534), 0);
         else
-            QCOMPARE(::chmod(QFile::encodeName(path("in")).constData(), 0555), 0);
+            QCOMPARE(::chmod(native("in").constData(), 0555), 0);
     }
 
-    QProcess karvo;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-    karvo.setProcessEnvironment(environment);
-    karvo.setWorkingDirectory(dir.path());
-    if (setup == QLatin1String("full"))
-        karvo.setStandardOutputFile(QStringLiteral("/dev/full"));
-    QStringList arguments = args.mid(asNobody ? 7 : 0).split(QLatin1Char(','));
-    if (asNobody) {
-        arguments = QStringList {"--reuid=65534", "--regid=65534", "--clear-groups", "--", KARVO_BINARY} + arguments;
-        karvo.start(QStringLiteral("setpriv"), arguments);
-    } else {
-        karvo.start(QStringLiteral(KARVO_BINARY), arguments);
-    }
-    QVERIFY(karvo.waitForFinished(60000));
-    const QByteArray said = karvo.readAllStandardOutput() + karvo.readAllStandardError();
-    QCOMPARE(karvo.exitStatus(), QProcess::NormalExit);
-    QVERIFY2(karvo.exitCode() == exitCode, said);
+    const Ran ran = karvo(s.dir.path(), args.mid(asNobody ? 7 : 0).split(QLatin1Char(',')), QByteArray(), QStringList(),
+        asNobody, setup == QLatin1String("full") ? QStringLiteral("/dev/full") : QString());
+    const QByteArray said = ran.out + ran.err;
+    QVERIFY2(ran.exitCode == exitCode, said);
     QVERIFY2(QString::fromUtf8(said).contains(output), said);
-    for (const QString &file : qAsConst(files)) {
-        const QString name = file.section(QLatin1Char('='), 0, 0);
-        const QString state = file.section(QLatin1Char('='), 1);
-        const QByteArray expected
-            = state == QLatin1String("gb") || state == QLatin1String("utf8") ? bytesFor(state) : state.toUtf8();
-        QVERIFY2(contents(dir.filePath(name)) == expected, qPrintable(file));
-    }
+    compareFiles(s, files);
     QFile::setPermissions(path("in"), permissions(0x7777));
 }
 

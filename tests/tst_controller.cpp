@@ -12,7 +12,6 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTextCodec>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -29,11 +28,6 @@ const QString chinese = QString::fromUtf8("春天来了，公园里的花都开�
 const QString russian = QString::fromUtf8("Москва. Пришла весна, в парке расцвели цветы. Дети бегают по траве, а "
                                           "пожилые люди сидят на скамейках и разговаривают о погоде.\n");
 
-QByteArray encoded(const char *codec, const QString &text)
-{
-    return QTextCodec::codecForName(codec)->fromUnicode(text);
-}
-
 // The bytes of a file as a table names them.
 QByteArray bytesFor(const QString &kind)
 {
@@ -48,17 +42,14 @@ QByteArray bytesFor(const QString &kind)
     if (kind == QLatin1String("big"))
         return QByteArray(RunController::largeFileSize + 1, 'a');
     if (kind == QLatin1String("binary"))
-        return QByteArray("\x7f"
-                          "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0",
-            16)
-            .repeated(64);
+        return elfHeader().repeated(64);
     return QByteArray();
 }
 
 // One row's world: files made from "path=kind" entries, in a folder of its own.
 // "path/" is a folder, "path=@target" a symbolic link, and "%E9" in a path
 // a raw byte, for names that are not valid UTF-8.
-class World
+class World : public Scratch
 {
 public:
     // Qt cannot name a file whose name is not UTF-8, so cannot remove it.
@@ -68,11 +59,7 @@ public:
             ::unlink(raw.constData());
     }
 
-    QTemporaryDir dir;
     QList<QByteArray> rawNames;
-
-    QString path(const QString &name) const { return dir.filePath(name); }
-    QByteArray bytes(const QString &name) const { return contents(path(name)); }
 
     void make(const QStringList &entries)
     {
@@ -157,13 +144,8 @@ private:
                                                              : QStringLiteral("folder");
         asked.append(key);
         // Each answer is given once, in order; a question asked again takes the next.
-        QString given;
-        for (int i = 0; i < answers.size(); ++i) {
-            if (answers.at(i).startsWith(key + QLatin1Char('='))) {
-                given = answers.takeAt(i).section(QLatin1Char('='), 1);
-                break;
-            }
-        }
+        const int first = answers.indexOf(QRegularExpression(key + QLatin1String("=.*")));
+        const QString given = first < 0 ? QString() : answers.takeAt(first).section(QLatin1Char('='), 1);
         if (question == Question::LargeFiles)
             controller.answerLargeFiles(given == QLatin1String("yes"));
         else if (question == Question::WithoutUndo)
@@ -205,7 +187,6 @@ private slots:
 
     void run_data();
     void run();
-    void targetAfterRestart();
     void settingsOfEitherQt_data();
     void settingsOfEitherQt();
     void targetList();
@@ -225,82 +206,59 @@ void TstController::run_data()
     QTest::addColumn<QString>("summary");
     QTest::addColumn<QStringList>("after"); // "path=kind" afterwards, "path=none" for no file
 
-    const QStringList none;
-    QTest::newRow("every file converted")
-        << QStringList {"in/a.txt=gb", "in/b.txt=ru"} << QStringList {"in"} << none << none
-        << QStringList {"Converted in/a.txt GB18030->UTF-8", "Converted in/b.txt windows-1251->UTF-8"}
-        << "[2/2] Success!" << QStringList {"in/a.txt=utf8"};
-    QTest::newRow("some failed: no Success!")
-        << QStringList {"in/a.txt=ru", "in/b.txt=gb", "in/c.txt=ru"} << QStringList {"in"}
-        << QStringList {"to=windows-1251"} << none
-        << QStringList {"Failed in/b.txt GB18030->windows-1251 lossy-target 1:1 U+6625 windows-1251",
-               "Unchanged in/a.txt windows-1251->windows-1251", "Unchanged in/c.txt windows-1251->windows-1251"}
-        << "[2/3] converted\n1 failed" << QStringList {"in/b.txt=gb"};
-    QTest::newRow("the target spelled as the catalogue spells it")
-        << QStringList {"b.txt=ru"} << QStringList {"b.txt"} << QStringList {"to=windows-1252"} << none
-        << QStringList {"Failed tmp/b.txt windows-1251->windows-1252 lossy-target 1:1 U+041C windows-1252"}
-        << "[Failed] b.txt\n(windows-1251->windows-1252)" << QStringList {"b.txt=ru"};
-    QTest::newRow("empty folder") << QStringList {"in/"} << QStringList {"in"} << none << none << QStringList()
-                                  << "Nothing to convert: the folder is empty" << none;
-    QTest::newRow("large file left out, alone")
-        << QStringList {"big.txt=big"} << QStringList {"big.txt"} << none << QStringList {"large=no"}
-        << QStringList {"Left out tmp/big.txt ->UTF-8 left-out"} << "[Left out] big.txt" << none;
-    QTest::newRow("large file left out, in a folder")
-        << QStringList {"in/big.txt=big", "in/a.txt=gb"} << QStringList {"in"} << none << QStringList {"large=no"}
-        << QStringList {"Converted in/a.txt GB18030->UTF-8", "Left out in/big.txt ->UTF-8 left-out"}
-        << "[1/2] converted\n1 left out" << none;
-    QTest::newRow("large file converted when it is text")
-        << QStringList {"big.txt=big"} << QStringList {"big.txt"} << none << QStringList {"large=yes"}
-        << QStringList {"Unchanged tmp/big.txt ASCII->UTF-8"} << "[Success] big.txt\n(ASCII->UTF-8)" << none;
+    // Lists as "a|b|c"; no summary when the run ends without one.
+    const auto row = [](const char *name, const char *files, const char *dropped, const char *choices,
+                         const char *answers, const char *records, const char *summary, const char *after) {
+        const auto list
+            = [](const char *text) { return QString::fromUtf8(text).split(QLatin1Char('|'), Qt::SkipEmptyParts); };
+        QTest::newRow(name) << list(files) << list(dropped) << list(choices) << list(answers) << list(records)
+                            << (summary ? QString::fromUtf8(summary) : QString()) << list(after);
+    };
+    row("every file converted", "in/a.txt=gb|in/b.txt=ru", "in", "", "",
+        "Converted in/a.txt GB18030->UTF-8|Converted in/b.txt windows-1251->UTF-8", "[2/2] Success!", "in/a.txt=utf8");
+    row("some failed: no Success!", "in/a.txt=ru|in/b.txt=gb|in/c.txt=ru", "in", "to=windows-1251", "",
+        "Failed in/b.txt GB18030->windows-1251 lossy-target 1:1 U+6625 windows-1251|"
+        "Unchanged in/a.txt windows-1251->windows-1251|Unchanged in/c.txt windows-1251->windows-1251",
+        "[2/3] converted\n1 failed", "in/b.txt=gb");
+    row("the target spelled as the catalogue spells it", "b.txt=ru", "b.txt", "to=windows-1252", "",
+        "Failed tmp/b.txt windows-1251->windows-1252 lossy-target 1:1 U+041C windows-1252",
+        "[Failed] b.txt\n(windows-1251->windows-1252)", "b.txt=ru");
+    row("empty folder", "in/", "in", "", "", "", "Nothing to convert: the folder is empty", "");
+    row("large file left out, alone", "big.txt=big", "big.txt", "", "large=no", "Left out tmp/big.txt ->UTF-8 left-out",
+        "[Left out] big.txt", "");
+    row("large file left out, in a folder", "in/big.txt=big|in/a.txt=gb", "in", "", "large=no",
+        "Converted in/a.txt GB18030->UTF-8|Left out in/big.txt ->UTF-8 left-out", "[1/2] converted\n1 left out", "");
+    row("large file converted when it is text", "big.txt=big", "big.txt", "", "large=yes",
+        "Unchanged tmp/big.txt ASCII->UTF-8", "[Success] big.txt\n(ASCII->UTF-8)", "");
     // Which of the two is met first is up to the folder.
-    QTest::newRow("a link and its target: done once, not failed")
-        << QStringList {"in/a.txt=gb", "in/link.txt=@a.txt"} << QStringList {"in"} << none << none
-        << QStringList {"Converted in/*.txt GB18030->UTF-8", "Duplicate in/*.txt ->UTF-8 same-file-in-run"}
-        << "[1/1] Success!\n1 named twice" << QStringList {"in/a.txt=utf8"};
-    QTest::newRow("binary left alone, noted")
-        << QStringList {"in/a.txt=gb", "in/b.bin=binary"} << QStringList {"in"} << none << none
-        << QStringList {"Binary in/b.bin ->", "Converted in/a.txt GB18030->UTF-8"}
-        << "[1/1] Success!\n1 binary left alone" << none;
-    QTest::newRow("a name that is not UTF-8 is accounted for")
-        << QStringList {"in/a.txt=gb", "in/bad%E9.txt=gb"} << QStringList {"in"} << none << none
-        << QStringList {"Converted in/a.txt GB18030->UTF-8", "Failed in/bad\\xE9.txt ->UTF-8 name-not-utf8"}
-        << "[1/2] converted\n1 failed" << none;
-    QTest::newRow("hidden files counted")
-        << QStringList {"in/a.txt=gb", "in/.b.txt=gb", "in/.git/c.txt=gb"} << QStringList {"in"}
-        << QStringList {"subfolders"} << none << QStringList {"Converted in/a.txt GB18030->UTF-8"}
-        << "[Success] a.txt\n(GB18030->UTF-8)\n2 hidden files passed over" << QStringList {"in/.b.txt=gb"};
+    row("a link and its target: done once, not failed", "in/a.txt=gb|in/link.txt=@a.txt", "in", "", "",
+        "Converted in/*.txt GB18030->UTF-8|Duplicate in/*.txt ->UTF-8 same-file-in-run",
+        "[1/1] Success!\n1 named twice", "in/a.txt=utf8");
+    row("binary left alone, noted", "in/a.txt=gb|in/b.bin=binary", "in", "", "",
+        "Binary in/b.bin ->|Converted in/a.txt GB18030->UTF-8", "[1/1] Success!\n1 binary left alone", "");
+    row("a name that is not UTF-8 is accounted for", "in/a.txt=gb|in/bad%E9.txt=gb", "in", "", "",
+        "Converted in/a.txt GB18030->UTF-8|Failed in/bad\\xE9.txt ->UTF-8 name-not-utf8", "[1/2] converted\n1 failed",
+        "");
+    row("hidden files counted", "in/a.txt=gb|in/.b.txt=gb|in/.git/c.txt=gb", "in", "subfolders", "",
+        "Converted in/a.txt GB18030->UTF-8", "[Success] a.txt\n(GB18030->UTF-8)\n2 hidden files passed over",
+        "in/.b.txt=gb");
     // As after an earlier drop of the same folder.
-    QTest::newRow("save folder inside the dropped folder is not walked")
-        << QStringList {"proj/a.txt=gb", "proj/inside/a.txt=utf8"} << QStringList {"proj"}
-        << QStringList {"save=proj/inside", "subfolders"} << none << QStringList {"Converted proj/a.txt GB18030->UTF-8"}
-        << "[Success] a.txt\n(GB18030->UTF-8)"
-        << QStringList {"proj/a.txt=gb", "proj/inside/a.txt=utf8", "proj/inside/inside/a.txt=none"};
-    QTest::newRow("save folder missing: made again")
-        << QStringList {"a.txt=gb"} << QStringList {"a.txt"} << QStringList {"save=gone"}
-        << QStringList {"folder=create"} << QStringList {"Converted tmp/a.txt GB18030->UTF-8"}
-        << "[Success] a.txt\n(GB18030->UTF-8)" << QStringList {"a.txt=gb", "gone/a.txt=utf8"};
-    QTest::newRow("save folder missing: another chosen")
-        << QStringList {"a.txt=gb", "other/"} << QStringList {"a.txt"} << QStringList {"save=gone"}
-        << QStringList {"folder=choose:other"} << QStringList {"Converted tmp/a.txt GB18030->UTF-8"}
-        << "[Success] a.txt\n(GB18030->UTF-8)" << QStringList {"a.txt=gb", "other/a.txt=utf8", "gone/a.txt=none"};
-    QTest::newRow("save folder missing: in place")
-        << QStringList {"a.txt=gb"} << QStringList {"a.txt"} << QStringList {"save=gone"}
-        << QStringList {"folder=inplace"} << QStringList {"Converted tmp/a.txt GB18030->UTF-8"}
-        << "[Success] a.txt\n(GB18030->UTF-8)" << QStringList {"a.txt=utf8", "gone/a.txt=none"};
-    QTest::newRow("save folder missing, and cannot be made: asked again")
-        << QStringList {"a.txt=gb", "file=gb"} << QStringList {"a.txt"} << QStringList {"save=file/gone"}
-        << QStringList {"folder=create", "folder=cancel"} << QStringList() << QString()
-        << QStringList {"a.txt=gb", "file=gb"};
-    QTest::newRow("save folder missing: nothing done")
-        << QStringList {"a.txt=gb"} << QStringList {"a.txt"} << QStringList {"save=gone"}
-        << QStringList {"folder=cancel"} << QStringList() << QString() << QStringList {"a.txt=gb", "gone/a.txt=none"};
-    QTest::newRow("no Undo: declined") << QStringList {"a.txt=gb"} << QStringList {"a.txt"}
-                                       << QStringList {"store=broken"} << QStringList {"undo=no"} << QStringList()
-                                       << QString() << QStringList {"a.txt=gb"};
-    QTest::newRow("no Undo: converted anyway")
-        << QStringList {"a.txt=gb"} << QStringList {"a.txt"} << QStringList {"store=broken"} << QStringList {"undo=yes"}
-        << QStringList {"Converted tmp/a.txt GB18030->UTF-8"} << "[Success] a.txt\n(GB18030->UTF-8)"
-        << QStringList {"a.txt=utf8"};
+    row("save folder inside the dropped folder is not walked", "proj/a.txt=gb|proj/inside/a.txt=utf8", "proj",
+        "save=proj/inside|subfolders", "", "Converted proj/a.txt GB18030->UTF-8", "[Success] a.txt\n(GB18030->UTF-8)",
+        "proj/a.txt=gb|proj/inside/a.txt=utf8|proj/inside/inside/a.txt=none");
+    const char *converted = "Converted tmp/a.txt GB18030->UTF-8", *success = "[Success] a.txt\n(GB18030->UTF-8)";
+    row("save folder missing: made again", "a.txt=gb", "a.txt", "save=gone", "folder=create", converted, success,
+        "a.txt=gb|gone/a.txt=utf8");
+    row("save folder missing: another chosen", "a.txt=gb|other/", "a.txt", "save=gone", "folder=choose:other",
+        converted, success, "a.txt=gb|other/a.txt=utf8|gone/a.txt=none");
+    row("save folder missing: in place", "a.txt=gb", "a.txt", "save=gone", "folder=inplace", converted, success,
+        "a.txt=utf8|gone/a.txt=none");
+    row("save folder missing, and cannot be made: asked again", "a.txt=gb|file=gb", "a.txt", "save=file/gone",
+        "folder=create|folder=cancel", "", nullptr, "a.txt=gb|file=gb");
+    row("save folder missing: nothing done", "a.txt=gb", "a.txt", "save=gone", "folder=cancel", "", nullptr,
+        "a.txt=gb|gone/a.txt=none");
+    row("no Undo: declined", "a.txt=gb", "a.txt", "store=broken", "undo=no", "", nullptr, "a.txt=gb");
+    row("no Undo: converted anyway", "a.txt=gb", "a.txt", "store=broken", "undo=yes", converted, success, "a.txt=utf8");
 }
 
 void TstController::run()
@@ -356,22 +314,6 @@ void TstController::run()
     }
 }
 
-void TstController::targetAfterRestart()
-{
-    // Every codec of the list, chosen, then found again by a new start; the
-    // list shows it on its own row.
-    for (const Karvo::Encoding &encoding : Karvo::catalogue()) {
-        {
-            RunController before;
-            before.setTarget(encoding);
-        }
-        RunController after;
-        QCOMPARE(after.target().name(), encoding.name());
-        TargetListModel list;
-        QCOMPARE(list.encodingAt(list.rowOf(after.target())).name(), encoding.name());
-    }
-}
-
 // A settings file as the Qt 5 and the Qt 6 build write it, read by either.
 void TstController::settingsOfEitherQt_data()
 {
@@ -390,7 +332,8 @@ void TstController::settingsOfEitherQt()
 void TstController::targetList()
 {
     // The common targets, a separator that maps to no codec, then the rest;
-    // every codec on exactly one row.
+    // every codec on exactly one row, and found again by a new start once
+    // chosen.
     TargetListModel list;
     QCOMPARE(list.rowCount(), Karvo::catalogue().size() + 1);
     QStringList names;
@@ -406,6 +349,8 @@ void TstController::targetList()
         }
         QCOMPARE(list.rowOf(list.encodingAt(row)), row);
         names.append(index.data().toString());
+        RunController().setTarget(list.encodingAt(row));
+        QCOMPARE(RunController().target().name(), names.last());
     }
     QCOMPARE(separators, 1);
     QCOMPARE(names.mid(0, 4), QStringList({"UTF-8", "UTF-16", "UTF-16LE", "UTF-16BE"}));
@@ -437,7 +382,8 @@ void TstController::dropDuringRun()
 
 void TstController::cancelled()
 {
-    // Cancelled halfway: no "Success!", and the count of what was done.
+    // Cancelled halfway: no "Success!", and the count of what was done, which
+    // is all that was done.
     World world;
     QStringList files;
     for (int i = 0; i < 400; ++i)
@@ -451,6 +397,9 @@ void TstController::cancelled()
     QVERIFY(driver.run({QStringLiteral("in")}));
     const int done = driver.controller.results().size();
     QVERIFY(done > 0 && done < 400);
+    QCOMPARE(std::count_if(files.cbegin(), files.cend(),
+                 [&](const QString &file) { return world.bytes(file.chopped(3)) == bytesFor(QStringLiteral("utf8")); }),
+        done);
     QCOMPARE(driver.controller.summary(), QStringLiteral("Cancelled after %1 of 400 files\n%1 converted").arg(done));
 
     // Cancelled while the folder is walked: nothing at all.

@@ -20,13 +20,6 @@ QMimeData *urlData(const QStringList &urls)
     return data;
 }
 
-// QApplication routes a drop only to the widget that accepted the drag
-// enter; some tests hand the widget drops that the routing would swallow.
-void deliver(QWidget *widget, QEvent *event)
-{
-    static_cast<QObject *>(widget)->event(event);
-}
-
 } // namespace
 
 class TstDropTarget : public QObject
@@ -38,16 +31,11 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("cell");
-        QTest::newRow("a formula") << "=HYPERLINK(\"x\").txt"
-                                   << "\"'=HYPERLINK(\"\"x\"\").txt\"";
-        QTest::newRow("a sum") << "+1.txt"
-                               << "\"'+1.txt\"";
-        QTest::newRow("a dash") << "-rf.txt"
-                                << "\"'-rf.txt\"";
-        QTest::newRow("a comma") << "a,b.txt"
-                                 << "\"a,b.txt\"";
-        QTest::newRow("plain") << "notes.txt"
-                               << "notes.txt";
+        QTest::newRow("a formula") << QStringLiteral("=HYPERLINK(\"x\").txt") << "\"'=HYPERLINK(\"\"x\"\").txt\"";
+        QTest::newRow("a sum") << QStringLiteral("+1.txt") << "\"'+1.txt\"";
+        QTest::newRow("a dash") << QStringLiteral("-rf.txt") << "\"'-rf.txt\"";
+        QTest::newRow("a comma") << QStringLiteral("a,b.txt") << "\"a,b.txt\"";
+        QTest::newRow("plain") << QStringLiteral("notes.txt") << "notes.txt";
     }
 
     void csvKeepsNamesText()
@@ -150,7 +138,11 @@ private slots:
 
     void dropsWithoutAnAcceptedDrag()
     {
+        // QApplication routes a drop only to the widget that accepted the
+        // drag enter; these drops, which the routing would swallow, go to the
+        // widget itself.
         KvAcceptFileWidget widget;
+        QObject &target = widget;
         QSignalSpy spy(&widget, &KvAcceptFileWidget::fileAccept);
         QScopedPointer<QMimeData> files(urlData({"/tmp/a.txt"}));
         QMimeData text;
@@ -158,7 +150,7 @@ private slots:
 
         // Before any drag there is no path to report: nothing is emitted.
         QDropEvent early(QPointF(5, 5), Qt::CopyAction, files.data(), Qt::LeftButton, Qt::NoModifier);
-        deliver(&widget, &early);
+        target.event(&early);
         QCOMPARE(spy.size(), 0);
 
         // A drag of files that leaves, then a refused drag of text, keep the
@@ -172,7 +164,7 @@ private slots:
         QVERIFY(!withText.isAccepted());
         QCOMPARE(spy.size(), 0);
         QDropEvent late(QPointF(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
-        deliver(&widget, &late);
+        target.event(&late);
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("/tmp/a.txt"));
     }

@@ -19,10 +19,7 @@
 
 #include <uchardet/uchardet.h>
 
-#include <sys/fsuid.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 Q_DECLARE_METATYPE(DetectResult)
 
@@ -54,50 +51,11 @@ QByteArray iconv(const QString &text, const QString &encoding)
     return process.readAllStandardOutput();
 }
 
-QString crlf(QString text)
-{
-    return text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-}
-
 DetectResult detection(const QString &name)
 {
     DetectResult result;
     result.encoding = Karvo::Encoding::named(name);
     return result;
-}
-
-// Says yes or no to each replacement, as the undo store would, and notes
-// what it was asked.
-class TestKeeper : public Karvo::Keeper
-{
-public:
-    explicit TestKeeper(std::function<Karvo::Outcome(Karvo::Replacement &)> answer)
-        : answer(std::move(answer))
-    { }
-    Karvo::Outcome keep(Karvo::Replacement &replacement) override
-    {
-        asked.append(replacement.path);
-        return answer(replacement);
-    }
-    void done(const Karvo::Replacement &, bool) override { }
-    bool keepsCopies() const override { return false; }
-
-    QStringList asked;
-
-private:
-    std::function<Karvo::Outcome(Karvo::Replacement &)> answer;
-};
-
-// Runs `job` in a child process, for an identity that must not stick to the
-// test itself, and returns its exit code.
-template<typename Job> int inChild(Job job)
-{
-    const pid_t pid = fork();
-    if (pid == 0)
-        _exit(job());
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 // Latin-1, except that 0xA0 before 0xA1 makes one character of the two:
@@ -166,11 +124,10 @@ private slots:
         sure("ISO-8859-2", iconv(czech, "ISO-8859-2"), "ISO-8859-2");
         sure("detector's spelling", iconv(french, "WINDOWS-1252"), "WINDOWS-1252");
         sure("ISO-8859-11, read as TIS-620", iconv(thai, "ISO-8859-11"), "ISO-8859-11");
-        QTest::newRow("EUC-TW, no codec: asks") << iconv(traditional, "EUC-TW") << "asks"
-                                                << "EUC-TW";
+        QTest::newRow("EUC-TW, no codec: asks") << iconv(traditional, "EUC-TW") << QStringLiteral("asks") << "EUC-TW";
         QTest::newRow("UTF-8, then other bytes far in: asks")
-            << chinese.toUtf8().repeated(2 * 1024 * 1024 / chinese.toUtf8().size()) + iconv(russian, "KOI8-R") << "asks"
-            << "UTF-8";
+            << chinese.toUtf8().repeated(2 * 1024 * 1024 / chinese.toUtf8().size()) + iconv(russian, "KOI8-R")
+            << QStringLiteral("asks") << "UTF-8";
         sure("UTF-16LE with BOM", iconv(french, "UTF-16"), "UTF-16");
         sure("UTF-16BE with BOM", "\xfe\xff" + iconv(french, "UTF-16BE"), "UTF-16");
         sure("UTF-8 with BOM", "\xef\xbb\xbf" + french.toUtf8(), "UTF-8");
@@ -247,21 +204,12 @@ private slots:
         sure("ISO-2022-JP", iconv(japanese, "ISO-2022-JP"), "ISO-2022-JP");
         binary("random bytes", QByteArray("\x81\x00\xfe\xff\x80\x9f\x01", 7));
         binary("ASCII with a NUL", QByteArray("plain\0text\n", 11));
-        binary("PNG",
-            QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x06\0\0\0\x1f\xf3\xff"
-                       "a",
-                33));
-        binary("ELF",
-            QByteArray("\x7f"
-                       "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0\x01\0\0\0",
-                24));
+        binary("PNG", QByteArray::fromHex("89504e470d0a1a0a0000000d49484452000000100000001008060000001ff3ff61"));
+        binary("ELF", elfHeader());
         binary("gettext catalogue", QByteArray("\xde\x12\x04\x95\0\0\0\0\x02\0\0\0\x1c\0\0\0", 16));
         binary("controls without NUL", QByteArray("GIF89a\x01\x02\x03\x04\x05\x06 some text after it"));
         binary("UTF-16LE without BOM but with a lone surrogate",
-            iconv(french, "UTF-16LE")
-                + QByteArray("\0\xd8"
-                             "a\0",
-                    4));
+            iconv(french, "UTF-16LE") + QByteArray::fromHex("00d86100"));
         binary("UTF-16LE without BOM, a NUL inside",
             iconv(french, "UTF-16LE") + QByteArray(2, '\0') + iconv(french, "UTF-16LE"));
         sure("UTF-16LE without BOM, ending in a NUL", iconv(french, "UTF-16LE") + QByteArray(2, '\0'), "UTF-16LE");
@@ -340,9 +288,7 @@ private slots:
         QTest::newRow("SCSU") << written(japanese, "SCSU") << "SCSU" << true << true;
         QTest::newRow("BOCU-1") << written(korean, "BOCU-1") << "BOCU-1" << true << true;
         QTest::newRow("ISO-2022-KR") << iconv(korean, "ISO-2022-KR") << "ISO-2022-KR" << false << true;
-        QTest::newRow("ELF named SCSU") << QByteArray("\x7f"
-                                                      "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0\x01\0\0\0",
-            24) << "SCSU" << true << false;
+        QTest::newRow("ELF named SCSU") << elfHeader() << "SCSU" << true << false;
         QTest::newRow("controls named BOCU-1")
             << QByteArray("GIF89a\x01\x02\x03\x04\x05\x06 some text after it") << "BOCU-1" << true << false;
         QTest::newRow("UTF-8 named ISO-2022-KR") << chinese.toUtf8() << "ISO-2022-KR" << false << false;
@@ -357,22 +303,16 @@ private slots:
 
         QTemporaryDir dir;
         const QString path = writeFile(dir.filePath(QStringLiteral("a.txt")), bytes);
+        const Karvo::Encoding named = Karvo::Encoding::named(encoding);
         QCOMPARE(Karvo::detectFileCoding(path).kind == DetectResult::Kind::Binary, binary);
-        QCOMPARE(Karvo::readsAsText(path, Karvo::Encoding::named(encoding)), text);
-    }
-
-    void forcedEncodingReadsItsOwnTags()
-    {
-        // SCSU's tags are controls to detection; the user's word that the
-        // file is SCSU makes it text, converted like any other.
-        QTemporaryDir dir;
-        const QByteArray scsu = Karvo::Encoding::named(QStringLiteral("SCSU")).codec()->fromUnicode(japanese);
-        const QString path = writeFile(dir.filePath(QStringLiteral("a.txt")), scsu);
+        QCOMPARE(Karvo::readsAsText(path, named), text);
+        // A run told the encoding converts the file like any other; SCSU's
+        // tags, controls to detection, do not make it binary.
         Karvo::RunOptions options;
-        options.sourceEncoding = Karvo::Encoding::named(QStringLiteral("SCSU"));
+        options.sourceEncoding = named;
         const Karvo::FileResult result = Karvo::processFile(Karvo::walkPaths({path}).value(0), options);
-        QCOMPARE(int(result.status), int(Karvo::FileStatus::Converted));
-        QCOMPARE(contents(path), japanese.toUtf8());
+        QCOMPARE(result.status == Karvo::FileStatus::Converted, text);
+        QCOMPARE(contents(path), text ? named.codec()->toUnicode(bytes).toUtf8() : bytes);
     }
 
     void languageModels_data()
@@ -529,51 +469,6 @@ private slots:
         QCOMPARE(fromStart.doubtful, result.doubtful);
     }
 
-    void roundTrip_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("encoding"); // iconv's name
-        QTest::addColumn<QString>("codec"); // Qt's name
-
-        QTest::newRow("UTF-8") << chinese << "UTF-8"
-                               << "UTF-8";
-        QTest::newRow("UTF-16LE with BOM") << japanese << "UTF-16"
-                                           << "UTF-16LE";
-        QTest::newRow("GB18030") << chinese << "GB18030"
-                                 << "GB18030";
-        QTest::newRow("GB18030, CR LF") << crlf(chinese) << "GB18030"
-                                        << "GB18030";
-        QTest::newRow("Shift_JIS") << japanese << "SHIFT_JIS"
-                                   << "Shift_JIS";
-        QTest::newRow("EUC-KR, its codec sharing MIB 0") << korean << "EUC-KR"
-                                                         << "EUC-KR";
-        QTest::newRow("windows-1251") << russian << "WINDOWS-1251"
-                                      << "windows-1251";
-        QTest::newRow("KOI8-R") << russian << "KOI8-R"
-                                << "KOI8-R";
-        QTest::newRow("ISO-8859-2") << czech << "ISO-8859-2"
-                                    << "ISO-8859-2";
-        QTest::newRow("windows-1252, CR LF") << crlf(french) << "WINDOWS-1252"
-                                             << "windows-1252";
-    }
-
-    void roundTrip()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, encoding);
-        QFETCH(QString, codec);
-
-        QTemporaryDir dir;
-        const QByteArray original = iconv(text, encoding);
-        const QString path = writeFile(dir.filePath(QStringLiteral("a.txt")), original);
-        Karvo::Outcome outcome = Karvo::convertFile(path, path, Karvo::detectFileCoding(path), Karvo::codecByName({}));
-        QVERIFY2(outcome.ok(), qPrintable(facts(outcome)));
-        QCOMPARE(contents(path), text.toUtf8());
-        outcome = Karvo::convertFile(path, path, Karvo::detectFileCoding(path), Karvo::codecByName(codec));
-        QVERIFY2(outcome.ok(), qPrintable(facts(outcome)));
-        QCOMPARE(contents(path), original);
-    }
-
     void convert_data()
     {
         QTest::addColumn<QString>("source");
@@ -590,31 +485,17 @@ private slots:
               };
         const auto written
             = [](const QByteArray &bytes) { return QString::fromLatin1(bytes.constData(), bytes.size()); };
-        row("UTF-8 to UTF-16LE writes one BOM", "ab", detection("UTF-8"), "UTF-16LE",
-            written(QByteArray("\xff\xfe"
-                               "a\0b\0",
-                6)));
-        row("UTF-8 to UTF-32BE writes one BOM", "a", detection("UTF-8"), "UTF-32BE",
-            written(QByteArray("\0\0\xfe\xff\0\0\0a", 8)));
+        const auto hex = [](const char *digits) { return QByteArray::fromHex(digits); };
+        row("UTF-8 to UTF-16LE writes one BOM", "ab", detection("UTF-8"), "UTF-16LE", written(hex("fffe61006200")));
+        row("UTF-8 to UTF-32BE writes one BOM", "a", detection("UTF-8"), "UTF-32BE", written(hex("0000feff00000061")));
         row("beyond U+FFFF into UTF-32BE, one unit each", "\xf0\x9f\x98\x80\xf0\x9f\x8e\x89\n", detection("UTF-8"),
-            "UTF-32BE", written(QByteArray("\0\0\xfe\xff\0\x01\xf6\0\0\x01\xf3\x89\0\0\0\n", 16)));
-        row("a UTF-16 BOM is not carried into UTF-8",
-            QByteArray("\xff\xfe"
-                       "a\0",
-                4),
-            detection("UTF-16"), "UTF-8", "a");
-        row("a UTF-16 BOM is not doubled", QByteArray("\xfe\xff\0a", 4), detection("UTF-16"), "UTF-16BE",
-            written(QByteArray("\xfe\xff\0a", 4)));
-        row("a UTF-8 BOM is not carried over",
-            "\xef\xbb\xbf"
-            "caf\xc3\xa9",
-            detection("UTF-8"), "windows-1252", written("caf\xe9"));
-        row("genuine U+FFFD in GB18030",
-            "a\x84\x31\xa4\x37"
-            "b",
-            detection("GB18030"), "UTF-8",
-            written("a\xef\xbf\xbd"
-                    "b"));
+            "UTF-32BE", written(hex("0000feff0001f6000001f3890000000a")));
+        row("a UTF-16 BOM is not carried into UTF-8", hex("fffe6100"), detection("UTF-16"), "UTF-8", "a");
+        row("a UTF-16 BOM is not doubled", hex("feff0061"), detection("UTF-16"), "UTF-16BE", written(hex("feff0061")));
+        row("a UTF-8 BOM is not carried over", QByteArray("\xef\xbb\xbf") + "caf\xc3\xa9", detection("UTF-8"),
+            "windows-1252", written("caf\xe9"));
+        row("genuine U+FFFD in GB18030", QByteArray("a\x84\x31\xa4\x37") + "b", detection("GB18030"), "UTF-8",
+            written(QByteArray("a\xef\xbf\xbd") + "b"));
         row("genuine U+FFFD in UTF-8", "\xef\xbf\xbd", detection("UTF-8"), "UTF-16LE", written("\xff\xfe\xfd\xff"));
         row("Mac Cyrillic, not the other codec of MIB 0", iconv(russian, "MAC-CYRILLIC"), detection("MAC-CYRILLIC"),
             "UTF-8", written(russian.toUtf8()));
@@ -631,21 +512,14 @@ private slots:
         const QString lossy = QStringLiteral("lossy-target %2:%3 U+%1 %4");
         const QString invalid = QStringLiteral("lossy-source %1:%2 %3");
         const QString cut = QStringLiteral("cut-source %1:%2 %3");
-        row("Chinese into Latin-1",
-            "one\ntwo\nabcdef\xe4\xb8\xad"
-            "g\n",
-            detection("UTF-8"), "ISO-8859-1", lossy.arg("4E2D", "3", "7", "ISO-8859-1"));
-        row("emoji into windows-1252",
-            "a\xf0\x9f\x98\x80"
-            "b",
-            detection("UTF-8"), "windows-1252", lossy.arg("1F600", "1", "2", "windows-1252"));
+        row("Chinese into Latin-1", QByteArray("one\ntwo\nabcdef\xe4\xb8\xad") + "g\n", detection("UTF-8"),
+            "ISO-8859-1", lossy.arg("4E2D", "3", "7", "ISO-8859-1"));
+        row("emoji into windows-1252", QByteArray("a\xf0\x9f\x98\x80") + "b", detection("UTF-8"), "windows-1252",
+            lossy.arg("1F600", "1", "2", "windows-1252"));
         row("yen sign into Shift_JIS", "100\xc2\xa5", detection("UTF-8"), "Shift_JIS",
             lossy.arg("00A5", "1", "4", "Shift_JIS"));
-        row("lone surrogate into UTF-8",
-            QByteArray("a\0\0\xd8"
-                       "b\0",
-                6),
-            detection("UTF-16LE"), "UTF-8", lossy.arg("D800", "1", "2", "UTF-8"));
+        row("lone surrogate into UTF-8", hex("610000d86200"), detection("UTF-16LE"), "UTF-8",
+            lossy.arg("D800", "1", "2", "UTF-8"));
         row("lone high surrogate at the end into UTF-8", QByteArray("a\0b\0\0\xd8", 6), detection("UTF-16LE"), "UTF-8",
             lossy.arg("D800", "1", "3", "UTF-8"));
         row("lone low surrogate at the end into UTF-8", QByteArray("a\0b\0\0\xdc", 6), detection("UTF-16LE"), "UTF-8",
@@ -656,19 +530,11 @@ private slots:
             invalid.arg("2", "2", "Shift_JIS"));
         row("Shift_JIS cut inside a character", "ab\x82\xa0\x82", detection("Shift_JIS"), "UTF-8",
             cut.arg("1", "4", "Shift_JIS"));
-        row("invalid GB18030",
-            "a\x81\xff"
-            "b",
-            detection("GB18030"), "UTF-8", invalid.arg("1", "2", "GB18030"));
-        row("invalid UTF-8, columns in characters",
-            "x\n\xf0\x9f\x98\x80"
-            "a\xff",
-            detection("UTF-8"), "UTF-16LE", invalid.arg("2", "3", "UTF-8"));
-        row("UTF-16 cut inside a unit",
-            QByteArray("\xff\xfe"
-                       "a\0b",
-                5),
-            detection("UTF-16"), "UTF-8", cut.arg("1", "2", "UTF-16"));
+        row("invalid GB18030", QByteArray("a\x81\xff") + "b", detection("GB18030"), "UTF-8",
+            invalid.arg("1", "2", "GB18030"));
+        row("invalid UTF-8, columns in characters", QByteArray("x\n\xf0\x9f\x98\x80") + "a\xff", detection("UTF-8"),
+            "UTF-16LE", invalid.arg("2", "3", "UTF-8"));
+        row("UTF-16 cut inside a unit", hex("fffe610062"), detection("UTF-16"), "UTF-8", cut.arg("1", "2", "UTF-16"));
 
         // Megabytes are converted in pieces side by side; the first fault in
         // the file is the one told, at its place in the whole file.
@@ -726,7 +592,6 @@ private slots:
                 QCOMPARE(facts(convert(source)), expected);
             QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
         } else {
-            QVERIFY2(expected.toLatin1() == contents(dir.filePath(destination)), qPrintable(facts(outcome)));
             QCOMPARE(contents(dir.filePath(destination)), expected.toLatin1());
         }
         QCOMPARE(contents(original), bytes);
@@ -740,29 +605,26 @@ private slots:
 
         const QString emoji = QString::fromUtf8("Smiles 😀 and 🎉 cross chunk seams. ");
         const auto big = [](const QByteArray &bytes) { return bytes.repeated(3 * 1024 * 1024 / bytes.size() + 1); };
-        QTest::newRow("GB18030 to UTF-8") << big(iconv(chinese, "GB18030")) << "GB18030"
-                                          << "UTF-8";
-        QTest::newRow("Shift_JIS to UTF-32") << big(iconv(japanese, "SHIFT_JIS")) << "Shift_JIS"
-                                             << "UTF-32";
-        QTest::newRow("UTF-16LE surrogates to UTF-8") << big(iconv(emoji + chinese, "UTF-16LE")) << "UTF-16LE"
-                                                      << "UTF-8";
-        QTest::newRow("UTF-16LE pair split by a chunk to UTF-32BE")
-            << iconv(QString(Karvo::chunkSize / 2 - 1, QLatin1Char('a')) + QString::fromUtf8("😀\n"), "UTF-16LE")
-            << "UTF-16LE"
-            << "UTF-32BE";
-        QTest::newRow("UTF-8 to UTF-16BE") << big((emoji + russian).toUtf8()) << "UTF-8"
-                                           << "UTF-16BE";
-        QTest::newRow("windows-1252 to UTF-8") << big(iconv(french, "WINDOWS-1252")) << "windows-1252"
-                                               << "UTF-8";
-        QTest::newRow("UTF-8 to ISO-2022-JP") << big(japanese.toUtf8()) << "UTF-8"
-                                              << "ISO-2022-JP";
-        QTest::newRow("UTF-8 with U+FEFF starting each line to GB18030")
-            << big(chinese.toUtf8().replace("\n", "\n\xef\xbb\xbf")) << "UTF-8"
-            << "GB18030";
-        QTest::newRow("GB18030 with a line longer than a piece to UTF-8") << big(iconv(chinese, "GB18030"))
-                + iconv(chinese, "GB18030").replace('\n', ' ').repeated(4000) + big(iconv(chinese, "GB18030"))
-                                                                          << "GB18030"
-                                                                          << "UTF-8";
+        const auto row = [](const char *name, const QByteArray &source, const char *from, const char *to) {
+            QTest::newRow(name) << source << QString::fromLatin1(from) << QString::fromLatin1(to);
+        };
+        const QByteArray gb = iconv(chinese, "GB18030");
+        row("GB18030 to UTF-8", big(gb), "GB18030", "UTF-8");
+        row("Shift_JIS to UTF-32", big(iconv(japanese, "SHIFT_JIS")), "Shift_JIS", "UTF-32");
+        row("UTF-16LE surrogates to UTF-8", big(iconv(emoji + chinese, "UTF-16LE")), "UTF-16LE", "UTF-8");
+        row("UTF-16LE pair split by a chunk to UTF-32BE",
+            iconv(QString(Karvo::chunkSize / 2 - 1, QLatin1Char('a')) + QString::fromUtf8("😀\n"), "UTF-16LE"),
+            "UTF-16LE", "UTF-32BE");
+        row("UTF-8 to UTF-16BE", big((emoji + russian).toUtf8()), "UTF-8", "UTF-16BE");
+        row("windows-1252, CR LF, to UTF-8", big(iconv(french, "WINDOWS-1252").replace("\n", "\r\n")), "windows-1252",
+            "UTF-8");
+        row("UTF-8 to Shift_JIS", big(japanese.toUtf8()), "UTF-8", "Shift_JIS");
+        row("UTF-8 to EUC-KR, its codec sharing MIB 0", big(korean.toUtf8()), "UTF-8", "EUC-KR");
+        row("UTF-8 to ISO-2022-JP", big(japanese.toUtf8()), "UTF-8", "ISO-2022-JP");
+        row("UTF-8 with U+FEFF starting each line to GB18030", big(chinese.toUtf8().replace("\n", "\n\xef\xbb\xbf")),
+            "UTF-8", "GB18030");
+        row("GB18030 with a line longer than a piece to UTF-8",
+            big(gb) + QByteArray(gb).replace('\n', ' ').repeated(4000) + big(gb), "GB18030", "UTF-8");
     }
 
     void streamingMatchesOneShot()
@@ -845,155 +707,6 @@ private slots:
             read += i < ownCharacters ? 1 : 0;
         }
         QVERIFY2(read >= least, qPrintable(QString::number(read)));
-    }
-
-    void keepsModeAndOwner_data()
-    {
-        QTest::addColumn<QString>("destination"); // "in place", "link" to it, "replaced" or "new" in a save folder
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("expected");
-
-        // Root may write anything, so only the mode of the file tells.
-        QTest::newRow("read-only, in place") << "in place" << 0444 << 0444;
-        QTest::newRow("set-group-ID and sticky, in place") << "in place" << 03640 << 03640;
-        QTest::newRow("set-user-ID, in place") << "in place" << 04755 << 04755;
-        QTest::newRow("through a link to the file") << "link" << 0640 << 0640;
-        QTest::newRow("replaced file keeps its own mode") << "replaced" << 0604 << 0604;
-        QTest::newRow("new copy without the special bits") << "new" << 07751 << 0751;
-    }
-
-    void keepsModeAndOwner()
-    {
-        QFETCH(QString, destination);
-        QFETCH(int, mode);
-        QFETCH(int, expected);
-
-        const bool root = geteuid() == 0;
-        if (!root && !(mode & 0200))
-            QSKIP("only root may convert a read-only file in place");
-        QTemporaryDir dir;
-        const QString real = writeFile(dir.filePath(QStringLiteral("a.txt")), iconv(russian, "KOI8-R"));
-        QString source = real;
-        QString target = real;
-        if (destination == QLatin1String("link")) {
-            source = target = dir.filePath(QStringLiteral("link.txt"));
-            QVERIFY(QFile::link(QStringLiteral("a.txt"), target));
-        } else if (destination != QLatin1String("in place")) {
-            target = dir.filePath(QStringLiteral("out.txt"));
-        }
-        const bool replaced = destination == QLatin1String("replaced");
-        const QString changed = replaced ? writeFile(target, "old") : real;
-        // chown() clears set-user-ID, so it comes first.
-        if (root) // only root may give files away
-            QCOMPARE(chown(QFile::encodeName(changed).constData(), 65534, 65534), 0);
-        QCOMPARE(chmod(QFile::encodeName(changed).constData(), mode_t(mode)), 0);
-
-        const Karvo::Outcome outcome
-            = Karvo::convertFile(source, target, detection("KOI8-R"), Karvo::codecByName("UTF-8"));
-        QVERIFY2(outcome.ok(), qPrintable(facts(outcome)));
-        const QString written = destination == QLatin1String("link") ? real : target;
-        QCOMPARE(contents(written), russian.toUtf8());
-        QVERIFY(destination != QLatin1String("link") || QFileInfo(target).isSymLink());
-        struct stat info;
-        QCOMPARE(stat(QFile::encodeName(written).constData(), &info), 0);
-        QCOMPARE(int(info.st_mode & 07777), expected);
-        if (root) // a copy belongs to whoever made it
-            QCOMPARE(info.st_uid, destination == QLatin1String("new") ? 0u : 65534u);
-    }
-
-    void destinations_data()
-    {
-        QTest::addColumn<QString>("existing"); // what is at save/out.txt, or a read-only source converted in place
-        QTest::addColumn<bool>("copy"); // copyFile rather than convertFile
-        QTest::addColumn<QString>("hook"); // what beforeReplace does
-        QTest::addColumn<QString>("expected"); // the failure's code; empty for success
-
-        const QString link = QStringLiteral("destination-is-link");
-        QTest::newRow("new file") << "" << false << "agree"
-                                  << "";
-        QTest::newRow("replaced file, the hook agreeing") << "file" << false << "agree"
-                                                          << "";
-        QTest::newRow("replaced file, the hook refusing") << "file" << false << "refuse"
-                                                          << "cannot-keep-original";
-        QTest::newRow("link swapped in before the rename is replaced, not followed") << "file" << false << "swap"
-                                                                                     << "";
-        QTest::newRow("link to another file") << "link" << false << "agree" << link;
-        QTest::newRow("dangling link") << "dangling" << false << "agree" << link;
-        QTest::newRow("copy onto a link") << "link" << true << "agree" << link;
-        QTest::newRow("copy onto a dangling link") << "dangling" << true << "agree" << link;
-        QTest::newRow("read-only file for its owner, in place") << "read-only" << false << "agree"
-                                                                << "read-only";
-    }
-
-    void destinations()
-    {
-        QFETCH(QString, existing);
-        QFETCH(bool, copy);
-        QFETCH(QString, hook);
-        QFETCH(QString, expected);
-
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("save")));
-        const QByteArray original = copy ? french.toUtf8() : iconv(french, "WINDOWS-1252");
-        const QString source = writeFile(dir.filePath(QStringLiteral("a.txt")), original);
-        const QString victim = writeFile(dir.filePath(QStringLiteral("victim.txt")), "victim");
-        const QString gone = dir.filePath(QStringLiteral("gone.txt"));
-        QString target = dir.filePath(QStringLiteral("save/out.txt"));
-        if (existing == QLatin1String("file"))
-            writeFile(target, "old");
-        else if (existing == QLatin1String("link"))
-            QVERIFY(QFile::link(victim, target));
-        else if (existing == QLatin1String("dangling"))
-            QVERIFY(QFile::link(gone, target));
-
-        // The read-only file belongs to whoever converts it, in a folder of
-        // theirs; as root, that is nobody, for file access on this thread.
-        const bool asNobody = existing == QLatin1String("read-only") && geteuid() == 0;
-        if (existing == QLatin1String("read-only")) {
-            target = source;
-            QVERIFY(QFile::setPermissions(source, permissions(0x4444)));
-            if (asNobody) {
-                QCOMPARE(chown(QFile::encodeName(dir.path()).constData(), 65534, 65534), 0);
-                QCOMPARE(chown(QFile::encodeName(source).constData(), 65534, 65534), 0);
-                setfsgid(65534);
-                setfsuid(65534);
-            }
-        }
-
-        TestKeeper keeper([&](Karvo::Replacement &replacement) {
-            if (hook == QLatin1String("swap")
-                && !(QFile::remove(replacement.path) && QFile::link(victim, replacement.path)))
-                return Karvo::Outcome::failed(Karvo::Failure::CannotWrite);
-            return hook == QLatin1String("refuse") ? Karvo::Outcome::failed(Karvo::Failure::CannotKeepOriginal)
-                                                   : Karvo::Outcome();
-        });
-        const Karvo::Outcome outcome = copy
-            ? Karvo::copyFile(source, target, &keeper)
-            : Karvo::convertFile(source, target, detection("windows-1252"), Karvo::codecByName("UTF-8"), &keeper);
-        if (asNobody) {
-            setfsuid(0);
-            setfsgid(0);
-        }
-
-        QCOMPARE(Karvo::failureCode(outcome.failure), expected);
-        QCOMPARE(contents(victim), QByteArray("victim"));
-        QVERIFY(!QFileInfo::exists(gone));
-        // Asked once the write is ready, never when it is refused before.
-        QCOMPARE(keeper.asked,
-            existing == QLatin1String("file") || existing.isEmpty() ? QStringList {target} : QStringList());
-        if (existing == QLatin1String("link") || existing == QLatin1String("dangling"))
-            QVERIFY(QFileInfo(target).isSymLink());
-        if (expected.isEmpty())
-            QCOMPARE(contents(target), copy ? original : french.toUtf8());
-        else if (existing == QLatin1String("file"))
-            QCOMPARE(contents(target), QByteArray("old"));
-        QCOMPARE(contents(source), original);
-        QCOMPARE(QDir(dir.filePath(QStringLiteral("save")))
-                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
-                     .size(),
-            existing.isEmpty() && !expected.isEmpty()    ? 0
-                : existing == QLatin1String("read-only") ? 0
-                                                         : 1);
     }
 };
 

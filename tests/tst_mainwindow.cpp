@@ -4,8 +4,6 @@
 // Review dialogs. Runs go through the real controller and engine on files
 // in a temporary folder, without its pauses; what a run decides is
 // tst_controller's business.
-#include "aboutbox.h"
-#include "kvacceptfilewidget.h"
 #include "kvmainwindow.h"
 #include "kvresultdialog.h"
 #include "kvreviewdialog.h"
@@ -19,7 +17,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -33,7 +30,6 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTextCodec>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -47,16 +43,6 @@ namespace {
 const QString chinese = QString::fromUtf8("春天来了，公园里的花都开了。孩子们在草地上奔跑，老人们坐在长椅上聊天。\n");
 const QString russian = QString::fromUtf8("Москва. Пришла весна, в парке расцвели цветы. Дети бегают по траве, а "
                                           "пожилые люди сидят на скамейках и разговаривают о погоде.\n");
-
-QByteArray gb18030(const QString &text)
-{
-    return QTextCodec::codecForName("GB18030")->fromUnicode(text);
-}
-
-QByteArray cp1251(const QString &text)
-{
-    return QTextCodec::codecForName("windows-1251")->fromUnicode(text);
-}
 
 // WCAG's contrast ratio of two colours, 1 to 21.
 double contrast(const QColor &a, const QColor &b)
@@ -75,14 +61,13 @@ double textContrast(QWidget *button)
 {
     const QImage image = button->grab().toImage();
     QHash<QRgb, int> counts;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            ++counts[image.pixel(x, y)];
-    }
     QRgb face = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > counts.value(face))
-            face = it.key();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const int seen = ++counts[image.pixel(x, y)];
+            if (seen > counts.value(face))
+                face = image.pixel(x, y);
+        }
     }
     // Inside the border, where only the face and the text are.
     double most = 1;
@@ -93,12 +78,11 @@ double textContrast(QWidget *button)
     return most;
 }
 
-class Scenario
+class Scenario : public Scratch
 {
 public:
     Scenario() { prepare(&window); }
 
-    QTemporaryDir dir;
     KvMainWindow window;
     KvMainWindow *current = &window; // the window, or the one after a restart
     QMessageBox::StandardButton answer = QMessageBox::Yes;
@@ -106,7 +90,6 @@ public:
     QStringList boxes; // "title|text" of each question
 
     RunController *controller() const { return current->controller(); }
-    QString path(const QString &name) const { return dir.filePath(name); }
     // Quits Karvo and starts it again, on the same settings and undo store.
     void restart()
     {
@@ -114,12 +97,6 @@ public:
         current = restarted.get();
         prepare(current);
     }
-    QString file(const QString &name, const QByteArray &bytes)
-    {
-        QDir(dir.path()).mkpath(QFileInfo(path(name)).path());
-        return writeFile(path(name), bytes);
-    }
-    QByteArray bytes(const QString &name) const { return contents(path(name)); }
     template<typename T> T *child(const char *name) const { return current->findChild<T *>(QLatin1String(name)); }
     QStackedWidget *pages() const { return child<QStackedWidget>("stackedWidget"); }
     bool shown(const char *name) const { return !child<QWidget>(name)->isHidden(); }
@@ -154,8 +131,6 @@ public:
             },
             60000);
     }
-
-    QString summary() const { return child<QLabel>("resultLabel")->text(); }
 
     // Opens Detail; the dialog stays open for the test to look at.
     KvResultDialog *detail()
@@ -232,20 +207,16 @@ private slots:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("hint");
 
-        QTest::newRow("choose") << QStringList {"/home/me/Docs"} << 1 << 1 << "/home/me/Docs"
+        QTest::newRow("choose") << QStringList {"/home/me/Docs"} << 1 << 1 << QStringLiteral("/home/me/Docs")
                                 << "save to: /home/me/Docs (missing)";
         QTest::newRow("cancel") << QStringList {QString()} << 1 << 1 << QString() << "replace source file";
         QTest::newRow("second click clears without asking")
             << QStringList {"/home/me/Docs"} << 2 << 1 << QString() << "replace source file";
-        QTest::newRow("clear, then choose again") << QStringList {"/a", "/tmp"} << 3 << 2 << "/tmp"
-                                                  << "save to: /tmp";
-        QTest::newRow("file-system root") << QStringList {"/"} << 1 << 1 << "/"
-                                          << "save to: /";
+        QTest::newRow("clear, then choose again")
+            << QStringList {"/a", "/tmp"} << 3 << 2 << QStringLiteral("/tmp") << "save to: /tmp";
         const QString deep = QStringLiteral("/srv/a-rather-long-folder-name/deeper/and-deeper-still/out");
         QTest::newRow("a long path, shortened in the middle")
             << QStringList {deep} << 1 << 1 << deep << QString::fromUtf8("save to: /srv/a-rather…still/out");
-        QTest::newRow("markup in a folder name") << QStringList {"/tmp/<i>x"} << 1 << 1 << "/tmp/<i>x"
-                                                 << "save to: /tmp/<i>x (missing)";
     }
 
     void saveFolder()
@@ -295,18 +266,12 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("target");
-        QTest::newRow("part of a name") << "1252"
-                                        << "windows-1252";
-        QTest::newRow("an alias") << "latin1"
-                                  << "ISO-8859-1";
-        QTest::newRow("a name Qt knows") << "gb2312"
-                                         << "GBK";
-        QTest::newRow("a name that begins others") << "iso-8859-1"
-                                                   << "ISO-8859-1";
-        QTest::newRow("no such codec keeps the target") << "klingon"
-                                                        << "UTF-8";
-        QTest::newRow("several matches keep the target") << "8859"
-                                                         << "UTF-8";
+        QTest::newRow("part of a name") << QStringLiteral("1252") << "windows-1252";
+        QTest::newRow("an alias") << QStringLiteral("latin1") << "ISO-8859-1";
+        QTest::newRow("a name Qt knows") << QStringLiteral("gb2312") << "GBK";
+        QTest::newRow("a name that begins others") << QStringLiteral("iso-8859-1") << "ISO-8859-1";
+        QTest::newRow("no such codec keeps the target") << QStringLiteral("klingon") << "UTF-8";
+        QTest::newRow("several matches keep the target") << QStringLiteral("8859") << "UTF-8";
     }
 
     void targetList()
@@ -324,30 +289,10 @@ private slots:
         QCOMPARE(box->currentText(), target);
     }
 
-    void targetAfterRestart_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::newRow("above the separator") << "KOI8-R";
-        QTest::newRow("just below it") << "ISO-8859-3";
-        QTest::newRow("the last") << Karvo::catalogue().constLast().name();
-    }
-
-    void targetAfterRestart()
-    {
-        // Chosen in the list, the target is the one shown and used after a
-        // restart.
-        QFETCH(QString, target);
-        Scenario s;
-        auto *box = s.child<QComboBox>("targetCoding");
-        box->setCurrentIndex(box->findText(target));
-        s.restart();
-        QCOMPARE(s.child<QComboBox>("targetCoding")->currentText(), target);
-        QCOMPARE(s.current->currentTarget().name(), target);
-    }
-
     void homeAndAbout()
     {
-        // Home offers the web site and the About box, which F1 opens too.
+        // Home offers the web site and the About box (which F1 opens too:
+        // see keyboard()).
         Scenario s;
         auto *home = s.child<QToolButton>("moreAppButton");
         QVERIFY(!home->toolTip().isEmpty());
@@ -357,19 +302,12 @@ private slots:
         home->menu()->actions().at(0)->trigger();
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QCOMPARE(catcher.opened, QList<QUrl>({QUrl(QStringLiteral("https://karvo.org/"))}));
-
-        s.window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&s.window));
-        QTest::keyClick(&s.window, Qt::Key_F1);
+        home->menu()->actions().at(1)->trigger();
         auto *about = s.window.findChild<QMessageBox *>(QStringLiteral("aboutBox"));
         QVERIFY(about);
-        const QString text = about->text();
         for (const QString &fact : {QStringLiteral("Karvo 1."), QStringLiteral("MIT"),
                  QStringLiteral("Qt %1").arg(QString::fromLatin1(qVersion())), QStringLiteral("uchardet 0.")})
-            QVERIFY2(text.contains(fact), qPrintable(fact));
-        about->close();
-        home->menu()->actions().at(1)->trigger();
-        QVERIFY(s.window.findChild<QMessageBox *>(QStringLiteral("aboutBox")));
+            QVERIFY2(about->text().contains(fact), qPrintable(fact));
     }
 
     void chooser_data()
@@ -430,7 +368,8 @@ private slots:
     void keyboard()
     {
         // On each page, Tab from the control focused first visits these;
-        // they and the page are named and described for screen readers.
+        // they and the page are named and described for screen readers. F1
+        // opens the About box.
         const QList<QStringList> chains
             = {{"dropIcon", "targetCoding", "folderButton", "subfolderButton", "moreAppButton"}, {"cancelButton"},
                 {"backButton", "checkButton", "reviewButton", "undoButton"}};
@@ -455,22 +394,14 @@ private slots:
             }
             QCOMPARE(visited, chains.at(page) + chains.at(page).mid(0, 1));
         }
-    }
-
-    void dropHighlight_data()
-    {
-        QTest::addColumn<QList<QUrl>>("urls");
-        QTest::addColumn<int>("alpha"); // of the graphic while the drag hovers
-
-        QTest::newRow("a file lights it") << QList<QUrl> {QUrl::fromLocalFile("/tmp/a.txt")} << 230;
-        QTest::newRow("a web link does not") << QList<QUrl> {QUrl("https://example.org/a.txt")} << 128;
+        QTest::keyClick(&s.window, Qt::Key_F1);
+        QVERIFY(s.window.findChild<QMessageBox *>(QStringLiteral("aboutBox")));
     }
 
     void dropHighlight()
     {
-        QFETCH(QList<QUrl>, urls);
-        QFETCH(int, alpha);
-        // tests/CMakeLists.txt runs this once more with QT_SCALE_FACTOR=2.
+        // The graphic lights while files hover; which drags the page takes
+        // is tst_droptarget's business. tests/CMakeLists.txt runs this once more with QT_SCALE_FACTOR=2.
         const qreal ratio = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
         Scenario s;
         auto shaftAlpha = [&s, ratio] {
@@ -481,58 +412,37 @@ private slots:
         };
         QCOMPARE(shaftAlpha(), 128);
         QMimeData data;
-        data.setUrls(urls);
+        data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt"))});
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(s.child<QWidget>("dropPage"), &enter);
-        QCOMPARE(shaftAlpha(), alpha);
+        QCOMPARE(shaftAlpha(), 230);
         QDragLeaveEvent leave;
         QApplication::sendEvent(s.child<QWidget>("dropPage"), &leave);
         QCOMPARE(shaftAlpha(), 128);
     }
 
-    void oneFile_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("summary");
-        QTest::addColumn<QString>("reason");
-
-        QTest::newRow("converted") << gb18030(chinese) << "UTF-8"
-                                   << "[Success] <i>a.txt\n(GB18030->UTF-8)" << QString();
-        QTest::newRow("a failure keeps its reason, with the character itself")
-            << cp1251(russian) << "windows-1252"
-            << "[Failed] <i>a.txt\n(windows-1251->windows-1252)"
-            << QString::fromUtf8("Could not convert file: the character \"М\" (U+041C) at line 1, column 1 cannot be "
-                                 "written in windows-1252.");
-    }
-
     void oneFile()
     {
-        // A file run alone: its status, name and encodings unbroken, the
-        // reason in full on the page, no box, and Detail all the same.
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, target);
-        QFETCH(QString, summary);
-        QFETCH(QString, reason);
-
+        // A file run alone that fails: its status, name and encodings
+        // unbroken, as text, the reason in full on the page, no box, and
+        // Detail all the same.
         Scenario s;
-        s.file(QStringLiteral("<i>a.txt"), bytes);
-        s.controller()->setTarget(Karvo::Encoding::named(target));
+        s.file(QStringLiteral("<i>a.txt"), encoded("windows-1251", russian));
+        s.controller()->setTarget(Karvo::Encoding::named(QStringLiteral("windows-1252")));
         s.window.show();
         QVERIFY(s.run({QStringLiteral("<i>a.txt")}));
         QCOMPARE(s.pages()->currentIndex(), 2);
         auto *label = s.child<QLabel>("resultLabel");
-        QCOMPARE(label->text(), summary);
+        QCOMPARE(label->text(), s.controller()->summary());
+        QVERIFY(label->text().contains(QLatin1String("<i>a.txt\n(")));
         QCOMPARE(label->textFormat(), Qt::PlainText);
         const QFontMetrics metrics(label->font());
-        for (const QString &line : summary.split(QLatin1Char('\n')))
+        for (const QString &line : label->text().split(QLatin1Char('\n')))
             QVERIFY2(metrics.horizontalAdvance(line) <= label->contentsRect().width(), qPrintable(line));
         auto *why = s.child<QLabel>("reasonLabel");
-        QCOMPARE(why->isVisible(), !reason.isEmpty());
-        if (!reason.isEmpty()) {
-            QCOMPARE(why->text(), reason);
-            QVERIFY(why->heightForWidth(why->width()) <= why->height());
-        }
+        QVERIFY(why->isVisible() && !s.controller()->reason().isEmpty());
+        QCOMPARE(why->text(), s.controller()->reason());
+        QVERIFY(why->heightForWidth(why->width()) <= why->height());
         QVERIFY(s.shown("checkButton"));
         QCOMPARE(s.boxes, QStringList());
     }
@@ -570,7 +480,7 @@ private slots:
         s.file(QStringLiteral("c.txt"), "caf\xc3\xa9\n");
         s.controller()->setTarget(Karvo::Encoding::named(QStringLiteral("ISO-8859-1")));
         QVERIFY(s.run({QStringLiteral("b.txt"), QStringLiteral("c.txt")}));
-        QCOMPARE(s.summary(), summary);
+        QCOMPARE(s.child<QLabel>("resultLabel")->text(), summary);
         KvResultDialog *detail = s.detail();
         QCOMPARE(detail->table()->model()->index(0, 4).data().toString(), failure);
     }
@@ -582,7 +492,7 @@ private slots:
         Scenario s;
         s.file(QStringLiteral("in/file10.txt"), gb18030(chinese));
         s.file(QStringLiteral("in/file2.txt"), chinese.toUtf8());
-        s.file(QStringLiteral("in/file1.txt"), cp1251(russian));
+        s.file(QStringLiteral("in/file1.txt"), encoded("windows-1251", russian));
         s.controller()->setTarget(Karvo::Encoding::named(QStringLiteral("windows-1251")));
         QVERIFY(s.run({QStringLiteral("in")}));
         KvResultDialog *detail = s.detail();
@@ -597,9 +507,6 @@ private slots:
         QCOMPARE(rows->columnCount(), 5);
         table->sortByColumn(1, Qt::AscendingOrder);
         QCOMPARE(column(1), QStringList({"in/file1.txt", "in/file2.txt", "in/file10.txt"}));
-        QCOMPARE(column(0), QStringList({"Unchanged", "Failed", "Failed"}));
-        QCOMPARE(column(2), QStringList({"windows-1251", "UTF-8", "GB18030"}));
-        QCOMPARE(column(3), QStringList({"windows-1251", "windows-1251", "windows-1251"}));
         detail->findChild<QCheckBox *>(QStringLiteral("problemsOnly"))->setChecked(true);
         QCOMPARE(column(1), QStringList({"in/file2.txt", "in/file10.txt"}));
 
@@ -608,15 +515,12 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(),
             QStringLiteral("Failed\tin/file10.txt\tGB18030\twindows-1251\t%1\n").arg(column(4).at(1)));
 
-        QString saved;
-        detail->setSaveChooser([&](QWidget *, const QString &) { return saved = s.path(QStringLiteral("run.csv")); });
+        detail->setSaveChooser([&s](QWidget *, const QString &) { return s.path(QStringLiteral("run.csv")); });
         QTest::mouseClick(detail->findChild<QPushButton *>(QStringLiteral("saveButton")), Qt::LeftButton);
         const QStringList csv = QString::fromUtf8(s.bytes(QStringLiteral("run.csv"))).split(QStringLiteral("\r\n"));
+        // The whole run, problems or not, with each file's full path.
         QCOMPARE(csv.size(), 5); // a header, three files, and the end of the last line
-        QCOMPARE(csv.first(), QStringLiteral("Status,File,From,To,Reason,Path"));
-        QVERIFY(csv.at(1).endsWith(QLatin1Char(',') + s.path(QStringLiteral("in/")) + QStringLiteral("file10.txt"))
-            || csv.join(QLatin1Char('\n')).contains(s.path(QStringLiteral("in/file10.txt"))));
-        QVERIFY(csv.join(QLatin1Char('\n')).contains(QStringLiteral("\"Could not convert file: the character")));
+        QVERIFY(csv.join(QLatin1Char('\n')).contains(s.path(QStringLiteral("in/file10.txt"))));
 
         QStringList revealed;
         detail->setRevealer([&](const QString &path) { revealed.append(path); });
@@ -655,7 +559,6 @@ private slots:
         QCOMPARE(review->fileList()->topLevelItem(0)->text(1), QStringLiteral("Converted"));
         review->reject();
         QCOMPARE(s.controller()->state(), State::Summary);
-        QCOMPARE(s.summary(), QStringLiteral("[2/2] Success!"));
         QVERIFY(!s.shown("reviewButton"));
     }
 
@@ -663,12 +566,9 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("converted"); // where the converted copy is, if anywhere
-        QTest::newRow("create it again") << "Create it again"
-                                         << "gone/a.txt";
-        QTest::newRow("choose another") << "Choose another..."
-                                        << "other/a.txt";
-        QTest::newRow("in place") << "Convert in place"
-                                  << "a.txt";
+        QTest::newRow("create it again") << QStringLiteral("Create it again") << "gone/a.txt";
+        QTest::newRow("choose another") << QStringLiteral("Choose another...") << "other/a.txt";
+        QTest::newRow("in place") << QStringLiteral("Convert in place") << "a.txt";
         QTest::newRow("cancel") << "Cancel" << QString();
     }
 
@@ -696,37 +596,21 @@ private slots:
         }
     }
 
-    void dropWhileBusy()
+    void copiesAndUndo()
     {
-        // A drop on the processing page waits, and the page says so; the
-        // result page tells that it starts on the way back.
+        // After a run into a save folder, the page links to it and offers
+        // Undo; after a restart, so does the drop page, and the target chosen
+        // in the list is the one shown and used (below the separator, rows
+        // and codecs are one apart).
+        const QString target = QStringLiteral("ISO-8859-3");
         Scenario s;
-        for (int i = 0; i < 50; ++i)
-            s.file(QStringLiteral("in/%1.txt").arg(i), gb18030(chinese));
-        s.file(QStringLiteral("b.txt"), gb18030(chinese));
-        s.controller()->setStepPause(50); // long enough to drop during
-        s.drop({QStringLiteral("in")});
-        QCOMPARE(s.pages()->currentIndex(), 1);
-        s.drop({QStringLiteral("b.txt")});
-        QVERIFY(s.shown("waitingLabel"));
-        QCOMPARE(s.child<QLabel>("waitingLabel")->text(), QStringLiteral("One more drop waits its turn."));
-        QVERIFY(s.settle());
-        QVERIFY(s.shown("nextLabel"));
-        QCOMPARE(s.bytes(QStringLiteral("b.txt")), gb18030(chinese));
-        QTest::mouseClick(s.child<QToolButton>("backButton"), Qt::LeftButton);
-        QVERIFY(s.settle());
-        QCOMPARE(s.summary(), QStringLiteral("[Success] b.txt\n(GB18030->UTF-8)"));
-        QVERIFY(!s.shown("nextLabel"));
-    }
-
-    void copiesLink()
-    {
-        // After a run into a save folder, the page links to it.
-        Scenario s;
-        s.file(QStringLiteral("a.txt"), gb18030(chinese));
-        QDir(s.dir.path()).mkdir(QStringLiteral("out"));
-        s.controller()->setSaveFolder(s.path(QStringLiteral("out")));
+        s.file(QStringLiteral("a.txt"), "caf\xc3\xa9\n");
+        s.controller()->setSaveFolder(s.folder(QStringLiteral("out")));
+        auto *box = s.child<QComboBox>("targetCoding");
+        box->setCurrentIndex(box->findText(target));
+        QVERIFY(!s.shown("undoLastButton"));
         QVERIFY(s.run({QStringLiteral("a.txt")}));
+        QVERIFY(s.shown("undoButton") && !s.shown("reasonLabel"));
         auto *link = s.child<QLabel>("copiesLabel");
         QVERIFY(link->isVisibleTo(&s.window));
         UrlCatcher catcher;
@@ -735,50 +619,35 @@ private slots:
         emit link->linkActivated(href.captured(1));
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(catcher.opened, QList<QUrl>({QUrl::fromLocalFile(s.path(QStringLiteral("out")))}));
-    }
 
-    void undo()
-    {
-        // Undo on the result page; after a restart, Undo last run on the drop page.
-        Scenario s;
-        s.file(QStringLiteral("a.txt"), gb18030(chinese));
-        QVERIFY(!s.shown("undoLastButton"));
-        QVERIFY(s.run({QStringLiteral("a.txt")}));
-        QVERIFY(s.shown("undoButton"));
         s.restart();
+        box = s.child<QComboBox>("targetCoding");
+        QCOMPARE(box->itemText(box->currentIndex()), target); // the row, not only the text typed
+        QCOMPARE(s.current->currentTarget().name(), target);
         auto *last = s.child<QToolButton>("undoLastButton");
         QTRY_VERIFY(!last->isHidden());
-        QCOMPARE(last->toolTip().section(QLatin1Char(':'), -1), QStringLiteral(" 1 file to UTF-8"));
+        QVERIFY(last->toolTip().endsWith(QLatin1String(" 1 file to ISO-8859-3")));
         last->click();
         QVERIFY(s.settle());
-        QCOMPARE(s.summary(), QStringLiteral("[1/1] Undone"));
         QVERIFY(!s.shown("undoButton"));
-        QCOMPARE(s.detail()->table()->model()->index(0, 0).data().toString(), QStringLiteral("Undone"));
-        QCOMPARE(s.bytes(QStringLiteral("a.txt")), gb18030(chinese));
+        QCOMPARE(s.bytes(QStringLiteral("out/a.txt")), QByteArray("<missing>"));
     }
 
     void questions_data()
     {
         QTest::addColumn<int>("large"); // files over 10 MiB, beside one small file
         QTest::addColumn<int>("answer");
-        QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<int>("records");
-
-        const QString one = QStringLiteral("big0.txt|This file is larger than 10 MiB.\nIs it really a text file?");
-        const QString two = QStringLiteral("Karvo|2 files are larger than 10 MiB.\nAre they really text files?");
-        QTest::newRow("one, No leaves it out") << 1 << int(QMessageBox::No) << QStringList {one} << 2;
-        QTest::newRow("one, Yes") << 1 << int(QMessageBox::Yes) << QStringList {one} << 2;
-        QTest::newRow("two, one question") << 2 << int(QMessageBox::No) << QStringList {two} << 3;
+        QTest::addColumn<QString>("title"); // of the one box asked
+        QTest::newRow("one, named; No leaves it out") << 1 << int(QMessageBox::No) << "big0.txt";
+        QTest::newRow("two, counted; Yes converts them") << 2 << int(QMessageBox::Yes) << "Karvo";
     }
 
     void questions()
     {
-        // Asked once, in correct English, and quietly: nothing on the
-        // console, even for the engine.
+        // Asked once, and quietly: nothing on the console, even for the engine.
         QFETCH(int, large);
         QFETCH(int, answer);
-        QFETCH(QStringList, boxes);
-        QFETCH(int, records);
+        QFETCH(QString, title);
 
         static QStringList printed;
         printed.clear();
@@ -795,27 +664,40 @@ private slots:
         const bool settled = s.run({QStringLiteral("in")});
         qInstallMessageHandler(before);
         QVERIFY(settled);
-        QCOMPARE(s.boxes, boxes);
-        QCOMPARE(s.window.lastRun().size(), records);
+        QCOMPARE(s.boxes.size(), 1);
+        QCOMPARE(s.boxes.first().section(QLatin1Char('|'), 0, 0), title);
+        QCOMPARE(s.boxes.first().section(QLatin1Char('|'), 1).startsWith(QString::number(large)), large > 1);
+        QCOMPARE(s.window.lastRun().size(), large + 1);
+        for (const Karvo::FileResult &result : s.window.lastRun())
+            QCOMPARE(result.outcome.failure == Karvo::Failure::LeftOut,
+                answer == QMessageBox::No && result.fileName.contains(QLatin1String("big")));
         QCOMPARE(printed, QStringList());
     }
 
-    void progressAndCancel()
+    void processing()
     {
+        // The processing page: progress, a drop that waits its turn, and
+        // Escape as Cancel; the result page tells that the waiting drop
+        // starts on the way back.
         Scenario s;
         const int count = 1000;
         for (int i = 0; i < count; ++i)
             s.file(QStringLiteral("in/%1.txt").arg(i), gb18030(chinese));
+        s.file(QStringLiteral("b.txt"), gb18030(chinese));
         auto *bar = s.child<QProgressBar>("progressBar");
         s.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&s.window));
         s.drop({QStringLiteral("in")});
         QVERIFY(QTest::qWaitFor([bar, count] { return bar->maximum() == count && bar->value() > 0; }, 20000));
+        s.drop({QStringLiteral("b.txt")});
+        QVERIFY(s.shown("waitingLabel"));
         QTest::keyClick(&s.window, Qt::Key_Escape); // as the Cancel button does
         QVERIFY(s.settle());
-        const int done = s.window.lastRun().size();
-        QVERIFY(done > 0 && done < count);
-        QVERIFY(s.summary().startsWith(QStringLiteral("Cancelled after %L1 of %L2 files").arg(done).arg(count)));
+        QVERIFY(s.window.lastRun().size() > 0 && s.window.lastRun().size() < count);
+        QVERIFY(s.shown("nextLabel"));
+        QTest::mouseClick(s.child<QToolButton>("backButton"), Qt::LeftButton);
+        QVERIFY(s.settle());
+        QVERIFY(!s.shown("nextLabel"));
     }
 };
 

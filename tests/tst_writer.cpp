@@ -7,22 +7,15 @@
 // keep.
 #include "conversion.h"
 #include "facts.h"
-#include "run.h"
-#include "systemcalls.h"
+#include "jobsupport.h"
 #include "testsupport.h"
 
-#include <QDir>
 #include <QDirIterator>
-#include <QTemporaryDir>
-#include <QTextCodec>
 #include <QtTest>
 
-#include <atomic>
 #include <cstring>
-#include <functional>
 #include <optional>
 
-#include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -35,89 +28,8 @@ namespace {
 
 const QString chinese = QString::fromUtf8("春天来了，公园里的花都开了。\n孩子们在草地上奔跑。\n");
 
-QByteArray gb18030(const QString &text)
+struct Scene : Scratch
 {
-    return QTextCodec::codecForName("GB18030")->fromUnicode(text);
-}
-
-// Fails, or acts at, the nth call of one system call; every other call is
-// the system's own.
-class Faults : public SystemCalls
-{
-public:
-    Faults(const char *call, int error, int nth = 1, std::function<void()> act = {})
-        : call(call)
-        , error(error)
-        , nth(nth)
-        , act(std::move(act))
-    {
-        setSystemCalls(this);
-    }
-    ~Faults() override { setSystemCalls(nullptr); }
-
-    int openat(int folder, const char *name, int flags, mode_t mode) override
-    {
-        return (flags & O_CREAT) && hit("openat") ? -1 : SystemCalls::openat(folder, name, flags, mode);
-    }
-    ssize_t write(int fd, const void *data, size_t size) override
-    {
-        return hit("write") ? -1 : SystemCalls::write(fd, data, size);
-    }
-    int fdatasync(int fd) override { return hit("fdatasync") ? -1 : SystemCalls::fdatasync(fd); }
-    int fsync(int fd) override { return hit("fsync") ? -1 : SystemCalls::fsync(fd); }
-    int renameat2(int a, const char *from, int b, const char *to, unsigned flags) override
-    {
-        return hit("renameat2") ? -1 : SystemCalls::renameat2(a, from, b, to, flags);
-    }
-    int linkat(int a, const char *from, int b, const char *to, int flags) override
-    {
-        return hit("linkat") ? -1 : SystemCalls::linkat(a, from, b, to, flags);
-    }
-    int mkdirat(int folder, const char *name, mode_t mode) override
-    {
-        return hit("mkdirat") ? -1 : SystemCalls::mkdirat(folder, name, mode);
-    }
-    int fchmod(int fd, mode_t mode) override { return hit("fchmod") ? -1 : SystemCalls::fchmod(fd, mode); }
-    int fchown(int fd, uid_t owner, gid_t group) override
-    {
-        return hit("fchown") ? -1 : SystemCalls::fchown(fd, owner, group);
-    }
-    int fsetxattr(int fd, const char *name, const void *value, size_t size, int flags) override
-    {
-        return hit("fsetxattr") ? -1 : SystemCalls::fsetxattr(fd, name, value, size, flags);
-    }
-
-    std::atomic<int> seen {0};
-
-private:
-    // True when this call is to fail; an action runs instead where there is one.
-    bool hit(const char *name)
-    {
-        if (call != name || ++seen != nth)
-            return false;
-        if (act) {
-            act();
-            return false;
-        }
-        errno = error;
-        return true;
-    }
-
-    const QByteArray call;
-    const int error;
-    const int nth;
-    const std::function<void()> act;
-};
-
-struct Scene
-{
-    QTemporaryDir dir;
-    QString path(const QString &name) const { return dir.filePath(name); }
-    QString file(const QString &name, const QByteArray &bytes)
-    {
-        QDir().mkpath(QFileInfo(path(name)).path());
-        return writeFile(path(name), bytes);
-    }
     QStringList everything() const
     {
         QStringList all;
@@ -144,9 +56,9 @@ RunOptions into(const QString &saveFolder = QString())
     return options;
 }
 
-FileResult process(const QString &path, const RunOptions &options, Keeper *keeper = nullptr)
+FileResult process(const QString &path, const RunOptions &options)
 {
-    RunContext context(options, keeper);
+    RunContext context(options);
     return processFile(walkPaths({path}).value(0), options, &context);
 }
 
@@ -229,7 +141,6 @@ private slots:
         row("in place", "fsetxattr", ENOTSUP, 1, "ok attributes-not-kept");
         row("in place", "renameat2", EIO, 1, "cannot-write");
         row("in place", "fsync", EIO, 1, "cannot-write");
-        row("copy", "write", ENOSPC, 1, "no-space");
         row("copy", "renameat2", EDQUOT, 1, "no-space");
         row("copy", "fsync", EIO, 1, "cannot-write");
         row("below", "mkdirat", ENOSPC, 1, "no-space");
@@ -281,34 +192,21 @@ private slots:
         QTest::addColumn<QString>("attack");
         QTest::addColumn<QString>("expected"); // the record's verdict()
 
-        QTest::newRow("a link planted below the save folder") << "planted link"
-                                                              << "destination-is-link";
-        QTest::newRow("the save folder swapped for a link meanwhile") << "swapped save folder"
-                                                                      << "ok";
-        QTest::newRow("text appended while converting") << "append"
-                                                        << "changed-while-converting";
-        QTest::newRow("another file renamed over it while converting") << "replace"
-                                                                       << "changed-while-converting";
-        QTest::newRow("another file renamed over the one to replace")
-            << "swapped destination" << "changed-while-converting";
-        QTest::newRow("a setting of the kernel, in /proc") << "/proc/sys/kernel/hostname"
-                                                           << "not-regular";
-        QTest::newRow("a setting of the kernel, in /sys") << "/sys/kernel/mm/transparent_hugepage/enabled"
-                                                          << "not-regular";
-        QTest::newRow("a hard link elsewhere") << "hard link"
-                                               << "ok other-links";
-        QTest::newRow("an access list") << "acl"
-                                        << "ok";
-        QTest::newRow("root's 0666 file in my folder") << "root's file"
-                                                       << "ok owner-not-kept";
-        QTest::newRow("root's 2666 file in my folder") << "root's setgid file"
-                                                       << "ok owner-not-kept set-id-dropped";
-        QTest::newRow("a folder that takes no new file") << "locked folder"
-                                                         << "folder-not-writable";
-        QTest::newRow("a folder that takes no new file, original kept") << "locked folder, kept"
-                                                                        << "ok";
-        QTest::newRow("a dry run of a lossy conversion") << "dry run, lossy"
-                                                         << "lossy-target";
+        const auto row = [](const char *name, const char *attack, const char *expected) {
+            QTest::newRow(name) << QString::fromUtf8(attack) << QString::fromUtf8(expected);
+        };
+        row("a link planted below the save folder", "planted link", "destination-is-link");
+        row("the save folder swapped for a link meanwhile", "swapped save folder", "ok");
+        row("text appended while converting", "append", "changed-while-converting");
+        row("another file renamed over it while converting", "replace", "changed-while-converting");
+        row("another file renamed over the one to replace", "swapped destination", "changed-while-converting");
+        row("a setting of the kernel, in /proc", "/proc/sys/kernel/hostname", "not-regular");
+        row("a setting of the kernel, in /sys", "/sys/kernel/mm/transparent_hugepage/enabled", "not-regular");
+        row("a link dropped for the file", "link", "ok");
+        row("a hard link elsewhere", "hard link", "ok other-links");
+        row("an access list", "acl", "ok");
+        row("root's 0666 file in my folder", "root's file", "ok owner-not-kept");
+        row("root's 2666 file in my folder", "root's setgid file", "ok owner-not-kept set-id-dropped");
     }
 
     void attacks()
@@ -324,19 +222,6 @@ private slots:
         std::function<void()> act;
         QString processed = source;
         std::unique_ptr<RunContext> context;
-        struct Keep : Keeper // keeps a copy, as the undo store would
-        {
-            QByteArray kept;
-            Outcome keep(Replacement &r) override
-            {
-                QFile file;
-                file.open(::dup(r.existingFd), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-                kept = file.readAll();
-                return {};
-            }
-            void done(const Replacement &, bool) override { }
-            bool keepsCopies() const override { return true; }
-        } keeper;
 
         if (attack == QLatin1String("planted link")) {
             QVERIFY(QFile::link(s.path(QStringLiteral("victim")), s.path(QStringLiteral("out/sub"))));
@@ -366,6 +251,8 @@ private slots:
         } else if (attack.startsWith(QLatin1Char('/'))) {
             processed = attack;
             options.dryRun = true; // should the refusal ever fail, nothing is written
+        } else if (attack == QLatin1String("link")) { // the file is converted, and the link stays
+            QVERIFY(QFile::link(QStringLiteral("notes.txt"), processed = s.path(QStringLiteral("src/sub/link.txt"))));
         } else if (attack == QLatin1String("hard link")) {
             QCOMPARE(::link(QFile::encodeName(source).constData(),
                          QFile::encodeName(s.path(QStringLiteral("other name"))).constData()),
@@ -384,37 +271,11 @@ private slots:
             QCOMPARE(::chmod(QFile::encodeName(source).constData(), attack.contains("setgid") ? 02666 : 0666), 0);
             const int verdictCode = asNobody([&] { return verdict(process(source, options)) == expected ? 0 : 1; });
             QCOMPARE(verdictCode, 0);
-            struct stat info;
-            QCOMPARE(::stat(QFile::encodeName(source).constData(), &info), 0);
-            QCOMPARE(info.st_uid, uid_t(65534));
-            QCOMPARE(int(info.st_mode & 07777), 0666);
+            struct stat info; // the new file is nobody's, and set-group-ID goes with root's group
+            QVERIFY(::stat(QFile::encodeName(source).constData(), &info) == 0 && info.st_uid == 65534
+                && (info.st_mode & 07777) == 0666);
             QCOMPARE(contents(source), chinese.toUtf8());
             return;
-        } else if (attack.startsWith(QLatin1String("locked folder"))) {
-            // A file anyone may write, in a folder nobody may add to: root
-            // writes anywhere, so as root the conversion runs as nobody.
-            const bool kept = attack.endsWith(QLatin1String("kept"));
-            QVERIFY(QFile::setPermissions(source, permissions(0x6666)));
-            QCOMPARE(::chmod(QFile::encodeName(s.dir.path()).constData(), 0755), 0);
-            QCOMPARE(::chmod(QFile::encodeName(s.path(QStringLiteral("src"))).constData(), 0755), 0);
-            QCOMPARE(::chmod(QFile::encodeName(s.path(QStringLiteral("src/sub"))).constData(), 0555), 0);
-            const auto convert = [&] {
-                const FileResult result = process(source, options, kept ? &keeper : nullptr);
-                return verdict(result).section(QLatin1Char(' '), 0, 0) == expected
-                        && (!kept || keeper.kept == gb18030(chinese))
-                    ? 0
-                    : 1;
-            };
-            const int status = ::geteuid() == 0 ? asNobody(convert) : convert();
-            QCOMPARE(::chmod(QFile::encodeName(s.path(QStringLiteral("src/sub"))).constData(), 0755), 0);
-            QCOMPARE(status, 0);
-            QCOMPARE(contents(source), kept ? chinese.toUtf8() : gb18030(chinese));
-            QCOMPARE(QDir(s.path(QStringLiteral("src/sub"))).entryList(QDir::Files | QDir::Hidden),
-                QStringList {"notes.txt"});
-            return;
-        } else if (attack == QLatin1String("dry run, lossy")) {
-            options.dryRun = true;
-            options.target = Encoding::named(QStringLiteral("ISO-8859-1"));
         }
 
         const QStringList elsewhere = QDir(s.path(QStringLiteral("victim"))).entryList(QDir::Files | QDir::Hidden);
@@ -436,6 +297,8 @@ private slots:
             QCOMPARE(contents(source), gb18030(chinese + chinese)); // the newer text, not encoded twice
         if (attack == QLatin1String("swapped destination"))
             QCOMPARE(contents(s.path(QStringLiteral("out/sub/notes.txt"))), QByteArray("came meanwhile"));
+        if (attack == QLatin1String("link"))
+            QVERIFY(QFileInfo(processed).isSymLink() && contents(source) == chinese.toUtf8());
         if (attack == QLatin1String("hard link"))
             QCOMPARE(contents(s.path(QStringLiteral("other name"))), gb18030(chinese));
         if (attack == QLatin1String("acl")) {
@@ -445,8 +308,6 @@ private slots:
             QCOMPARE(acl, accessList());
             QCOMPARE(int(QFileInfo(source).permissions() & permissions(0x0070)), int(permissions(0x0060)));
         }
-        if (attack == QLatin1String("dry run, lossy"))
-            QCOMPARE(contents(source), gb18030(chinese));
     }
 
     void leftoversOfDeadRunsGo()
@@ -467,39 +328,6 @@ private slots:
         s.file(QStringLiteral(".karvo-notes.txt"), "the user's");
         QCOMPARE(verdict(process(source, into())), QStringLiteral("ok"));
         QCOMPARE(s.everything(), QStringList({QLatin1Char('/') + live, "/.karvo-abc", "/.karvo-notes.txt", "/a.txt"}));
-    }
-
-    void rewrittenMeanwhileIsNeverEncodedTwice()
-    {
-        // Another process writes the file again and again while runs convert
-        // it: whatever is there at the end reads right in one encoding.
-        Scene s;
-        const QString path = s.file(QStringLiteral("a.txt"), gb18030(chinese));
-        const QByteArray native = QFile::encodeName(path);
-        const QByteArray texts[2] = {gb18030(chinese + chinese), gb18030(chinese)};
-        const pid_t writer = ::fork();
-        if (writer == 0) { // only system calls: locks held by other threads stay held in the child
-            for (int i = 0; i < 4000; ++i) {
-                const QByteArray &bytes = texts[i % 2];
-                const int fd = ::open(native.constData(), O_WRONLY | O_TRUNC);
-                if (fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) < 0)
-                    ::_exit(1);
-                ::close(fd);
-            }
-            ::_exit(0);
-        }
-        const QList<QByteArray> readings
-            = {gb18030(chinese), gb18030(chinese + chinese), chinese.toUtf8(), (chinese + chinese).toUtf8()};
-        int status = 0;
-        while (::waitpid(writer, &status, WNOHANG) == 0) {
-            process(path, into());
-            const QByteArray now = contents(path);
-            // A read between the writer's truncation and its write sees it half done.
-            QVERIFY2(now.isEmpty() || readings.contains(now) || readings.first().startsWith(now)
-                    || readings.at(1).startsWith(now),
-                now.toHex().constData());
-        }
-        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
 };
 
