@@ -648,12 +648,13 @@ def count_words(text):
 
 def class_matrix(bigram, unigram, size, is_high, spread, whole_rows=()):
     """Costs of each step, each given the kind of character it goes to (ASCII
-    or not), whose odds the rate of telling words pays for instead; a row in
-    `whole_rows` pays for those odds in its steps to characters beyond ASCII.
-    In a language of another script that is the ASCII letter's: a word of
-    ASCII letters is an English word, at the language's rate of them, and
-    one that runs on into the language's own letters ("sizesЕ") is no word at
-    all, though it escapes that rate."""
+    or not), whose odds the rate of telling words pays for instead; a symbol
+    in `whole_rows` pays for those odds in its steps to characters beyond
+    ASCII and from them to it. In a language of another script that is the
+    ASCII letter: a word of ASCII letters is an English word, at the
+    language's rate of them, and one that runs on into the language's own
+    letters ("sizesЕ", "Bibliothиque") is no word at all, though it escapes
+    that rate."""
     total = sum(unigram.values())
     p1 = [(unigram[s] + 0.5) / (total + 0.5 * size) for s in range(size)]
     class_share = {h: sum(p1[s] for s in range(size) if is_high(s) == h) for h in (False, True)}
@@ -669,7 +670,7 @@ def class_matrix(bigram, unigram, size, is_high, spread, whole_rows=()):
                 row.append(0)
                 continue
             h = is_high(b)
-            if h and a in whole_rows:
+            if (h and a in whole_rows) or (b in whole_rows and is_high(a) and not h):
                 p = (bigram[a, b] + k * p1[b]) / (from_class[a, False] + from_class[a, True] + k)
             else:
                 p = (bigram[a, b] + k * p1[b] / class_share[h]) / (from_class[a, h] + k)
