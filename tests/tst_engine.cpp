@@ -196,6 +196,10 @@ private slots:
             QStringLiteral("Press the button to see the list of printers installed on this computer and choose "
                            "Mặc định.\n"),
             "WINDOWS-1258");
+        right("English line in macintosh, an ellipsis after a word, not KOI8-R running a Latin word into Cyrillic",
+            QStringLiteral("Computing retained sizes…\n"), "MACINTOSH");
+        right("Russian line in IBM855, which the detector takes for windows-1252, not GB18030",
+            QStringLiteral("Файл не найден\n"), "IBM855");
         right("Lithuanian line in windows-1257", QStringLiteral("Nepavyko įrašyti failo į diską."), "WINDOWS-1257");
         right("Ukrainian line in KOI8-U", QStringLiteral("Не вдалося зберегти файл, спробуйте ще раз."), "KOI8-U");
         sure("nothing but a UTF-16 byte-order mark", "\xff\xfe", "UTF-16");

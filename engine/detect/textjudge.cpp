@@ -53,6 +53,7 @@ const Profile profiles[] = {
     {"ISO-8859-5", 3, true, "ru uk be bg sr mk"},
     {"IBM866", 3, true, "ru uk be bg"},
     {"MAC-CYRILLIC", 5, true, "ru uk be bg sr mk"},
+    {"IBM855", 6, true, "ru uk be bg sr mk"},
     {"windows-1253", 0, true, "el"},
     {"ISO-8859-7", 0.5, true, "el"},
     {"windows-1254", 0, true, "tr"},
@@ -324,7 +325,7 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
     }
     if (guess.isValid() && !guessWeighed && !guess.isUtf8() && wanted(guess)) {
         // An encoding the detector names that Karvo does not weigh on its
-        // own, such as IBM855 or HZ: its text, in whatever language it fits.
+        // own, such as HZ: its text, in whatever language it fits.
         // One that reads its bytes one by one, as Mac Central European does,
         // is the same reading as any that gives the same characters.
         QString text;

@@ -646,7 +646,15 @@ def count_words(text):
     return telling, ascii_words
 
 
-def class_matrix(bigram, unigram, size, is_high, spread):
+def class_matrix(bigram, unigram, size, is_high, spread, whole_rows=()):
+    """Costs of each step, each given the kind of character it goes to (ASCII
+    or not), whose odds the rate of telling words pays for instead; a symbol
+    in `whole_rows` pays for those odds in its steps to characters beyond
+    ASCII and from them to it. In a language of another script that is the
+    ASCII letter: a word of ASCII letters is an English word, at the
+    language's rate of them, and one that runs on into the language's own
+    letters ("sizesЕ", "Bibliothиque") is no word at all, though it escapes
+    that rate."""
     total = sum(unigram.values())
     p1 = [(unigram[s] + 0.5) / (total + 0.5 * size) for s in range(size)]
     class_share = {h: sum(p1[s] for s in range(size) if is_high(s) == h) for h in (False, True)}
@@ -662,7 +670,10 @@ def class_matrix(bigram, unigram, size, is_high, spread):
                 row.append(0)
                 continue
             h = is_high(b)
-            p = (bigram[a, b] + k * p1[b] / class_share[h]) / (from_class[a, h] + k)
+            if (h and a in whole_rows) or (b in whole_rows and is_high(a) and not h):
+                p = (bigram[a, b] + k * p1[b]) / (from_class[a, False] + from_class[a, True] + k)
+            else:
+                p = (bigram[a, b] + k * p1[b] / class_share[h]) / (from_class[a, h] + k)
             row.append(min(TOP_LEVEL, max(0, int(round((-math.log2(p) + spread.get(b, 0)) / STEP)))))
         matrix.append(row)
     return matrix
@@ -738,7 +749,7 @@ def learn_alphabetic(language, script, texts, running):
     spread = {OTHER_LETTER: OTHER_LETTER_SPREAD, OTHER_SYMBOL: OTHER_SYMBOL_SPREAD}
     if script != "Latin":
         spread[ASCII_LETTER] = ASCII_LETTER_SPREAD
-    matrix = class_matrix(bigram, unigram, size, is_high, spread)
+    matrix = class_matrix(bigram, unigram, size, is_high, spread, () if script == "Latin" else (ASCII_LETTER,))
     # What a telling character of the language's own text costs on average,
     # scored as the detector scores: only steps that touch one, and the rate.
     spent = 0.0
@@ -801,7 +812,7 @@ def learn_cjk(language, texts):
     rate = (high + 1.0) / (high + low + 2.0)
     matrix = class_matrix(transitions, kinds, CJK_KINDS,
                           lambda k: k >= SPECIALS or k in (OTHER_LETTER, OTHER_SYMBOL),
-                          {ASCII_LETTER: ASCII_LETTER_SPREAD})
+                          {ASCII_LETTER: ASCII_LETTER_SPREAD}, (ASCII_LETTER,))
     total = sum(kinds.values())
     table = []
     rest = [TOP_LEVEL] * CJK_KINDS
