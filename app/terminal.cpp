@@ -1,6 +1,6 @@
 #include "terminal.h"
 
-#include <QTextCodec>
+#include "utf8validator.h"
 
 namespace Karvo {
 
@@ -59,28 +59,15 @@ QString terminalSafe(const QString &name)
 QString terminalSafe(const QByteArray &name)
 {
     QString out;
-    QTextCodec *utf8 = QTextCodec::codecForMib(106);
     int start = 0;
     for (int i = 0; i < name.size();) {
-        // The longest valid UTF-8 sequence at i, if any.
-        const uchar lead = uchar(name.at(i));
-        const int length = lead < 0x80     ? 1
-            : lead >= 0xC2 && lead <= 0xDF ? 2
-            : lead >= 0xE0 && lead <= 0xEF ? 3
-            : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                           : 0;
-        bool valid = length > 0 && i + length <= name.size();
-        if (valid && length > 1) {
-            QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
-            const QString decoded = utf8->toUnicode(name.constData() + i, length, &state);
-            valid = state.invalidChars == 0 && state.remainingChars == 0 && !decoded.isEmpty();
-        }
-        if (valid) {
+        const int length = utf8SequenceLength(name.constData() + i, name.size() - i);
+        if (length > 0) {
             i += length;
             continue;
         }
         out += terminalSafe(QString::fromUtf8(name.constData() + start, i - start));
-        appendOctal(out, lead);
+        appendOctal(out, uchar(name.at(i)));
         start = ++i;
     }
     out += terminalSafe(QString::fromUtf8(name.constData() + start, name.size() - start));

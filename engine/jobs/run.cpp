@@ -3,6 +3,7 @@
 #include "conversion.h"
 #include "source.h"
 #include "streaming.h"
+#include "utf8validator.h"
 #include "writer.h"
 
 #include <QDir>
@@ -97,22 +98,14 @@ QString escapedName(const QByteArray &bytes)
 {
     QString name;
     for (int i = 0; i < bytes.size();) {
-        const uchar lead = uchar(bytes.at(i));
-        const int length = lead < 0x80     ? 1
-            : lead >= 0xC2 && lead <= 0xDF ? 2
-            : lead >= 0xE0 && lead <= 0xEF ? 3
-            : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                           : 0;
-        if (length > 0 && i + length <= bytes.size()) {
-            const QByteArray piece = bytes.mid(i, length);
-            const QString decoded = QString::fromUtf8(piece);
-            if (!decoded.contains(QChar::ReplacementCharacter) && decoded.toUtf8() == piece) {
-                name += decoded;
-                i += length;
-                continue;
-            }
+        const int length = utf8SequenceLength(bytes.constData() + i, bytes.size() - i);
+        if (length > 0) {
+            name += QString::fromUtf8(bytes.constData() + i, length);
+            i += length;
+            continue;
         }
-        name += QStringLiteral("\\x") + QString::number(lead, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+        name += QStringLiteral("\\x")
+            + QString::number(uchar(bytes.at(i)), 16).toUpper().rightJustified(2, QLatin1Char('0'));
         ++i;
     }
     return name;
