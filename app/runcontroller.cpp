@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QPointer>
 #include <QThreadPool>
 
@@ -409,11 +410,12 @@ void RunController::convertAs(const QStringList &chosen, const Karvo::Encoding &
 {
     if (current != State::Reviewing || reviewRun || !encoding.isValid() || !run)
         return;
+    const QSet<QString> picked(chosen.cbegin(), chosen.cend());
     QVector<PlannedFile> planned;
     for (const FileResult &result : qAsConst(records)) {
         // Only files that were doubtful and are still unwritten: a converted
         // file read once more as something it no longer is would be garbled.
-        if (chosen.contains(result.path) && reviewable.contains(result.path)
+        if (picked.contains(result.path) && reviewable.contains(result.path)
             && (result.status == FileStatus::Doubtful || result.status == FileStatus::Failed))
             planned.append(Karvo::plannedFrom(result));
     }
@@ -436,11 +438,13 @@ void RunController::reviewFinished()
         undoId = reviewRun->undoRunId();
     // Deleted later: this is called from the run's own signal.
     reviewRun.release()->deleteLater();
-    for (const FileResult &result : updated) {
-        for (FileResult &record : records) {
-            if (record.path == result.path)
-                record = result;
-        }
+    QHash<QString, int> byPath;
+    for (int i = 0; i < updated.size(); ++i)
+        byPath.insert(updated.at(i).path, i);
+    for (FileResult &record : records) {
+        const auto found = byPath.constFind(record.path);
+        if (found != byPath.constEnd())
+            record = updated.at(*found);
     }
     emit convertingChanged(false);
     emit reviewed(updated);
