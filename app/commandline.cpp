@@ -399,7 +399,7 @@ int runCommandLine(QCoreApplication &app)
         // A dry run writes nothing, not even the save folder.
         errno = 0;
         if (!options.dryRun && !QDir().mkpath(folder)) {
-            const QString reason = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : QString();
+            const QString reason = errno != 0 ? systemReason(errno) : QString();
             return usageError(reason.isEmpty()
                     ? CommandLine::tr("cannot create the save folder '%1'").arg(terminalSafe(folder))
                     //: %2 is the system's reason
@@ -525,9 +525,7 @@ int runCommandLine(QCoreApplication &app)
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         const int error = errno;
         print(stderr,
-            CommandLine::tr("karvo: the report could not be written: %1")
-                    .arg(QString::fromLocal8Bit(std::strerror(error)))
-                + QLatin1Char('\n'));
+            CommandLine::tr("karvo: the report could not be written: %1").arg(systemReason(error)) + QLatin1Char('\n'));
         return ExitReportLost;
     }
     return code;

@@ -11,7 +11,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -34,11 +33,6 @@ bool fail(const QString &name, const QString &message)
     const QByteArray bytes = QStringLiteral("karvo: %1: %2\n").arg(terminalSafe(name), message).toLocal8Bit();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     return false;
-}
-
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 // Text that did not reach its reader (a full disk) is lost as a report is.

@@ -24,11 +24,6 @@ QString hexCode(char32_t character)
     return QString::number(uint(character), 16).toUpper().rightJustified(4, QLatin1Char('0'));
 }
 
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 // The sentence for a failure, without the system's reason.
 QString sentence(const Outcome &o)
 {
@@ -189,6 +184,11 @@ bool neverRead(const FileResult &result)
 }
 
 } // namespace
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 QString languageName(const QString &code)
 {

@@ -13,6 +13,8 @@
 
 namespace Karvo {
 
+// The system's words for an errno value ("No space left on device").
+QString systemReason(int error);
 // A failure in words, with its facts and the system's reason where there is
 // one ("No space left on device").
 QString describe(const Outcome &outcome);

@@ -1,6 +1,7 @@
 #include "run.h"
 
 #include "conversion.h"
+#include "report.h"
 #include "source.h"
 #include "streaming.h"
 #include "utf8validator.h"
@@ -14,7 +15,6 @@
 #include <QThread>
 
 #include <cerrno>
-#include <cstring>
 #include <utility>
 
 #include <dirent.h>
@@ -569,8 +569,7 @@ void Run::walk(const QStringList &paths)
                 recorder = store.begin(runOptions.target.name(), runOptions.saveFolder, &failure);
             if (storeProblem.isEmpty() && !recorder)
                 storeProblem = Undo::tr("Karvo cannot write in its undo folder %1 (%2).")
-                                   .arg(QDir::toNativeSeparators(store.folder()),
-                                       QString::fromLocal8Bit(std::strerror(failure.error)));
+                                   .arg(QDir::toNativeSeparators(store.folder()), systemReason(failure.error));
         },
         [this] { emit walked(); });
 }

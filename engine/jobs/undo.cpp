@@ -22,7 +22,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -373,7 +372,7 @@ QString UndoStore::problem(qint64 bytes) const
         return Undo::tr("Karvo cannot create its undo folder %1.").arg(QDir::toNativeSeparators(root));
     if (::faccessat(store.fd(), ".", W_OK | X_OK, AT_EACCESS) != 0)
         return Undo::tr("Karvo cannot write in its undo folder %1 (%2).")
-            .arg(QDir::toNativeSeparators(root), QString::fromLocal8Bit(std::strerror(errno)));
+            .arg(QDir::toNativeSeparators(root), systemReason(errno));
     return sizeProblem(bytes);
 }
 
