@@ -524,22 +524,16 @@ BytePairs::BytePairs(const QByteArray &sample)
     const auto *p = reinterpret_cast<const uchar *>(sample.constData());
     const int n = sample.size();
     Words words;
-    const auto add = [&](uint a, uint b) {
-        int &at = slot[a << 8 | b];
+    // `at` is the pair's place in `pairs`, plus one; 0 until it is seen.
+    const auto count = [](QVector<Pair> &pairs, int &at, uint a, uint b) {
         if (at == 0) {
-            list.append({quint8(a), quint8(b), 0});
-            at = list.size();
+            pairs.append({quint8(a), quint8(b), 0});
+            at = pairs.size();
         }
-        ++list[at - 1].count;
+        ++pairs[at - 1].count;
     };
-    const auto addAscii = [&](uint a, uint b) {
-        int &at = asciiSlot[a << 7 | b];
-        if (at == 0) {
-            asciiList.append({quint8(a), quint8(b), 0});
-            at = asciiList.size();
-        }
-        ++asciiList[at - 1].count;
-    };
+    const auto add = [&](uint a, uint b) { count(list, slot[a << 8 | b], a, b); };
+    const auto addAscii = [&](uint a, uint b) { count(asciiList, asciiSlot[a << 7 | b], a, b); };
     // Telling words are told apart by a hash of their bytes, made as they
     // are read: a sample of CJK text is little else.
     int wordStart = 0;
