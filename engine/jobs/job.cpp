@@ -36,7 +36,6 @@ void Job::inBackground(std::function<void()> work, std::function<void()> then)
 void Job::start(Steps jobSteps)
 {
     steps = std::move(jobSteps);
-    running = true;
     reported = 0;
     next.storeRelaxed(0);
     inBackground([this] { itemCount = steps.prepare ? steps.prepare() : 0; },
@@ -94,7 +93,6 @@ void Job::workerDone()
                 steps.conclude();
         },
         [this] {
-            running = false;
             emit finished();
         });
 }

@@ -31,7 +31,6 @@ public:
     // begun.
     void cancel() { cancelled.storeRelaxed(1); }
     bool isCancelled() const { return cancelled.loadRelaxed() != 0; }
-    bool isRunning() const { return running; }
     int total() const { return itemCount; }
 
 signals:
@@ -58,7 +57,6 @@ protected:
     void inBackground(std::function<void()> work, std::function<void()> then);
 
     QThreadPool pool;
-    bool running = false; // from the start to finished()
 
 private:
     void report();

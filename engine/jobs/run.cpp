@@ -549,7 +549,6 @@ Run::~Run()
 
 void Run::walk(const QStringList &paths)
 {
-    running = true;
     inBackground(
         [this, paths] {
             planned = walkPaths(paths, runOptions.recursive, runOptions.saveFolder, &hidden);

@@ -60,9 +60,4 @@ qint64 Settings::undoMaxBytes(qint64 fallback) const
     return ok && bytes >= 0 ? bytes : fallback;
 }
 
-void Settings::setUndoMaxBytes(qint64 bytes)
-{
-    settings.setValue(undoMaxBytesKey, bytes);
-}
-
 } // namespace Karvo

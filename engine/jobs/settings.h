@@ -30,7 +30,6 @@ public:
 
     // How much the undo store may keep; `fallback` when unset or not a size.
     qint64 undoMaxBytes(qint64 fallback) const;
-    void setUndoMaxBytes(qint64 bytes);
 
 private:
     mutable QSettings settings;
