@@ -50,7 +50,7 @@ const Profile profiles[] = {
     {"ISO-8859-13", 1, true, "lt lv et", "pl hr sl", 6},
     {"ISO-8859-4", 3, true, "lt lv et"},
     {"IBM775", 6, true, "lt lv et"},
-    {"ISO-8859-3", 6, true, "tr"},
+    {"ISO-8859-3", 5, true, "eo mt", "tr", 6},
     {"windows-1251", 0, true, "ru uk be bg sr mk"},
     {"KOI8-R", 1, true, "ru bg"},
     {"KOI8-U", 1.5, true, "uk ru"},
@@ -115,6 +115,13 @@ struct Weighed
             }
         }
         return {best, rarity};
+    }
+
+    // What `language` costs in this encoding beyond its own languages.
+    double sideRarity(const LanguageModel *language) const
+    {
+        const int at = languages.indexOf(language);
+        return at < 0 ? 0 : rarities.at(at) - rarities.constFirst();
     }
 };
 
@@ -367,20 +374,23 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
         }
     }
 
-    // The detector's answer pays no rarity and, where it reads as its
-    // language, is spared some bits (fewer on a few telling characters, on
-    // which its statistics say little): a reading that fits no better never
-    // overrules it. Where it gives the same text as a commoner encoding, its
-    // name stands if its language is the one the text reads as (Greek in
+    // The detector's answer pays no rarity, except where it reads as a
+    // language its encoding serves only on the side: the detector names an
+    // encoding, not a language. Where it reads as its language, it is also
+    // spared some bits (fewer on a few telling characters, on which its
+    // statistics say little): a reading that fits no better never overrules
+    // it. Where it gives the same text as a commoner encoding, its name
+    // stands if its language is the one the text reads as (Greek in
     // ISO-8859-7), not otherwise (German in ISO-8859-3).
+    const Weighed *guessed = profileOf(guess);
     for (Reading &reading : readings) {
-        if (reading.isGuess && reading.encoding != guess && languagesOf(guess).contains(reading.fit.language))
+        if (!reading.isGuess)
+            continue;
+        if (reading.encoding != guess && languagesOf(guess).contains(reading.fit.language))
             reading.encoding = guess;
-        if (reading.isGuess && reading.fit.excess() <= thresholds.detectorFit)
-            reading.cost = reading.fit.bits
+        if (reading.fit.excess() <= thresholds.detectorFit)
+            reading.cost = reading.fit.bits + (guessed ? guessed->sideRarity(reading.fit.language) : 0)
                 - thresholds.detectorWord * std::min(1.0, double(reading.fit.telling) / thresholds.fewCharacters);
-        else if (reading.isGuess)
-            reading.cost = reading.fit.bits;
     }
     // Readings that differ only where the language itself has two spellings
     // (Romanian ş and ș: windows-1250 has one, ISO-8859-16 the other) fit it

@@ -24,10 +24,10 @@ Sources, all from Debian's archive (the licence of the text each holds):
   manpages-{de,fr,es,it,pl,ru,uk,cs,hu,ro,vi,el,nl,pt-br,sv,da,fi,mk,sr,ja,
             zh,tr,nb}, manpages           translated manual pages: GPL-2+,
                                            GPL-3+ and the man-pages licence
-  fortunes, fortunes-{bg,br,cs,de,es,it,pl,ru,zh}
+  fortunes, fortunes-{bg,br,cs,de,eo,es,it,pl,ru,zh}
                                            quotations: GPL-2+, public domain
   hunspell-{ar,be,bg,cs,da,de-de,el,en-us,es,he,hr,hu,is,it,ko,lt,lv,nl,no,
-            pl,pt-pt,ro,ru,sk,sl,sr,sv,th,tr,uk,vi}, myspell-{et,fa,fr-gut}
+            pl,pt-pt,ro,ru,sk,sl,sr,sv,th,tr,uk,vi}, myspell-{eo,et,fa,fr-gut}
                                            spelling word lists: GPL, LGPL,
                                            MPL-1.1/2.0, BSD-style (each
                                            package's copyright file)
@@ -35,7 +35,7 @@ Sources, all from Debian's archive (the licence of the text each holds):
   debian-handbook                          the Debian Administrator's
                                            Handbook: GPL-2+ or CC-BY-SA-3.0
   installation-guide-amd64                 Debian's installation guide: GPL-2
-  firefox-esr-l10n-{ar,be,bg,ca,cs,da,de,el,en-gb,es-es,et,fa,fi,fr,he,hr,
+  firefox-esr-l10n-{ar,be,bg,ca,cs,da,de,el,en-gb,eo,es-es,et,fa,fi,fr,he,hr,
             hu,is,it,ja,ko,lt,lv,mk,nb-no,nl,pl,pt-br,pt-pt,ro,ru,sk,sl,sr,
             sv-se,th,tr,uk,vi,zh-cn,zh-tw}
                                            the browser's translated texts
@@ -114,6 +114,10 @@ LANGUAGES = {
     "fi": ("Latin", [man("manpages-fi", "fi"), firefox("fi"), cldr("fi")]),
     "is": ("Latin", [words("hunspell-is", "is_IS"), firefox("is"), cldr("is")]),
     "ca": ("Latin", [handbook("ca-ES"), firefox("ca"), cldr("ca"), guide("ca")]),
+    # Esperanto and Maltese, the other languages of ISO-8859-3
+    "eo": ("Latin", [(FORTUNE, "fortunes-eo", "usr/share/games/fortunes/eo/*"), words("myspell-eo", "eo"),
+                     firefox("eo"), cldr("eo")]),
+    "mt": ("Latin", [cldr("mt")]),
     # Central European
     "pl": ("Latin", [man("manpages-pl", "pl"), (FORTUNE, "fortunes-pl", "usr/share/games/fortunes/pl/*"),
                      words("hunspell-pl", "pl_PL"), firefox("pl"), cldr("pl")]),
