@@ -201,6 +201,15 @@ private slots:
         right("Russian line in IBM855, which the detector takes for windows-1252, not GB18030",
             QStringLiteral("Файл не найден\n"), "IBM855");
         right("Lithuanian line in windows-1257", QStringLiteral("Nepavyko įrašyti failo į diską."), "WINDOWS-1257");
+        right("Esperanto line in ISO-8859-3", QStringLiteral("Ĉu vi ŝatas manĝi ĉe la ĝardeno ĵaŭde?\n"), "ISO-8859-3");
+        right("Maltese line in ISO-8859-3", QStringLiteral("Il-fajl ma setax jiġi ssejvjat għax id-diska hija mimlija.\n"),
+            "ISO-8859-3");
+        right("Polish line in ISO-8859-13, not read as windows-1250",
+            QStringLiteral("Nie można zapisać pliku, ponieważ dysk jest pełny. Spróbuj ponownie później.\n"), "ISO-8859-13");
+        right("Latvian line in ISO-8859-10, not read as ISO-8859-4",
+            QStringLiteral("Failu nevarēja saglabāt, jo disks ir pilns. Lūdzu, mēģiniet vēlreiz vēlāk.\n"), "ISO-8859-10");
+        right("Spanish line with euro signs in ISO-8859-15, not ¤ in ISO-8859-1",
+            QStringLiteral("Precio: 30 € al mes. El envío es gratis en pedidos de más de 50 €.\n"), "ISO-8859-15");
         right("Ukrainian line in KOI8-U", QStringLiteral("Не вдалося зберегти файл, спробуйте ще раз."), "KOI8-U");
         sure("nothing but a UTF-16 byte-order mark", "\xff\xfe", "UTF-16");
         sure("ISO-2022-KR, its shifts no binary", iconv(korean, "ISO-2022-KR"), "ISO-2022-KR");

@@ -48,6 +48,16 @@ struct CjkData
     const char *levels;
 };
 
+// The symbols beyond ASCII that running text in any language uses, each
+// with what it costs among them; any other costs `rest`. A model charges
+// them for a symbol that is not among its own signs.
+struct SymbolData
+{
+    const char16_t *symbols;
+    const char *levels;
+    int rest;
+};
+
 #include "models/languagemodels.inc"
 
 enum Symbol : quint8 { Boundary, OtherLetter, OtherSymbol, AsciiLetter, Digit, Punctuation, FirstSign };
@@ -210,6 +220,19 @@ struct Words
     }
     void finish() { feed(' '); }
 };
+
+// What a symbol that is not among a model's signs costs, in quarter bits.
+quint8 symbolCost(uint c)
+{
+    static const std::vector<quint8> costs = [] {
+        std::vector<quint8> t(0x10000, quint8(symbolData.rest));
+        const QString symbols = QString::fromUtf16(symbolData.symbols);
+        for (int i = 0; i < symbols.size(); ++i)
+            t[symbols.at(i).unicode()] = quint8(digitValue(symbolData.levels[i]));
+        return t;
+    }();
+    return c <= 0xFFFF ? costs[c] : quint8(symbolData.rest);
+}
 
 quint8 caseOf(uint c)
 {
@@ -426,6 +449,8 @@ LanguageFit LanguageModel::fit(const QString &text) const
             quarters += matrix[previous * size + symbol];
             if (cjk && high)
                 quarters += c <= 0xFFFF ? charCost[c] : restCost[symbol];
+            else if (high && symbol == OtherSymbol)
+                quarters += symbolCost(c);
             switches += previousSmall && letterCase == Capital ? 1 : 0;
         } else if (!words.inTag && (isAsciiLetter(c) || isAsciiLetter(previousChar))) {
             asciiQuarters += own.matrix[own.symbolOf(previousChar) * own.size + own.symbolOf(c)];
@@ -457,6 +482,7 @@ ByteSymbols LanguageModel::byteSymbols(const QString &characters) const
         const uint c = b < characters.size() ? characters.at(b).unicode() : uint(QChar::ReplacementCharacter);
         symbols.symbol[size_t(b)] = c == QChar::ReplacementCharacter ? invalidByte : symbolOf(c);
         symbols.letterCase[size_t(b)] = caseOf(c);
+        symbols.extra[size_t(b)] = c >= 0x80 && symbols.symbol[size_t(b)] == OtherSymbol ? symbolCost(c) : 0;
     }
     return symbols;
 }
@@ -470,7 +496,7 @@ LanguageFit LanguageModel::fit(const BytePairs &pairs, const ByteSymbols &symbol
     for (const BytePairs::Pair &pair : pairs.pairs()) {
         const quint8 a = symbols.symbol[pair.first];
         const quint8 b = symbols.symbol[pair.second];
-        quarters += long(pair.count) * (a >= junk || b >= junk ? mostCost : matrix[a * size + b]);
+        quarters += long(pair.count) * (a >= junk || b >= junk ? mostCost : matrix[a * size + b] + symbols.extra[pair.second]);
         if (symbols.letterCase[pair.first] == Small && symbols.letterCase[pair.second] == Capital)
             switches += pair.count;
     }

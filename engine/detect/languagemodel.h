@@ -83,12 +83,14 @@ private:
 };
 
 // What each byte of a single-byte encoding is to one model: the symbol it
-// reads as, and whether it is a small or a capital letter. Made once per
-// encoding and model.
+// reads as, whether it is a small or a capital letter, and what it costs
+// beyond its symbol (a symbol outside the model's signs: which one it is).
+// Made once per encoding and model.
 struct ByteSymbols
 {
     std::array<quint8, 256> symbol;
     std::array<quint8, 256> letterCase;
+    std::array<quint8, 256> extra;
 };
 
 class LanguageModel

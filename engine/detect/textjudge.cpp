@@ -291,17 +291,17 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
             readings.append({encoding, fit, fit.bits + rarity, 0, isGuess, rarity, {}});
             return;
         }
-        // The same text either way: it goes by the commoner encoding, and
-        // reads as the language that fits it best in either.
+        // The same text either way: it goes by the encoding in which it
+        // costs least, its language's and its rarity counted: Finnish with
+        // a euro sign is ISO-8859-15, though Greek would be commoner in
+        // ISO-8859-7, which gives the same text.
         Reading &reading = readings[*known];
         reading.isGuess |= isGuess;
-        reading.cost = std::min(reading.cost, fit.bits + rarity);
-        if (fit.bits < reading.fit.bits) {
+        if (fit.bits + rarity < reading.cost) {
+            reading.cost = fit.bits + rarity;
             reading.fit.language = fit.language;
             reading.fit.bits = fit.bits;
             reading.fit.tellingBits = fit.tellingBits;
-        }
-        if (rarity < reading.rarity) {
             reading.alike.append(reading.encoding);
             reading.encoding = encoding;
             reading.rarity = rarity;
