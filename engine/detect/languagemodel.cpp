@@ -48,9 +48,10 @@ struct CjkData
     const char *levels;
 };
 
-// The symbols beyond ASCII that running text in any language uses, each
-// with what it costs among them; any other costs `rest`. A model charges
-// them for a symbol that is not among its own signs.
+// The symbols and letters beyond ASCII that running text in any language
+// uses outside its own signs, each with what it costs among those of its
+// kind; any other costs `rest`. A model charges them for a character that
+// is not among its own signs.
 struct SymbolData
 {
     const char16_t *symbols;
@@ -221,7 +222,8 @@ struct Words
     void finish() { feed(' '); }
 };
 
-// What a symbol that is not among a model's signs costs, in quarter bits.
+// What a character that is not among a model's signs costs beyond its kind,
+// in quarter bits.
 quint8 symbolCost(uint c)
 {
     static const std::vector<quint8> costs = [] {
@@ -449,7 +451,7 @@ LanguageFit LanguageModel::fit(const QString &text) const
             quarters += matrix[previous * size + symbol];
             if (cjk && high)
                 quarters += c <= 0xFFFF ? charCost[c] : restCost[symbol];
-            else if (high && symbol == OtherSymbol)
+            else if (high && (symbol == OtherSymbol || symbol == OtherLetter))
                 quarters += symbolCost(c);
             switches += previousSmall && letterCase == Capital ? 1 : 0;
         } else if (!words.inTag && (isAsciiLetter(c) || isAsciiLetter(previousChar))) {
@@ -482,7 +484,8 @@ ByteSymbols LanguageModel::byteSymbols(const QString &characters) const
         const uint c = b < characters.size() ? characters.at(b).unicode() : uint(QChar::ReplacementCharacter);
         symbols.symbol[size_t(b)] = c == QChar::ReplacementCharacter ? invalidByte : symbolOf(c);
         symbols.letterCase[size_t(b)] = caseOf(c);
-        symbols.extra[size_t(b)] = c >= 0x80 && symbols.symbol[size_t(b)] == OtherSymbol ? symbolCost(c) : 0;
+        const quint8 kind = symbols.symbol[size_t(b)];
+        symbols.extra[size_t(b)] = c >= 0x80 && (kind == OtherSymbol || kind == OtherLetter) ? symbolCost(c) : 0;
     }
     return symbols;
 }

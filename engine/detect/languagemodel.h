@@ -84,7 +84,7 @@ private:
 
 // What each byte of a single-byte encoding is to one model: the symbol it
 // reads as, whether it is a small or a capital letter, and what it costs
-// beyond its symbol (a symbol outside the model's signs: which one it is).
+// beyond its symbol (a character outside the model's signs: which one it is).
 // Made once per encoding and model.
 struct ByteSymbols
 {

@@ -504,15 +504,14 @@ JUNK = -1
 STEP = 0.25  # bits per cost level
 TOP_LEVEL = 63  # costs are 0..63 levels, one base-64 digit each
 DIGITS = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
-# What a symbol of a whole kind costs on top of the kind, for the many
-# characters it stands for.
-OTHER_LETTER_SPREAD = 8.0
-# A symbol that is not among a language's signs costs, instead of a spread,
-# what it costs among the symbols of every language's text: "–" and "©"
-# are common in all of them, "¤" and "╣" in none, and a wrong reading is
-# full of the latter. Each language weighs alike in the count, and a symbol
-# counts only if running text in this many languages uses it; tables of a
-# character set (a manual page on ISO-8859-1, say) are no running text.
+# A symbol or a letter that is not among a language's signs costs, on top
+# of its kind, what it costs among those of its kind that running text uses
+# outside its own language's signs, in every language: "–", "©" and the "é"
+# of a French name are common in all of them, "¤", "╣" and "Ī" in all but
+# one or none, and a wrong reading is full of the latter. Each language
+# weighs alike in the count, and a character counts only if running text in
+# this many languages uses it; tables of a character set (a manual page on
+# ISO-8859-1, say) are no running text.
 SYMBOL_LANGUAGES = 3
 MOST_TABLE_SYMBOLS = 12
 # A model that folds the ASCII letters into one symbol charges this for
@@ -714,38 +713,50 @@ def known_words(running, in_alphabet):
     return [(w, cost(n / total)) for w, n in counts.most_common(MOST_WORDS) if n >= 3]
 
 
-def shared_symbols(texts_by_language):
-    """The symbols beyond ASCII that running text uses, in every alphabetic
-    language at once, each with its cost among them; and what any other
-    costs."""
-    shares = collections.Counter()
-    users = collections.Counter()
-    languages = 0
-    for language, running in texts_by_language.items():
-        counts = collections.Counter()
-        for text in running:
-            symbols = [c for c in text if ord(c) >= 0x80 and kind_of(c) == OTHER_SYMBOL]
-            if len(set(symbols)) <= MOST_TABLE_SYMBOLS:
-                counts.update(symbols)
-        total = sum(counts.values())
-        if not total:
-            continue
-        languages += 1
-        users.update(counts.keys())
-        for c, n in counts.items():
-            shares[c] += n / total
-    table = [(c, cost(share / languages)) for c, share in sorted(shares.items()) if users[c] >= SYMBOL_LANGUAGES]
-    return table, TOP_LEVEL
-
-
-def learn_alphabetic(language, script, texts, running, symbols):
+def alphabet_of(script, texts):
+    """A language's signs: the ASCII letters, for one written in Latin
+    letters, and the characters beyond ASCII its text uses often."""
     counts = collections.Counter()
     for text in texts:
         counts.update(lower(c) for c in text if ord(c) >= 0x80)
     telling = sum(counts.values())
     signs = [c for c, n in counts.most_common() if ord(c) >= 0x80 and kind_of(c) != JUNK
              and n >= max(8, telling * 0.0004)][:MOST_SIGNS]
-    alphabet = (list("abcdefghijklmnopqrstuvwxyz") if script == "Latin" else []) + sorted(signs)
+    return (list("abcdefghijklmnopqrstuvwxyz") if script == "Latin" else []) + sorted(signs), telling
+
+
+def shared_others(texts_by_language, alphabets):
+    """The characters beyond ASCII that running text uses outside its own
+    language's signs, in every alphabetic language at once: symbols, and
+    letters of other languages (a name, a loanword). Each with its cost
+    among those of its kind; any other costs the most there is."""
+    shares = collections.Counter()
+    users = collections.Counter()
+    languages = collections.Counter()
+    for language, running in texts_by_language.items():
+        signs = set(alphabets[language])
+        counts = {OTHER_SYMBOL: collections.Counter(), OTHER_LETTER: collections.Counter()}
+        for text in running:
+            symbols = [c for c in text if ord(c) >= 0x80 and kind_of(c) == OTHER_SYMBOL]
+            if len(set(symbols)) <= MOST_TABLE_SYMBOLS:
+                counts[OTHER_SYMBOL].update(symbols)
+            counts[OTHER_LETTER].update(c for c in text if ord(c) >= 0x80 and kind_of(c) == OTHER_LETTER
+                                        and lower(c) not in signs)
+        for kind, counter in counts.items():
+            total = sum(counter.values())
+            if not total:
+                continue
+            languages[kind] += 1
+            users.update(counter.keys())
+            for c, n in counter.items():
+                shares[c] += n / total
+    table = [(c, cost(share / languages[kind_of(c)])) for c, share in sorted(shares.items())
+             if users[c] >= SYMBOL_LANGUAGES]
+    return table, TOP_LEVEL
+
+
+def learn_alphabetic(language, script, texts, running, others):
+    alphabet, telling = alphabet_of(script, texts)
     index = {c: i + SPECIALS for i, c in enumerate(alphabet)}
     size = len(alphabet) + SPECIALS
 
@@ -781,8 +792,8 @@ def learn_alphabetic(language, script, texts, running, symbols):
                 after_small += 1
                 switches += b.isupper()
     switch = -math.log2((switches + 1.0) / (after_small + 2.0))
-    spread = {OTHER_LETTER: OTHER_LETTER_SPREAD}
-    symbol_costs, symbol_rest = symbols
+    spread = {}
+    other_costs, other_rest = others
     if script != "Latin":
         spread[ASCII_LETTER] = ASCII_LETTER_SPREAD
     matrix = class_matrix(bigram, unigram, size, is_high, spread, () if script == "Latin" else (ASCII_LETTER,))
@@ -801,8 +812,8 @@ def learn_alphabetic(language, script, texts, running, symbols):
             high_here += h
             if h or previous_high:
                 quarters += matrix[previous][s]
-            if h and s == OTHER_SYMBOL:
-                quarters += symbol_costs.get(c, symbol_rest)
+            if h and s in (OTHER_SYMBOL, OTHER_LETTER):
+                quarters += other_costs.get(c, other_rest)
             previous, previous_high = s, h
         # Only what the telling characters cost: their steps and the rate of
         # their words.
@@ -915,8 +926,8 @@ def utf16_literal(text, width=40):
     return "\n".join('        u"%s"' % "".join(esc(c) for c in chunk) for chunk in chunks)
 
 
-def write_models(models, symbols, path):
-    table, rest = symbols
+def write_models(models, others, path):
+    table, rest = others
     lines = ["// Generated by engine/detect/models/build-models.py from text in Debian's",
              "// packages (see its header for the sources and their licences); do not edit.",
              "// Costs are in quarter bits, one base-64 digit each (A = 0 ... / = 63).",
@@ -970,21 +981,23 @@ def main():
     if only_text:
         return
     texts = {language: training_texts(cache, language) for language in LANGUAGES}
-    symbols = shared_symbols({language: running for language, (running, _) in texts.items()
-                              if language not in CJK})
-    symbol_costs = dict(symbols[0])
-    print("%d shared symbols" % len(symbol_costs), flush=True)
+    alphabetic = [language for language in LANGUAGES if language not in CJK]
+    alphabets = {language: alphabet_of(LANGUAGES[language][0], sum(texts[language], []))[0]
+                 for language in alphabetic}
+    others = shared_others({language: texts[language][0] for language in alphabetic}, alphabets)
+    other_costs = dict(others[0])
+    print("%d shared symbols and letters" % len(other_costs), flush=True)
     models = {}
     for language, (script, _) in sorted(LANGUAGES.items()):
         running, listed = texts[language]
         models[language] = learn_cjk(language, running + listed) if language in CJK else \
-            learn_alphabetic(language, script, running + listed, running, (symbol_costs, symbols[1]))
+            learn_alphabetic(language, script, running + listed, running, (other_costs, others[1]))
         m = models[language]
         print("%-8s %7d telling characters%s" % (language, m["telling"],
               ", %d signs, %.1f bits each, rate %.3f, %d words" % (len(m["alphabet"]), m["expected"], m["rate"],
                                                                    len(m["words"])) if "alphabet" in m else
               ", %d characters, %.1f bits each, rate %.3f" % (len(m["table"]), m["expected"], m["rate"])), flush=True)
-    write_models(models, symbols, os.path.join(HERE, "languagemodels.inc"))
+    write_models(models, others, os.path.join(HERE, "languagemodels.inc"))
 
 
 if __name__ == "__main__":
