@@ -21,16 +21,12 @@ namespace {
 // rarer it is than the commonest encoding of its languages, in bits. A
 // reading must fit that much better to beat a commoner one that reads as
 // well. (The detector's own answer pays nothing; see weighReadings.)
-// An encoding that serves some languages only on the side (Polish in the
-// Baltic ISO-8859-13) names them in `also`, each costing `alsoRarity`.
 struct Profile
 {
     const char *name;
     double rarity; // bits
     bool singleByte;
     const char *languages;
-    const char *also = nullptr;
-    double alsoRarity = 0;
 };
 
 constexpr const char *western = "en fr de es pt it nl da sv nb fi is ca";
@@ -41,16 +37,16 @@ const Profile profiles[] = {
     {"ISO-8859-15", 1.5, true, "en fr de es pt it nl da sv nb fi is ca et"},
     {"macintosh", 5, true, nullptr},
     {"IBM850", 5, true, nullptr},
-    {"ISO-8859-10", 6, true, "da sv nb fi is", "lt lv et", 6},
+    {"ISO-8859-10", 6, true, "da sv nb fi is lt lv et"},
     {"windows-1250", 0, true, "pl cs sk hu sl hr ro"},
     {"ISO-8859-2", 0.5, true, "pl cs sk hu sl hr ro"},
     {"IBM852", 5, true, "pl cs sk hu sl hr ro"},
     {"ISO-8859-16", 6, true, "ro pl hu hr sl"},
     {"windows-1257", 0.5, true, "lt lv et"},
-    {"ISO-8859-13", 1, true, "lt lv et", "pl hr sl", 6},
+    {"ISO-8859-13", 1, true, "lt lv et pl hr sl"},
     {"ISO-8859-4", 3, true, "lt lv et"},
     {"IBM775", 6, true, "lt lv et"},
-    {"ISO-8859-3", 5, true, "eo mt", "tr", 6},
+    {"ISO-8859-3", 5, true, "eo mt tr"},
     {"windows-1251", 0, true, "ru uk be bg sr mk"},
     {"KOI8-R", 1, true, "ru bg"},
     {"KOI8-U", 1.5, true, "uk ru"},
@@ -95,34 +91,11 @@ bool sameLetter(QChar a, QChar b)
 struct Weighed
 {
     Encoding encoding;
+    double rarity = 0;
     bool singleByte = false;
     QVector<const LanguageModel *> languages;
-    QVector<double> rarities; // by language
     QString characters; // a single-byte encoding's 256 characters, U+FFFD where none
     std::vector<ByteSymbols> symbols; // by language
-
-    // The language a reading fits best as, with what the encoding costs
-    // for it; `fitIn(i)` weighs the reading in the i-th language.
-    template<typename Fit> std::pair<LanguageFit, double> bestOf(const Fit &fitIn) const
-    {
-        LanguageFit best;
-        double rarity = 0;
-        for (int i = 0; i < languages.size(); ++i) {
-            const LanguageFit fit = fitIn(i);
-            if (!best.language || fit.bits + rarities.at(i) < best.bits + rarity) {
-                best = fit;
-                rarity = rarities.at(i);
-            }
-        }
-        return {best, rarity};
-    }
-
-    // What `language` costs in this encoding beyond its own languages.
-    double sideRarity(const LanguageModel *language) const
-    {
-        const int at = languages.indexOf(language);
-        return at < 0 ? 0 : rarities.at(at) - rarities.constFirst();
-    }
 };
 
 QVector<const LanguageModel *> modelsFor(const char *codes)
@@ -169,14 +142,9 @@ const std::vector<Weighed> &weighed()
             w.encoding = Encoding::named(QLatin1String(profile.name));
             if (!w.encoding.isValid())
                 continue;
+            w.rarity = profile.rarity;
             w.singleByte = profile.singleByte;
             w.languages = modelsFor(profile.languages ? profile.languages : western);
-            w.rarities.fill(profile.rarity, w.languages.size());
-            if (profile.also) {
-                const QVector<const LanguageModel *> also = modelsFor(profile.also);
-                w.languages += also;
-                w.rarities += QVector<double>(also.size(), profile.alsoRarity);
-            }
             if (w.singleByte) {
                 w.characters = byteCharacters(w.encoding);
                 for (const LanguageModel *model : qAsConst(w.languages))
@@ -280,9 +248,9 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
     // ones, those that give the same characters for the bytes it holds; for
     // the others, the same text.
     QHash<QString, int> same;
-    const auto add = [&](const Encoding &encoding, const QString &key, const auto &fitter) {
+    const auto add = [&](const Encoding &encoding, double rarity, const QString &key, const auto &fitter) {
         const bool isGuess = encoding == guess;
-        const auto [fit, rarity] = fitter();
+        const LanguageFit fit = fitter();
         if (!fit.language)
             return;
         const auto known = same.constFind(key);
@@ -335,21 +303,25 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
             }
             if (!readable)
                 continue;
-            add(w.encoding, key, [&] {
-                return w.bestOf([&](int i) {
-                    const LanguageModel *model = w.languages.at(i);
-                    return model->fit(pairs, w.symbols[size_t(i)], asciiOf(model));
-                });
+            add(w.encoding, w.rarity, key, [&] {
+                LanguageFit best;
+                for (size_t i = 0; i < w.symbols.size(); ++i) {
+                    const LanguageModel *model = w.languages.at(int(i));
+                    const LanguageFit fit = model->fit(pairs, w.symbols[i], asciiOf(model));
+                    if (!best.language || fit.bits < best.bits)
+                        best = fit;
+                }
+                return best;
             });
             continue;
         }
         QString text;
         if (decodeStrictly(w.encoding, sample, complete, text))
-            add(w.encoding, text, [&] { return w.bestOf([&](int i) { return w.languages.at(i)->fit(text); }); });
+            add(w.encoding, w.rarity, text, [&] { return cheapest(w.languages, text); });
     }
     if (utf8 && wanted(Encoding::utf8())) {
         const QString text = QString::fromUtf8(sample);
-        add(Encoding::utf8(), text, [&] { return std::make_pair(bestFit(text), 0.0); });
+        add(Encoding::utf8(), 0, text, [&] { return bestFit(text); });
     }
     if (guess.isValid() && !guessWeighed && !guess.isUtf8() && wanted(guess)) {
         // An encoding the detector names that Karvo does not weigh on its
@@ -370,26 +342,25 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
                 if (!single.isEmpty())
                     key = single;
             }
-            add(guess, key, [&] { return std::make_pair(bestFit(text), 0.0); });
+            add(guess, 0, key, [&] { return bestFit(text); });
         }
     }
 
-    // The detector's answer pays no rarity, except where it reads as a
-    // language its encoding serves only on the side: the detector names an
-    // encoding, not a language. Where it reads as its language, it is also
-    // spared some bits (fewer on a few telling characters, on which its
-    // statistics say little): a reading that fits no better never overrules
-    // it. Where it gives the same text as a commoner encoding, its name
-    // stands if its language is the one the text reads as (Greek in
-    // ISO-8859-7), not otherwise (German in ISO-8859-3).
-    const Weighed *guessed = profileOf(guess);
+    // The detector's answer, where it reads as its language, pays no rarity
+    // and is spared some bits (fewer on a few telling characters, on which
+    // its statistics say little): a reading that fits no better never
+    // overrules it. Where it reads as no language well, it is one reading
+    // among the others, at its encoding's rarity. Where it gives the same
+    // text as a commoner encoding, its name stands if its language is the
+    // one the text reads as (Greek in ISO-8859-7), not otherwise (German in
+    // ISO-8859-3).
     for (Reading &reading : readings) {
         if (!reading.isGuess)
             continue;
         if (reading.encoding != guess && languagesOf(guess).contains(reading.fit.language))
             reading.encoding = guess;
         if (reading.fit.excess() <= thresholds.detectorFit)
-            reading.cost = reading.fit.bits + (guessed ? guessed->sideRarity(reading.fit.language) : 0)
+            reading.cost = reading.fit.bits
                 - thresholds.detectorWord * std::min(1.0, double(reading.fit.telling) / thresholds.fewCharacters);
     }
     // Readings that differ only where the language itself has two spellings
@@ -547,7 +518,7 @@ double mostRarity()
     static const double most = [] {
         double m = 0;
         for (const Profile &profile : profiles)
-            m = std::max({m, profile.rarity, profile.alsoRarity});
+            m = std::max(m, profile.rarity);
         return m;
     }();
     return most;
