@@ -128,6 +128,9 @@ private slots:
         QTest::newRow("UTF-8, then other bytes far in: asks")
             << chinese.toUtf8().repeated(2 * 1024 * 1024 / chinese.toUtf8().size()) + iconv(russian, "KOI8-R")
             << QStringLiteral("asks") << "UTF-8";
+        QTest::newRow("Finnish line with a euro sign: asks, as ISO-8859-15, not as Greek ISO-8859-7 spelling it alike")
+            << iconv(QStringLiteral("Hinta on 10 € kuukaudessa.\n"), "ISO-8859-15") << QStringLiteral("asks")
+            << "ISO-8859-15";
         sure("UTF-16LE with BOM", iconv(french, "UTF-16"), "UTF-16");
         sure("UTF-16BE with BOM", "\xfe\xff" + iconv(french, "UTF-16BE"), "UTF-16");
         sure("UTF-8 with BOM", "\xef\xbb\xbf" + french.toUtf8(), "UTF-8");
@@ -214,6 +217,8 @@ private slots:
                  "language well: asked, not converted as IBM852",
             QStringLiteral("Astrakhan\nUliànovsk\nTomsk\nTxità\nVladivostok\nWake\nNew Salem, Dakota del Nord\n"),
             "MACINTOSH");
+        sure("Dutch line in macintosh, a dash between words, not a foreign Ð in windows-1252",
+            iconv(QStringLiteral("Nieuwe versie – nu installeren\n"), "MACINTOSH"), "macintosh");
         right("Ukrainian line in KOI8-U", QStringLiteral("Не вдалося зберегти файл, спробуйте ще раз."), "KOI8-U");
         sure("nothing but a UTF-16 byte-order mark", "\xff\xfe", "UTF-16");
         sure("ISO-2022-KR, its shifts no binary", iconv(korean, "ISO-2022-KR"), "ISO-2022-KR");
