@@ -31,6 +31,7 @@ ENCODINGS = {
     "pl": CENTRAL, "cs": CENTRAL, "sk": CENTRAL, "hu": CENTRAL, "sl": CENTRAL, "hr": CENTRAL,
     "ro": ["WINDOWS-1250", "ISO-8859-2", "ISO-8859-16"],
     "lt": BALTIC, "lv": BALTIC, "et": ["WINDOWS-1257", "ISO-8859-15", "ISO-8859-13"],
+    "eo": ["ISO-8859-3"], "mt": ["ISO-8859-3"],
     "ru": ["WINDOWS-1251", "KOI8-R", "ISO-8859-5", "CP866", "MAC-CYRILLIC"],
     "uk": ["WINDOWS-1251", "KOI8-U"], "be": ["WINDOWS-1251"], "bg": ["WINDOWS-1251", "CP866", "ISO-8859-5"],
     "sr": ["WINDOWS-1251", "ISO-8859-5"], "mk": ["WINDOWS-1251", "ISO-8859-5"],
