@@ -135,6 +135,11 @@ private slots:
         sure("UTF-16BE with BOM", "\xfe\xff" + iconv(french, "UTF-16BE"), "UTF-16");
         sure("UTF-8 with BOM", "\xef\xbb\xbf" + french.toUtf8(), "UTF-8");
         sure("short UTF-8 the detector takes for windows-1250", "caf\xc3\xa9\n", "UTF-8");
+        sure("UTF-8 whose only character beyond ASCII is a dash, not IBM850", "Open the file \xe2\x80\x93 then save it.\n",
+            "UTF-8");
+        sure("UTF-8 whose only character beyond ASCII is an ellipsis", "Loading\xe2\x80\xa6\n", "UTF-8");
+        sure("UTF-8 whose only characters beyond ASCII are quotation marks",
+            "\xe2\x80\x9cQuoted\xe2\x80\x9d text\n", "UTF-8");
         sure("pure ASCII", "plain old text\n", "ASCII");
         sure("one stray control in plenty of text", QByteArray(200, 'a') + '\x01', "ASCII");
         sure("UTF-16LE without BOM", iconv(french, "UTF-16LE"), "UTF-16LE");
@@ -219,6 +224,8 @@ private slots:
             "MACINTOSH");
         sure("Dutch line in macintosh, a dash between words, not a foreign Ð in windows-1252",
             iconv(QStringLiteral("Nieuwe versie – nu installeren\n"), "MACINTOSH"), "macintosh");
+        sure("Dutch line after a bullet in windows-1252, not after a lone ò in IBM850",
+            iconv(QStringLiteral("• Eindigt vandaag om middernacht\n"), "WINDOWS-1252"), "windows-1252");
         right("Ukrainian line in KOI8-U", QStringLiteral("Не вдалося зберегти файл, спробуйте ще раз."), "KOI8-U");
         sure("nothing but a UTF-16 byte-order mark", "\xff\xfe", "UTF-16");
         sure("ISO-2022-KR, its shifts no binary", iconv(korean, "ISO-2022-KR"), "ISO-2022-KR");

@@ -194,26 +194,33 @@ bool isAsciiLetter(uint c)
 
 // Counts words outside <tags>, a character at a time: runs of ASCII
 // letters or of characters beyond ASCII, telling words holding one of the
-// latter. As models/build-models.py counts them.
+// latter. As models/build-models.py counts them, where a telling word of
+// symbols alone ("–", "…", "“") pays no rate of words: it is counted apart.
 struct Words
 {
     int telling = 0;
+    int symbolic = 0; // of the telling words, those without a letter
     int ascii = 0;
     bool inTag = false;
     bool inWord = false;
     bool high = false;
-    void feed(uint c)
+    bool lettered = false;
+    // `letter`: whether `c` is a letter, where the caller knows; a byte of
+    // an encoding yet to be chosen counts as one.
+    void feed(uint c, bool letter = true)
     {
         if (isAsciiLetter(c) || c >= 0x80) {
             inWord = true;
             high |= c >= 0x80;
+            lettered |= letter;
             return;
         }
         if (inWord && !inTag) {
             telling += high ? 1 : 0;
+            symbolic += high && !lettered ? 1 : 0;
             ascii += high ? 0 : 1;
         }
-        inWord = high = false;
+        inWord = high = lettered = false;
         if (c == '<')
             inTag = true;
         else if (c == '>' || c == '\n')
@@ -459,7 +466,7 @@ LanguageFit LanguageModel::fit(const QString &text) const
             englishQuarters += english->matrix[english->symbolOf(previousChar) * english->size + english->symbolOf(c)];
         }
         telling += high ? 1 : 0;
-        words.feed(c);
+        words.feed(c, !high || QChar::isLetter(c) || QChar::isMark(c));
         previousChar = c;
         previous = symbol;
         previousHigh = high;
@@ -471,7 +478,7 @@ LanguageFit LanguageModel::fit(const QString &text) const
     if (previousHigh)
         quarters += matrix[previous * size + Boundary];
     const double telltale = quarters / 4.0 + switches * caseSwitch - known;
-    result.tellingBits = telltale + words.telling * highBits;
+    result.tellingBits = telltale + (words.telling - words.symbolic) * highBits;
     result.bits = result.tellingBits + asciiRest(asciiQuarters, englishQuarters, words.telling, words.ascii);
     result.telling = telling;
     return result;
@@ -484,6 +491,7 @@ ByteSymbols LanguageModel::byteSymbols(const QString &characters) const
         const uint c = b < characters.size() ? characters.at(b).unicode() : uint(QChar::ReplacementCharacter);
         symbols.symbol[size_t(b)] = c == QChar::ReplacementCharacter ? invalidByte : symbolOf(c);
         symbols.letterCase[size_t(b)] = caseOf(c);
+        symbols.letter[size_t(b)] = QChar::isLetter(c) || QChar::isMark(c);
         const quint8 kind = symbols.symbol[size_t(b)];
         symbols.extra[size_t(b)] = c >= 0x80 && (kind == OtherSymbol || kind == OtherLetter) ? symbolCost(c) : 0;
     }
@@ -517,7 +525,12 @@ LanguageFit LanguageModel::fit(const BytePairs &pairs, const ByteSymbols &symbol
                 known += word.count * knownWord(hash);
         }
     }
-    result.tellingBits = quarters / 4.0 + switches * caseSwitch + pairs.tellingWords() * highBits - known;
+    // A lone byte that reads as a symbol is no word.
+    int symbolWords = 0;
+    for (const BytePairs::Pair &single : pairs.singles())
+        symbolWords += symbols.letter[single.first] ? 0 : single.count;
+    result.tellingBits
+        = quarters / 4.0 + switches * caseSwitch + (pairs.tellingWords() - symbolWords) * highBits - known;
     result.bits = result.tellingBits + asciiBits;
     result.telling = pairs.telling();
     return result;
@@ -533,14 +546,15 @@ double LanguageFit::excess() const
 namespace {
 
 // Where each pair stands in a BytePairs' lists, plus one (0: not yet met),
-// kept for the thread: bytes above ASCII with anything, then ASCII pairs.
+// kept for the thread: bytes above ASCII with anything, then ASCII pairs,
+// then lone bytes.
 // The pairs a count holds clear their places again, so a small sample
 // costs no more than its own bytes.
 int *pairPlaces()
 {
     thread_local std::unique_ptr<int[]> places;
     if (!places)
-        places.reset(new int[0x10000 + 0x4000]());
+        places.reset(new int[0x10000 + 0x4000 + 0x100]());
     return places.get();
 }
 
@@ -550,6 +564,7 @@ BytePairs::BytePairs(const QByteArray &sample)
 {
     int *const slot = pairPlaces();
     int *const asciiSlot = slot + 0x10000;
+    int *const singleSlot = asciiSlot + 0x4000;
     const auto *p = reinterpret_cast<const uchar *>(sample.constData());
     const int n = sample.size();
     Words words;
@@ -574,6 +589,8 @@ BytePairs::BytePairs(const QByteArray &sample)
             wordStart = i;
             wordHash = wordSeed;
         } else if (!isAsciiLetter(c) && c < 0x80 && words.high && !words.inTag) {
+            if (i - wordStart == 1)
+                count(singleList, singleSlot[p[wordStart]], p[wordStart], 0);
             const auto end = wordHashes.cbegin() + wordList.size();
             const auto known = std::find(wordHashes.cbegin(), end, wordHash);
             if (known != end) {
@@ -605,6 +622,8 @@ BytePairs::BytePairs(const QByteArray &sample)
     asciiWordCount = words.ascii;
     for (const Pair &pair : qAsConst(asciiList))
         asciiSlot[pair.first << 7 | pair.second] = 0;
+    for (const Pair &single : qAsConst(singleList))
+        singleSlot[single.first] = 0;
     for (const Pair &pair : qAsConst(list))
         slot[pair.first << 8 | pair.second] = 0;
 }

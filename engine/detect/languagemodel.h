@@ -56,6 +56,9 @@ public:
     const QVector<Pair> &pairs() const { return list; }
     // The pairs of ASCII characters with a letter, outside <tags>.
     const QVector<Pair> &asciiPairs() const { return asciiList; }
+    // Telling words of one byte alone (`first`; `second` is 0), which are
+    // no words in a reading that takes the byte for a symbol ("–").
+    const QVector<Pair> &singles() const { return singleList; }
     int telling() const { return nonAscii; } // non-ASCII bytes
     // Words outside <tags>: with a non-ASCII byte, and of ASCII letters alone.
     int tellingWords() const { return tellingWordCount; }
@@ -75,6 +78,7 @@ public:
 private:
     QVector<Pair> list;
     QVector<Pair> asciiList;
+    QVector<Pair> singleList;
     QVector<Word> wordList;
     int nonAscii = 0;
     int tellingWordCount = 0;
@@ -83,13 +87,14 @@ private:
 };
 
 // What each byte of a single-byte encoding is to one model: the symbol it
-// reads as, whether it is a small or a capital letter, and what it costs
-// beyond its symbol (a character outside the model's signs: which one it is).
-// Made once per encoding and model.
+// reads as, whether it is a letter and a small or a capital one, and what
+// it costs beyond its symbol (a character outside the model's signs: which
+// one it is). Made once per encoding and model.
 struct ByteSymbols
 {
     std::array<quint8, 256> symbol;
     std::array<quint8, 256> letterCase;
+    std::array<bool, 256> letter;
     std::array<quint8, 256> extra;
 };
 

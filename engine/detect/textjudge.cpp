@@ -205,7 +205,10 @@ QVector<const LanguageModel *> modelsForScriptOf(const QString &text)
         thai |= c >= 0xE00 && c < 0xE80;
         cjk |= c >= 0x3000 && c < 0xFB00;
     }
-    latin |= seen == 0; // ASCII alone: English, or a language that did without its accents
+    // ASCII alone, or with nothing beyond it but punctuation and symbols of
+    // every script ("–", "…", "€"): English, or a language that did without
+    // its accents.
+    latin |= !(cyrillic || greek || hebrew || arabic || thai || cjk);
     QVector<const LanguageModel *> models;
     for (const LanguageModel *model : LanguageModel::all()) {
         const QByteArray code(model->code());

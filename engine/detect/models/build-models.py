@@ -642,17 +642,21 @@ WORD_CAP = 4
 
 def count_words(text):
     """Words (runs of ASCII letters or of any characters but ASCII) with a
-    character beyond ASCII, and words of ASCII letters alone."""
+    character beyond ASCII and a letter, and words of ASCII letters alone.
+    A run of symbols alone ("–", "…") pays no rate of words: a reading that
+    takes a byte for a symbol pays for it in its steps alone."""
     telling = ascii_words = 0
-    in_word = high = False
+    in_word = high = lettered = False
     for c in text + " ":
         if (ord(c) < 0x80 and c.isalpha()) or ord(c) >= 0x80:
             in_word = True
             high |= ord(c) >= 0x80
+            lettered |= ord(c) < 0x80 or unicodedata.category(c)[0] in "LM"
         elif in_word:
-            telling += high
-            ascii_words += not high
-            in_word = high = False
+            if lettered:
+                telling += high
+                ascii_words += not high
+            in_word = high = lettered = False
     return telling, ascii_words
 
 
