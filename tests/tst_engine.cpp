@@ -138,6 +138,7 @@ private slots:
         sure("UTF-8 whose only character beyond ASCII is a dash, not IBM850", "Open the file \xe2\x80\x93 then save it.\n",
             "UTF-8");
         sure("UTF-8 whose only character beyond ASCII is an ellipsis", "Loading\xe2\x80\xa6\n", "UTF-8");
+        sure("UTF-8 whose only character beyond ASCII is a euro sign, not windows-1251", "Price: 5 \xe2\x82\xac\n", "UTF-8");
         sure("UTF-8 whose only characters beyond ASCII are quotation marks",
             "\xe2\x80\x9cQuoted\xe2\x80\x9d text\n", "UTF-8");
         sure("pure ASCII", "plain old text\n", "ASCII");
