@@ -197,6 +197,8 @@ private slots:
         right("Romanian line in windows-1250", QStringLiteral("Fişierul nu a putut fi şters."), "WINDOWS-1250");
         sure("Romanian line in ISO-8859-16, as the detector says: ș, which windows-1250 spells ş",
             iconv(QStringLiteral("Fire de execuție JVM\n"), "ISO-8859-16"), "ISO-8859-16");
+        doubtful("Romanian line in ISO-8859-16 the detector does not name: two readings fit Romanian equally well",
+            QStringLiteral("Și au un plan.\n"), "ISO-8859-16");
         right("Italian line in IBM850, not windows-1252 with an ellipsis inside a word",
             QStringLiteral("Nome dispositivo già utilizzato\n"), "CP850");
         right("Italian line in macintosh, a word of the language and not a letter pair alone",

@@ -369,29 +369,29 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
     // Readings that differ only where the language itself has two spellings
     // (Romanian ş and ș: windows-1250 has one, ISO-8859-16 the other) fit it
     // alike, and Karvo has nothing to tell them apart by: there the
-    // detector, which fits its language, has the last word.
+    // detector, where it names one of them and it fits its language, has
+    // the last word; where it names neither, they are equally likely, and
+    // only the user can say which. Single-byte readings alone can differ in a
+    // letter and nothing else; they do where every byte of the sample reads
+    // as the same letter in both.
+    const auto spelledAlike = [&](const Encoding &a, const Encoding &b) {
+        const QString x = charactersOf(a);
+        const QString y = charactersOf(b);
+        if (x.isEmpty() || y.isEmpty())
+            return false;
+        for (int c = 0x80; c < 256; ++c) {
+            if (pairs.contains(c)
+                && (x.at(c) == QChar::ReplacementCharacter || y.at(c) == QChar::ReplacementCharacter
+                    || !sameLetter(x.at(c), y.at(c))))
+                return false;
+        }
+        return true;
+    };
     const int guessAt = int(std::find_if(readings.cbegin(), readings.cend(), [](const Reading &r) { return r.isGuess; })
         - readings.cbegin());
     if (guessAt < readings.size() && readings.at(guessAt).fit.excess() <= thresholds.detectorFit) {
-        // Single-byte readings alone can differ in a letter and nothing
-        // else; they do where every byte of the sample reads as the same
-        // letter in both.
-        const QString guessCharacters = charactersOf(readings.at(guessAt).encoding);
-        const auto spelledAlike = [&](const Encoding &encoding) {
-            const QString characters = charactersOf(encoding);
-            if (characters.isEmpty() || guessCharacters.isEmpty())
-                return false;
-            for (int b = 0x80; b < 256; ++b) {
-                if (pairs.contains(b)
-                    && (characters.at(b) == QChar::ReplacementCharacter
-                        || !sameLetter(characters.at(b), guessCharacters.at(b))))
-                    return false;
-            }
-            return true;
-        };
         const auto spelledApart = [&](int i) {
-            const Reading &reading = readings.at(i);
-            return i != guessAt && spelledAlike(reading.encoding);
+            return i != guessAt && spelledAlike(readings.at(i).encoding, readings.at(guessAt).encoding);
         };
         QVector<Reading> kept;
         Reading merged = readings.at(guessAt);
@@ -404,6 +404,14 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
                 kept.append(i == guessAt ? merged : readings.at(i));
         }
         readings = kept;
+    }
+    if (!readings.isEmpty()) {
+        const auto best = std::min_element(readings.begin(), readings.end(),
+            [](const Reading &a, const Reading &b) { return a.cost < b.cost; });
+        for (Reading &reading : readings) {
+            if (&reading != &*best && spelledAlike(reading.encoding, best->encoding))
+                reading.cost = best->cost;
+        }
     }
     std::stable_sort(readings.begin(), readings.end(), [](const Reading &a, const Reading &b) {
         if (a.cost != b.cost)
