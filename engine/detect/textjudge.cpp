@@ -374,9 +374,7 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
     // only the user can say which. Single-byte readings alone can differ in a
     // letter and nothing else; they do where every byte of the sample reads
     // as the same letter in both.
-    const auto spelledAlike = [&](const Encoding &a, const Encoding &b) {
-        const QString x = charactersOf(a);
-        const QString y = charactersOf(b);
+    const auto spelledAlike = [&](const QString &x, const QString &y) {
         if (x.isEmpty() || y.isEmpty())
             return false;
         for (int c = 0x80; c < 256; ++c) {
@@ -390,26 +388,27 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
     const int guessAt = int(std::find_if(readings.cbegin(), readings.cend(), [](const Reading &r) { return r.isGuess; })
         - readings.cbegin());
     if (guessAt < readings.size() && readings.at(guessAt).fit.excess() <= thresholds.detectorFit) {
-        const auto spelledApart = [&](int i) {
-            return i != guessAt && spelledAlike(readings.at(i).encoding, readings.at(guessAt).encoding);
-        };
+        const QString guessCharacters = charactersOf(readings.at(guessAt).encoding);
+        QVector<bool> apart(readings.size());
+        for (int i = 0; i < readings.size(); ++i)
+            apart[i] = i != guessAt && spelledAlike(charactersOf(readings.at(i).encoding), guessCharacters);
         QVector<Reading> kept;
-        Reading merged = readings.at(guessAt);
         for (int i = 0; i < readings.size(); ++i) {
-            if (spelledApart(i))
-                merged.alike << readings.at(i).encoding << readings.at(i).alike;
+            if (apart.at(i))
+                readings[guessAt].alike << readings.at(i).encoding << readings.at(i).alike;
         }
         for (int i = 0; i < readings.size(); ++i) {
-            if (!spelledApart(i))
-                kept.append(i == guessAt ? merged : readings.at(i));
+            if (!apart.at(i))
+                kept.append(readings.at(i));
         }
         readings = kept;
     }
     if (!readings.isEmpty()) {
         const auto best = std::min_element(readings.begin(), readings.end(),
             [](const Reading &a, const Reading &b) { return a.cost < b.cost; });
+        const QString bestCharacters = charactersOf(best->encoding);
         for (Reading &reading : readings) {
-            if (&reading != &*best && spelledAlike(reading.encoding, best->encoding))
+            if (&reading != &*best && spelledAlike(charactersOf(reading.encoding), bestCharacters))
                 reading.cost = best->cost;
         }
     }

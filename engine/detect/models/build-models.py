@@ -759,8 +759,8 @@ def shared_others(texts_by_language, alphabets):
     return table, TOP_LEVEL
 
 
-def learn_alphabetic(language, script, texts, running, others):
-    alphabet, telling = alphabet_of(script, texts)
+def learn_alphabetic(script, texts, running, signs, others):
+    alphabet, telling = signs
     index = {c: i + SPECIALS for i, c in enumerate(alphabet)}
     size = len(alphabet) + SPECIALS
 
@@ -986,16 +986,17 @@ def main():
         return
     texts = {language: training_texts(cache, language) for language in LANGUAGES}
     alphabetic = [language for language in LANGUAGES if language not in CJK]
-    alphabets = {language: alphabet_of(LANGUAGES[language][0], sum(texts[language], []))[0]
+    alphabets = {language: alphabet_of(LANGUAGES[language][0], sum(texts[language], []))
                  for language in alphabetic}
-    others = shared_others({language: texts[language][0] for language in alphabetic}, alphabets)
+    others = shared_others({language: texts[language][0] for language in alphabetic},
+                           {language: alphabet for language, (alphabet, _) in alphabets.items()})
     other_costs = dict(others[0])
     print("%d shared symbols and letters" % len(other_costs), flush=True)
     models = {}
     for language, (script, _) in sorted(LANGUAGES.items()):
         running, listed = texts[language]
         models[language] = learn_cjk(language, running + listed) if language in CJK else \
-            learn_alphabetic(language, script, running + listed, running, (other_costs, others[1]))
+            learn_alphabetic(script, running + listed, running, alphabets[language], (other_costs, others[1]))
         m = models[language]
         print("%-8s %7d telling characters%s" % (language, m["telling"],
               ", %d signs, %.1f bits each, rate %.3f, %d words" % (len(m["alphabet"]), m["expected"], m["rate"],
