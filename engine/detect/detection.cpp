@@ -283,9 +283,14 @@ QVector<Doubt> doubtsAbout(const QVector<Reading> &readings, const Encoding &gue
     };
     // A charset Qt cannot read: unless one of Karvo's own readings is sure
     // and fits its language, the detector may well be right, and only the
-    // user can say.
+    // user can say. On a few telling characters the fit says little either
+    // way ("bentô" in Portuguese costs 8 bits more than its usual letter),
+    // and neither does the detector: there only a reading of no language
+    // at all is left to the user.
+    const double fitsAsWell = best && best->fit.telling < thresholds.fewCharacters ? 1 : 0.5;
     if (!guess.isValid() && !detectorName.isEmpty()
-        && (!best || best->probability < thresholds.sure || best->fit.excess() > thresholds.noLanguage / 2)) {
+        && (!best || best->probability < thresholds.sure
+            || best->fit.excess() > thresholds.noLanguage * fitsAsWell)) {
         Doubt doubt = about(Doubt::Kind::NoCodec, rivalShare);
         doubt.detectorName = detectorName;
         doubts.append(doubt);
