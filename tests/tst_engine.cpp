@@ -176,6 +176,8 @@ private slots:
         right(
             "Latvian in windows-1257, not a Western code page", QStringLiteral("Tas ir zināms visiem"), "WINDOWS-1257");
         right("Spanish word in windows-1252, not ISO-8859-10", QStringLiteral("Mañana"), "WINDOWS-1252");
+        right("English line in windows-1252, an apostrophe ’ in a word, not Mac Central European",
+            QStringLiteral("Don’t show flight status suggestions\n"), "WINDOWS-1252");
         sure("Portuguese in windows-1252, one telling character, which the detector takes for VISCII",
             iconv(QStringLiteral("biscoito de arroz\nbentô\n"), "WINDOWS-1252"), "WINDOWS-1252");
         right("two kanji in Shift_JIS, not windows-1252", QStringLiteral("日本"), "SHIFT_JIS");
