@@ -243,6 +243,9 @@ private slots:
         binary("ASCII with a NUL", QByteArray("plain\0text\n", 11));
         binary("PNG", QByteArray::fromHex("89504e470d0a1a0a0000000d49484452000000100000001008060000001ff3ff61"));
         binary("ELF", elfHeader());
+        binary("PDF whose every byte reads as text",
+            "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\n<< /Type /Catalog /Pages 2 0 R >>\nendobj\n"
+            "xref\n0 2\n0000000000 65535 f \n0000000015 00000 n \ntrailer\n<< /Size 2 /Root 1 0 R >>\n%%EOF\n");
         binary("gettext catalogue", QByteArray("\xde\x12\x04\x95\0\0\0\0\x02\0\0\0\x1c\0\0\0", 16));
         binary("controls without NUL", QByteArray("GIF89a\x01\x02\x03\x04\x05\x06 some text after it"));
         binary("UTF-16LE without BOM but with a lone surrogate",

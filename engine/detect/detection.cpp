@@ -372,6 +372,10 @@ struct Detector::State
     bool binary = false; // settled before the end
     const char *escapes = nullptr; // the escape-based encoding the start announces
     qint64 shifts = 0; // its SO and SI bytes, which the census counts as controls
+    // A PDF may hold nothing but bytes that read as text, yet its objects
+    // are found by byte offsets that rewriting would shift: it is binary
+    // whatever its bytes look like.
+    bool pdf = false;
     // The detector's answer is not needed for a file that is UTF-8, and
     // most files that read as UTF-8 at first are: what it is to be fed waits
     // here, a chunk at most, until the file stops reading as UTF-8.
@@ -397,6 +401,8 @@ struct Detector::State
     // UTF-32 reading still explains, and that no byte-order mark claims.
     bool certainlyBinary() const
     {
+        if (pdf)
+            return true;
         if (bom != Bom::None && bom != Bom::Utf8)
             return false;
         const bool controls = census.nul > 0 || (size >= 0 && (census.controls - shifts) * 100 > size);
@@ -442,6 +448,7 @@ bool Detector::feed(const char *data, qint64 size)
         // UTF-32 without a byte-order mark.
         startLayouts(s.bom, s.census.nul > 0, s.wide);
         s.escapes = escapeEncodingOf(QByteArray::fromRawData(data, int(std::min<qint64>(size, 4096))));
+        s.pdf = QByteArray::fromRawData(data, int(std::min<qint64>(size, 5))) == "%PDF-";
     }
     if (s.escapes)
         s.shifts += std::count_if(data, data + size, [](char c) { return c == 0x0E || c == 0x0F; });
