@@ -287,10 +287,10 @@ QVector<Doubt> doubtsAbout(const QVector<Reading> &readings, const Encoding &gue
     // way ("bentô" in Portuguese costs 8 bits more than its usual letter),
     // and neither does the detector: there only a reading of no language
     // at all is left to the user.
-    const double fitsAsWell = best && best->fit.telling < thresholds.fewCharacters ? 1 : 0.5;
+    const double poorFit
+        = best && best->fit.telling < thresholds.fewCharacters ? thresholds.noLanguage : thresholds.noLanguage / 2;
     if (!guess.isValid() && !detectorName.isEmpty()
-        && (!best || best->probability < thresholds.sure
-            || best->fit.excess() > thresholds.noLanguage * fitsAsWell)) {
+        && (!best || best->probability < thresholds.sure || best->fit.excess() > poorFit)) {
         Doubt doubt = about(Doubt::Kind::NoCodec, rivalShare);
         doubt.detectorName = detectorName;
         doubts.append(doubt);

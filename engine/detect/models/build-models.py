@@ -605,6 +605,8 @@ def training_texts(cache, language):
 
 
 IN_WORD_APOSTROPHE = re.compile(r"(?<=\w)'(?=\w)")
+
+
 def typographic(running):
     """Our sources write the apostrophe in a word as ASCII; software text
     today mostly writes it "’", which every Western code page holds: half
