@@ -202,6 +202,11 @@ private slots:
         right("Romanian line in windows-1250", QStringLiteral("Fişierul nu a putut fi şters."), "WINDOWS-1250");
         sure("Romanian line in ISO-8859-16, as the detector says: ș, which windows-1250 spells ş",
             iconv(QStringLiteral("Fire de execuție JVM\n"), "ISO-8859-16"), "ISO-8859-16");
+        sure("Romanian list in ISO-8859-16, as the detector says, though it reads as Romanian none too well",
+            iconv(
+                QStringLiteral("dolar canadian\nyuani chinezești (offshore)\ncolóni costaricani\nmarcă est-germană\n"),
+                "ISO-8859-16"),
+            "ISO-8859-16");
         doubtful("Romanian line in ISO-8859-16 the detector does not name: two readings fit Romanian equally well",
             QStringLiteral("Și au un plan.\n"), "ISO-8859-16");
         right("Italian line in IBM850, not windows-1252 with an ellipsis inside a word",

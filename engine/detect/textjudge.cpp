@@ -369,11 +369,12 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
     // Readings that differ only where the language itself has two spellings
     // (Romanian ş and ș: windows-1250 has one, ISO-8859-16 the other) fit it
     // alike, and Karvo has nothing to tell them apart by: there the
-    // detector, where it names one of them and it fits its language, has
-    // the last word; where it names neither, they are equally likely, and
-    // only the user can say which. Single-byte readings alone can differ in a
-    // letter and nothing else; they do where every byte of the sample reads
-    // as the same letter in both.
+    // detector, where it names one of them, has the last word, even on a
+    // text that reads as its language none too well (a list of names),
+    // since the other fits it no better; where it names neither, they are
+    // equally likely, and only the user can say which. Single-byte readings
+    // alone can differ in a letter and nothing else; they do where every
+    // byte of the sample reads as the same letter in both.
     const auto spelledAlike = [&](const QString &x, const QString &y) {
         if (x.isEmpty() || y.isEmpty())
             return false;
@@ -387,7 +388,7 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
     };
     const int guessAt = int(std::find_if(readings.cbegin(), readings.cend(), [](const Reading &r) { return r.isGuess; })
         - readings.cbegin());
-    if (guessAt < readings.size() && readings.at(guessAt).fit.excess() <= thresholds.detectorFit) {
+    if (guessAt < readings.size()) {
         const QString guessCharacters = charactersOf(readings.at(guessAt).encoding);
         QVector<bool> apart(readings.size());
         for (int i = 0; i < readings.size(); ++i)
