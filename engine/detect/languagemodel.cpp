@@ -314,10 +314,16 @@ const std::vector<const LanguageModel *> &LanguageModel::all()
             int at = 0;
             for (const QString &word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
                 quint64 hash = wordSeed;
-                forEachCodePoint(word, [&](uint c) { hash = hashSymbol(hash, m->symbolOf(c)); });
+                int length = 0;
+                forEachCodePoint(word, [&](uint c) {
+                    hash = hashSymbol(hash, m->symbolOf(c));
+                    ++length;
+                });
                 const double spared = knownWordBits - wordLevels[size_t(at++)] / 4.0;
-                if (spared > 0)
+                if (spared > 0) {
                     known.emplace_back(hash, float(spared));
+                    m->longestWord = std::max(m->longestWord, length);
+                }
             }
             std::sort(known.begin(), known.end());
             for (const auto &[hash, bits] : known) {
@@ -513,12 +519,19 @@ LanguageFit LanguageModel::fit(const BytePairs &pairs, const ByteSymbols &symbol
     }
     double known = 0;
     if (!wordHashes.empty()) {
+        // A run of CJK bytes read one by one is one long word: no known
+        // word is that long, and spelling it out for every reading of every
+        // language was half of what weighing such a sample cost.
         for (const BytePairs::Word &word : pairs.words()) {
+            if (word.bytes.size() > longestWord)
+                continue;
             quint64 hash = wordSeed;
             bool spelled = true;
             for (const char b : word.bytes) {
                 const quint8 symbol = symbols.symbol[uchar(b)];
-                spelled &= symbol >= FirstSign && symbol < junk;
+                spelled = symbol >= FirstSign && symbol < junk;
+                if (!spelled)
+                    break;
                 hash = hashSymbol(hash, symbol);
             }
             if (spelled)

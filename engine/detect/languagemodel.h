@@ -150,6 +150,7 @@ private:
     // symbols: the words' hashes in order, and what each is spared.
     double knownWord(quint64 hash) const;
     std::vector<quint64> wordHashes;
+    int longestWord = 0; // in symbols
     std::vector<float> wordBits;
     std::vector<quint8> matrix; // cost of each step from symbol to symbol, in quarter bits
     std::vector<quint8> lookup; // alphabetic: symbol of each character below U+2200

@@ -450,10 +450,11 @@ public:
 
     Outcome run()
     {
-        const int threads = QThread::idealThreadCount();
-        if (threads >= 2 && source.size() - source.pos() > 2 * pieceSize && from.splitsAtLineFeeds()
-            && to.splitsAtLineFeeds())
-            return inPieces(threads);
+        // Asked only of a large file: the count is read from /sys each time.
+        if (source.size() - source.pos() > 2 * pieceSize && from.splitsAtLineFeeds() && to.splitsAtLineFeeds()) {
+            if (const int threads = QThread::idealThreadCount(); threads >= 2)
+                return inPieces(threads);
+        }
         Outcome outcome;
         if (throughTable(outcome))
             return outcome;
