@@ -209,6 +209,25 @@ private slots:
             "ISO-8859-16");
         doubtful("Romanian line in ISO-8859-16 the detector does not name: two readings fit Romanian equally well",
             QStringLiteral("Și au un plan.\n"), "ISO-8859-16");
+        // Files that say what they are in, as their writers saw them.
+        sure("Hebrew page that says it is windows-1255, which the detector takes for Greek",
+            "<meta charset=\"windows-1255\">\n<p>" + iconv(QStringLiteral("שלום"), "WINDOWS-1255") + "</p>\n",
+            "windows-1255");
+        sure("Greek XML that says it is ISO-8859-7, which windows-1253 spells alike",
+            "<?xml version=\"1.0\" encoding=\"ISO-8859-7\"?>\n<p>"
+                + iconv(QStringLiteral("Καλημέρα, τι κάνεις σήμερα;"), "ISO-8859-7") + "</p>\n",
+            "ISO-8859-7");
+        sure("three Russian letters under a Vim coding cookie",
+            "# vim: set fileencoding=koi8-r :\n# " + iconv(QStringLiteral("Ура"), "KOI8-R") + "\n", "KOI8-R");
+        sure("one letter in a page that says it is UTF-8", "<meta charset=\"utf-8\"><p>\xc3\xbc</p>\n", "UTF-8");
+        sure("UTF-8 page whose declaration is left over from windows-1252",
+            "<meta charset=\"windows-1252\"><p>" + QStringLiteral("Überraschung für Müller").toUtf8() + "</p>\n",
+            "UTF-8");
+        sure("page that says ISO-8859-1, with curly quotes only windows-1252 has",
+            iconv(QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">\n"
+                                 "<p>Le château où l’été dure, près de la forêt: “Très bien”, déjà vu.</p>\n"),
+                "WINDOWS-1252"),
+            "windows-1252");
         right("Italian line in IBM850, not windows-1252 with an ellipsis inside a word",
             QStringLiteral("Nome dispositivo già utilizzato\n"), "CP850");
         right("Italian line in macintosh, a word of the language and not a letter pair alone",

@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QHash>
+#include <QRegularExpression>
 #include <QTextCodec>
 #include <QTextDecoder>
 
@@ -341,6 +342,32 @@ const char *escapeEncodingOf(const QByteArray &start)
     return nullptr;
 }
 
+// The encoding a file says it is in, as browsers, XML parsers and editors
+// read it from its start (its first KiB): an XML declaration, a CSS
+// @charset, an HTML <meta> charset, or an editor's coding cookie (Emacs,
+// Vim, Python) in the first two lines. None where it names none Qt has.
+Encoding declaredEncoding(const QByteArray &start)
+{
+    static const QRegularExpression declarations(
+        QStringLiteral(R"(^\s*(?:<\?xml[^>]*?\bencoding\s*=\s*["']|@charset\s+")([\w.:-]+))"
+                       R"(|<meta\b[^>]*?\bcharset\s*=\s*["']?([\w.:-]+))"
+                       R"(|\A[^\n]*(?:\n[^\n]*)?coding[:=]\s*([\w.-]+))"),
+        QRegularExpression::CaseInsensitiveOption);
+    // Most files declare nothing, and a look for the words spares them the
+    // expression.
+    const auto mentions = [&start](const char *word) {
+        return std::search(start.cbegin(), start.cend(), word, word + std::strlen(word),
+                   [](char a, char b) { return (a | 0x20) == b; })
+            != start.cend();
+    };
+    if (!mentions("coding") && !mentions("charset"))
+        return Encoding();
+    const QRegularExpressionMatch match = declarations.match(QString::fromLatin1(start));
+    if (!match.hasMatch())
+        return Encoding();
+    return Encoding::named(match.captured(match.lastCapturedIndex()));
+}
+
 // The wide layouts a file's start allows, set on its first bytes: the one
 // its byte-order mark names, or all four when it shows zero bytes.
 void startLayouts(Bom bom, bool zeros, std::vector<std::pair<WideLayout, WideValidator>> &wide)
@@ -371,6 +398,7 @@ struct Detector::State
     bool failed = false; // the charset detector gave up
     bool binary = false; // settled before the end
     const char *escapes = nullptr; // the escape-based encoding the start announces
+    Encoding declared; // the encoding the start says the file is in
     qint64 shifts = 0; // its SO and SI bytes, which the census counts as controls
     // A PDF may hold nothing but bytes that read as text, yet its objects
     // are found by byte offsets that rewriting would shift: it is binary
@@ -449,6 +477,7 @@ bool Detector::feed(const char *data, qint64 size)
         startLayouts(s.bom, s.census.nul > 0, s.wide);
         s.escapes = escapeEncodingOf(QByteArray::fromRawData(data, int(std::min<qint64>(size, 4096))));
         s.pdf = QByteArray::fromRawData(data, int(std::min<qint64>(size, 5))) == "%PDF-";
+        s.declared = declaredEncoding(QByteArray::fromRawData(data, int(std::min<qint64>(size, 1024))));
     }
     if (s.escapes)
         s.shifts += std::count_if(data, data + size, [](char c) { return c == 0x0E || c == 0x0F; });
@@ -569,11 +598,13 @@ DetectResult Detector::finish(bool complete)
         }
         return result;
     };
-    if (!utf8 && census.nonAscii > 0 && s.held.size() == census.total && sampleComplete) {
+    if (!utf8 && census.nonAscii > 0 && s.held.size() == census.total && sampleComplete && !s.declared.isValid()) {
         // The detector has not been fed yet. Where Karvo's own best reading
         // fits its language and leads the others by more than the
         // detector's word and any rarity could make up, asking it changes
-        // nothing, and it is the slowest part of detection by far.
+        // nothing, and it is the slowest part of detection by far. A file
+        // that names its own encoding has a weightier witness: it is
+        // weighed with it below.
         const QVector<Reading> readings = weighReadings(sample, true, Encoding(), false, thresholds);
         if (isBeyondDoubt(readings, thresholds))
             return take(readings);
@@ -590,9 +621,9 @@ DetectResult Detector::finish(bool complete)
     }
     // The detector takes short UTF-8 texts such as "café" for a legacy code
     // page, and converting those to UTF-8 would encode them twice. Plenty of
-    // valid UTF-8 is UTF-8; a word or two may read better in another
-    // encoding (EUC-JP, say), and is weighed with the rest.
-    if (utf8 && census.nonAscii >= 2 * thresholds.plentyOfUtf8)
+    // valid UTF-8 is UTF-8, as is any that says so; a word or two may read
+    // better in another encoding (EUC-JP, say), and is weighed with the rest.
+    if (utf8 && (census.nonAscii >= 2 * thresholds.plentyOfUtf8 || s.declared.isUtf8()))
         return sure(Encoding::utf8());
 
     // Then, which encodings read the sample, and how well each reading
@@ -614,8 +645,16 @@ DetectResult Detector::finish(bool complete)
     }
     if (std::none_of(sample.cbegin(), sample.cend(), [](char c) { return uchar(c) >= 0x80; }))
         return sure(guess); // the telling bytes lie beyond the sample: the detector saw them
-    const QVector<Reading> readings = weighReadings(sample, sampleComplete, guess, utf8, thresholds);
-    result.doubts = doubtsAbout(readings, guess, result.detectorName, thresholds);
+    // A file that says what it is in, and reads in it, has a witness that
+    // knows better than the detector: the one who wrote it. Like the
+    // detector's, its word is weighed, not taken: a declaration left over
+    // from before the text was converted reads as no language.
+    QString declared;
+    const bool byDeclaration = s.declared.isValid() && decodeStrictly(s.declared, sample, sampleComplete, declared);
+    const Encoding witness = byDeclaration ? s.declared : guess;
+    const QVector<Reading> readings = weighReadings(
+        sample, sampleComplete, witness, utf8, thresholds, byDeclaration ? Witness::Declaration : Witness::Detector);
+    result.doubts = doubtsAbout(readings, witness, result.detectorName, thresholds);
     result.doubtful = !result.doubts.isEmpty();
     if (readings.isEmpty()) {
         result.encoding = guess;

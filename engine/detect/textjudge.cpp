@@ -242,7 +242,7 @@ namespace {
 
 // Weighs the readings of `sample`; where `only` is given, of those
 // encodings alone.
-QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &guess, bool utf8,
+QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &guess, Witness witness, bool utf8,
     const DetectionThresholds &thresholds, const QSet<Encoding> *only)
 {
     const auto wanted = [only](const Encoding &encoding) { return !only || only->contains(encoding); };
@@ -349,9 +349,10 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
         }
     }
 
-    // The detector's answer, where it reads as its language, pays no rarity
-    // and is spared some bits (fewer on a few telling characters, on which
-    // its statistics say little): a reading that fits no better never
+    // The witness's answer, where it reads as its language, pays no rarity
+    // and is spared some bits: the detector's fewer on a few telling
+    // characters, on which its statistics say little, the file's own
+    // declaration as many on any: a reading that fits no better never
     // overrules it. Where it reads as no language well, it is one reading
     // among the others, at its encoding's rarity. Where it gives the same
     // text as a commoner encoding, its name stands if its language is the
@@ -362,9 +363,12 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
             continue;
         if (reading.encoding != guess && languagesOf(guess).contains(reading.fit.language))
             reading.encoding = guess;
-        if (reading.fit.excess() <= thresholds.detectorFit)
-            reading.cost = reading.fit.bits
-                - thresholds.detectorWord * std::min(1.0, double(reading.fit.telling) / thresholds.fewCharacters);
+        if (reading.fit.excess() <= thresholds.detectorFit) {
+            const double word = witness == Witness::Declaration
+                ? thresholds.declaredWord
+                : thresholds.detectorWord * std::min(1.0, double(reading.fit.telling) / thresholds.fewCharacters);
+            reading.cost = reading.fit.bits - word;
+        }
     }
     // Readings that differ only where the language itself has two spellings
     // (Romanian ş and ș: windows-1250 has one, ISO-8859-16 the other) fit it
@@ -433,8 +437,8 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
 
 } // namespace
 
-QVector<Reading> weighReadings(
-    const QByteArray &sample, bool complete, const Encoding &guess, bool utf8, const DetectionThresholds &thresholds)
+QVector<Reading> weighReadings(const QByteArray &sample, bool complete, const Encoding &guess, bool utf8,
+    const DetectionThresholds &thresholds, Witness witness)
 {
     // Most readings of a long sample are out of the running within its
     // first few hundred telling bytes (any single-byte reading of CJK text,
@@ -449,9 +453,9 @@ QVector<Reading> weighReadings(
     end = sample.indexOf('\n', end);
     if (end < 0
         || std::count_if(sample.cbegin() + end, sample.cend(), [](char c) { return uchar(c) >= 0x80; }) < startTelling)
-        return weigh(sample, complete, guess, utf8, thresholds, nullptr);
+        return weigh(sample, complete, guess, witness, utf8, thresholds, nullptr);
     QSet<Encoding> running;
-    QVector<Reading> start = weigh(sample.left(end + 1), false, guess, utf8, thresholds, nullptr);
+    QVector<Reading> start = weigh(sample.left(end + 1), false, guess, witness, utf8, thresholds, nullptr);
     for (const Reading &reading : qAsConst(start)) {
         if (reading.probability >= stillRunning || reading.isGuess) {
             running.insert(reading.encoding);
@@ -470,7 +474,7 @@ QVector<Reading> weighReadings(
             return start;
         }
     }
-    return weigh(sample, complete, guess, utf8, thresholds, &running);
+    return weigh(sample, complete, guess, witness, utf8, thresholds, &running);
 }
 
 bool decodeStrictly(const Encoding &encoding, const QByteArray &bytes, bool complete, QString &text)

@@ -22,18 +22,24 @@ struct Reading
     LanguageFit fit; // in the language it reads best as
     double cost = 0; // the fit's bits, plus what a rare encoding costs, less the detector's word for it
     double probability = 0; // 0..1 among the readings weighed; they add up to 1
-    bool isGuess = false; // the charset detector's answer (or one that reads the same)
+    bool isGuess = false; // the witness's answer (or one that reads the same)
     double rarity = 0; // bits, of the commonest encoding that gives this reading
     QVector<Encoding> alike; // the other encodings that give the same text
 };
 
+// Who names the encoding that a reading is weighed as a guess for.
+enum class Witness {
+    Detector, // the charset detector
+    Declaration, // the file itself, at its start (<meta charset>, say)
+};
+
 // The readings of `sample`, most probable first: those of the legacy
-// encodings Karvo weighs, the detector's `guess` (none for none) and, where
-// `utf8` says the bytes are valid UTF-8, UTF-8. Encodings that give the same
-// text are one reading, under the most common of them. When `complete` is
-// false the sample is a cut from a longer file.
-QVector<Reading> weighReadings(
-    const QByteArray &sample, bool complete, const Encoding &guess, bool utf8, const DetectionThresholds &thresholds);
+// encodings Karvo weighs, the `guess` of the `witness` (none for none) and,
+// where `utf8` says the bytes are valid UTF-8, UTF-8. Encodings that give
+// the same text are one reading, under the most common of them. When
+// `complete` is false the sample is a cut from a longer file.
+QVector<Reading> weighReadings(const QByteArray &sample, bool complete, const Encoding &guess, bool utf8,
+    const DetectionThresholds &thresholds, Witness witness = Witness::Detector);
 
 // The language `text` fits best, of any script.
 LanguageFit bestFit(const QString &text);
