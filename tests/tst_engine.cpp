@@ -715,6 +715,46 @@ private slots:
         QVERIFY(contents(path) == expected);
     }
 
+    void declarationsNameTheNewEncoding_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("expected"); // the text converted, in `to`
+
+        const auto row
+            = [](const char *name, const QString &text, const char *from, const char *to, const QString &expected) {
+                  QTest::newRow(name) << text << QString::fromLatin1(from) << QString::fromLatin1(to) << expected;
+              };
+        const QString page = QStringLiteral("<meta charset=\"%1\">\n<p>שלום</p>\n");
+        row("meta charset, in the case it was", page.arg("windows-1255"), "windows-1255", "UTF-8", page.arg("utf-8"));
+        const QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>\n<p>Καλημέρα</p>\n");
+        row("XML declaration", xml.arg("ISO-8859-7"), "ISO-8859-7", "UTF-8", xml.arg("UTF-8"));
+        const QString script = QStringLiteral("#!/usr/bin/python3\n# -*- coding: %1 -*-\n# Ура\n");
+        row("Emacs cookie on the second line", script.arg("koi8-r"), "KOI8-R", "UTF-8", script.arg("utf-8"));
+        row("a declaration that was wrong before", page.arg("windows-1252"), "windows-1255", "UTF-8",
+            page.arg("utf-8"));
+        const QString book
+            = QStringLiteral("<meta charset=\"%1\">\n") + QStringLiteral("<p>Äußerst schön.</p>\n").repeated(120000);
+        row("a page converted in pieces", book.arg("ISO-8859-1"), "ISO-8859-1", "UTF-8", book.arg("UTF-8"));
+        const QString prose = QStringLiteral("Encoding: latin1 is what this note is about.\nÅ\n");
+        row("prose is no cookie", prose, "ISO-8859-1", "UTF-8", prose);
+    }
+
+    void declarationsNameTheNewEncoding()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, expected);
+
+        QTemporaryDir dir;
+        const QString path = writeFile(dir.filePath(QStringLiteral("a.txt")), iconv(text, from));
+        const Karvo::Outcome outcome = Karvo::convertFile(path, path, detection(from), Karvo::codecByName(to));
+        QVERIFY2(outcome.ok(), qPrintable(facts(outcome)));
+        QCOMPARE(QTextCodec::codecForName(to.toLatin1())->toUnicode(contents(path)), expected);
+    }
+
     void characterTableReadsAsTheCodec_data()
     {
         QTest::addColumn<QString>("codec");

@@ -342,32 +342,6 @@ const char *escapeEncodingOf(const QByteArray &start)
     return nullptr;
 }
 
-// The encoding a file says it is in, as browsers, XML parsers and editors
-// read it from its start (its first KiB): an XML declaration, a CSS
-// @charset, an HTML <meta> charset, or an editor's coding cookie (Emacs,
-// Vim, Python) in the first two lines. None where it names none Qt has.
-Encoding declaredEncoding(const QByteArray &start)
-{
-    static const QRegularExpression declarations(
-        QStringLiteral(R"(^\s*(?:<\?xml[^>]*?\bencoding\s*=\s*["']|@charset\s+")([\w.:-]+))"
-                       R"(|<meta\b[^>]*?\bcharset\s*=\s*["']?([\w.:-]+))"
-                       R"(|\A[^\n]*(?:\n[^\n]*)?coding[:=]\s*([\w.-]+))"),
-        QRegularExpression::CaseInsensitiveOption);
-    // Most files declare nothing, and a look for the words spares them the
-    // expression.
-    const auto mentions = [&start](const char *word) {
-        return std::search(start.cbegin(), start.cend(), word, word + std::strlen(word),
-                   [](char a, char b) { return (a | 0x20) == b; })
-            != start.cend();
-    };
-    if (!mentions("coding") && !mentions("charset"))
-        return Encoding();
-    const QRegularExpressionMatch match = declarations.match(QString::fromLatin1(start));
-    if (!match.hasMatch())
-        return Encoding();
-    return Encoding::named(match.captured(match.lastCapturedIndex()));
-}
-
 // The wide layouts a file's start allows, set on its first bytes: the one
 // its byte-order mark names, or all four when it shows zero bytes.
 void startLayouts(Bom bom, bool zeros, std::vector<std::pair<WideLayout, WideValidator>> &wide)
@@ -477,7 +451,7 @@ bool Detector::feed(const char *data, qint64 size)
         startLayouts(s.bom, s.census.nul > 0, s.wide);
         s.escapes = escapeEncodingOf(QByteArray::fromRawData(data, int(std::min<qint64>(size, 4096))));
         s.pdf = QByteArray::fromRawData(data, int(std::min<qint64>(size, 5))) == "%PDF-";
-        s.declared = declaredEncoding(QByteArray::fromRawData(data, int(std::min<qint64>(size, 1024))));
+        s.declared = findDeclaration(QByteArray::fromRawData(data, int(std::min<qint64>(size, 1024)))).encoding;
     }
     if (s.escapes)
         s.shifts += std::count_if(data, data + size, [](char c) { return c == 0x0E || c == 0x0F; });
@@ -669,6 +643,33 @@ DetectResult Detector::finish(bool complete)
     if (unreadable)
         result.encoding = guess;
     return result;
+}
+
+Declaration findDeclaration(const QByteArray &start)
+{
+    static const QRegularExpression declarations(
+        QStringLiteral(R"(^\s*(?:<\?xml[^>]*?\bencoding\s*=\s*["']|@charset\s+")([\w.:-]+))"
+                       R"(|<meta\b[^>]*?\bcharset\s*=\s*["']?([\w.:-]+))"
+                       R"(|\A(?:[^\n]*\n)?(?:[ \t]*#|[^\n]*?-\*-|[^\n]*?\bvim?:)[^\n]*?coding[:=]\s*([\w.-]+))"),
+        QRegularExpression::CaseInsensitiveOption);
+    // Most files declare nothing, and a look for the words spares them the
+    // expression.
+    const auto mentions = [&start](const char *word) {
+        return std::search(start.cbegin(), start.cend(), word, word + std::strlen(word), [](char a, char b) {
+            return (a | 0x20) == b;
+        }) != start.cend();
+    };
+    Declaration declaration;
+    if (!mentions("coding") && !mentions("charset"))
+        return declaration;
+    const QRegularExpressionMatch match = declarations.match(QString::fromLatin1(start));
+    if (match.hasMatch()) {
+        const int group = match.lastCapturedIndex();
+        declaration.at = match.capturedStart(group);
+        declaration.length = match.capturedLength(group);
+        declaration.encoding = Encoding::named(match.captured(group));
+    }
+    return declaration;
 }
 
 DetectResult detectFile(QFile &file, const DetectionLimits &limits)

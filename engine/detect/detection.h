@@ -167,6 +167,19 @@ private:
     std::unique_ptr<State> d;
 };
 
+// Where the start of a file says which encoding it is in, as browsers, XML
+// parsers and editors read it: an XML declaration, a CSS @charset, an HTML
+// <meta> charset, or a coding cookie in one of the first two lines (in a
+// "#" comment, between Emacs's "-*-" or after Vim's "vim:"). Detection
+// looks in the first KiB.
+struct Declaration
+{
+    int at = -1; // where the encoding's name starts in `start`; -1: none declared
+    int length = 0;
+    Encoding encoding; // none where Qt has no codec by that name
+};
+Declaration findDeclaration(const QByteArray &start);
+
 // Reads an open file from where it stands to its end (or until the answer
 // is settled) and detects it.
 DetectResult detectFile(QFile &file, const DetectionLimits &limits = DetectionLimits());
