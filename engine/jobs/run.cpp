@@ -534,8 +534,13 @@ FileResult processFile(const PlannedFile &file, const RunOptions &options, RunCo
 
 Run::Run(const RunOptions &options, QObject *parent)
     // A small file costs little processor time and then waits for the disk
-    // to confirm its write (fdatasync); many threads overlap those waits.
-    : Job(options.threads > 0 ? options.threads : qMax(16, 4 * QThread::idealThreadCount()), parent)
+    // to confirm its write (fdatasync); many threads overlap those waits. A
+    // run that writes nothing has none to overlap, and more threads than
+    // cores only take turns (2,000 small files checked: 7 % slower at 16).
+    : Job(options.threads > 0 ? options.threads
+            : options.dryRun  ? QThread::idealThreadCount()
+                              : qMax(16, 4 * QThread::idealThreadCount()),
+        parent)
     , runOptions(options)
 {
     qRegisterMetaType<Karvo::FileResult>();
