@@ -623,8 +623,8 @@ DetectResult Detector::finish(bool complete)
     // knows better than the detector: the one who wrote it. Like the
     // detector's, its word is weighed, not taken: a declaration left over
     // from before the text was converted reads as no language.
-    QString declared;
-    const bool byDeclaration = s.declared.isValid() && decodeStrictly(s.declared, sample, sampleComplete, declared);
+    QString declaredText;
+    const bool byDeclaration = s.declared.isValid() && decodeStrictly(s.declared, sample, sampleComplete, declaredText);
     const Encoding witness = byDeclaration ? s.declared : guess;
     const QVector<Reading> readings = weighReadings(
         sample, sampleComplete, witness, utf8, thresholds, byDeclaration ? Witness::Declaration : Witness::Detector);

@@ -20,7 +20,7 @@ struct Reading
 {
     Encoding encoding;
     LanguageFit fit; // in the language it reads best as
-    double cost = 0; // the fit's bits, plus what a rare encoding costs, less the detector's word for it
+    double cost = 0; // the fit's bits, plus what a rare encoding costs, less the witness's word for it
     double probability = 0; // 0..1 among the readings weighed; they add up to 1
     bool isGuess = false; // the witness's answer (or one that reads the same)
     double rarity = 0; // bits, of the commonest encoding that gives this reading
