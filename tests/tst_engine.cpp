@@ -232,6 +232,8 @@ private slots:
             "WINDOWS-1258");
         right("English line in macintosh, an ellipsis after a word, not KOI8-R running a Latin word into Cyrillic",
             QStringLiteral("Computing retained sizes…\n"), "MACINTOSH");
+        sure("one English word before an ellipsis in macintosh, not a Latin word running into Cyrillic or Thai",
+            iconv(QStringLiteral("Preferences…\n"), "MACINTOSH"), "macintosh");
         right("Russian line in IBM855, which the detector takes for windows-1252, not GB18030",
             QStringLiteral("Файл не найден\n"), "IBM855");
         right("Lithuanian line in windows-1257", QStringLiteral("Nepavyko įrašyti failo į diską."), "WINDOWS-1257");
