@@ -71,10 +71,11 @@ constexpr int mostCost = 63;
 // another script, or back ("withи", "sizesЕ"), is a wrong reading far more
 // often than the models can say: their steps stop at mostCost, where most
 // such steps stand in Arabic, Persian, Thai and Ukrainian, and a third of
-// them in Russian. It costs this many quarter bits more. Set on the dev part of the real-text corpus, where
-// it clears the wrong readings that crowded a right one into being asked
-// about: 0: 1,600 words and lines right; 2 bits: 1,602; 4: 1,603; 6: 98.4 %
-// of lines, paragraphs and subtitles right instead of 98.5 %.
+// them in Russian. It costs this many quarter bits more. Set on the dev
+// part of the real-text corpus, where it clears the wrong readings that
+// crowded a right one into being asked about: 0: 1,600 words and lines
+// right; 2 bits: 1,602; 4: 1,603; 6: 98.4 % of lines, paragraphs and
+// subtitles right instead of 98.5 %.
 constexpr int scriptSwitch = 16;
 
 constexpr int alphabeticLookup = 0x2200;
