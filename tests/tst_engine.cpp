@@ -588,6 +588,12 @@ private slots:
         row("a page converted in pieces", iconv(book.arg("ISO-8859-1"), "ISO-8859-1"), detection("ISO-8859-1"), "UTF-8",
             written(book.arg("UTF-8").toUtf8()));
 
+        // ISO-2022-KR reads and writes ASCII as ASCII and KS X 1001 as the
+        // standard has it, as iconv does.
+        const QString path = QString::fromUtf8("경로 C:\\자료·문서 ― 1∼9\n");
+        row("ISO-2022-KR with a backslash and a middle dot", iconv(path, "ISO-2022-KR"), detection("ISO-2022-KR"),
+            "UTF-8", written(path.toUtf8()));
+
         // A failure's kind and facts, as facts() writes them.
         const QString lossy = QStringLiteral("lossy-target %2:%3 U+%1 %4");
         const QString invalid = QStringLiteral("lossy-source %1:%2 %3");
@@ -598,6 +604,8 @@ private slots:
             lossy.arg("1F600", "1", "2", "windows-1252"));
         row("yen sign into Shift_JIS", "100\xc2\xa5", detection("UTF-8"), "Shift_JIS",
             lossy.arg("00A5", "1", "4", "Shift_JIS"));
+        row("won sign into ISO-2022-KR, whose 0x5C is a backslash", "\xe2\x82\xa9" "5", detection("UTF-8"),
+            "ISO-2022-KR", lossy.arg("20A9", "1", "1", "ISO-2022-KR"));
         row("lone surrogate into UTF-8", hex("610000d86200"), detection("UTF-16LE"), "UTF-8",
             lossy.arg("D800", "1", "2", "UTF-8"));
         row("lone high surrogate at the end into UTF-8", QByteArray("a\0b\0\0\xd8", 6), detection("UTF-16LE"), "UTF-8",
@@ -612,6 +620,14 @@ private slots:
             cut.arg("1", "4", "Shift_JIS"));
         row("invalid GB18030", QByteArray("a\x81\xff") + "b", detection("GB18030"), "UTF-8",
             invalid.arg("1", "2", "GB18030"));
+        row("ISO-2022-KR, a space between shifts", "\x0e\x30\x21 \x30\x21\x0f", detection("ISO-2022-KR"), "UTF-8",
+            invalid.arg("1", "2", "ISO-2022-KR"));
+        row("ISO-2022-KR, half a pair before a line end", "\x0e\x30\n\x0f", detection("ISO-2022-KR"), "UTF-8",
+            invalid.arg("1", "1", "ISO-2022-KR"));
+        row("ISO-2022-KR, a byte with the high bit", "a\xb0\xa1", detection("ISO-2022-KR"), "UTF-8",
+            invalid.arg("1", "2", "ISO-2022-KR"));
+        row("ISO-2022-KR, an escape to another set", "a\x1b(Bb", detection("ISO-2022-KR"), "UTF-8",
+            invalid.arg("1", "2", "ISO-2022-KR"));
         row("invalid UTF-8, columns in characters", QByteArray("x\n\xf0\x9f\x98\x80") + "a\xff", detection("UTF-8"),
             "UTF-16LE", invalid.arg("2", "3", "UTF-8"));
         row("UTF-16 cut inside a unit", hex("fffe610062"), detection("UTF-16"), "UTF-8", cut.arg("1", "2", "UTF-16"));
@@ -701,6 +717,10 @@ private slots:
         row("UTF-8 to Shift_JIS", big(japanese.toUtf8()), "UTF-8", "Shift_JIS");
         row("UTF-8 to EUC-KR, its codec sharing MIB 0", big(korean.toUtf8()), "UTF-8", "EUC-KR");
         row("UTF-8 to ISO-2022-JP", big(japanese.toUtf8()), "UTF-8", "ISO-2022-JP");
+        const QByteArray pad(Karvo::chunkSize - 2, 'a');
+        row("ISO-2022-KR designation split by a chunk to UTF-8", pad + "\x1b$)C\x0e\x30\x21\x0f\n", "ISO-2022-KR",
+            "UTF-8");
+        row("ISO-2022-KR pair split by a chunk to UTF-8", pad + "\x0e\x30\x21\x0f\n", "ISO-2022-KR", "UTF-8");
         row("UTF-8 with U+FEFF starting each line to GB18030", big(chinese.toUtf8().replace("\n", "\n\xef\xbb\xbf")),
             "UTF-8", "GB18030");
         row("GB18030 with a line longer than a piece to UTF-8",
@@ -729,6 +749,40 @@ private slots:
             expected = iconv(QChar(QChar::ByteOrderMark) + text, to.size() == 6 ? to + order : to);
         }
         QVERIFY(contents(path) == expected);
+    }
+
+    void iso2022KrAsIconvHasIt()
+    {
+        // Every character of KS X 1001, and the ASCII that ICU's codec reads
+        // as others, read and written byte for byte as iconv does. Its two
+        // rows for users' own characters Qt reads into the Private Use Area,
+        // iconv not at all.
+        QString text = QStringLiteral("C:\\dir ~ \x1a \x1c \x7f\n");
+        QTextCodec *eucKr = QTextCodec::codecForName("windows-949");
+        for (int lead = 0xA1; lead < 0xFE; ++lead) {
+            if (lead == 0xC9)
+                continue;
+            for (int trail = 0xA1; trail < 0xFF; ++trail) {
+                const char pair[] = {char(lead), char(trail)};
+                const QString character = eucKr->toUnicode(pair, 2);
+                if (character != QChar(QChar::ReplacementCharacter))
+                    text += character;
+            }
+            text += QLatin1Char('\n');
+        }
+        const QByteArray bytes = iconv(text, "ISO-2022-KR");
+        QTextCodec *codec = Karvo::Encoding::named(QStringLiteral("ISO-2022-KR")).codec();
+        QCOMPARE(codec->toUnicode(bytes), text);
+        QCOMPARE(codec->fromUnicode(text), bytes);
+        const QString hangul = QString::fromUtf8("가");
+        QCOMPARE(codec->fromUnicode(hangul), iconv(hangul, "ISO-2022-KR"));
+        // Hangul that only Unified Hangul Code has, and the won sign, are no
+        // characters of it; the designation is written once.
+        QTextCodec::ConverterState state;
+        const QString outside = QString::fromUtf8("똠₩");
+        QCOMPARE(codec->fromUnicode(outside.constData(), outside.size(), &state), QByteArray("\x1b$)C??"));
+        QCOMPARE(codec->fromUnicode(outside.constData(), outside.size(), &state), QByteArray("??"));
+        QCOMPARE(state.invalidChars, 4);
     }
 
     void characterTableReadsAsTheCodec_data()

@@ -1,5 +1,7 @@
 #include "encoding.h"
 
+#include "iso2022kr.h"
+
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
@@ -181,6 +183,10 @@ Encoding Encoding::of(QTextCodec *codec)
     // that was there: Karvo offers no such encoding.
     if (!codec || codec->name().startsWith("TSCII"))
         return Encoding();
+    // ICU's ISO-2022-KR reads several characters as others (see
+    // iso2022kr.h): Karvo reads and writes its own.
+    if (codec->name() == "ISO-2022-KR")
+        codec = iso2022KrCodec();
     return Encoding(dataFor(codec));
 }
 
