@@ -232,6 +232,13 @@ private slots:
             "WINDOWS-1258");
         right("English line in macintosh, an ellipsis after a word, not KOI8-R running a Latin word into Cyrillic",
             QStringLiteral("Computing retained sizes…\n"), "MACINTOSH");
+        // French writes a no-break space before ":" and "?", Polish after a
+        // one-letter word: a sign of the language, not a foreign letter.
+        const QString missing = QString::fromUtf8("Fichier\u00a0: introuvable\n");
+        right("French line with a no-break space in windows-1252, not Slovak in IBM852", missing, "WINDOWS-1252");
+        right("French line with a no-break space in IBM850, not windows-1252", missing, "CP850");
+        right("Polish line with a no-break space in ISO-8859-2, not Croatian in IBM852",
+            QString::fromUtf8("Informacje o\u00a0licencji\n"), "ISO-8859-2");
         sure("one English word before an ellipsis in macintosh, not a Latin word running into Cyrillic or Thai",
             iconv(QStringLiteral("Preferences…\n"), "MACINTOSH"), "macintosh");
         right("Russian line in IBM855, which the detector takes for windows-1252, not GB18030",

@@ -212,6 +212,9 @@ def troff_inline(line):
     line = re.sub(r"\\\[([^\]]*)\]", lambda m: TROFF_NAMED.get(m.group(1), ""), line)
     line = re.sub(r"\\[nk](\[[^\]]*\]|\(..|.)", "", line)
     line = re.sub(r"\\[hvwlLoXZ]'[^']*'", "", line)
+    # An unbreakable space where typography wants one (French "Exemple\ :")
+    # is a no-break space; between an option and its argument, a space.
+    line = re.sub(r"\\[ ~](?=[:;!?»])|(?<=«)\\[ ~]", "\u00a0", line)
     line = line.replace("\\-", "-").replace("\\e", "\\").replace("\\ ", " ").replace("\\~", " ")
     line = re.sub(r"\\[&,/|^%:c)]", "", line)
     line = re.sub(r"\\.", "", line)
@@ -243,6 +246,17 @@ def man_text(data):
     return paragraphs
 
 
+# Runs of ASCII white space make one space. A no-break space stays: French
+# writes one before ":" and "?", Polish after a one-letter word, and the
+# models must know it as the sign it is (str.split() would take it for a
+# space).
+ASCII_SPACES = re.compile(r"[ \t\n\r\f\v]+")
+
+
+def squeeze(text):
+    return ASCII_SPACES.sub(" ", text).strip(" ")
+
+
 BLOCK_TAGS = re.compile(r"<(p|li|h[1-6]|td|th|dt|dd|title|div|pre|br|tr|caption)\b[^>]*>", re.I)
 
 
@@ -252,11 +266,11 @@ def html_text(data):
     data = BLOCK_TAGS.sub("\n", data)
     data = re.sub(r"<[^>]+>", "", data)
     data = html.unescape(data)
-    return [" ".join(p.split()) for p in data.split("\n") if p.strip()]
+    return [squeeze(p) for p in data.split("\n") if p.strip()]
 
 
 def fortune_text(data):
-    return [" ".join(entry.split()) for entry in re.split(r"^%\s*$", data, flags=re.M) if entry.strip()]
+    return [squeeze(entry) for entry in re.split(r"^%\s*$", data, flags=re.M) if entry.strip()]
 
 
 FLUENT_PLACEABLE = re.compile(r"\{[^{}]*\}")
@@ -300,7 +314,7 @@ def clean_ui(value):
     value = html.unescape(value)
     value = re.sub(r"%(\d\$)?[SsdD@]|\\n|\\u[0-9a-fA-F]{4}|#\d", " ", value)
     value = value.replace("&", "")
-    return " ".join(value.split())
+    return squeeze(value)
 
 
 def dic_words(path):
