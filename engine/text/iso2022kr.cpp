@@ -72,14 +72,17 @@ QString Iso2022KrCodec::convertToUnicode(const char *in, int length, ConverterSt
     const int size = bytes.size();
     int i = 0;
     int waiting = 0;
+    const auto refuse = [&] {
+        flush();
+        text += invalid(state);
+        ++i;
+    };
     while (i < size) {
         const uchar b = uchar(bytes.at(i));
         if (b == 0x1B) {
             const int have = qMin(size - i, 4);
             if (qstrncmp(bytes.constData() + i, designation, uint(have)) != 0) {
-                flush();
-                text += invalid(state);
-                ++i;
+                refuse();
             } else if (have < 4) {
                 waiting = have;
                 break;
@@ -89,22 +92,19 @@ QString Iso2022KrCodec::convertToUnicode(const char *in, int length, ConverterSt
         } else if (b == uchar(shiftOut) || b == uchar(shiftIn)) {
             shifted = b == uchar(shiftOut);
             ++i;
-        } else if (!shifted) {
+        } else if (!shifted && b < 0x80) {
             flush();
-            text += b < 0x80 ? QChar(b) : invalid(state);
+            text += QChar(b);
             ++i;
-        } else if (!isSetByte(b)) {
-            // Line ends and spaces too: a writer shifts back to ASCII first.
-            flush();
-            text += invalid(state);
-            ++i;
+        } else if (!shifted || !isSetByte(b)) {
+            // Line ends and spaces between shifts too: a writer shifts back
+            // to ASCII first.
+            refuse();
         } else if (i + 1 == size) {
             waiting = 1;
             break;
         } else if (!isSetByte(uchar(bytes.at(i + 1)))) {
-            flush();
-            text += invalid(state);
-            ++i;
+            refuse();
         } else {
             run += char(b | 0x80);
             run += char(uchar(bytes.at(i + 1)) | 0x80);
