@@ -2,7 +2,7 @@
 // judge, on a corpus made by bench/corpus/generate.py or bench/corpus/real.py.
 //
 //   karvo-detect-accuracy CORPUS_FOLDER [--stop-after BYTES] [--list]
-//                         [--set NAME=VALUE]... [--sweep]
+//                         [--set NAME=VALUE]... [--sweep] [--calibrate]
 //
 // "before" is the detector alone with the old rules (the UTF-8 override and
 // the charset name mapping); "after" is detectFileCoding. A text file counts
@@ -17,7 +17,10 @@
 // fewCharacters, noLanguage, plentyOfUtf8); --sweep detects the corpus again
 // with each threshold moved up and down, and prints the figures each value
 // gives, which is how the values in detection.h were chosen (on the dev
-// part of the real-text corpus only).
+// part of the real-text corpus only). --calibrate asks about nothing and
+// counts, by telling characters and by the confidence of the pick, how
+// many picks are right and how many wrong: whether the confidence means
+// what it says, and what asking at another `sure` would trade.
 #include "detection.h"
 #include "textjudge.h"
 
@@ -30,7 +33,10 @@
 
 #include <uchardet/uchardet.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -245,6 +251,39 @@ Summary evaluate(const QVector<Row> &rows, const Karvo::DetectionLimits &limits)
 
 } // namespace
 
+// Single words left out: the real-text figures are of lines and longer.
+void printCalibration(const QVector<Row> &rows, Karvo::DetectionLimits limits)
+{
+    limits.thresholds.sure = 0;
+    const double edges[] = {0.6, 0.7, 0.8, 0.85, 0.9, 0.95, 0.99, 2};
+    const int telling[] = {1, 3, 9, 29, INT_MAX};
+    int right[5][8] = {}, wrong[5][8] = {};
+    for (const Row &row : rows) {
+        if (row.kind == QLatin1String("binary") || row.form == QLatin1String("word")
+            || row.encoding.startsWith(QLatin1String("UTF")))
+            continue;
+        const DetectResult result = Karvo::detectFileCoding(row.path, limits);
+        const int characters
+            = int(std::count_if(row.truth.cbegin(), row.truth.cend(), [](QChar c) { return c.unicode() >= 0x80; }));
+        const int t = int(std::lower_bound(std::begin(telling), std::end(telling), characters) - std::begin(telling));
+        const int c = int(std::upper_bound(std::begin(edges), std::end(edges), result.confidence) - std::begin(edges));
+        const Verdict verdict = judgeText(contents(row.path), row.truth, result);
+        if (verdict == Right)
+            ++right[t][c];
+        else if (verdict == Wrong)
+            ++wrong[t][c];
+    }
+    std::printf("right/wrong with nothing asked, by telling characters and confidence\n"
+                "telling     <0.6  0.6-0.7  0.7-0.8 0.8-0.85 0.85-0.9 0.9-0.95 .95-.99   >=0.99\n");
+    const char *const names[] = {"1", "2-3", "4-9", "10-29", "30+"};
+    for (int t = 0; t < 5; ++t) {
+        std::printf("%-7s", names[t]);
+        for (int c = 0; c < 8; ++c)
+            std::printf(" %8s", qPrintable(QStringLiteral("%1/%2").arg(right[t][c]).arg(wrong[t][c])));
+        std::printf("\n");
+    }
+}
+
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -252,7 +291,7 @@ int main(int argc, char *argv[])
     if (args.size() < 2) {
         std::fprintf(stderr,
             "usage: karvo-detect-accuracy CORPUS_FOLDER [--stop-after BYTES] [--list]"
-            " [--set NAME=VALUE]... [--sweep]\n");
+            " [--set NAME=VALUE]... [--sweep] [--calibrate]\n");
         return 2;
     }
     const QString folder = args.at(1);
@@ -319,6 +358,11 @@ int main(int argc, char *argv[])
                 printSummary(label.constData(), evaluate(rows, changed));
             }
         }
+        return 0;
+    }
+
+    if (args.contains(QStringLiteral("--calibrate"))) {
+        printCalibration(rows, limits);
         return 0;
     }
 
