@@ -224,6 +224,10 @@ private slots:
             "UTF-8");
         right("Italian line in IBM850, not windows-1252 with an ellipsis inside a word",
             QStringLiteral("Nome dispositivo già utilizzato\n"), "CP850");
+        sure("Italian line in IBM850: \"è\" is a word of the language, and \"Š\" of none",
+            iconv(QStringLiteral("Non è stata ricevuta una risposta HTTP dal proxy\n"), "CP850"), "IBM850");
+        sure("Italian word in windows-1252, which the detector takes for VISCII",
+            iconv(QStringLiteral("Priorità\n"), "WINDOWS-1252"), "windows-1252");
         right("Italian line in macintosh, a word of the language and not a letter pair alone",
             QStringLiteral("È stato creato per il greco moderno\n"), "MACINTOSH");
         right("English line with a Vietnamese name in windows-1258",
