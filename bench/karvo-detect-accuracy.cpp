@@ -255,9 +255,10 @@ Summary evaluate(const QVector<Row> &rows, const Karvo::DetectionLimits &limits)
 void printCalibration(const QVector<Row> &rows, Karvo::DetectionLimits limits)
 {
     limits.thresholds.sure = 0;
-    const double edges[] = {0.6, 0.7, 0.8, 0.85, 0.9, 0.95, 0.99, 2};
-    const int telling[] = {1, 3, 9, 29, INT_MAX};
-    int right[5][8] = {}, wrong[5][8] = {};
+    constexpr double edges[] = {0.6, 0.7, 0.8, 0.85, 0.9, 0.95, 0.99, 2};
+    constexpr int telling[] = {1, 3, 9, 29, INT_MAX};
+    const char *const names[] = {"1", "2-3", "4-9", "10-29", "30+"};
+    int right[std::size(telling)][std::size(edges)] = {}, wrong[std::size(telling)][std::size(edges)] = {};
     for (const Row &row : rows) {
         if (row.kind == QLatin1String("binary") || row.form == QLatin1String("word")
             || row.encoding.startsWith(QLatin1String("UTF")))
@@ -275,10 +276,9 @@ void printCalibration(const QVector<Row> &rows, Karvo::DetectionLimits limits)
     }
     std::printf("right/wrong with nothing asked, by telling characters and confidence\n"
                 "telling     <0.6  0.6-0.7  0.7-0.8 0.8-0.85 0.85-0.9 0.9-0.95 .95-.99   >=0.99\n");
-    const char *const names[] = {"1", "2-3", "4-9", "10-29", "30+"};
-    for (int t = 0; t < 5; ++t) {
+    for (size_t t = 0; t < std::size(telling); ++t) {
         std::printf("%-7s", names[t]);
-        for (int c = 0; c < 8; ++c)
+        for (size_t c = 0; c < std::size(edges); ++c)
             std::printf(" %8s", qPrintable(QStringLiteral("%1/%2").arg(right[t][c]).arg(wrong[t][c])));
         std::printf("\n");
     }
