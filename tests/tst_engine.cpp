@@ -247,6 +247,10 @@ private slots:
             iconv(QStringLiteral("Preferences…\n"), "MACINTOSH"), "macintosh");
         right("Russian line in IBM855, which the detector takes for windows-1252, not GB18030",
             QStringLiteral("Файл не найден\n"), "IBM855");
+        right("Spanish line with a middle dot in windows-1252: its words are Spanish, not IBM850",
+            QStringLiteral("Hora de verano de Europa del Este · Kaliningrado"), "WINDOWS-1252");
+        right("Swedish line in macintosh: its words are Swedish, not windows-1250",
+            QStringLiteral("Centraleuropeisk sommartid · Göteborg"), "MACINTOSH");
         right("Lithuanian line in windows-1257", QStringLiteral("Nepavyko įrašyti failo į diską."), "WINDOWS-1257");
         right("Esperanto line in ISO-8859-3", QStringLiteral("Ĉu vi ŝatas manĝi ĉe la ĝardeno ĵaŭde?\n"), "ISO-8859-3");
         right("Maltese line in ISO-8859-3", QStringLiteral("Il-fajl ma setax jiġi ssejvjat għax id-diska hija mimlija.\n"),
@@ -413,6 +417,45 @@ private slots:
         QVERIFY(fit.language);
         QVERIFY2(languages.contains(QLatin1String(fit.language->code())), fit.language->code());
         QVERIFY2(fit.excess() < 3, qPrintable(QString::number(fit.excess())));
+    }
+
+    void weighsBytesAsTheirText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("encoding");
+        QTest::newRow("Italian, words of ASCII letters around one telling character")
+            << QStringLiteral("Ora legale dell’Argentina\nOra standard di Mosca, di Roma e di Lima") << "MACINTOSH";
+        QTest::newRow("French page, tags not words")
+            << QStringLiteral("<p class=\"note\">Le fichier n’a pas été <b>enregistré</b>.</p>") << "WINDOWS-1252";
+        QTest::newRow("Polish, more words of ASCII letters than are looked up")
+            << QStringLiteral("Nie można zapisać pliku na dysku, ponieważ jest pełny; ").repeated(60) << "ISO-8859-2";
+        QTest::newRow("Russian, English words between")
+            << QStringLiteral("Файл config.ini не найден, see the manual") << "KOI8-R";
+    }
+
+    void weighsBytesAsTheirText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, encoding);
+
+        // A single-byte reading is weighed from its bytes, undecoded; in
+        // every language it must cost what its text costs.
+        const QByteArray bytes = iconv(text, encoding);
+        QByteArray all(256, Qt::Uninitialized);
+        for (int b = 0; b < 256; ++b)
+            all[b] = char(b);
+        const QString characters = QTextCodec::codecForName(encoding.toLatin1())->toUnicode(all);
+        QCOMPARE(characters.size(), 256);
+        const Karvo::BytePairs pairs(bytes);
+        for (const Karvo::LanguageModel *model : Karvo::LanguageModel::all()) {
+            if (model->isCjk())
+                continue;
+            const Karvo::LanguageFit fromBytes
+                = model->fit(pairs, model->byteSymbols(characters), model->asciiBits(pairs));
+            const Karvo::LanguageFit fromText = model->fit(text);
+            QVERIFY2(qAbs(fromBytes.bits - fromText.bits) < 1e-6,
+                qPrintable(QStringLiteral("%1: %2 against %3").arg(model->code()).arg(fromBytes.bits).arg(fromText.bits)));
+        }
     }
 
     void describesDoubts_data()

@@ -34,6 +34,8 @@ struct AlphabeticData
     const char *matrix;
     const char16_t *words; // the telling words used most, space-separated
     const char *wordLevels; // what each costs among the telling words
+    const char *asciiWords; // the same for words of ASCII letters alone
+    const char *asciiWordLevels;
 };
 
 struct CjkData
@@ -187,7 +189,7 @@ constexpr quint64 hashSymbol(quint64 hash, quint8 symbol)
 constexpr int mostWords = 24;
 
 // A telling word that the language uses with probability p is spared
-// knownWord + log2(p) bits, if that is more than none: a word of the
+// knownWordBits + log2(p) bits, if that is more than none: a word of the
 // language is likelier than its letters alone say, and a wrong reading
 // hardly ever spells one ("già" read as "gi…"). On the dev part: without
 // words 96.5 / 2.9 / 0.59 %; 6: 96.7 / 2.7 / 0.59; 12: 97.0 / 2.4 / 0.55;
@@ -196,6 +198,43 @@ constexpr int mostWords = 24;
 // space, on the rebuilt dev part: 12: 97.7 / 2.0 / 0.33; 14 and 15: 97.7 /
 // 1.9 / 0.33; 16: 97.8 / 1.8 / 0.38.
 constexpr double knownWordBits = 14;
+
+// The same for a word of ASCII letters among those words, spared as far as
+// the steps between ASCII letters are weighed: such words tell which
+// language surrounds a telling character or two, and so which reading of
+// it fits ("dell’Uruguay" in Italian rather than "dellÕUruguay" in
+// Estonian, the Italian taken for English mixed in). On the rebuilt dev
+// part, then the earlier one: none: 97.7 / 1.9 / 0.33 %, 98.4 / 1.2 /
+// 0.35 %; 10: 97.9 / 1.7 / 0.33, 98.5 / 1.2 / 0.30; 14: 98.0 / 1.7 / 0.33,
+// 98.6 / 1.1 / 0.30; 18: 98.1 / 1.7 / 0.28, 98.6 / 1.2 / 0.25; 24: 98.0 /
+// 1.7 / 0.33, 98.5 / 1.2 / 0.25.
+constexpr double knownAsciiWordBits = 18;
+// Of the words of ASCII letters, at most this many are looked up: the
+// share of them the language knows is what counts.
+constexpr int mostAsciiWords = 256;
+
+// Words of ASCII letters are hashed by their small letters, the same in
+// every reading.
+quint64 asciiWordHash(const char *letters, int length)
+{
+    quint64 hash = wordSeed;
+    for (int i = 0; i < length; ++i)
+        hash = hashSymbol(hash, quint8(letters[i] | 0x20));
+    return hash;
+}
+
+// Hashes of words, each once with how often it comes.
+QVector<AsciiWord> countedOnce(quint64 *hashes, int count)
+{
+    std::sort(hashes, hashes + count);
+    QVector<AsciiWord> out;
+    for (int i = 0; i < count; ++i) {
+        if (out.isEmpty() || out.constLast().hash != hashes[i])
+            out.append({hashes[i], 0});
+        ++out.last().count;
+    }
+    return out;
+}
 
 enum LetterCase : quint8 { Uncased, Small, Capital };
 
@@ -337,11 +376,17 @@ const std::vector<const LanguageModel *> &LanguageModel::all()
                     m->longestWord = std::max(m->longestWord, length);
                 }
             }
-            std::sort(known.begin(), known.end());
-            for (const auto &[hash, bits] : known) {
-                m->wordHashes.push_back(hash);
-                m->wordBits.push_back(bits);
+            m->knownTelling.set(std::move(known));
+            const QList<QByteArray> asciiWords = QByteArray(a.asciiWords).split(' ');
+            const std::vector<quint8> asciiLevels = levels(a.asciiWordLevels, size_t(asciiWords.size()));
+            std::vector<std::pair<quint64, float>> knownAscii;
+            for (int i = 0; i < asciiWords.size(); ++i) {
+                const double spared = knownAsciiWordBits - asciiLevels[size_t(i)] / 4.0;
+                const QByteArray &word = asciiWords.at(i);
+                if (spared > 0)
+                    knownAscii.emplace_back(asciiWordHash(word.constData(), word.size()), float(spared));
             }
+            m->knownAscii.set(std::move(knownAscii));
             d.owned.push_back(std::move(m));
         }
         for (const CjkData &c : cjkData) {
@@ -416,11 +461,17 @@ double LanguageModel::asciiBits(const BytePairs &pairs) const
             quarters += long(pair.count) * m.matrix[m.symbolOf(pair.first) * m.size + m.symbolOf(pair.second)];
         return quarters;
     };
-    const long own = quartersIn(*asciiModel);
-    return asciiRest(own, asciiModel == english ? own : quartersIn(*english), pairs.tellingWords(), pairs.asciiWords());
+    // The known words of those looked up spare as much again in every word
+    // of ASCII letters, in quarters as the steps are counted.
+    const double toAll = pairs.asciiWords() * 4.0 / std::max(1, pairs.asciiWordsLookedUp());
+    const QVector<AsciiWord> &words = pairs.asciiWordList();
+    const double own = quartersIn(*asciiModel) - toAll * asciiModel->knownAscii.spared(words);
+    const double inEnglish
+        = asciiModel == english ? own : quartersIn(*english) - toAll * english->knownAscii.spared(words);
+    return asciiRest(own, inEnglish, pairs.tellingWords(), pairs.asciiWords());
 }
 
-double LanguageModel::asciiRest(long ownQuarters, long englishQuarters, qint64 telling, qint64 ascii) const
+double LanguageModel::asciiRest(double ownQuarters, double englishQuarters, qint64 telling, qint64 ascii) const
 {
     const double share = asciiShare(telling, ascii);
     const qint64 weighed = std::min<qint64>(ascii, wordCap * (telling + 3));
@@ -433,10 +484,27 @@ double LanguageModel::asciiRest(long ownQuarters, long englishQuarters, qint64 t
     return std::min(own, englishQuarters / 4.0 * share + weighed * english->lowBits + englishMixed);
 }
 
-double LanguageModel::knownWord(quint64 hash) const
+void LanguageModel::KnownWords::set(std::vector<std::pair<quint64, float>> words)
 {
-    const auto at = std::lower_bound(wordHashes.cbegin(), wordHashes.cend(), hash);
-    return at != wordHashes.cend() && *at == hash ? wordBits[size_t(at - wordHashes.cbegin())] : 0.0;
+    std::sort(words.begin(), words.end());
+    for (const auto &[hash, spared] : words) {
+        hashes.push_back(hash);
+        bits.push_back(spared);
+    }
+}
+
+double LanguageModel::KnownWords::spared(quint64 hash) const
+{
+    const auto at = std::lower_bound(hashes.cbegin(), hashes.cend(), hash);
+    return at != hashes.cend() && *at == hash ? double(bits[size_t(at - hashes.cbegin())]) : 0.0;
+}
+
+double LanguageModel::KnownWords::spared(const QVector<AsciiWord> &words) const
+{
+    double sum = 0;
+    for (const AsciiWord &word : words)
+        sum += word.count * spared(word.hash);
+    return sum;
 }
 
 quint8 LanguageModel::symbolOf(uint c) const
@@ -462,15 +530,25 @@ LanguageFit LanguageModel::fit(const QString &text) const
     double known = 0;
     quint64 wordHash = wordSeed;
     bool spelled = true; // every letter of the word so far is one of the language's
+    std::array<quint64, mostAsciiWords> asciiHashes;
+    int asciiRead = 0;
+    quint64 asciiHash = wordSeed;
+    const auto endAsciiWord = [&] {
+        if (words.inWord && !words.high && !words.inTag && asciiRead < mostAsciiWords)
+            asciiHashes[size_t(asciiRead++)] = asciiHash;
+        asciiHash = wordSeed;
+    };
     forEachCodePoint(text, [&](uint c) {
         const bool high = c >= 0x80;
         quint8 symbol = cjk ? cjkKind(c) : symbolOf(c);
         if (isAsciiLetter(c) || high) {
             wordHash = hashSymbol(wordHash, symbol);
+            asciiHash = high ? asciiHash : hashSymbol(asciiHash, quint8(c | 0x20));
             spelled &= symbol >= FirstSign && symbol < junk;
         } else {
-            if (words.inWord && words.high && !words.inTag && spelled && !wordHashes.empty())
-                known += knownWord(wordHash);
+            if (words.inWord && words.high && !words.inTag && spelled && !knownTelling.hashes.empty())
+                known += knownTelling.spared(wordHash);
+            endAsciiWord();
             wordHash = wordSeed;
             spelled = true;
         }
@@ -496,14 +574,19 @@ LanguageFit LanguageModel::fit(const QString &text) const
         previousHigh = high;
         previousSmall = letterCase == Small;
     });
-    if (words.inWord && words.high && !words.inTag && spelled && !wordHashes.empty())
-        known += knownWord(wordHash);
+    if (words.inWord && words.high && !words.inTag && spelled && !knownTelling.hashes.empty())
+        known += knownTelling.spared(wordHash);
+    endAsciiWord();
     words.finish();
     if (previousHigh)
         quarters += matrix[previous * size + Boundary];
     const double telltale = quarters / 4.0 + switches * caseSwitch - known;
     result.tellingBits = telltale + (words.telling - words.symbolic) * highBits;
-    result.bits = result.tellingBits + asciiRest(asciiQuarters, englishQuarters, words.telling, words.ascii);
+    const QVector<AsciiWord> asciiWords = countedOnce(asciiHashes.data(), asciiRead);
+    const double toAll = words.ascii * 4.0 / std::max(1, asciiRead);
+    result.bits = result.tellingBits
+        + asciiRest(asciiQuarters - toAll * own.knownAscii.spared(asciiWords),
+            englishQuarters - toAll * english->knownAscii.spared(asciiWords), words.telling, words.ascii);
     result.telling = telling;
     return result;
 }
@@ -536,7 +619,7 @@ LanguageFit LanguageModel::fit(const BytePairs &pairs, const ByteSymbols &symbol
             switches += pair.count;
     }
     double known = 0;
-    if (!wordHashes.empty()) {
+    if (!knownTelling.hashes.empty()) {
         // A run of CJK bytes read one by one is one long word: no known
         // word is that long, and spelling it out for every reading of every
         // language was half of what weighing such a sample cost.
@@ -553,7 +636,7 @@ LanguageFit LanguageModel::fit(const BytePairs &pairs, const ByteSymbols &symbol
                 hash = hashSymbol(hash, symbol);
             }
             if (spelled)
-                known += word.count * knownWord(hash);
+                known += word.count * knownTelling.spared(hash);
         }
     }
     // A lone byte that reads as a symbol is no word.
@@ -614,11 +697,15 @@ BytePairs::BytePairs(const QByteArray &sample)
     int wordStart = 0;
     quint64 wordHash = wordSeed;
     std::array<quint64, mostWords> wordHashes {};
+    std::array<quint64, mostAsciiWords> asciiHashes;
     for (int i = 0; i <= n; ++i) {
         const uint c = i < n ? p[i] : uint(' ');
         if (!words.inWord) {
             wordStart = i;
             wordHash = wordSeed;
+        } else if (!isAsciiLetter(c) && c < 0x80 && !words.high && !words.inTag) {
+            if (asciiWordsRead < mostAsciiWords)
+                asciiHashes[size_t(asciiWordsRead++)] = asciiWordHash(sample.constData() + wordStart, i - wordStart);
         } else if (!isAsciiLetter(c) && c < 0x80 && words.high && !words.inTag) {
             if (i - wordStart == 1)
                 count(singleList, singleSlot[p[wordStart]], p[wordStart], 0);
@@ -651,6 +738,7 @@ BytePairs::BytePairs(const QByteArray &sample)
     words.finish();
     tellingWordCount = words.telling;
     asciiWordCount = words.ascii;
+    asciiWordsSeen = countedOnce(asciiHashes.data(), asciiWordsRead);
     for (const Pair &pair : qAsConst(asciiList))
         asciiSlot[pair.first << 7 | pair.second] = 0;
     for (const Pair &single : qAsConst(singleList))

@@ -8,9 +8,10 @@
 // character, for which character it is among those of its kind, and for the
 // steps between ASCII letters as the language (or, in a language of another
 // script, English) takes them; a language of Latin letters may instead take
-// its ASCII words for English mixed in, for a few bits. A telling word the
-// language uses often costs less than its letters alone would. Markup and
-// long runs of ASCII weigh only so much against the telling words.
+// its ASCII words for English mixed in, for a few bits. A word the
+// language uses often, telling or of ASCII letters, costs less than its
+// letters alone would. Markup and long runs of ASCII weigh only so much
+// against the telling words.
 #ifndef KARVO_LANGUAGEMODEL_H
 #define KARVO_LANGUAGEMODEL_H
 
@@ -25,6 +26,14 @@
 namespace Karvo {
 
 class LanguageModel;
+
+// A word of ASCII letters, by a hash of its small letters, and how often a
+// sample holds it.
+struct AsciiWord
+{
+    quint64 hash;
+    int count;
+};
 
 // What a text costs in one language.
 struct LanguageFit
@@ -72,6 +81,10 @@ public:
         int count;
     };
     const QVector<Word> &words() const { return wordList; }
+    // The words of ASCII letters outside <tags> among the first so many,
+    // each once with how often it comes there, and how many were looked at.
+    const QVector<AsciiWord> &asciiWordList() const { return asciiWordsSeen; }
+    int asciiWordsLookedUp() const { return asciiWordsRead; }
     int count(int b) const { return counts[size_t(b)]; }
     bool contains(int b) const { return counts[size_t(b)] > 0; }
 
@@ -80,6 +93,8 @@ private:
     QVector<Pair> asciiList;
     QVector<Pair> singleList;
     QVector<Word> wordList;
+    QVector<AsciiWord> asciiWordsSeen;
+    int asciiWordsRead = 0;
     int nonAscii = 0;
     int tellingWordCount = 0;
     int asciiWordCount = 0;
@@ -130,10 +145,11 @@ private:
     quint8 symbolOf(uint c) const;
     void setRate(double rate);
     // What the ASCII words cost beside `telling` words with a non-ASCII
-    // character, their steps costing `ownQuarters` in the language and
-    // `englishQuarters` in English: as words of the language, at its rate
-    // of telling words among the others, or as English mixed in.
-    double asciiRest(long ownQuarters, long englishQuarters, qint64 telling, qint64 ascii) const;
+    // character, their steps (less what the words each knows spare)
+    // costing `ownQuarters` in the language and `englishQuarters` in
+    // English: as words of the language, at its rate of telling words among
+    // the others, or as English mixed in.
+    double asciiRest(double ownQuarters, double englishQuarters, qint64 telling, qint64 ascii) const;
     // How much of the steps between ASCII letters is weighed.
     static double asciiShare(qint64 telling, qint64 ascii);
 
@@ -146,12 +162,18 @@ private:
     const LanguageModel *asciiModel = this; // weighs the steps between ASCII letters
     const LanguageModel *english = this;
     int size = 0; // symbols: an alphabetic model's signs, a CJK model's kinds
-    // Bits a telling word the language uses often is spared, by its
-    // symbols: the words' hashes in order, and what each is spared.
-    double knownWord(quint64 hash) const;
-    std::vector<quint64> wordHashes;
+    // Words the language uses often, by a hash, and the bits each is spared.
+    struct KnownWords
+    {
+        std::vector<quint64> hashes; // in order
+        std::vector<float> bits;
+        void set(std::vector<std::pair<quint64, float>> words);
+        double spared(quint64 hash) const;
+        double spared(const QVector<AsciiWord> &words) const;
+    };
+    KnownWords knownTelling; // hashed by their symbols, as a reading spells them
     int longestWord = 0; // in symbols
-    std::vector<float> wordBits;
+    KnownWords knownAscii; // hashed by their small letters
     std::vector<quint8> matrix; // cost of each step from symbol to symbol, in quarter bits
     std::vector<quint8> lookup; // alphabetic: symbol of each character below U+2200
     std::vector<quint8> charCost; // CJK: cost of each BMP character within its kind
