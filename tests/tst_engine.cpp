@@ -176,8 +176,11 @@ private slots:
         right("Arabic in windows-1256, not KOI8-R", QStringLiteral("مرحبا بالعالم"), "WINDOWS-1256");
         right(
             "Latvian in windows-1257, not a Western code page", QStringLiteral("Tas ir zināms visiem"), "WINDOWS-1257");
-        right("English line in windows-1252, an apostrophe ’ in a word, not Mac Central European",
-            QStringLiteral("Don’t show flight status suggestions\n"), "WINDOWS-1252");
+        sure("English line in windows-1252, an apostrophe ’ in a word, not Hungarian in Mac Central European",
+            iconv(QStringLiteral("Don’t show flight status suggestions\n"), "WINDOWS-1252"), "WINDOWS-1252");
+        sure("English line in windows-1252, two apostrophes, English and not Hungarian with English mixed in",
+            iconv(QStringLiteral("The printer isn’t responding, so the document wasn’t sent.\n"), "WINDOWS-1252"),
+            "WINDOWS-1252");
         sure("Portuguese in windows-1252, one telling character, which the detector takes for VISCII",
             iconv(QStringLiteral("biscoito de arroz\nbentô\n"), "WINDOWS-1252"), "WINDOWS-1252");
         right("two kanji in Shift_JIS, not windows-1252", QStringLiteral("日本"), "SHIFT_JIS");

@@ -8,7 +8,7 @@
 // character, for which character it is among those of its kind, and for the
 // steps between ASCII letters as the language (or, in a language of another
 // script, English) takes them; a language of Latin letters may instead take
-// its ASCII words for English mixed in, for a few bits. A word the
+// its ASCII words for English mixed in, at a price. A word the
 // language uses often, telling or of ASCII letters, costs less than its
 // letters alone would. Markup and long runs of ASCII weigh only so much
 // against the telling words.
