@@ -469,8 +469,8 @@ double LanguageModel::asciiBits(const BytePairs &pairs) const
             quarters += long(pair.count) * m.matrix[m.symbolOf(pair.first) * m.size + m.symbolOf(pair.second)];
         return quarters;
     };
-    // The known words of those looked up spare as much again in every word
-    // of ASCII letters, in quarters as the steps are counted.
+    // What the known words among those looked up spare, scaled to every
+    // word of ASCII letters, in quarters as the steps are counted.
     const double toAll = pairs.asciiWords() * 4.0 / std::max(1, pairs.asciiWordsLookedUp());
     const QVector<AsciiWord> &words = pairs.asciiWordList();
     const double own = quartersIn(*asciiModel) - toAll * asciiModel->knownAscii.spared(words);
@@ -551,7 +551,8 @@ LanguageFit LanguageModel::fit(const QString &text) const
         quint8 symbol = cjk ? cjkKind(c) : symbolOf(c);
         if (isAsciiLetter(c) || high) {
             wordHash = hashSymbol(wordHash, symbol);
-            asciiHash = high ? asciiHash : hashSymbol(asciiHash, quint8(c | 0x20));
+            if (!high)
+                asciiHash = hashSymbol(asciiHash, quint8(c | 0x20));
             spelled &= symbol >= FirstSign && symbol < junk;
         } else {
             if (words.inWord && words.high && !words.inTag && spelled && !knownTelling.hashes.empty())

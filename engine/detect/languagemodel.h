@@ -8,10 +8,10 @@
 // character, for which character it is among those of its kind, and for the
 // steps between ASCII letters as the language (or, in a language of another
 // script, English) takes them; a language of Latin letters may instead take
-// its ASCII words for English mixed in, at a price. A word the
-// language uses often, telling or of ASCII letters, costs less than its
-// letters alone would. Markup and long runs of ASCII weigh only so much
-// against the telling words.
+// its ASCII words for English mixed in, at a price. A word the language
+// uses often, telling or of ASCII letters, costs less than its letters
+// alone would. Markup and long runs of ASCII weigh only so much against the
+// telling words.
 #ifndef KARVO_LANGUAGEMODEL_H
 #define KARVO_LANGUAGEMODEL_H
 
@@ -145,9 +145,9 @@ private:
     quint8 symbolOf(uint c) const;
     void setRate(double rate);
     // What the ASCII words cost beside `telling` words with a non-ASCII
-    // character, their steps (less what the words each knows spare)
-    // costing `ownQuarters` in the language and `englishQuarters` in
-    // English: as words of the language, at its rate of telling words among
+    // character, their steps costing `ownQuarters` in the language and
+    // `englishQuarters` in English, each less what the words it knows
+    // spare: as words of the language, at its rate of telling words among
     // the others, or as English mixed in.
     double asciiRest(double ownQuarters, double englishQuarters, qint64 telling, qint64 ascii) const;
     // How much of the steps between ASCII letters is weighed.

@@ -11,8 +11,8 @@ parts: 70 % to learn from, 15 % "dev" to set detection's thresholds on and
 evaluation corpus from. It then counts, per language, how often each letter
 follows another (or, for Chinese, Japanese and Korean, how often each
 character and each kind of character occurs) in the 70 %, and, for the
-languages of Latin letters, which words their running text uses most, and
-writes
+languages of Latin letters, which words their running text uses most (with
+a letter beyond ASCII, and of ASCII letters alone), and writes
 engine/detect/models/languagemodels.inc, which the build compiles in: a
 normal build needs neither the packages nor this script. --only-text stops
 after the split (DIR/text/{train,dev,test}/LANG.jsonl).
@@ -1055,10 +1055,12 @@ def main():
         models[language] = learn_cjk(language, running + listed) if language in CJK else \
             learn_alphabetic(script, running + listed, running, alphabets[language], (other_costs, others[1]))
         m = models[language]
-        print("%-8s %7d telling characters%s" % (language, m["telling"],
-              ", %d signs, %.1f bits each, rate %.3f, %d words, %d of ASCII" % (
-                  len(m["alphabet"]), m["expected"], m["rate"], len(m["words"]), len(m["asciiWords"])) if "alphabet" in m else
-              ", %d characters, %.1f bits each, rate %.3f" % (len(m["table"]), m["expected"], m["rate"])), flush=True)
+        if "alphabet" in m:
+            details = ", %d signs, %.1f bits each, rate %.3f, %d words, %d of ASCII letters" % (
+                len(m["alphabet"]), m["expected"], m["rate"], len(m["words"]), len(m["asciiWords"]))
+        else:
+            details = ", %d characters, %.1f bits each, rate %.3f" % (len(m["table"]), m["expected"], m["rate"])
+        print("%-8s %7d telling characters%s" % (language, m["telling"], details), flush=True)
     write_models(models, others, os.path.join(HERE, "languagemodels.inc"))
 
 
