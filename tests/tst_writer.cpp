@@ -329,6 +329,23 @@ private slots:
         QCOMPARE(verdict(process(source, into())), QStringLiteral("ok"));
         QCOMPARE(s.everything(), QStringList({QLatin1Char('/') + live, "/.karvo-abc", "/.karvo-notes.txt", "/a.txt"}));
     }
+
+    void sweepsAFolderMadeWhereOneWasSwept()
+    {
+        // Once a folder is gone its inode number soon goes to a new one,
+        // which holds leftovers of its own.
+        Scene s;
+        QCOMPARE(verdict(process(s.file(QStringLiteral("old/a.txt"), gb18030(chinese)), into())), QStringLiteral("ok"));
+        const ino_t swept = inodeOf(s.path(QStringLiteral("old")));
+        QVERIFY(QDir(s.path(QStringLiteral("old"))).removeRecursively());
+        QString made;
+        for (int i = 0; i < 100 && (made.isEmpty() || inodeOf(made) != swept); ++i)
+            made = s.folder(QStringLiteral("new%1").arg(i));
+        const QString source = s.file(made + QStringLiteral("/b.txt"), gb18030(chinese));
+        s.file(made + QStringLiteral("/.karvo-999999999-1-dead"), "half a file");
+        QCOMPARE(verdict(process(source, into())), QStringLiteral("ok"));
+        QCOMPARE(QDir(made).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("b.txt")});
+    }
 };
 
 QTEST_GUILESS_MAIN(TstWriter)

@@ -7,11 +7,12 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QRandomGenerator>
-#include <QSet>
 #include <QStringList>
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
+#include <set>
 #include <utility>
 
 #include <dirent.h>
@@ -164,14 +165,18 @@ QString Folder::pathOf(const QByteArray &name) const
 
 void Folder::removeLeftovers() const
 {
+    // A folder is known by its device and inode and, where the file system
+    // keeps it, the time it was made: once a folder is gone its inode number
+    // is soon given to a new one, which has not been swept.
+    struct statx born {};
+    if (::statx(descriptor, "", AT_EMPTY_PATH, STATX_BTIME, &born) != 0 || !(born.stx_mask & STATX_BTIME))
+        born.stx_btime = {};
     static QMutex mutex;
-    static QSet<QPair<quint64, quint64>> done;
+    static std::set<std::array<quint64, 4>> done;
     {
         const QMutexLocker lock(&mutex);
-        const QPair<quint64, quint64> key(dev, ino);
-        if (done.contains(key))
+        if (!done.insert({quint64(dev), quint64(ino), quint64(born.stx_btime.tv_sec), born.stx_btime.tv_nsec}).second)
             return;
-        done.insert(key);
     }
     const int fd = ::openat(descriptor, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     DIR *dir = fd >= 0 ? ::fdopendir(fd) : nullptr;

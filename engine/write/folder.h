@@ -45,7 +45,8 @@ public:
 
     // Removes what a Karvo process that is no longer running left in this
     // folder (temporary files of a write it never finished), once per
-    // folder and process; other processes' files, and anything else, stay.
+    // folder and process, a folder made where one was swept being another;
+    // other processes' files, and anything else, stay.
     void removeLeftovers() const;
 
 private:
