@@ -254,6 +254,10 @@ private slots:
             QStringLiteral("Hora de verano de Europa del Este · Kaliningrado"), "WINDOWS-1252");
         right("Swedish line in macintosh: its words are Swedish, not windows-1250",
             QStringLiteral("Centraleuropeisk sommartid · Göteborg"), "MACINTOSH");
+        sure("English line ending in an ellipsis in windows-1252, which English writes as often as three dots",
+            iconv(QStringLiteral("Saving the document, please wait…\n"), "WINDOWS-1252"), "WINDOWS-1252");
+        sure("English menu item in macintosh, an ellipsis after a word, not windows-1252",
+            iconv(QStringLiteral("Clear recent history…\n"), "MACINTOSH"), "macintosh");
         right("Lithuanian line in windows-1257", QStringLiteral("Nepavyko įrašyti failo į diską."), "WINDOWS-1257");
         right("Esperanto line in ISO-8859-3", QStringLiteral("Ĉu vi ŝatas manĝi ĉe la ĝardeno ĵaŭde?\n"), "ISO-8859-3");
         right("Maltese line in ISO-8859-3", QStringLiteral("Il-fajl ma setax jiġi ssejvjat għax id-diska hija mimlija.\n"),

@@ -619,17 +619,27 @@ def training_texts(cache, language):
 
 
 IN_WORD_APOSTROPHE = re.compile(r"(?<=\w)'(?=\w)")
+THREE_DOTS = re.compile(r"(?<=\w)\.\.\.(?!\.)")
 
 
 def typographic(running):
     """Our sources write the apostrophe in a word as ASCII; software text
     today mostly writes it "’", which every Western code page holds: half
     the paragraphs that have one learn it so. Not the symbols that all
-    languages share, though: there "’" would only crowd out the rest."""
+    languages share, though: there "’" would only crowd out the rest.
+    Manual pages write an ellipsis as three dots, and English has no other
+    running text here, so it had all but never seen the "…" that ends its
+    menu items ("Save as…"): every paragraph with three dots after a word
+    learns them as one. On the dev part, as right / asked / wrong: without:
+    98.2 / 1.5 / 0.28 %; half the paragraphs: 98.3 / 1.4 / 0.28 %, 1,677
+    words and lines right; all: 98.3 / 1.4 / 0.28 %, 1,679."""
     apostrophes = [i for i, p in enumerate(running) if IN_WORD_APOSTROPHE.search(p)]
     running = list(running)
     for i in apostrophes[1::2]:
         running[i] = IN_WORD_APOSTROPHE.sub("\u2019", running[i])
+    dots = [i for i, p in enumerate(running) if THREE_DOTS.search(p)]
+    for i in dots:
+        running[i] = THREE_DOTS.sub("\u2026", running[i])
     return running
 
 
