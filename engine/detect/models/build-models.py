@@ -637,10 +637,7 @@ def typographic(running):
     running = list(running)
     for i in apostrophes[1::2]:
         running[i] = IN_WORD_APOSTROPHE.sub("\u2019", running[i])
-    dots = [i for i, p in enumerate(running) if THREE_DOTS.search(p)]
-    for i in dots:
-        running[i] = THREE_DOTS.sub("\u2026", running[i])
-    return running
+    return [THREE_DOTS.sub("\u2026", p) for p in running]
 
 
 ROMANIAN_CEDILLA = str.maketrans("șțȘȚ", "şţŞŢ")
