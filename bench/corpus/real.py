@@ -87,7 +87,8 @@ def pools(docs, rng):
     rng.shuffle(words)
     rng.shuffle(lines)
     rng.shuffle(runs)
-    return sorted(set(words), key=words.index), lines, runs
+    # Each word once, where it first comes: dict keeps that order in one pass.
+    return list(dict.fromkeys(words)), lines, runs
 
 
 def make(form, words, lines, runs, rng):
