@@ -3,7 +3,6 @@
 #include "encoding.h"
 
 #include <QHash>
-#include <QList>
 #include <QMutex>
 #include <QString>
 #include <QStringView>
@@ -62,17 +61,30 @@ std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
     const QString text = decoder.toUnicode(probe);
     if (decoder.hasFailure() || decoder.needsMoreData() || !text.endsWith(QLatin1Char('\n')))
         return nullptr;
-    const QList<QStringView> segments = QStringView(text).chopped(1).split(QLatin1Char('\n'));
-    if (segments.size() != 255 + 128 * 255)
-        return nullptr;
+    // The segments in turn, without a list of some 33,000 of them for each
+    // of the forty codecs: that was most of what starting up cost.
+    const QStringView segments = QStringView(text).chopped(1);
+    qsizetype from = 0;
+    bool tooFew = false;
+    const auto nextSegment = [&] {
+        if (from > segments.size()) {
+            tooFew = true;
+            return QStringView();
+        }
+        qsizetype end = segments.indexOf(QLatin1Char('\n'), from);
+        if (end < 0)
+            end = segments.size();
+        const QStringView segment = segments.mid(from, end - from);
+        from = end + 1;
+        return segment;
+    };
 
     using Entry = CharacterTable::Entry;
     auto table = std::make_unique<CharacterTable>();
-    auto pair = std::make_unique<std::array<Entry, 0x10000>>();
-    pair->fill(Entry {});
-    int next = 0;
+    // Made at the first pair: most codecs here have none.
+    std::unique_ptr<std::array<Entry, 0x10000>> pair;
     for (int b = 0; b < 256; ++b) {
-        const QStringView segment = b == '\n' ? QStringView() : segments.at(next++);
+        const QStringView segment = b == '\n' ? QStringView() : nextSegment();
         if (b == '\n' || isPlain(segment))
             table->single[b] = entryFor<Entry>(b == '\n' ? ushort('\n') : segment.at(0).unicode());
     }
@@ -82,8 +94,10 @@ std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
         for (int trail = 0; trail < 256; ++trail) {
             if (trail == '\n')
                 continue;
-            const QStringView segment = segments.at(next++);
+            const QStringView segment = nextSegment();
             if (isPlain(segment)) {
+                if (!pair)
+                    pair = std::make_unique<std::array<Entry, 0x10000>>(); // all zero: none held
                 (*pair)[lead << 8 | trail] = entryFor<Entry>(segment.at(0).unicode());
                 starts = true;
             }
@@ -97,6 +111,10 @@ std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
         }
         pairs |= starts;
     }
+    // A codec that swallowed a line feed or made one of its own has put
+    // every segment after it out of place.
+    if (tooFew || from != segments.size() + 1)
+        return nullptr;
     if (pairs)
         table->pair = std::move(pair);
     table->asciiAsIs = true;
