@@ -147,7 +147,10 @@ std::unique_ptr<Encoding::Data> describe(QTextCodec *codec)
         break;
     }
     d->stateless = !isStateful(d->name);
-    d->splitsAtLineFeeds = d->stateless && cutsAtLineFeeds(d->mib);
+    // Qt takes windows-949 (the Korean everyone writes, EUC-KR within it)
+    // from ICU, which gives it no MIB: it is known by its name instead.
+    d->splitsAtLineFeeds
+        = d->stateless && (cutsAtLineFeeds(d->mib) || (d->mib == 0 && d->name == QLatin1String("windows-949")));
     d->asciiCompatible = d->unitSize == 1 && d->stateless && readsAsciiAsIs(codec);
     for (const QByteArray &alias : codec->aliases()) {
         const QString text = QString::fromLatin1(alias);
