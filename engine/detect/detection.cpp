@@ -675,8 +675,9 @@ Declaration findDeclaration(const QByteArray &start)
 DetectResult detectFile(QFile &file, const DetectionLimits &limits)
 {
     // One pass over the file in chunks keeps memory flat whatever its size.
-    Detector detector(limits, file.size() - file.pos());
-    QByteArray buffer(chunkSize, Qt::Uninitialized);
+    const qint64 left = file.size() - file.pos();
+    Detector detector(limits, left);
+    QByteArray buffer(int(bufferFor(left)), Qt::Uninitialized);
     qint64 read = 0;
     while ((read = file.read(buffer.data(), buffer.size())) > 0) {
         if (!detector.feed(buffer.constData(), read))

@@ -489,7 +489,7 @@ private:
         if (!table)
             return false;
         const qint64 start = source.pos();
-        const QByteArray bytes = source.read(2 * pieceSize + 1);
+        const QByteArray bytes = source.read(bufferFor(source.size() - start, 2 * pieceSize + 1));
         QByteArray output;
         qint64 characters = 0;
         if (bytes.size() > 2 * pieceSize || !source.atEnd()
