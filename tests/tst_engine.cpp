@@ -104,8 +104,10 @@ protected:
                 text += QChar(uchar(in[i]));
             else if (!swallows)
                 text += QLatin1Char('\n');
-            else if (i + 1 < length && in[i + 1] == '\n')
-                text += QChar(0x2193), ++i;
+            else {
+                text += QChar(0x2193);
+                i += i + 1 < length && in[i + 1] == '\n' ? 1 : 0;
+            }
         }
         return text;
     }

@@ -367,8 +367,8 @@ const std::vector<const LanguageModel *> &LanguageModel::all()
                 m->lookup[c] = folded < alphabeticLookup && sign[folded] ? sign[folded] : kinds[c];
             }
             // The words each by its symbols, as a reading spells them.
-            // Read in place: forty languages' lists split into strings
-            // were a fifth of what starting up cost.
+            // Read in place, not split into strings: every start reads
+            // forty languages' lists.
             const QStringView words(a.words);
             const std::vector<quint8> wordLevels
                 = levels(a.wordLevels, size_t(std::count(words.cbegin(), words.cend(), QLatin1Char(' ')) + 1));

@@ -61,8 +61,8 @@ std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
     const QString text = decoder.toUnicode(probe);
     if (decoder.hasFailure() || decoder.needsMoreData() || !text.endsWith(QLatin1Char('\n')))
         return nullptr;
-    // The segments in turn, without a list of some 33,000 of them for each
-    // of the forty codecs: that was most of what starting up cost.
+    // The segments in turn, not as a list: every start builds some forty
+    // tables of 32,895 segments each.
     const QStringView segments = QStringView(text).chopped(1);
     qsizetype from = 0;
     bool tooFew = false;
