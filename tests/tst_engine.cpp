@@ -83,31 +83,23 @@ protected:
     }
 };
 
-// Latin-1, except that 0x81 either takes the line feed after it into its
-// character or reads as a line feed itself: a table made through it would
-// read every byte after 0x81 as the one next to it.
-class LineFeedCodec : public QTextCodec
+// Latin-1, except that 0x81 takes the line feed after it into its
+// character: a table made through it would read every byte after 0x81 as
+// the one next to it.
+class SwallowsLineFeedCodec : public QTextCodec
 {
 public:
-    explicit LineFeedCodec(bool swallows)
-        : swallows(swallows)
-    { }
-    QByteArray name() const override { return swallows ? "x-karvo-swallows-line-feed" : "x-karvo-makes-line-feed"; }
-    int mibEnum() const override { return swallows ? -4712 : -4713; }
+    QByteArray name() const override { return "x-karvo-swallows-line-feed"; }
+    int mibEnum() const override { return -4712; }
 
 protected:
     QString convertToUnicode(const char *in, int length, ConverterState *) const override
     {
         QString text;
         for (int i = 0; i < length; ++i) {
-            if (uchar(in[i]) != 0x81)
-                text += QChar(uchar(in[i]));
-            else if (!swallows)
-                text += QLatin1Char('\n');
-            else {
-                text += QChar(0x2193);
-                i += i + 1 < length && in[i + 1] == '\n' ? 1 : 0;
-            }
+            const bool swallows = uchar(in[i]) == 0x81 && i + 1 < length && in[i + 1] == '\n';
+            text += swallows ? QChar(0x2193) : QChar(uchar(in[i]));
+            i += swallows ? 1 : 0;
         }
         return text;
     }
@@ -115,9 +107,6 @@ protected:
     {
         return QString(in, length).toLatin1();
     }
-
-private:
-    bool swallows;
 };
 
 } // namespace
@@ -895,10 +884,8 @@ private slots:
         static LeadOrNotCodec *leadOrNot = new LeadOrNotCodec; // codecs stay registered for good
         QTest::newRow("a byte alone and in a pair") << QString::fromLatin1(leadOrNot->name()) << 250;
         // No table at all: the codec reads every line.
-        for (const bool swallows : {true, false}) {
-            const LineFeedCodec *lineFeeds = new LineFeedCodec(swallows);
-            QTest::newRow(lineFeeds->name().constData()) << QString::fromLatin1(lineFeeds->name()) << 0;
-        }
+        static SwallowsLineFeedCodec *swallows = new SwallowsLineFeedCodec;
+        QTest::newRow("a codec that swallows a line feed") << QString::fromLatin1(swallows->name()) << 0;
     }
 
     void characterTableReadsAsTheCodec()

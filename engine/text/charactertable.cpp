@@ -62,15 +62,13 @@ std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
     if (decoder.hasFailure() || decoder.needsMoreData() || !text.endsWith(QLatin1Char('\n')))
         return nullptr;
     // The segments in turn, not as a list: every start builds some forty
-    // tables of 32,895 segments each.
+    // tables of 32,895 segments each. A codec that swallowed a line feed or
+    // made one of its own would have put every segment after it out of place.
     const QStringView segments = QStringView(text).chopped(1);
+    if (std::count(segments.cbegin(), segments.cend(), QLatin1Char('\n')) != 255 + 128 * 255 - 1)
+        return nullptr;
     qsizetype from = 0;
-    bool tooFew = false;
     const auto nextSegment = [&] {
-        if (from > segments.size()) {
-            tooFew = true;
-            return QStringView();
-        }
         qsizetype end = segments.indexOf(QLatin1Char('\n'), from);
         if (end < 0)
             end = segments.size();
@@ -111,10 +109,6 @@ std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
         }
         pairs |= starts;
     }
-    // A codec that swallowed a line feed or made one of its own has put
-    // every segment after it out of place.
-    if (tooFew || from != segments.size() + 1)
-        return nullptr;
     if (pairs)
         table->pair = std::move(pair);
     table->asciiAsIs = true;
