@@ -81,7 +81,8 @@ bool decide(int fd, const QString &name, const Encoding &forced, QByteArray &hea
         file.close();
         if (::lseek(fd, start, SEEK_SET) != start)
             return fail(name, systemReason(errno));
-        empty = info.st_size <= start;
+        // Not by its size: /proc and /sys say 0 and hold text.
+        empty = result.kind == DetectResult::Kind::Empty;
     } else {
         // With the encoding given, there is nothing to wait for: a slow
         // writer's lines go through as they come.

@@ -126,6 +126,7 @@ private slots:
     void filter_data();
     void filter();
     void filterPassesLinesOn();
+    void filterReadsAFileThatSaysItIsEmpty();
     void names_data();
     void names();
     void gitTextconv();
@@ -327,6 +328,21 @@ void TestCommandLine::filterPassesLinesOn()
     process.closeWriteChannel();
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 0);
+}
+
+// `karvo - < /proc/version`: a file whose size says 0 may still hold text.
+void TestCommandLine::filterReadsAFileThatSaysItIsEmpty()
+{
+    QFile file(QStringLiteral("/proc/version"));
+    QVERIFY(file.open(QIODevice::ReadOnly) && file.size() == 0);
+    const QByteArray text = file.readAll();
+    QVERIFY(!text.isEmpty());
+    QProcess process;
+    process.setStandardInputFile(file.fileName());
+    process.start(QStringLiteral(KARVO_BINARY), {QStringLiteral("-")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(process.readAllStandardOutput(), text);
 }
 
 void TestCommandLine::names_data()
