@@ -464,6 +464,9 @@ private slots:
             << QStringLiteral("Nie można zapisać pliku na dysku, ponieważ jest pełny; ").repeated(60) << "ISO-8859-2";
         QTest::newRow("Russian, English words between")
             << QStringLiteral("Файл config.ini не найден, see the manual") << "KOI8-R";
+        QTest::newRow("Czech, one short word") << QStringLiteral("že") << "ISO-8859-2";
+        QTest::newRow("Spanish, the words it uses most")
+            << QStringLiteral("de la que el en y los del se las por un para con no una su al lo como más") << "WINDOWS-1252";
     }
 
     void weighsBytesAsTheirText()
@@ -483,11 +486,18 @@ private slots:
         for (const Karvo::LanguageModel *model : Karvo::LanguageModel::all()) {
             if (model->isCjk())
                 continue;
-            const Karvo::LanguageFit fromBytes
-                = model->fit(pairs, model->byteSymbols(characters), model->asciiBits(pairs));
+            const Karvo::ByteSymbols symbols = model->byteSymbols(characters);
+            const Karvo::LanguageFit fromBytes = model->fit(pairs, symbols, model->asciiBits(pairs));
             const Karvo::LanguageFit fromText = model->fit(text);
             QVERIFY2(qAbs(fromBytes.bits - fromText.bits) < 1e-6,
                 qPrintable(QStringLiteral("%1: %2 against %3").arg(model->code()).arg(fromBytes.bits).arg(fromText.bits)));
+            // Weighed up to a limit, a reading that costs more says more
+            // than the limit and no more than it costs.
+            for (const double limit : {fromBytes.bits - 1000, fromBytes.bits - 4, fromBytes.bits}) {
+                const double bits = model->fit(pairs, symbols, model->asciiBits(pairs), limit).bits;
+                QVERIFY2((bits > limit || qAbs(bits - fromBytes.bits) < 1e-6) && bits < fromBytes.bits + 1e-6,
+                    qPrintable(QStringLiteral("%1: %2 under %3, against %4").arg(model->code()).arg(bits).arg(limit).arg(fromBytes.bits)));
+            }
         }
     }
 

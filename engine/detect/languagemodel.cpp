@@ -628,19 +628,11 @@ ByteSymbols LanguageModel::byteSymbols(const QString &characters) const
     return symbols;
 }
 
-LanguageFit LanguageModel::fit(const BytePairs &pairs, const ByteSymbols &symbols, double asciiBits) const
+LanguageFit LanguageModel::fit(const BytePairs &pairs, const ByteSymbols &symbols, double asciiBits, double limit) const
 {
     LanguageFit result;
     result.language = this;
-    long quarters = 0;
-    int switches = 0;
-    for (const BytePairs::Pair &pair : pairs.pairs()) {
-        const quint8 a = symbols.symbol[pair.first];
-        const quint8 b = symbols.symbol[pair.second];
-        quarters += long(pair.count) * (a >= junk || b >= junk ? mostCost : matrix[a * size + b] + symbols.extra[pair.second]);
-        if (symbols.letterCase[pair.first] == Small && symbols.letterCase[pair.second] == Capital)
-            switches += pair.count;
-    }
+    result.telling = pairs.telling();
     double known = 0;
     if (!knownTelling.hashes.empty()) {
         // A run of CJK bytes read one by one is one long word: no known
@@ -662,6 +654,24 @@ LanguageFit LanguageModel::fit(const BytePairs &pairs, const ByteSymbols &symbol
                 known += word.count * knownTelling.spared(hash);
         }
     }
+    // What the steps, switches and words below add costs something and
+    // spares nothing: once the steps so far cost more than the limit with
+    // what the known words spare given back, so does the reading.
+    const double mostQuarters = (limit + known - asciiBits) * 4;
+    long quarters = 0;
+    int switches = 0;
+    for (const BytePairs::Pair &pair : pairs.pairs()) {
+        const quint8 a = symbols.symbol[pair.first];
+        const quint8 b = symbols.symbol[pair.second];
+        quarters += long(pair.count) * (a >= junk || b >= junk ? mostCost : matrix[a * size + b] + symbols.extra[pair.second]);
+        if (symbols.letterCase[pair.first] == Small && symbols.letterCase[pair.second] == Capital)
+            switches += pair.count;
+        if (quarters > mostQuarters) {
+            result.tellingBits = quarters / 4.0 - known;
+            result.bits = result.tellingBits + asciiBits;
+            return result;
+        }
+    }
     // A lone byte that reads as a symbol is no word.
     int symbolWords = 0;
     for (const BytePairs::Pair &single : pairs.singles())
@@ -669,7 +679,6 @@ LanguageFit LanguageModel::fit(const BytePairs &pairs, const ByteSymbols &symbol
     result.tellingBits
         = quarters / 4.0 + switches * caseSwitch + (pairs.tellingWords() - symbolWords) * highBits - known;
     result.bits = result.tellingBits + asciiBits;
-    result.telling = pairs.telling();
     return result;
 }
 

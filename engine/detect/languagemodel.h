@@ -20,6 +20,7 @@
 #include <QVector>
 
 #include <array>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -136,7 +137,10 @@ public:
     // What the ASCII words cost, the same in every single-byte reading:
     // worked out once per sample and model.
     double asciiBits(const BytePairs &pairs) const;
-    LanguageFit fit(const BytePairs &pairs, const ByteSymbols &symbols, double asciiBits) const;
+    // Past `limit` bits the weighing stops, and `bits` says only that the
+    // reading costs more than that.
+    LanguageFit fit(const BytePairs &pairs, const ByteSymbols &symbols, double asciiBits,
+        double limit = std::numeric_limits<double>::infinity()) const;
 
     struct Data;
 

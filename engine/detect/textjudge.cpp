@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 
 namespace Karvo {
@@ -241,9 +242,12 @@ LanguageFit bestFit(const QString &text)
 namespace {
 
 // Weighs the readings of `sample`; where `only` is given, of those
-// encodings alone.
+// encodings alone. A reading that costs `outBeyond` bits more than the
+// cheapest is not weighed to the end: it is out of the running, and its
+// cost says only that.
 QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &guess, Witness witness, bool utf8,
-    const DetectionThresholds &thresholds, const QSet<Encoding> *only)
+    const DetectionThresholds &thresholds, const QSet<Encoding> *only,
+    double outBeyond = std::numeric_limits<double>::infinity())
 {
     const auto wanted = [only](const Encoding &encoding) { return !only || only->contains(encoding); };
     QVector<Reading> readings;
@@ -289,8 +293,26 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
             at = asciiBits.insert(model, model->asciiBits(pairs));
         return *at;
     };
+    // The readings of more than a byte at a time are weighed first: the
+    // cheapest of them is a bound on the cheapest of all, past which a
+    // single-byte reading is out (most of those of CJK text within a few
+    // dozen of their pairs).
+    const std::vector<Weighed> &all = weighed();
+    std::vector<QString> texts(all.size());
+    std::vector<LanguageFit> fits(all.size());
+    double cheapestWide = std::numeric_limits<double>::infinity();
+    for (size_t i = 0; i < all.size(); ++i) {
+        if (all[i].singleByte || !wanted(all[i].encoding)
+            || !decodeStrictly(all[i].encoding, sample, complete, texts[i]))
+            continue;
+        fits[i] = cheapest(all[i].languages, texts[i]);
+        if (fits[i].language)
+            cheapestWide = std::min(cheapestWide, fits[i].bits + all[i].rarity);
+    }
+
     bool guessWeighed = false;
-    for (const Weighed &w : weighed()) {
+    for (size_t i = 0; i < all.size(); ++i) {
+        const Weighed &w = all[i];
         guessWeighed |= w.encoding == guess;
         if (!wanted(w.encoding))
             continue;
@@ -308,9 +330,10 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
                 continue;
             add(w.encoding, w.rarity, key, [&] {
                 LanguageFit best;
-                for (size_t i = 0; i < w.symbols.size(); ++i) {
-                    const LanguageModel *model = w.languages.at(int(i));
-                    const LanguageFit fit = model->fit(pairs, w.symbols[i], asciiOf(model));
+                const double limit = cheapestWide + outBeyond - w.rarity;
+                for (size_t m = 0; m < w.symbols.size(); ++m) {
+                    const LanguageModel *model = w.languages.at(int(m));
+                    const LanguageFit fit = model->fit(pairs, w.symbols[m], asciiOf(model), limit);
                     if (!best.language || fit.bits < best.bits)
                         best = fit;
                 }
@@ -318,9 +341,8 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
             });
             continue;
         }
-        QString text;
-        if (decodeStrictly(w.encoding, sample, complete, text))
-            add(w.encoding, w.rarity, text, [&] { return cheapest(w.languages, text); });
+        if (fits[i].language)
+            add(w.encoding, w.rarity, texts[i], [&] { return fits[i]; });
     }
     if (utf8 && wanted(Encoding::utf8())) {
         const QString text = QString::fromUtf8(sample);
@@ -455,7 +477,13 @@ QVector<Reading> weighReadings(const QByteArray &sample, bool complete, const En
         || std::count_if(sample.cbegin() + end, sample.cend(), [](char c) { return uchar(c) >= 0x80; }) < startTelling)
         return weigh(sample, complete, guess, witness, utf8, thresholds, nullptr);
     QSet<Encoding> running;
-    QVector<Reading> start = weigh(sample.left(end + 1), false, guess, witness, utf8, thresholds, nullptr);
+    // A reading that costs this much more than the cheapest is out of the
+    // running, and even as the witness's, after what the witness is spared,
+    // it cannot become the cheapest: weighing it to the end would change
+    // nothing. (Plus a bit for rounding.)
+    const double out = thresholds.temperature * std::log2(1 / stillRunning)
+        + std::max(thresholds.declaredWord, thresholds.detectorWord) + 1;
+    QVector<Reading> start = weigh(sample.left(end + 1), false, guess, witness, utf8, thresholds, nullptr, out);
     for (const Reading &reading : qAsConst(start)) {
         if (reading.probability >= stillRunning || reading.isGuess) {
             running.insert(reading.encoding);
