@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QTextCodec>
 #include <QTextDecoder>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cmath>
@@ -286,6 +287,13 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
     };
 
     const BytePairs pairs(sample);
+    // The bytes above ASCII that the sample holds, which tell single-byte
+    // readings apart.
+    QVarLengthArray<int, 128> high;
+    for (int b = 0x80; b < 256; ++b) {
+        if (pairs.contains(b))
+            high.append(b);
+    }
     QHash<const LanguageModel *, double> asciiBits;
     const auto asciiOf = [&](const LanguageModel *model) {
         auto at = asciiBits.find(model);
@@ -317,14 +325,11 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
         if (!wanted(w.encoding))
             continue;
         if (w.singleByte) {
-            QString key(QChar(0xFFFF)); // no decoded text starts so
+            QString key(high.size() + 1, QChar(0xFFFF)); // no decoded text starts so
             bool readable = true;
-            for (int b = 0x80; b < 256 && readable; ++b) {
-                if (!pairs.contains(b))
-                    continue;
-                const QChar c = w.characters.at(b);
-                readable = c != QChar::ReplacementCharacter;
-                key += c;
+            for (int i = 0; i < high.size() && readable; ++i) {
+                key[i + 1] = w.characters.at(high[i]);
+                readable = key[i + 1] != QChar::ReplacementCharacter;
             }
             if (!readable)
                 continue;
