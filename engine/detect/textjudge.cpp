@@ -516,7 +516,7 @@ bool decodeStrictly(const Encoding &encoding, const QByteArray &bytes, bool comp
     // as the codec does, only faster. Where it meets a sequence it does not
     // hold, the codec reads that line alone: a wrong encoding is refused at
     // its first bad line, not after the codec has read the whole sample.
-    if (const CharacterTable *table = tableFor(encoding)) {
+    if (const CharacterTable *table = tableFor(encoding, bytes.size())) {
         if (table->toUnicode(bytes.constData(), bytes.size(), text))
             return true;
         QString result;

@@ -117,19 +117,29 @@ std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
     return table;
 }
 
-const CharacterTable *tableFor(const Encoding &encoding)
+const CharacterTable *tableFor(const Encoding &encoding, qint64 bytes)
 {
-    return encoding.splitsAtLineFeeds() ? CharacterTable::of(encoding.codec()) : nullptr;
+    return encoding.splitsAtLineFeeds() ? CharacterTable::of(encoding.codec(), bytes) : nullptr;
 }
 
-const CharacterTable *CharacterTable::of(QTextCodec *codec)
+const CharacterTable *CharacterTable::of(QTextCodec *codec, qint64 bytes)
 {
+    // Making a two-byte codec's table takes the codec about as long as
+    // reading a few hundred KiB, and was half the start-up of a run over one
+    // small file: the first 128 KiB are the codec's own to read.
+    constexpr qint64 worthATable = 128 * 1024;
     static QMutex mutex;
     static QHash<QTextCodec *, std::shared_ptr<const CharacterTable>> tables;
+    static QHash<QTextCodec *, qint64> asked;
     const QMutexLocker lock(&mutex);
     const auto known = tables.constFind(codec);
     if (known != tables.constEnd())
         return known->get();
+    qint64 &sum = asked[codec];
+    if (bytes < worthATable - sum) {
+        sum += bytes;
+        return nullptr;
+    }
     std::shared_ptr<const CharacterTable> table = makeTable(codec);
     tables.insert(codec, table);
     return table.get();

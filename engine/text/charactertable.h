@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <limits>
 #include <memory>
 
 class QTextCodec;
@@ -23,11 +24,13 @@ class Encoding;
 class CharacterTable
 {
 public:
-    // The table of `codec`, made on first use. It serves codecs that keep no
-    // state from one character to the next and never read a line feed as
-    // part of a longer sequence; null where the codec's answers do not line
-    // up with the bytes asked about.
-    static const CharacterTable *of(QTextCodec *codec);
+    // The table of `codec`, made once it pays: once its callers, asking
+    // for `bytes` at a time, have asked for about as many as the codec reads
+    // in the time the table takes to make. Null until then, and null where
+    // the codec's answers do not line up with the bytes asked about. It
+    // serves codecs that keep no state from one character to the next and
+    // never read a line feed as part of a longer sequence.
+    static const CharacterTable *of(QTextCodec *codec, qint64 bytes = std::numeric_limits<qint64>::max());
 
     // Writes as UTF-8 the text of `size` bytes that start at a character
     // boundary and end at one. False, with `out` undefined, at the first
@@ -57,8 +60,9 @@ private:
     friend std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec);
 };
 
-// The table of an encoding that splits at line feeds; null for the others.
-const CharacterTable *tableFor(const Encoding &encoding);
+// The table of an encoding that splits at line feeds, for reading `bytes`;
+// null for the others.
+const CharacterTable *tableFor(const Encoding &encoding, qint64 bytes);
 
 } // namespace Karvo
 

@@ -386,9 +386,9 @@ struct Piece
 // The shortcut from `from` to UTF-8, where there is one. Every character
 // the table holds is one the codec reads the same way and UTF-8 can write,
 // so there is nothing left to check.
-const CharacterTable *tableToUtf8(const Encoding &from, const Encoding &to)
+const CharacterTable *tableToUtf8(const Encoding &from, const Encoding &to, qint64 bytes)
 {
-    return to.isUtf8() ? tableFor(from) : nullptr;
+    return to.isUtf8() ? tableFor(from, bytes) : nullptr;
 }
 
 // The checks of the stream, on one piece; as in the stream, a failure to
@@ -397,7 +397,7 @@ void convertPiece(Piece &piece, const Encoding &from, const Encoding &to)
 {
     if (piece.countLines)
         piece.lineFeeds = piece.bytes.count('\n');
-    if (const CharacterTable *table = tableToUtf8(from, to)) {
+    if (const CharacterTable *table = tableToUtf8(from, to, piece.bytes.size())) {
         if (table->toUtf8(piece.bytes.constData(), piece.bytes.size(), piece.output, piece.characters)) {
             piece.bytes = QByteArray();
             return;
@@ -485,10 +485,10 @@ private:
     // false, with the source where it stood, leaves it to the codecs.
     bool throughTable(Outcome &outcome)
     {
-        const CharacterTable *table = tableToUtf8(from, to);
+        const qint64 start = source.pos();
+        const CharacterTable *table = tableToUtf8(from, to, source.size() - start);
         if (!table)
             return false;
-        const qint64 start = source.pos();
         const QByteArray bytes = source.read(bufferFor(source.size() - start, 2 * pieceSize + 1));
         QByteArray output;
         qint64 characters = 0;
