@@ -653,14 +653,27 @@ Declaration findDeclaration(const QByteArray &start)
                        R"(|\A(?:[^\n]*\n)?(?:[ \t]*#|[^\n]*?-\*-|[^\n]*?\bvim?:)[^\n]*?coding[:=]\s*([\w.-]+))"),
         QRegularExpression::CaseInsensitiveOption);
     // Most files declare nothing, and a look for the words spares them the
-    // expression.
-    const auto mentions = [&start](const char *word) {
-        return std::search(start.cbegin(), start.cend(), word, word + std::strlen(word), [](char a, char b) {
-            return (a | 0x20) == b;
-        }) != start.cend();
+    // expression: both start with a c, which memchr finds fast.
+    const auto mentions = [&start] {
+        const char *const end = start.cend();
+        const auto follows = [end](const char *at, const char *rest) {
+            for (; *rest; ++at, ++rest) {
+                if (at == end || (*at | 0x20) != *rest)
+                    return false;
+            }
+            return true;
+        };
+        for (const char c : {'c', 'C'}) {
+            for (const char *at = start.cbegin();
+                 (at = static_cast<const char *>(std::memchr(at, c, size_t(end - at)))); ++at) {
+                if (follows(at + 1, "oding") || follows(at + 1, "harset"))
+                    return true;
+            }
+        }
+        return false;
     };
     Declaration declaration;
-    if (!mentions("coding") && !mentions("charset"))
+    if (!mentions())
         return declaration;
     const QRegularExpressionMatch match = declarations.match(QString::fromLatin1(start));
     if (match.hasMatch()) {
