@@ -326,10 +326,11 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
             continue;
         if (w.singleByte) {
             QString key(high.size() + 1, QChar(0xFFFF)); // no decoded text starts so
+            QChar *const characters = key.data() + 1;
             bool readable = true;
             for (int i = 0; i < high.size() && readable; ++i) {
-                key[i + 1] = w.characters.at(high[i]);
-                readable = key[i + 1] != QChar::ReplacementCharacter;
+                characters[i] = w.characters.at(high[i]);
+                readable = characters[i] != QChar::ReplacementCharacter;
             }
             if (!readable)
                 continue;
