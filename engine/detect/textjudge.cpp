@@ -479,8 +479,10 @@ QVector<Reading> weighReadings(const QByteArray &sample, bool complete, const En
     for (; end < sample.size() && telling < startTelling; ++end)
         telling += uchar(sample.at(end)) >> 7;
     end = sample.indexOf('\n', end);
-    if (end < 0
-        || std::count_if(sample.cbegin() + end, sample.cend(), [](char c) { return uchar(c) >= 0x80; }) < startTelling)
+    int rest = 0;
+    for (int i = end; i >= 0 && i < sample.size() && rest < startTelling; ++i)
+        rest += uchar(sample.at(i)) >> 7;
+    if (rest < startTelling)
         return weigh(sample, complete, guess, witness, utf8, thresholds, nullptr);
     QSet<Encoding> running;
     // A reading that costs this much more than the cheapest is out of the
