@@ -37,7 +37,7 @@ Outcome SourceFile::open(const QString &path)
     if (!S_ISREG(read.st_mode) || isPseudoFileSystem(descriptor))
         return Outcome::failed(Failure::NotRegular);
     ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
-    if (!reader.open(descriptor, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+    if (!reader.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
         return Outcome::failed(Failure::CannotRead, EIO);
     return Outcome::success();
 }
