@@ -2,6 +2,7 @@
 #include "kvmainwindow.h"
 #include "openwith.h"
 #include "qtcompat.h"
+#include "streaming.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ void printSummaryAndQuit(KvMainWindow &window)
 
 int main(int argc, char *argv[])
 {
+    Karvo::keepBuffers();
     Karvo::enableHighDpiScaling();
     const Karvo::OpenWith openWith = Karvo::openWithArguments(argc, argv);
     // Any other argument means the command line, which must run without a

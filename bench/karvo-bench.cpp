@@ -16,6 +16,7 @@
 #include "detection.h"
 #include "encoding.h"
 #include "report.h"
+#include "streaming.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -170,6 +171,7 @@ int once(const QString &path)
 
 int main(int argc, char *argv[])
 {
+    Karvo::keepBuffers(); // as karvo does
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments();
     if (args.size() == 3 && args.at(1) == QLatin1String("--once"))

@@ -5,6 +5,10 @@
 
 #include <QtGlobal>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace Karvo {
 
 constexpr int chunkSize = 1 << 20;
@@ -15,6 +19,19 @@ constexpr int chunkSize = 1 << 20;
 inline qint64 bufferFor(qint64 left, qint64 most = chunkSize)
 {
     return left > 0 && left < most ? left : most;
+}
+
+// A large file goes through pieces of a chunk or so, each allocated and
+// freed in turn. glibc gives such blocks back to the system when they are
+// freed, and the next piece faults its pages in again one by one: on a
+// virtual machine, more than a third of converting a 128 MiB file. A
+// program that runs the engine calls this first, to keep them.
+inline void keepBuffers()
+{
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 4 * chunkSize);
+    mallopt(M_TRIM_THRESHOLD, 32 * chunkSize);
+#endif
 }
 
 } // namespace Karvo
