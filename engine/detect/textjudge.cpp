@@ -328,9 +328,9 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
             QString key(high.size() + 1, QChar(0xFFFF)); // no decoded text starts so
             QChar *const characters = key.data() + 1;
             bool readable = true;
-            for (int i = 0; i < high.size() && readable; ++i) {
-                characters[i] = w.characters.at(high[i]);
-                readable = characters[i] != QChar::ReplacementCharacter;
+            for (int j = 0; j < high.size() && readable; ++j) {
+                characters[j] = w.characters.at(high[j]);
+                readable = characters[j] != QChar::ReplacementCharacter;
             }
             if (!readable)
                 continue;
