@@ -58,21 +58,28 @@ DetectResult detection(const QString &name)
     return result;
 }
 
-// Latin-1, except that 0xA0 before 0xA1 makes one character of the two:
-// a byte that stands alone and also starts a pair.
-class LeadOrNotCodec : public QTextCodec
+// Latin-1, except that `first` before `second` makes one character of the
+// two, `joined`: a codec whose answers a table must not take at face value.
+class JoiningCodec : public QTextCodec
 {
 public:
-    QByteArray name() const override { return "x-karvo-lead-or-not"; }
-    int mibEnum() const override { return -4711; }
+    JoiningCodec(const char *name, int mib, uchar first, uchar second, char16_t joined)
+        : codecName(name)
+        , mib(mib)
+        , first(first)
+        , second(second)
+        , joined(joined)
+    { }
+    QByteArray name() const override { return codecName; }
+    int mibEnum() const override { return mib; }
 
 protected:
     QString convertToUnicode(const char *in, int length, ConverterState *) const override
     {
         QString text;
         for (int i = 0; i < length; ++i) {
-            const bool pair = uchar(in[i]) == 0xA0 && i + 1 < length && uchar(in[i + 1]) == 0xA1;
-            text += pair ? QChar(0x2194) : QChar(uchar(in[i]));
+            const bool pair = uchar(in[i]) == first && i + 1 < length && uchar(in[i + 1]) == second;
+            text += pair ? QChar(joined) : QChar(uchar(in[i]));
             i += pair ? 1 : 0;
         }
         return text;
@@ -81,32 +88,13 @@ protected:
     {
         return QString(in, length).toLatin1();
     }
-};
 
-// Latin-1, except that 0x81 takes the line feed after it into its
-// character: a table made through it would read every byte after 0x81 as
-// the one next to it.
-class SwallowsLineFeedCodec : public QTextCodec
-{
-public:
-    QByteArray name() const override { return "x-karvo-swallows-line-feed"; }
-    int mibEnum() const override { return -4712; }
-
-protected:
-    QString convertToUnicode(const char *in, int length, ConverterState *) const override
-    {
-        QString text;
-        for (int i = 0; i < length; ++i) {
-            const bool swallows = uchar(in[i]) == 0x81 && i + 1 < length && in[i + 1] == '\n';
-            text += swallows ? QChar(0x2193) : QChar(uchar(in[i]));
-            i += swallows ? 1 : 0;
-        }
-        return text;
-    }
-    QByteArray convertFromUnicode(const QChar *in, int length, ConverterState *) const override
-    {
-        return QString(in, length).toLatin1();
-    }
+private:
+    const QByteArray codecName;
+    const int mib;
+    const uchar first;
+    const uchar second;
+    const char16_t joined;
 };
 
 } // namespace
@@ -900,10 +888,12 @@ private slots:
                  {"EUC-KR", 17000}, {"windows-949", 17000}, {"windows-1252", 250}, {"KOI8-R", 250}, {"IBM866", 250},
                  {"TIS-620", 250}, {"macintosh", 250}, {"ISO-8859-7", 250}})
             QTest::newRow(name) << QString::fromLatin1(name) << least;
-        static LeadOrNotCodec *leadOrNot = new LeadOrNotCodec; // codecs stay registered for good
+        // A byte that stands alone and also starts a pair (codecs stay registered for good).
+        static auto *leadOrNot = new JoiningCodec("x-karvo-lead-or-not", -4711, 0xA0, 0xA1, u'\u2194');
         QTest::newRow("a byte alone and in a pair") << QString::fromLatin1(leadOrNot->name()) << 250;
-        // No table at all: the codec reads every line.
-        static SwallowsLineFeedCodec *swallows = new SwallowsLineFeedCodec;
+        // 0x81 takes the line feed after it: a table made through it would read
+        // every byte after 0x81 as the one next to it, so there is none at all.
+        static auto *swallows = new JoiningCodec("x-karvo-swallows-line-feed", -4712, 0x81, '\n', u'\u2193');
         QTest::newRow("a codec that swallows a line feed") << QString::fromLatin1(swallows->name()) << 0;
     }
 
