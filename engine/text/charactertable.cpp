@@ -61,8 +61,8 @@ std::unique_ptr<CharacterTable> makeTable(QTextCodec *codec)
     const QString text = decoder.toUnicode(probe);
     if (decoder.hasFailure() || decoder.needsMoreData() || !text.endsWith(QLatin1Char('\n')))
         return nullptr;
-    // The segments in turn, not as a list: every start builds some forty
-    // tables of 32,895 segments each. A codec that swallowed a line feed or
+    // The segments in turn, not as a list: each of the forty tables a long
+    // run may make has 32,895 of them. A codec that swallowed a line feed or
     // made one of its own would have put every segment after it out of place.
     const QStringView segments = QStringView(text).chopped(1);
     if (std::count(segments.cbegin(), segments.cend(), QLatin1Char('\n')) != 255 + 128 * 255 - 1)
