@@ -234,6 +234,15 @@ private slots:
             "ISO-8859-16");
         doubtful("Romanian line in ISO-8859-16 the detector does not name: two readings fit Romanian equally well",
             QStringLiteral("Și au un plan.\n"), "ISO-8859-16");
+        // Hong Kong's characters, which Big5 reads into the private use area
+        // without complaint: only Big5-HKSCS reads them as what was written.
+        const QString cantonese = QStringLiteral("佢哋話今日唔返嚟食飯，因為要返工。\n");
+        sure("Cantonese line in Big5-HKSCS, which the detector takes for windows-1252", iconv(cantonese, "BIG5-HKSCS"),
+            "BIG5-HKSCS");
+        sure("Big5-HKSCS whose own characters come only after the start, which reads as Big5",
+            iconv(traditional + cantonese, "BIG5-HKSCS"), "BIG5-HKSCS");
+        sure("Cantonese page whose declaration is left over from windows-1252",
+            "<meta charset=\"windows-1252\">\n" + iconv(cantonese.repeated(6), "BIG5-HKSCS"), "BIG5-HKSCS");
         // Files that say what they are in, as their writers saw them.
         sure("Hebrew page that says it is windows-1255 in capitals, which the detector takes for Greek",
             "<META CHARSET=\"windows-1255\">\n<P>" + iconv(QStringLiteral("שלום"), "WINDOWS-1255") + "</P>\n",
@@ -242,6 +251,8 @@ private slots:
             "<?xml version=\"1.0\" encoding=\"ISO-8859-7\"?>\n<p>"
                 + iconv(QStringLiteral("Καλημέρα, τι κάνεις σήμερα;"), "ISO-8859-7") + "</p>\n",
             "ISO-8859-7");
+        sure("Taiwanese text in a page that says it is Big5-HKSCS, which reads it as Big5 does",
+            "<meta charset=\"big5-hkscs\">\n" + iconv(traditional, "BIG5"), "BIG5-HKSCS");
         sure("three Russian letters under a Vim coding cookie",
             "# vim: set fileencoding=koi8-r :\n# " + iconv(QStringLiteral("Ура"), "KOI8-R") + "\n", "KOI8-R");
         sure("one letter in a page that says it is UTF-8", "<meta charset=\"utf-8\"><p>\xc3\xbc</p>\n", "UTF-8");

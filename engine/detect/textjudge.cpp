@@ -29,6 +29,9 @@ struct Profile
     double rarity; // bits
     bool singleByte;
     const char *languages;
+    // The encoding this one extends, where it is weighed only as a reading
+    // of what that one reads as private characters.
+    const char *extends = nullptr;
 };
 
 constexpr const char *western = "en fr de es pt it nl da sv nb fi is ca";
@@ -68,6 +71,9 @@ const Profile profiles[] = {
     {"windows-1258", 0, true, "vi"},
     {"GB18030", 0, false, "zh-hans"},
     {"Big5", 0, false, "zh-hant"},
+    // Hong Kong's Big5, whose own characters (Cantonese "哋", "嘅"; "敍")
+    // Qt's Big5 reads into the private use area.
+    {"Big5-HKSCS", 6, false, "zh-hant", "Big5"},
     {"Shift_JIS", 0, false, "ja"},
     {"EUC-JP", 0.5, false, "ja"},
     {"EUC-KR", 0, false, "ko"},
@@ -98,7 +104,15 @@ struct Weighed
     QVector<const LanguageModel *> languages;
     QString characters; // a single-byte encoding's 256 characters, U+FFFD where none
     std::vector<ByteSymbols> symbols; // by language
+    int extends = -1; // in the list, the encoding this one extends
 };
+
+// Where a codec puts what it has no character for but will not refuse.
+bool readsPrivately(const QString &text)
+{
+    return std::any_of(
+        text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0xE000 && c.unicode() <= 0xF8FF; });
+}
 
 QVector<const LanguageModel *> modelsFor(const char *codes)
 {
@@ -146,6 +160,13 @@ const std::vector<Weighed> &weighed()
                 continue;
             w.rarity = profile.rarity;
             w.singleByte = profile.singleByte;
+            if (profile.extends) {
+                const auto base = std::find_if(out.cbegin(), out.cend(),
+                    [&](const Weighed &o) { return o.encoding.name() == QLatin1String(profile.extends); });
+                if (base == out.cend())
+                    continue;
+                w.extends = int(base - out.cbegin());
+            }
             w.languages = modelsFor(profile.languages ? profile.languages : western);
             if (w.singleByte) {
                 w.characters = byteCharacters(w.encoding);
@@ -157,6 +178,14 @@ const std::vector<Weighed> &weighed()
         return out;
     }();
     return list;
+}
+
+// Whether an encoding Karvo weighs extends `encoding`.
+bool isExtended(const Encoding &encoding)
+{
+    const std::vector<Weighed> &all = weighed();
+    return std::any_of(all.cbegin(), all.cend(),
+        [&](const Weighed &w) { return w.extends >= 0 && all[size_t(w.extends)].encoding == encoding; });
 }
 
 const Weighed *profileOf(const Encoding &encoding)
@@ -310,8 +339,13 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
     std::vector<LanguageFit> fits(all.size());
     double cheapestWide = std::numeric_limits<double>::infinity();
     for (size_t i = 0; i < all.size(); ++i) {
-        if (all[i].singleByte || !wanted(all[i].encoding)
-            || !decodeStrictly(all[i].encoding, sample, complete, texts[i]))
+        const Weighed &w = all[i];
+        // An extension is a reading of its own where the encoding it extends
+        // reads private characters, or where it is still in the running.
+        const bool weighedHere = w.extends < 0 ? wanted(w.encoding)
+                                               : (only && only->contains(w.encoding)) || w.encoding == guess
+                || (fits[size_t(w.extends)].language && readsPrivately(texts[size_t(w.extends)]));
+        if (w.singleByte || !weighedHere || !decodeStrictly(w.encoding, sample, complete, texts[i]))
             continue;
         fits[i] = cheapest(all[i].languages, texts[i]);
         if (fits[i].language)
@@ -322,7 +356,7 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
     for (size_t i = 0; i < all.size(); ++i) {
         const Weighed &w = all[i];
         guessWeighed |= w.encoding == guess;
-        if (!wanted(w.encoding))
+        if (!wanted(w.encoding) && !fits[i].language)
             continue;
         if (w.singleByte) {
             QString key(high.size() + 1, QChar(0xFFFF)); // no decoded text starts so
@@ -504,7 +538,9 @@ QVector<Reading> weighReadings(const QByteArray &sample, bool complete, const En
     if (running.size() == 1 && start.first().alike.isEmpty()) {
         const Reading &only = start.first();
         QString text;
-        if (only.encoding.isUtf8() || decodeStrictly(only.encoding, sample, complete, text)) {
+        if (only.encoding.isUtf8()
+            || (decodeStrictly(only.encoding, sample, complete, text)
+                && !(isExtended(only.encoding) && readsPrivately(text)))) {
             start.resize(1);
             start.first().probability = 1;
             return start;
