@@ -241,6 +241,12 @@ private slots:
             "BIG5-HKSCS");
         sure("Big5-HKSCS whose own characters come only after the start, which reads as Big5",
             iconv(traditional + cantonese, "BIG5-HKSCS"), "BIG5-HKSCS");
+        sure("Big5-HKSCS whose own characters come only after the sample, which reads as Big5",
+            iconv(traditional.repeated(64 * 1024 / traditional.size()) + cantonese, "BIG5-HKSCS"), "BIG5-HKSCS");
+        sure("long Big5 with a character of the user-defined area that HKSCS leaves out: not Big5-HKSCS",
+            iconv(traditional, "BIG5") + "\x87\x66\n"
+                + iconv(traditional.repeated(64 * 1024 / traditional.size()), "BIG5"),
+            "BIG5");
         sure("Cantonese page whose declaration is left over from windows-1252",
             "<meta charset=\"windows-1252\">\n" + iconv(cantonese.repeated(6), "BIG5-HKSCS"), "BIG5-HKSCS");
         // Files that say what they are in, as their writers saw them.

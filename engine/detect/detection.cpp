@@ -77,6 +77,14 @@ constexpr bool isStrayControl(uchar b)
     return (b >= 0x01 && b <= 0x07) || (b >= 0x0E && b <= 0x19) || (b >= 0x1C && b <= 0x1F);
 }
 
+// In Big5 text, a byte from 0x87 to 0xA0 can only start a pair of the
+// user-defined area, where HKSCS puts Hong Kong's characters and Qt's Big5
+// reads private ones.
+constexpr bool isHongKongLead(uchar b)
+{
+    return b >= 0x87 && b <= 0xA0;
+}
+
 // Counts, in the one pass detection makes anyway, the bytes that tell text
 // from binary and the places of zero bytes, which tell UTF-16 and UTF-32.
 class ByteCensus
@@ -84,15 +92,16 @@ class ByteCensus
 public:
     void feed(const char *data, qint64 size)
     {
-        // Each byte adds its kind to one of three counters packed in a word,
-        // 21 bits each; four words side by side keep the adds independent.
-        constexpr int field = 21;
+        // Each byte adds its kind to counters packed in a word, 16 bits
+        // each; four words side by side keep the adds independent.
+        constexpr int field = 16;
         constexpr qint64 block = (qint64(1) << field) - 1;
         static const std::array<quint64, 256> kinds = [] {
             std::array<quint64, 256> k {};
             for (int b = 0; b < 256; ++b)
                 k[b] = (b >= 0x80 ? 1 : 0) | quint64(isStrayControl(uchar(b)) ? 1 : 0) << field
-                    | quint64(b == 0 ? 1 : 0) << (2 * field);
+                    | quint64(b == 0 ? 1 : 0) << (2 * field)
+                    | quint64(isHongKongLead(uchar(b)) ? 1 : 0) << (3 * field);
             return k;
         }();
         const auto *p = reinterpret_cast<const uchar *>(data);
@@ -113,6 +122,7 @@ public:
                 nonAscii += qint64(sum & block);
                 controls += qint64(sum >> field & block);
                 nul += qint64(sum >> (2 * field) & block);
+                hongKongLeads += qint64(sum >> (3 * field) & block);
             }
         }
         if (nul > zerosBefore) {
@@ -126,6 +136,7 @@ public:
     qint64 nul = 0;
     qint64 controls = 0;
     qint64 nonAscii = 0;
+    qint64 hongKongLeads = 0;
     std::array<qint64, 4> zeros {}; // by offset modulo 4
 };
 
@@ -643,6 +654,18 @@ DetectResult Detector::finish(bool complete)
     take(readings);
     if (unreadable)
         result.encoding = guess;
+    // Hong Kong's characters further on than the sample: it reads alike in
+    // Big5 and Big5-HKSCS, the rest of the file only in Big5-HKSCS.
+    static const Encoding big5 = Encoding::named(QStringLiteral("Big5"));
+    static const Encoding hongKong = Encoding::named(QStringLiteral("Big5-HKSCS"));
+    if (result.encoding == big5 && census.hongKongLeads > 0
+        && std::none_of(sample.cbegin(), sample.cend(), [](char c) { return isHongKongLead(uchar(c)); })) {
+        result.encoding = hongKong;
+        for (DetectResult::Candidate &candidate : result.candidates) {
+            if (candidate.encoding == big5)
+                candidate.encoding = hongKong;
+        }
+    }
     return result;
 }
 
