@@ -611,15 +611,4 @@ double mostRarity()
     return most;
 }
 
-const QVector<Encoding> &candidateEncodings()
-{
-    static const QVector<Encoding> encodings = [] {
-        QVector<Encoding> list;
-        for (const Weighed &w : weighed())
-            list.append(w.encoding);
-        return list;
-    }();
-    return encodings;
-}
-
 } // namespace Karvo

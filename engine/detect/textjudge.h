@@ -56,9 +56,6 @@ bool decodeStrictly(const Encoding &encoding, const QByteArray &bytes, bool comp
 // Bits the rarest encoding Karvo weighs costs before its text is read.
 double mostRarity();
 
-// The legacy encodings detection weighs against each other.
-const QVector<Encoding> &candidateEncodings();
-
 } // namespace Karvo
 
 #endif
