@@ -448,16 +448,6 @@ The status before the name of a file run alone. The space after it only pads it 
         <extracomment>The summary of a run in which every text file succeeded: %1 of %2.</extracomment>
         <translation>[%1/%2] 성공!</translation>
     </message>
-    <message>
-        <source>[Undone]  </source>
-        <extracomment>The status that begins an undo&apos;s Detail line. The spaces after it only pad it; they align nothing and may change.</extracomment>
-        <translation>[되돌림]  </translation>
-    </message>
-    <message>
-        <source>[Left]       </source>
-        <extracomment>The status that begins an undo&apos;s Detail line: the file was left as it is. The spaces after it only pad it; they align nothing and may change.</extracomment>
-        <translation>[그대로]    </translation>
-    </message>
     <message numerus="yes">
         <source>%n left as it is now</source>
         <comment>files that changed after the run</comment>

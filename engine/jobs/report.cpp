@@ -608,18 +608,6 @@ QString summaryText(
     return text1;
 }
 
-QString undoLine(const UndoResult &result)
-{
-    if (result.undone)
-        //: The status that begins an undo's Detail line. The spaces after it only pad it; they align nothing and may
-        //: change.
-        return Report::tr("[Undone]  ") + result.name
-            + (result.outcome.notices ? QStringLiteral("  ") + joinNotes(describe(result.outcome.notices)) : QString());
-    //: The status that begins an undo's Detail line: the file was left as it is. The spaces after it only pad it;
-    //: they align nothing and may change.
-    return Report::tr("[Left]       ") + result.name + QStringLiteral("  ") + describe(result.outcome);
-}
-
 QString undoSummary(const QList<UndoResult> &results, int total, bool cancelled)
 {
     const int undone

@@ -80,8 +80,7 @@ QString detailLine(const FileResult &result, const QString &target);
 QString summaryText(
     const QList<FileResult> &results, const QString &target, int planned, bool cancelled, int hiddenPassedOver = 0);
 
-// The same for an undo: a Detail line per file, and the result page's text.
-QString undoLine(const UndoResult &result);
+// The same for an undo: the result page's text.
 QString undoSummary(const QList<UndoResult> &results, int total, bool cancelled);
 
 } // namespace Karvo

@@ -313,16 +313,6 @@ UndoResult undoOne(const UndoEntry &entry, const Folder &runFolder)
 
 } // namespace
 
-bool fingerprint(const QString &path, UndoEntry &entry)
-{
-    const int fd = ::open(native(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return false;
-    const bool known = fingerprintOf(fd, entry);
-    ::close(fd);
-    return known;
-}
-
 // --- UndoStore
 
 UndoStore::UndoStore(const QString &folder)

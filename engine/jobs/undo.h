@@ -168,9 +168,6 @@ private:
     QVector<bool> done;
 };
 
-// A file's size, time and digest as undo compares them.
-bool fingerprint(const QString &path, UndoEntry &entry);
-
 } // namespace Karvo
 
 #endif

@@ -276,21 +276,4 @@ Outcome convertFile(const QString &sourcePath, const QString &targetPath, const 
     return convert(source, detection.encoding, target, folder, entry, options, keeper);
 }
 
-Outcome copyFile(const QString &sourcePath, const QString &targetPath, Keeper *keeper)
-{
-    // A save folder that is the file's own folder: the file is already there.
-    if (sameEntry(sourcePath, targetPath))
-        return Outcome::success();
-    SourceFile source;
-    Outcome outcome = source.open(sourcePath);
-    if (!outcome.ok())
-        return outcome;
-    Folder folder;
-    QByteArray entry;
-    outcome = folderOf(targetPath, false, folder, entry);
-    if (!outcome.ok())
-        return outcome;
-    return copy(source, folder, entry, WriteOptions(), keeper);
-}
-
 } // namespace Karvo

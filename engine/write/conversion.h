@@ -80,7 +80,6 @@ Outcome copy(SourceFile &source, const Folder &folder, const QByteArray &entry, 
 // on purpose, as a dropped link converts the file it points to.
 Outcome convertFile(const QString &sourcePath, const QString &targetPath, const DetectResult &detection,
     const Encoding &target, Keeper *keeper = nullptr);
-Outcome copyFile(const QString &sourcePath, const QString &targetPath, Keeper *keeper = nullptr);
 
 } // namespace Karvo
 
