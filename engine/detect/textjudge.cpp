@@ -341,11 +341,16 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
     for (size_t i = 0; i < all.size(); ++i) {
         const Weighed &w = all[i];
         // An extension is a reading of its own where the encoding it extends
-        // reads private characters, or where it is still in the running.
-        const bool weighedHere = w.extends < 0 ? wanted(w.encoding)
-                                               : (only && only->contains(w.encoding)) || w.encoding == guess
-                || (fits[size_t(w.extends)].language && readsPrivately(texts[size_t(w.extends)]));
-        if (w.singleByte || !weighedHere || !decodeStrictly(w.encoding, sample, complete, texts[i]))
+        // (earlier in the list) reads private characters, or where it is
+        // still in the running.
+        const auto weighedHere = [&] {
+            if (w.extends < 0)
+                return wanted(w.encoding);
+            const size_t base = size_t(w.extends);
+            return (only && only->contains(w.encoding)) || w.encoding == guess
+                || (fits[base].language && readsPrivately(texts[base]));
+        };
+        if (w.singleByte || !weighedHere() || !decodeStrictly(w.encoding, sample, complete, texts[i]))
             continue;
         fits[i] = cheapest(all[i].languages, texts[i]);
         if (fits[i].language)
