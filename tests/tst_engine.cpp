@@ -298,6 +298,12 @@ private slots:
             iconv(QStringLiteral("Saving the document, please wait…\n"), "WINDOWS-1252"), "WINDOWS-1252");
         sure("English menu item in macintosh, an ellipsis after a word, not windows-1252",
             iconv(QStringLiteral("Clear recent history…\n"), "MACINTOSH"), "macintosh");
+        sure("Norwegian line ending in an ellipsis after a space in macintosh, not a capital É standing alone",
+            iconv(QStringLiteral("Skriver ut siden …\n"), "MACINTOSH"), "macintosh");
+        right("Norwegian line the detector takes for windows-1252, where the ellipsis reads as a lone É",
+            QStringLiteral("Lagrer dokumentet …\n"), "MACINTOSH");
+        sure("Ukrainian line with empty quotes in windows-1251, not capitals У Ф standing alone in Mac Cyrillic",
+            iconv(QStringLiteral("Скрипт з “ ” було заблоковано.\n"), "WINDOWS-1251"), "windows-1251");
         right("Lithuanian line in windows-1257", QStringLiteral("Nepavyko įrašyti failo į diską."), "WINDOWS-1257");
         right("Esperanto line in ISO-8859-3", QStringLiteral("Ĉu vi ŝatas manĝi ĉe la ĝardeno ĵaŭde?\n"), "ISO-8859-3");
         right("Maltese line in ISO-8859-3", QStringLiteral("Il-fajl ma setax jiġi ssejvjat għax id-diska hija mimlija.\n"),
@@ -479,6 +485,8 @@ private slots:
         QTest::newRow("Russian, English words between")
             << QStringLiteral("Файл config.ini не найден, see the manual") << "KOI8-R";
         QTest::newRow("Czech, one short word") << QStringLiteral("že") << "ISO-8859-2";
+        QTest::newRow("Portuguese, letters standing alone after small letters, a capital and the end")
+            << QStringLiteral("isso é bom, mas de É não; está É; NA É; x-É; fim de À") << "WINDOWS-1252";
         QTest::newRow("Spanish, the words it uses most")
             << QStringLiteral("de la que el en y los del se las por un para con no una su al lo como más") << "WINDOWS-1252";
     }

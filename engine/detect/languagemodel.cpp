@@ -35,6 +35,7 @@ struct AlphabeticData
     int expected; // sixteenths of a bit
     double rate; // the share of the language's characters that are not ASCII
     double caseSwitch; // bits a capital right after a small letter costs
+    double loneCapital; // bits a capital word of one letter after a small letter and a space costs
     int size;
     const char16_t *alphabet;
     const char *matrix;
@@ -351,6 +352,7 @@ const std::vector<const LanguageModel *> &LanguageModel::all()
             m->expected = a.expected / 16.0;
             m->setRate(a.rate);
             m->caseSwitch = a.caseSwitch;
+            m->loneCapital = a.loneCapital;
             m->size = a.size;
             m->matrix = levels(a.matrix, size_t(a.size) * size_t(a.size));
             // Each character below U+2200 to its symbol: its small letter's
@@ -546,12 +548,21 @@ LanguageFit LanguageModel::fit(const QString &text) const
     int switches = 0;
     Words words;
     uint previousChar = ' ';
+    uint beforePrevious = ' ';
     quint8 previous = Boundary;
     bool previousHigh = false;
     bool previousSmall = false;
     double known = 0;
     quint64 wordHash = wordSeed;
     bool spelled = true; // every letter of the word so far is one of the language's
+    int wordLength = 0;
+    bool loneCandidate = false; // the word starts with a capital beyond ASCII after a small letter and a space
+    int lones = 0;
+    const auto endWord = [&] {
+        if (words.inWord && !words.inTag && wordLength == 1 && loneCandidate)
+            ++lones;
+        wordLength = 0;
+    };
     std::array<quint64, mostAsciiWords> asciiHashes;
     int asciiRead = 0;
     quint64 asciiHash = wordSeed;
@@ -564,6 +575,8 @@ LanguageFit LanguageModel::fit(const QString &text) const
         const bool high = c >= 0x80;
         quint8 symbol = cjk ? cjkKind(c) : symbolOf(c);
         if (isAsciiLetter(c) || high) {
+            if (wordLength++ == 0)
+                loneCandidate = high && caseOf(c) == Capital && previousChar == ' ' && caseOf(beforePrevious) == Small;
             wordHash = hashSymbol(wordHash, symbol);
             if (!high)
                 asciiHash = hashSymbol(asciiHash, quint8(c | 0x20));
@@ -572,6 +585,7 @@ LanguageFit LanguageModel::fit(const QString &text) const
             if (words.inWord && words.high && !words.inTag && spelled && !knownTelling.hashes.empty())
                 known += knownTelling.spared(wordHash);
             endAsciiWord();
+            endWord();
             wordHash = wordSeed;
             spelled = true;
         }
@@ -592,6 +606,7 @@ LanguageFit LanguageModel::fit(const QString &text) const
         }
         telling += high ? 1 : 0;
         words.feed(c, !high || QChar::isLetter(c) || QChar::isMark(c));
+        beforePrevious = previousChar;
         previousChar = c;
         previous = symbol;
         previousHigh = high;
@@ -600,10 +615,11 @@ LanguageFit LanguageModel::fit(const QString &text) const
     if (words.inWord && words.high && !words.inTag && spelled && !knownTelling.hashes.empty())
         known += knownTelling.spared(wordHash);
     endAsciiWord();
+    endWord();
     words.finish();
     if (previousHigh)
         quarters += matrix[previous * size + Boundary];
-    const double telltale = quarters / 4.0 + switches * caseSwitch - known;
+    const double telltale = quarters / 4.0 + switches * caseSwitch + lones * loneCapital - known;
     result.tellingBits = telltale + (words.telling - words.symbolic) * highBits;
     const QVector<AsciiWord> asciiWords = countedOnce(asciiHashes.data(), asciiRead);
     const double toAll = words.ascii * 4.0 / std::max(1, asciiRead);
@@ -676,8 +692,13 @@ LanguageFit LanguageModel::fit(const BytePairs &pairs, const ByteSymbols &symbol
     int symbolWords = 0;
     for (const BytePairs::Pair &single : pairs.singles())
         symbolWords += symbols.letter[single.first] ? 0 : single.count;
-    result.tellingBits
-        = quarters / 4.0 + switches * caseSwitch + (pairs.tellingWords() - symbolWords) * highBits - known;
+    int lones = 0;
+    for (const BytePairs::Pair &lone : pairs.lonesAfterSpaces()) {
+        if (symbols.letterCase[lone.first] == Small && symbols.letterCase[lone.second] == Capital)
+            lones += lone.count;
+    }
+    result.tellingBits = quarters / 4.0 + switches * caseSwitch + lones * loneCapital
+        + (pairs.tellingWords() - symbolWords) * highBits - known;
     result.bits = result.tellingBits + asciiBits;
     return result;
 }
@@ -693,14 +714,14 @@ namespace {
 
 // Where each pair stands in a BytePairs' lists, plus one (0: not yet met),
 // kept for the thread: bytes above ASCII with anything, then ASCII pairs,
-// then lone bytes.
+// then lone bytes, then lone bytes after a space by the byte before it.
 // The pairs a count holds clear their places again, so a small sample
 // costs no more than its own bytes.
 int *pairPlaces()
 {
     thread_local std::unique_ptr<int[]> places;
     if (!places)
-        places.reset(new int[0x10000 + 0x4000 + 0x100]());
+        places.reset(new int[0x10000 + 0x4000 + 0x100 + 0x10000]());
     return places.get();
 }
 
@@ -711,6 +732,7 @@ BytePairs::BytePairs(const QByteArray &sample)
     int *const slot = pairPlaces();
     int *const asciiSlot = slot + 0x10000;
     int *const singleSlot = asciiSlot + 0x4000;
+    int *const loneSlot = singleSlot + 0x100;
     const auto *p = reinterpret_cast<const uchar *>(sample.constData());
     const int n = sample.size();
     Words words;
@@ -739,8 +761,13 @@ BytePairs::BytePairs(const QByteArray &sample)
             if (asciiWordsRead < mostAsciiWords)
                 asciiHashes[size_t(asciiWordsRead++)] = asciiWordHash(sample.constData() + wordStart, i - wordStart);
         } else if (!isAsciiLetter(c) && c < 0x80 && words.high && !words.inTag) {
-            if (i - wordStart == 1)
+            if (i - wordStart == 1) {
                 count(singleList, singleSlot[p[wordStart]], p[wordStart], 0);
+                if (wordStart >= 2 && p[wordStart - 1] == ' ') {
+                    const uint last = p[wordStart - 2];
+                    count(loneList, loneSlot[last << 8 | p[wordStart]], last, p[wordStart]);
+                }
+            }
             const auto end = wordHashes.cbegin() + wordList.size();
             const auto known = std::find(wordHashes.cbegin(), end, wordHash);
             if (known != end) {
@@ -775,6 +802,8 @@ BytePairs::BytePairs(const QByteArray &sample)
         asciiSlot[pair.first << 7 | pair.second] = 0;
     for (const Pair &single : qAsConst(singleList))
         singleSlot[single.first] = 0;
+    for (const Pair &lone : qAsConst(loneList))
+        loneSlot[lone.first << 8 | lone.second] = 0;
     for (const Pair &pair : qAsConst(list))
         slot[pair.first << 8 | pair.second] = 0;
 }

@@ -5,10 +5,12 @@
 // A reading of a file costs bits: the fewer, the more it reads like the
 // language. It pays for how many of its words hold a character beyond ASCII,
 // at the language's own rate, for each step into or out of such a
-// character, for which character it is among those of its kind, and for the
-// steps between ASCII letters as the language (or, in a language of another
-// script, English) takes them; a language of Latin letters may instead take
-// its ASCII words for English mixed in, at a price. A word the language
+// character, for which character it is among those of its kind, for a
+// capital where the language seldom writes one (right after a small letter,
+// or as a word of its own after a word), and for the steps between ASCII
+// letters as the language (or, in a language of another script, English)
+// takes them; a language of Latin letters may instead take its ASCII words
+// for English mixed in, at a price. A word the language
 // uses often, telling or of ASCII letters, costs less than its letters
 // alone would. Markup and long runs of ASCII weigh only so much against the
 // telling words.
@@ -69,6 +71,10 @@ public:
     // Telling words of one byte alone (`first`; `second` is 0), which are
     // no words in a reading that takes the byte for a symbol ("–").
     const QVector<Pair> &singles() const { return singleList; }
+    // Of those, the ones right after a space: the byte before the space
+    // (`first`) and the lone one (`second`), for a capital standing alone
+    // after a word ("de É", a wrong reading of "de …").
+    const QVector<Pair> &lonesAfterSpaces() const { return loneList; }
     int telling() const { return nonAscii; } // non-ASCII bytes
     // Words outside <tags>: with a non-ASCII byte, and of ASCII letters alone.
     int tellingWords() const { return tellingWordCount; }
@@ -93,6 +99,7 @@ private:
     QVector<Pair> list;
     QVector<Pair> asciiList;
     QVector<Pair> singleList;
+    QVector<Pair> loneList;
     QVector<Word> wordList;
     QVector<AsciiWord> asciiWordsSeen;
     int asciiWordsRead = 0;
@@ -161,6 +168,7 @@ private:
     bool cjk = false;
     double expected = 0;
     double caseSwitch = 0; // bits a capital right after a small letter costs
+    double loneCapital = 0; // bits a capital word of one letter after a small letter and a space costs
     double highBits = 0; // what a telling word costs, by the rate alone
     double lowBits = 0; // and a word of ASCII letters
     const LanguageModel *asciiModel = this; // weighs the steps between ASCII letters
