@@ -825,7 +825,7 @@ def shared_others(texts_by_language, alphabets):
 # "de …" and "з “". A language with few such words takes the rate of all
 # languages as if it had seen this many at it. On five dev draws of
 # bench/corpus/real.py (10,593 lines, paragraphs and subtitle files) the
-# costs cut the wrong from 30 to 26 and the asked from 151 to 149; one cost
+# costs cut the wrong from 30 to 26 and the asked from 149 to 148; one cost
 # of 4, 8 or 12 bits for every language does about the same, so the prior
 # hardly matters.
 LONE_PRIOR = 20
