@@ -204,6 +204,7 @@ private slots:
         row("a setting of the kernel, in /sys", "/sys/kernel/mm/transparent_hugepage/enabled", "not-regular");
         row("a link dropped for the file", "link", "ok");
         row("a hard link elsewhere", "hard link", "ok other-links");
+        row("a hard link elsewhere, in a dry run", "hard link, dry run", "ok other-links");
         row("an access list", "acl", "ok");
         row("root's 0666 file in my folder", "root's file", "ok owner-not-kept");
         row("root's 2666 file in my folder", "root's setgid file", "ok owner-not-kept set-id-dropped");
@@ -253,10 +254,11 @@ private slots:
             options.dryRun = true; // should the refusal ever fail, nothing is written
         } else if (attack == QLatin1String("link")) { // the file is converted, and the link stays
             QVERIFY(QFile::link(QStringLiteral("notes.txt"), processed = s.path(QStringLiteral("src/sub/link.txt"))));
-        } else if (attack == QLatin1String("hard link")) {
+        } else if (attack.startsWith(QLatin1String("hard link"))) {
             QCOMPARE(::link(QFile::encodeName(source).constData(),
                          QFile::encodeName(s.path(QStringLiteral("other name"))).constData()),
                 0);
+            options.dryRun = attack.endsWith(QLatin1String("dry run"));
         } else if (attack == QLatin1String("acl")) {
             const QByteArray acl = accessList();
             QCOMPARE(::setxattr(QFile::encodeName(source).constData(), "system.posix_acl_access", acl.constData(),
@@ -299,7 +301,7 @@ private slots:
             QCOMPARE(contents(s.path(QStringLiteral("out/sub/notes.txt"))), QByteArray("came meanwhile"));
         if (attack == QLatin1String("link"))
             QVERIFY(QFileInfo(processed).isSymLink() && contents(source) == chinese.toUtf8());
-        if (attack == QLatin1String("hard link"))
+        if (attack.startsWith(QLatin1String("hard link")))
             QCOMPARE(contents(s.path(QStringLiteral("other name"))), gb18030(chinese));
         if (attack == QLatin1String("acl")) {
             QByteArray acl(64, '\0');
@@ -308,6 +310,33 @@ private slots:
             QCOMPARE(acl, accessList());
             QCOMPARE(int(QFileInfo(source).permissions() & permissions(0x0070)), int(permissions(0x0060)));
         }
+    }
+
+    void sameEntry_data()
+    {
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("the same path") << "x/a.txt" << true;
+        QTest::newRow("through a link to its folder") << "x-link/a.txt" << true;
+        QTest::newRow("a hard link to it") << "x/b.txt" << false;
+        QTest::newRow("a link to it") << "x/c.txt" << false;
+        QTest::newRow("another file of the name") << "y/a.txt" << false;
+    }
+
+    void sameEntry()
+    {
+        QFETCH(QString, other);
+        QFETCH(bool, same);
+
+        // What decides whether a file is replaced in place, and whether
+        // another name of it keeps the old text when it is.
+        Scratch f;
+        const QString path = f.file(QStringLiteral("x/a.txt"), "text");
+        f.file(QStringLiteral("y/a.txt"), "text");
+        QVERIFY(QFile::link(f.path(QStringLiteral("x")), f.path(QStringLiteral("x-link"))));
+        QVERIFY(QFile::link(path, f.path(QStringLiteral("x/c.txt"))));
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(f.path(QStringLiteral("x/b.txt"))).constData()), 0);
+        QCOMPARE(Karvo::sameEntry(path, f.path(other)), same);
     }
 
     void leftoversOfDeadRunsGo()

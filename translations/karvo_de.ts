@@ -306,6 +306,11 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
         <source>Its original is no longer in the undo store.</source>
         <translation>Das Original ist nicht mehr im Rückgängig-Speicher.</translation>
     </message>
+    <message>
+        <source>Not converted: it is the same file as another one of this run, replaced under that name alone; this name keeps the old text.</source>
+        <extracomment>Two names of one file (hard links) in one run, the file replaced under the other name alone; that name follows in brackets.</extracomment>
+        <translation>Nicht umgewandelt: Es ist dieselbe Datei wie eine andere dieses Laufs, die nur unter jenem Namen ersetzt wird; dieser Name behält den alten Text.</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Filter</name>

@@ -306,6 +306,11 @@ Sin argumentos, karvo abre su ventana.</translation>
         <source>Its original is no longer in the undo store.</source>
         <translation>Su original ya no está en el almacén para deshacer.</translation>
     </message>
+    <message>
+        <source>Not converted: it is the same file as another one of this run, replaced under that name alone; this name keeps the old text.</source>
+        <extracomment>Two names of one file (hard links) in one run, the file replaced under the other name alone; that name follows in brackets.</extracomment>
+        <translation>No convertido: es el mismo archivo que otro de esta tanda, reemplazado solo con aquel nombre; este nombre conserva el texto antiguo.</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Filter</name>

@@ -306,6 +306,11 @@ Sans argument, karvo ouvre sa fenêtre.</translation>
         <source>Its original is no longer in the undo store.</source>
         <translation>Son original n’est plus dans la réserve d’annulation.</translation>
     </message>
+    <message>
+        <source>Not converted: it is the same file as another one of this run, replaced under that name alone; this name keeps the old text.</source>
+        <extracomment>Two names of one file (hard links) in one run, the file replaced under the other name alone; that name follows in brackets.</extracomment>
+        <translation>Non converti : c’est le même fichier qu’un autre de ce lot, remplacé sous cet autre nom seulement ; ce nom-ci garde l’ancien texte.</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Filter</name>

@@ -306,6 +306,11 @@ Without arguments, karvo opens its window.</source>
         <source>Its original is no longer in the undo store.</source>
         <translation>元のファイルが元に戻す用の保存場所にもうありません。</translation>
     </message>
+    <message>
+        <source>Not converted: it is the same file as another one of this run, replaced under that name alone; this name keeps the old text.</source>
+        <extracomment>Two names of one file (hard links) in one run, the file replaced under the other name alone; that name follows in brackets.</extracomment>
+        <translation>変換しませんでした: 今回の変換にある別のファイルと同じファイルで、置き換えられるのはその名前だけです。この名前には古い内容が残ります。</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Filter</name>

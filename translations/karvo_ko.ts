@@ -306,6 +306,11 @@ Without arguments, karvo opens its window.</source>
         <source>Its original is no longer in the undo store.</source>
         <translation>원본이 더 이상 되돌리기 보관소에 없습니다.</translation>
     </message>
+    <message>
+        <source>Not converted: it is the same file as another one of this run, replaced under that name alone; this name keeps the old text.</source>
+        <extracomment>Two names of one file (hard links) in one run, the file replaced under the other name alone; that name follows in brackets.</extracomment>
+        <translation>변환하지 않았습니다: 이번 작업의 다른 파일과 같은 파일이며 그 이름으로만 바뀝니다. 이 이름에는 예전 내용이 남습니다.</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Filter</name>

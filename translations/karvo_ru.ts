@@ -306,6 +306,11 @@ Without arguments, karvo opens its window.</source>
         <source>Its original is no longer in the undo store.</source>
         <translation>Его оригинала больше нет в хранилище отмены.</translation>
     </message>
+    <message>
+        <source>Not converted: it is the same file as another one of this run, replaced under that name alone; this name keeps the old text.</source>
+        <extracomment>Two names of one file (hard links) in one run, the file replaced under the other name alone; that name follows in brackets.</extracomment>
+        <translation>Не преобразован: это тот же файл, что и другой в этом запуске, и заменяется он только под тем именем; под этим именем остаётся старый текст.</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Filter</name>

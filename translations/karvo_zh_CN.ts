@@ -306,6 +306,11 @@ Without arguments, karvo opens its window.</source>
         <source>Its original is no longer in the undo store.</source>
         <translation>其原始文件已不在撤销存储中。</translation>
     </message>
+    <message>
+        <source>Not converted: it is the same file as another one of this run, replaced under that name alone; this name keeps the old text.</source>
+        <extracomment>Two names of one file (hard links) in one run, the file replaced under the other name alone; that name follows in brackets.</extracomment>
+        <translation>未转换：它与本次转换中的另一个文件是同一个文件，只在那个名称下被替换；这个名称仍是旧内容。</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Filter</name>

@@ -306,6 +306,11 @@ Without arguments, karvo opens its window.</source>
         <source>Its original is no longer in the undo store.</source>
         <translation>其原始檔案已不在復原儲存區中。</translation>
     </message>
+    <message>
+        <source>Not converted: it is the same file as another one of this run, replaced under that name alone; this name keeps the old text.</source>
+        <extracomment>Two names of one file (hard links) in one run, the file replaced under the other name alone; that name follows in brackets.</extracomment>
+        <translation>未轉換：它與本次轉換中的另一個檔案是同一個檔案，只在那個名稱下被取代；這個名稱仍是舊內容。</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Filter</name>

@@ -81,6 +81,11 @@ QString sentence(const Outcome &o)
     case Failure::SameFileInRun:
         //: Two names of one file (a link and its target) in one run; the path of the other follows in brackets.
         return Engine::tr("Done once: it is the same file as another one of this run.");
+    case Failure::HardLinkInRun:
+        //: Two names of one file (hard links) in one run, the file replaced under the other name alone; that name
+        //: follows in brackets.
+        return Engine::tr("Not converted: it is the same file as another one of this run, replaced under that name "
+                          "alone; this name keeps the old text.");
     case Failure::SameDestination:
         return Engine::tr("Not written: another file of this run has the same name in the save folder.");
     case Failure::CannotKeepOriginal:
@@ -176,6 +181,7 @@ bool neverRead(const FileResult &result)
     case Failure::LinkOutside:
     case Failure::LeftOut:
     case Failure::SameFileInRun:
+    case Failure::HardLinkInRun:
     case Failure::SameDestination:
         return result.detectedName.isEmpty();
     default:
@@ -364,6 +370,8 @@ QString failureCode(Failure failure)
         return QStringLiteral("changed-while-converting");
     case Failure::SameFileInRun:
         return QStringLiteral("same-file-in-run");
+    case Failure::HardLinkInRun:
+        return QStringLiteral("hard-link-in-run");
     case Failure::SameDestination:
         return QStringLiteral("same-destination");
     case Failure::CannotKeepOriginal:
@@ -424,7 +432,7 @@ Verdict verdictOf(const FileResult &result)
     }
     if (result.outcome.failure == Failure::LeftOut)
         return Verdict::LeftOut;
-    if (result.outcome.failure == Failure::SameFileInRun)
+    if (result.outcome.failure == Failure::SameFileInRun || result.outcome.failure == Failure::HardLinkInRun)
         return Verdict::Duplicate;
     return result.status == FileStatus::Skipped ? Verdict::LeftAlone : Verdict::Failed;
 }

@@ -84,6 +84,7 @@ FileStatus statusOf(const Outcome &refusal, bool named)
     switch (refusal.failure) {
     case Failure::LinkOutside:
     case Failure::SameFileInRun:
+    case Failure::HardLinkInRun:
     case Failure::LeftOut:
         return FileStatus::Skipped;
     case Failure::NotRegular:
@@ -358,19 +359,25 @@ QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive, const Q
 void markClashes(QVector<PlannedFile> &files, const RunOptions &options)
 {
     const QString folder = options.saveFolder.isEmpty() ? QString() : resolvedPath(options.saveFolder);
-    QHash<QPair<quint64, quint64>, QString> seen; // a file, and the path it came by first
+    QHash<QPair<quint64, quint64>, int> seen; // a file, and where in `files` it came first
     QHash<QString, QString> taken; // a destination, and the file that goes there
-    for (PlannedFile &file : files) {
+    for (int i = 0; i < files.size(); ++i) {
+        PlannedFile &file = files[i];
         if (!file.refusal.ok())
             continue;
         if (file.inode != 0) {
             const QPair<quint64, quint64> identity(file.device, file.inode);
             const auto first = seen.constFind(identity);
             if (first != seen.constEnd()) {
-                file.refusal = Outcome::failed(Failure::SameFileInRun, 0, *first);
+                // Replaced in place, a file is a new file under the name
+                // it was reached by: its other hard links keep the old one.
+                const PlannedFile &done = files.at(*first);
+                const bool keepsOldText = folder.isEmpty() && !sameEntry(resolvedPath(file), resolvedPath(done));
+                file.refusal
+                    = Outcome::failed(keepsOldText ? Failure::HardLinkInRun : Failure::SameFileInRun, 0, done.path);
                 continue;
             }
-            seen.insert(identity, file.path);
+            seen.insert(identity, i);
         }
         if (folder.isEmpty())
             continue;

@@ -38,6 +38,7 @@ enum class Failure {
     FolderNotWritable, // the file's folder `path` takes no new file, and no copy could be kept first
     ChangedWhileConverting, // the file changed between reading and replacing it
     SameFileInRun, // the same file is already in this run, as `path`
+    HardLinkInRun, // a hard link to a file already in this run as `path`, replaced in place under that name alone
     SameDestination, // another file of this run, `path`, goes to the same place
     CannotKeepOriginal, // the original could not be kept for Undo (`error`)
     // Writing, by the system's reason (`error`) for what failed at `path`.

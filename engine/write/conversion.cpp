@@ -140,6 +140,8 @@ Outcome write(SourceFile &source, const Folder &folder, const QByteArray &entry,
     }
 
     const bool keepsCopies = keeper && keeper->keepsCopies();
+    // Replacing gives the name a new file: any other name keeps the old one.
+    const Notices unlinked = options.inPlace && source.info().st_nlink > 1 ? Notice::OtherLinksKeepOldText : Notices();
     if (options.dryRun) {
         // All a real write would check, in memory.
         if (::faccessat(folder.fd(), ".", W_OK | X_OK, AT_EACCESS) != 0)
@@ -147,7 +149,10 @@ Outcome write(SourceFile &source, const Folder &folder, const QByteArray &entry,
                 : writer.exists()                 ? Outcome::failed(Failure::FolderNotWritable, EACCES, folder.path())
                                                   : Outcome::writeError(EACCES, path);
         NullSink sink;
-        return source.rewind() ? fill(sink) : Outcome::failed(Failure::CannotRead, errno);
+        outcome = source.rewind() ? fill(sink) : Outcome::failed(Failure::CannotRead, errno);
+        if (outcome.ok())
+            outcome.notices = unlinked;
+        return outcome;
     }
 
     if (keeper)
@@ -162,12 +167,10 @@ Outcome write(SourceFile &source, const Folder &folder, const QByteArray &entry,
         return outcome;
 
     const Metadata metadata = writer.exists() ? Metadata::of(writer.existing()) : Metadata::forCopyOf(source.fd());
-    Notices notices;
+    Notices notices = unlinked;
     outcome = writer.finish(metadata, notices);
     if (!outcome.ok())
         return outcome;
-    if (options.inPlace && source.info().st_nlink > 1)
-        notices |= Notice::OtherLinksKeepOldText;
     if (writer.exists() && !options.inPlace)
         notices |= Notice::ReplacedExisting;
     if (writer.overwrites())
@@ -212,15 +215,6 @@ Outcome folderOf(const QString &path, bool followLink, Folder &folder, QByteArra
     const QFileInfo info(followLink ? resolvedPath(path) : QFileInfo(path).absoluteFilePath());
     entry = QFile::encodeName(info.fileName());
     return Folder::open(info.absolutePath(), folder);
-}
-
-bool sameEntry(const QString &a, const QString &b)
-{
-    const QFileInfo first(a), second(b);
-    if (first.absoluteFilePath() == second.absoluteFilePath())
-        return true;
-    const QString folder = first.absoluteDir().canonicalPath();
-    return !folder.isEmpty() && first.fileName() == second.fileName() && folder == second.absoluteDir().canonicalPath();
 }
 
 } // namespace

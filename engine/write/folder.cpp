@@ -4,6 +4,7 @@
 #include "systemcalls.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QRandomGenerator>
@@ -198,6 +199,17 @@ void Folder::removeLeftovers() const
 QByteArray temporaryName()
 {
     return temporaryPrefix + processTag() + '-' + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+}
+
+bool sameEntry(const QString &a, const QString &b)
+{
+    const QFileInfo x(a);
+    const QFileInfo y(b);
+    struct stat xFolder;
+    struct stat yFolder;
+    return x.fileName() == y.fileName() && ::stat(QFile::encodeName(x.absolutePath()).constData(), &xFolder) == 0
+        && ::stat(QFile::encodeName(y.absolutePath()).constData(), &yFolder) == 0 && xFolder.st_dev == yFolder.st_dev
+        && xFolder.st_ino == yFolder.st_ino;
 }
 
 } // namespace Karvo

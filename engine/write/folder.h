@@ -62,6 +62,11 @@ private:
 // it, so that another run can tell a leftover from a write still going.
 QByteArray temporaryName();
 
+// Whether two paths name one entry: the same name in the same folder, however
+// the folder is reached (through links, or mounted twice). Two hard links
+// are two entries: replacing the file under one leaves the other as it was.
+bool sameEntry(const QString &a, const QString &b);
+
 } // namespace Karvo
 
 #endif
