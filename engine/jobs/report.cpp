@@ -437,11 +437,12 @@ Verdict verdictOf(const FileResult &result)
     return result.status == FileStatus::Skipped ? Verdict::LeftAlone : Verdict::Failed;
 }
 
-// A second name of a file done once is no problem: the file was done.
+// A second name of a file done once is no problem: the file was done. A
+// hard link left with the old text is.
 bool isProblem(const FileResult &result)
 {
     const Verdict v = verdictOf(result);
-    return v != Verdict::Done && v != Verdict::Duplicate;
+    return v != Verdict::Done && (v != Verdict::Duplicate || result.outcome.failure == Failure::HardLinkInRun);
 }
 
 ReportRow reportRow(const FileResult &result, const QString &target)
