@@ -721,7 +721,7 @@ int *pairPlaces()
 {
     thread_local std::unique_ptr<int[]> places;
     if (!places)
-        places.reset(new int[0x10000 + 0x4000 + 0x100 + 0x10000]());
+        places.reset(new int[0x10000 + 0x4000 + 0x100 + 0x8000]());
     return places.get();
 }
 
@@ -765,7 +765,7 @@ BytePairs::BytePairs(const QByteArray &sample)
                 count(singleList, singleSlot[p[wordStart]], p[wordStart], 0);
                 if (wordStart >= 2 && p[wordStart - 1] == ' ') {
                     const uint last = p[wordStart - 2];
-                    count(loneList, loneSlot[last << 8 | p[wordStart]], last, p[wordStart]);
+                    count(loneList, loneSlot[last << 7 | (p[wordStart] & 0x7F)], last, p[wordStart]);
                 }
             }
             const auto end = wordHashes.cbegin() + wordList.size();
@@ -803,7 +803,7 @@ BytePairs::BytePairs(const QByteArray &sample)
     for (const Pair &single : qAsConst(singleList))
         singleSlot[single.first] = 0;
     for (const Pair &lone : qAsConst(loneList))
-        loneSlot[lone.first << 8 | lone.second] = 0;
+        loneSlot[lone.first << 7 | (lone.second & 0x7F)] = 0;
     for (const Pair &pair : qAsConst(list))
         slot[pair.first << 8 | pair.second] = 0;
 }
