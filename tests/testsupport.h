@@ -8,6 +8,8 @@
 #include <QTextCodec>
 #include <QtGlobal>
 
+#include <unistd.h>
+
 inline QString writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -60,6 +62,11 @@ struct Scratch
         return QDir(path(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     }
 };
+
+inline bool hardLink(const QString &target, const QString &name)
+{
+    return ::link(QFile::encodeName(target).constData(), QFile::encodeName(name).constData()) == 0;
+}
 
 // Qt's permission flags, four bits for each of owner, user, group and other.
 inline QFileDevice::Permissions permissions(int flags)

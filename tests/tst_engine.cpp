@@ -237,16 +237,15 @@ private slots:
         // Hong Kong's characters, which Big5 reads into the private use area
         // without complaint: only Big5-HKSCS reads them as what was written.
         const QString cantonese = QStringLiteral("佢哋話今日唔返嚟食飯，因為要返工。\n");
+        const QString pastTheSample = traditional.repeated(64 * 1024 / traditional.size());
         sure("Cantonese line in Big5-HKSCS, which the detector takes for windows-1252", iconv(cantonese, "BIG5-HKSCS"),
             "BIG5-HKSCS");
         sure("Big5-HKSCS whose own characters come only after the start, which reads as Big5",
             iconv(traditional + cantonese, "BIG5-HKSCS"), "BIG5-HKSCS");
         sure("Big5-HKSCS whose own characters come only after the sample, which reads as Big5",
-            iconv(traditional.repeated(64 * 1024 / traditional.size()) + cantonese, "BIG5-HKSCS"), "BIG5-HKSCS");
+            iconv(pastTheSample + cantonese, "BIG5-HKSCS"), "BIG5-HKSCS");
         sure("long Big5 with a character of the user-defined area that HKSCS leaves out: not Big5-HKSCS",
-            iconv(traditional, "BIG5") + "\x87\x66\n"
-                + iconv(traditional.repeated(64 * 1024 / traditional.size()), "BIG5"),
-            "BIG5");
+            iconv(traditional, "BIG5") + "\x87\x66\n" + iconv(pastTheSample, "BIG5"), "BIG5");
         sure("Cantonese page whose declaration is left over from windows-1252",
             "<meta charset=\"windows-1252\">\n" + iconv(cantonese.repeated(6), "BIG5-HKSCS"), "BIG5-HKSCS");
         // Files that say what they are in, as their writers saw them.
@@ -298,10 +297,6 @@ private slots:
             iconv(QStringLiteral("Saving the document, please wait…\n"), "WINDOWS-1252"), "WINDOWS-1252");
         sure("English menu item in macintosh, an ellipsis after a word, not windows-1252",
             iconv(QStringLiteral("Clear recent history…\n"), "MACINTOSH"), "macintosh");
-        sure("Norwegian line ending in an ellipsis after a space in macintosh, not a capital É standing alone",
-            iconv(QStringLiteral("Skriver ut siden …\n"), "MACINTOSH"), "macintosh");
-        right("Norwegian line the detector takes for windows-1252, where the ellipsis reads as a lone É",
-            QStringLiteral("Lagrer dokumentet …\n"), "MACINTOSH");
         sure("Ukrainian line with empty quotes in windows-1251, not capitals У Ф standing alone in Mac Cyrillic",
             iconv(QStringLiteral("Скрипт з “ ” було заблоковано.\n"), "WINDOWS-1251"), "windows-1251");
         right("Lithuanian line in windows-1257", QStringLiteral("Nepavyko įrašyti failo į diską."), "WINDOWS-1257");

@@ -255,9 +255,7 @@ private slots:
         } else if (attack == QLatin1String("link")) { // the file is converted, and the link stays
             QVERIFY(QFile::link(QStringLiteral("notes.txt"), processed = s.path(QStringLiteral("src/sub/link.txt"))));
         } else if (attack.startsWith(QLatin1String("hard link"))) {
-            QCOMPARE(::link(QFile::encodeName(source).constData(),
-                         QFile::encodeName(s.path(QStringLiteral("other name"))).constData()),
-                0);
+            QVERIFY(hardLink(source, s.path(QStringLiteral("other name"))));
             options.dryRun = attack.endsWith(QLatin1String("dry run"));
         } else if (attack == QLatin1String("acl")) {
             const QByteArray acl = accessList();
@@ -316,10 +314,8 @@ private slots:
     {
         QTest::addColumn<QString>("other");
         QTest::addColumn<bool>("same");
-        QTest::newRow("the same path") << "x/a.txt" << true;
         QTest::newRow("through a link to its folder") << "x-link/a.txt" << true;
         QTest::newRow("a hard link to it") << "x/b.txt" << false;
-        QTest::newRow("a link to it") << "x/c.txt" << false;
         QTest::newRow("another file of the name") << "y/a.txt" << false;
     }
 
@@ -334,8 +330,7 @@ private slots:
         const QString path = f.file(QStringLiteral("x/a.txt"), "text");
         f.file(QStringLiteral("y/a.txt"), "text");
         QVERIFY(QFile::link(f.path(QStringLiteral("x")), f.path(QStringLiteral("x-link"))));
-        QVERIFY(QFile::link(path, f.path(QStringLiteral("x/c.txt"))));
-        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(f.path(QStringLiteral("x/b.txt"))).constData()), 0);
+        QVERIFY(hardLink(path, f.path(QStringLiteral("x/b.txt"))));
         QCOMPARE(Karvo::sameEntry(path, f.path(other)), same);
     }
 
