@@ -709,7 +709,7 @@ Declaration findDeclaration(const QByteArray &start)
     return declaration;
 }
 
-DetectResult detectFile(QFile &file, const DetectionLimits &limits)
+DetectResult detectFile(QIODevice &file, const DetectionLimits &limits)
 {
     // One pass over the file in chunks keeps memory flat whatever its size.
     const qint64 left = file.size() - file.pos();
@@ -721,7 +721,7 @@ DetectResult detectFile(QFile &file, const DetectionLimits &limits)
             break;
     }
     if (read < 0) {
-        qCDebug(karvoEngine, "cannot read %s: %s", qUtf8Printable(file.fileName()), qUtf8Printable(file.errorString()));
+        qCDebug(karvoEngine, "cannot read: %s", qUtf8Printable(file.errorString()));
         return {};
     }
     return detector.finish();
@@ -733,7 +733,7 @@ bool readsAsText(const QString &path, const Encoding &encoding)
     return source.open(path).ok() && readsAsText(source.file(), encoding);
 }
 
-bool readsAsText(QFile &file, const Encoding &encoding)
+bool readsAsText(QIODevice &file, const Encoding &encoding)
 {
     if (!encoding.isValid() || !file.seek(0))
         return false;

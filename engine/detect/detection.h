@@ -11,7 +11,7 @@
 
 #include <memory>
 
-class QFile;
+class QIODevice;
 
 namespace Karvo {
 
@@ -188,7 +188,7 @@ Declaration findDeclaration(const QByteArray &start);
 
 // Reads an open file from where it stands to its end (or until the answer
 // is settled) and detects it.
-DetectResult detectFile(QFile &file, const DetectionLimits &limits = DetectionLimits());
+DetectResult detectFile(QIODevice &file, const DetectionLimits &limits = DetectionLimits());
 
 // Whether an open file reads whole as text in `encoding` (read from its
 // start, and left there): every byte
@@ -196,7 +196,7 @@ DetectResult detectFile(QFile &file, const DetectionLimits &limits = DetectionLi
 // for binary may be text all the same in an encoding the user names: the
 // shifts and tags of SCSU, BOCU-1 or ISO-2022-KR are controls to anything
 // else.
-bool readsAsText(QFile &file, const Karvo::Encoding &encoding);
+bool readsAsText(QIODevice &file, const Karvo::Encoding &encoding);
 bool readsAsText(const QString &path, const Karvo::Encoding &encoding);
 
 // The same for a path. Anything that is not a regular file or cannot be

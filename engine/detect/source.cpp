@@ -1,8 +1,10 @@
 #include "source.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstring>
 
 #include <fcntl.h>
 #include <linux/magic.h>
@@ -10,6 +12,26 @@
 #include <unistd.h>
 
 namespace Karvo {
+
+void DescriptorReader::attach(int descriptor, qint64 bytes)
+{
+    fd = descriptor;
+    length = bytes;
+    open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+}
+
+bool DescriptorReader::seek(qint64 pos)
+{
+    return QIODevice::seek(pos) && ::lseek(fd, pos, SEEK_SET) == pos;
+}
+
+qint64 DescriptorReader::readData(char *data, qint64 maxSize)
+{
+    const ssize_t got = ::read(fd, data, size_t(maxSize));
+    if (got < 0)
+        setErrorString(QString::fromLocal8Bit(std::strerror(errno)));
+    return got;
+}
 
 SourceFile::~SourceFile()
 {
@@ -36,9 +58,9 @@ Outcome SourceFile::open(const QString &path)
         return Outcome::failed(Failure::CannotRead, errno);
     if (!S_ISREG(read.st_mode) || isPseudoFileSystem(descriptor))
         return Outcome::failed(Failure::NotRegular);
-    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
-    if (!reader.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
-        return Outcome::failed(Failure::CannotRead, EIO);
+    // Opened with no other status flag: clearing them all clears O_NONBLOCK.
+    ::fcntl(descriptor, F_SETFL, 0);
+    reader.attach(descriptor, read.st_size);
     return Outcome::success();
 }
 

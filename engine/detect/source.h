@@ -6,12 +6,34 @@
 
 #include "outcome.h"
 
-#include <QFile>
+#include <QIODevice>
 #include <QString>
 
 #include <sys/stat.h>
 
 namespace Karvo {
+
+// Reads a descriptor someone else owns, with nothing in between. QFile asks
+// the kernel for the file's metadata again on opening and on every seek and
+// size; over many small files those calls cost more than the reading. The
+// size is the one the file had when it was opened: a file that changes
+// later is caught by SourceFile::unchanged before anything replaces it.
+class DescriptorReader : public QIODevice
+{
+public:
+    void attach(int fd, qint64 size);
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return length; }
+    bool seek(qint64 pos) override;
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override;
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    int fd = -1;
+    qint64 length = 0;
+};
 
 class SourceFile
 {
@@ -26,7 +48,7 @@ public:
     // the files of /proc or /sys are the kernel's settings, not text.
     Outcome open(const QString &path);
 
-    QFile &file() { return reader; } // reads from where the last read stopped
+    QIODevice &file() { return reader; } // reads from where the last read stopped
     int fd() const { return descriptor; }
     const struct stat &info() const { return read; } // as opened
     bool rewind() { return reader.seek(0); }
@@ -38,7 +60,7 @@ public:
 
 private:
     int descriptor = -1;
-    QFile reader;
+    DescriptorReader reader;
     struct stat read = {};
 };
 

@@ -337,7 +337,7 @@ struct Position
 // Where the character at `index` of the decoded text stands. Only failures
 // need this, so the source is decoded once more instead of counting lines
 // on every chunk of every file.
-Position locate(QFile &source, const Encoding &encoding, qint64 index)
+Position locate(QIODevice &source, const Encoding &encoding, qint64 index)
 {
     Position position;
     if (!source.seek(0))
@@ -441,7 +441,7 @@ constexpr int pieceSize = chunkSize / 2;
 class Transcoder
 {
 public:
-    Transcoder(QFile &source, const Encoding &from, const Encoding &to, QIODevice &sink)
+    Transcoder(QIODevice &source, const Encoding &from, const Encoding &to, QIODevice &sink)
         : source(source)
         , from(from)
         , to(to)
@@ -647,7 +647,7 @@ private:
         return sequentially(decoded, consumed == 0);
     }
 
-    QFile &source;
+    QIODevice &source;
     const Encoding from;
     const Encoding to;
     QIODevice &sink;
@@ -938,7 +938,7 @@ private:
 
 } // namespace
 
-Outcome transcode(QFile &source, const Encoding &from, const Encoding &to, QIODevice &sink)
+Outcome transcode(QIODevice &source, const Encoding &from, const Encoding &to, QIODevice &sink)
 {
     return Transcoder(source, from, to, sink).run();
 }

@@ -6,7 +6,7 @@
 
 #include "outcome.h"
 
-#include <QFile>
+#include <QIODevice>
 #include <QString>
 
 namespace Karvo {
@@ -17,7 +17,7 @@ class Encoding;
 // stopping at the first character that would not survive: bytes `from`
 // cannot decode, a file that ends inside a character, or a character `to`
 // cannot write. The failure names the line and column of that character.
-Outcome transcode(QFile &source, const Encoding &from, const Encoding &to, QIODevice &sink);
+Outcome transcode(QIODevice &source, const Encoding &from, const Encoding &to, QIODevice &sink);
 
 // The same for a stream that cannot go back, such as standard input: the
 // bytes `head`, already read from it, come first, then the rest of the file
