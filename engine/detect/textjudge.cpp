@@ -605,6 +605,11 @@ bool decodeStrictly(const Encoding &encoding, const QByteArray &bytes, bool comp
     return true;
 }
 
+void prepareWeighing()
+{
+    weighed();
+}
+
 double mostRarity()
 {
     static const double most = [] {

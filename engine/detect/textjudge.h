@@ -53,6 +53,11 @@ QVector<const LanguageModel *> languagesOf(const Encoding &encoding);
 // character cut off at the end is not held against them.
 bool decodeStrictly(const Encoding &encoding, const QByteArray &bytes, bool complete, QString &text);
 
+// Builds what weighing needs once in a process (the language models, the
+// bytes of every encoding weighed) and would otherwise build at the first
+// file: a run does it while it lists its files.
+void prepareWeighing();
+
 // Bits the rarest encoding Karvo weighs costs before its text is read.
 double mostRarity();
 

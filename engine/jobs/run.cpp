@@ -4,6 +4,7 @@
 #include "report.h"
 #include "source.h"
 #include "streaming.h"
+#include "textjudge.h"
 #include "utf8validator.h"
 #include "writer.h"
 
@@ -561,6 +562,9 @@ Run::~Run()
 
 void Run::walk(const QStringList &paths)
 {
+    // On a second thread while the first lists the files: over many small
+    // files this is a tenth of the time a dry run takes.
+    pool.start([] { prepareWeighing(); });
     inBackground(
         [this, paths] {
             planned = walkPaths(paths, runOptions.recursive, runOptions.saveFolder, &hidden);
