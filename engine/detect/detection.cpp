@@ -8,7 +8,6 @@
 #include "widevalidator.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QHash>
 #include <QRegularExpression>
 #include <QTextCodec>

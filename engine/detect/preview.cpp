@@ -2,7 +2,6 @@
 
 #include "source.h"
 
-#include <QFile>
 #include <QTextCodec>
 #include <QTextDecoder>
 
