@@ -144,7 +144,8 @@ int convert(int fd, const QString &name, const Encoding &target, const Encoding 
         if (start == "\xEF\xBB\xBF" && out.write(start) != 3)
             return outputLost(errno);
     }
-    const Outcome outcome = transcodeStream(fd, head, encoding, target, out);
+    // What the first MiB of a stream was judged on may not be all there is.
+    const Outcome outcome = transcodeStream(fd, head, encoding, target, out, head.size() == streamHead);
     if (outcome.ok())
         return ExitDone;
     if (outcome.failure == Failure::CannotWrite || outcome.failure == Failure::NoSpace

@@ -263,6 +263,31 @@ void TestCommandLine::filter_data()
     row("bad bytes deep in a file", "--stdout,in/bad.txt", "", 1, longUtf8 + "ab", at.arg(lines + 1).arg(3));
     row("stream cut inside a character", "-", longGb + "ab\xB4", 1, longUtf8 + "ab",
         "ends in the middle of a GB18030 character, at " + at.arg(lines + 1).arg(3));
+    // Big5 reads Hong Kong's characters as private ones without complaint;
+    // a stream told Big5 by its first MiB turns to Big5-HKSCS at the first.
+    const QString taiwanese = QString::fromUtf8("中華民國的國語是標準的漢語，我們今天去學校上課。\n");
+    const QString longTaiwanese = taiwanese.repeated(30000);
+    const QString cantonese = QString::fromUtf8("佢哋話今日唔返嚟食飯，因為要返工。\n");
+    const QByteArray longBig5 = encoded("Big5", longTaiwanese);
+    row("Hong Kong's characters deep in a stream", "-", longBig5 + encoded("Big5-HKSCS", cantonese), 0,
+        (longTaiwanese + cantonese).toUtf8(), "");
+    row("a Big5 character cut short by a Hong Kong one", "-", longBig5 + "ab\xA4\x92\x5D\n", 1,
+        longTaiwanese.toUtf8() + "ab", at.arg(30001).arg(3) + " are not valid Big5");
+    const QString french = QString::fromUtf8("Été comme hiver, la forêt était très belle à voir.\n").repeated(25000)
+        + QString::fromUtf8("Il a dit “bonjour” à tous.\n");
+    row("windows-1252 quotes deep in a stream", "-", encoded("windows-1252", french), 0, french.toUtf8(), "");
+    const QString turkish
+        = QString::fromUtf8("Ağaçların gölgesinde çalışan işçiler şarkı söylüyordu.\n").repeated(20000)
+        + QString::fromUtf8("O “evet” dedi.\n");
+    row("windows-1254 quotes deep in a stream", "-", encoded("windows-1254", turkish), 0, turkish.toUtf8(), "");
+    row("ISO-8859-1 named keeps its controls", "--force-encoding,ISO-8859-1,-", QByteArray("a\x93") + "b\n", 0,
+        QByteArray("a\xC2\x93") + "b\n", "");
+    const QByteArray ascii = QByteArray("A line of ASCII, as logs have for a long time.\n").repeated(25000);
+    row("UTF-8 after a MiB of ASCII", "-", ascii + "caf\xC3\xA9\n", 0, ascii + "caf\xC3\xA9\n", "");
+    // As in a file, which stays Big5 once its start holds one.
+    const QByteArray leftOut = encoded("Big5", taiwanese) + "\x87\x66\n" + longBig5 + encoded("Big5-HKSCS", cantonese);
+    row("a character HKSCS leaves out early in a stream", "-", leftOut, 0,
+        QTextCodec::codecForName("Big5")->toUnicode(leftOut).toUtf8(), "");
     row("a character the target lacks", "-t,KOI8-R,-", (russian + QString::fromUtf8("ок 中")).toUtf8(), 1,
         encoded("KOI8-R", russian + QString::fromUtf8("ок ")), "(U+4E2D) at " + at.arg(41).arg(4));
     // A target that keeps a state between characters goes as one stream.

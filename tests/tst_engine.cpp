@@ -246,6 +246,12 @@ private slots:
             iconv(pastTheSample + cantonese, "BIG5-HKSCS"), "BIG5-HKSCS");
         sure("long Big5 with a character of the user-defined area that HKSCS leaves out: not Big5-HKSCS",
             iconv(traditional, "BIG5") + "\x87\x66\n" + iconv(pastTheSample, "BIG5"), "BIG5");
+        // The detector reads a long file's first 4 MiB only.
+        const QString summer = QStringLiteral("Été comme hiver, la forêt était très belle à voir.\n");
+        const QByteArray longLatin = iconv(summer.repeated(4300 * 1024 / summer.size()), "ISO-8859-1");
+        sure("windows-1252 whose quotes come only after the detector's part, which reads as ISO-8859-1",
+            longLatin + iconv(QStringLiteral("« “oui” »\n"), "WINDOWS-1252"), "WINDOWS-1252");
+        sure("ISO-8859-1 with no quotes at all", longLatin, "ISO-8859-1");
         sure("Cantonese page whose declaration is left over from windows-1252",
             "<meta charset=\"windows-1252\">\n" + iconv(cantonese.repeated(6), "BIG5-HKSCS"), "BIG5-HKSCS");
         // Files that say what they are in, as their writers saw them.

@@ -76,14 +76,6 @@ constexpr bool isStrayControl(uchar b)
     return (b >= 0x01 && b <= 0x07) || (b >= 0x0E && b <= 0x19) || (b >= 0x1C && b <= 0x1F);
 }
 
-// In Big5 text, a byte from 0x87 to 0xA0 can only start a pair of the
-// user-defined area, where HKSCS puts Hong Kong's characters and Qt's Big5
-// reads private ones.
-constexpr bool isHongKongLead(uchar b)
-{
-    return b >= 0x87 && b <= 0xA0;
-}
-
 // Counts, in the one pass detection makes anyway, the bytes that tell text
 // from binary and the places of zero bytes, which tell UTF-16 and UTF-32.
 class ByteCensus
@@ -91,16 +83,19 @@ class ByteCensus
 public:
     void feed(const char *data, qint64 size)
     {
-        // Each byte adds its kind to counters packed in a word, 16 bits
+        // Each byte adds its kind to counters packed in a word, 12 bits
         // each; four words side by side keep the adds independent.
-        constexpr int field = 16;
+        constexpr int field = 12;
         constexpr qint64 block = (qint64(1) << field) - 1;
         static const std::array<quint64, 256> kinds = [] {
+            constexpr auto hongKong = Widening::rangeOf(Widening::Bytes::HongKongLeads);
+            constexpr auto c1 = Widening::rangeOf(Widening::Bytes::Controls);
             std::array<quint64, 256> k {};
             for (int b = 0; b < 256; ++b)
                 k[b] = (b >= 0x80 ? 1 : 0) | quint64(isStrayControl(uchar(b)) ? 1 : 0) << field
                     | quint64(b == 0 ? 1 : 0) << (2 * field)
-                    | quint64(isHongKongLead(uchar(b)) ? 1 : 0) << (3 * field);
+                    | quint64(hongKong.contains(uchar(b)) ? 1 : 0) << (3 * field)
+                    | quint64(c1.contains(uchar(b)) ? 1 : 0) << (4 * field);
             return k;
         }();
         const auto *p = reinterpret_cast<const uchar *>(data);
@@ -122,6 +117,7 @@ public:
                 controls += qint64(sum >> field & block);
                 nul += qint64(sum >> (2 * field) & block);
                 hongKongLeads += qint64(sum >> (3 * field) & block);
+                c1Controls += qint64(sum >> (4 * field) & block);
             }
         }
         if (nul > zerosBefore) {
@@ -136,6 +132,7 @@ public:
     qint64 controls = 0;
     qint64 nonAscii = 0;
     qint64 hongKongLeads = 0;
+    qint64 c1Controls = 0;
     std::array<qint64, 4> zeros {}; // by offset modulo 4
 };
 
@@ -653,17 +650,19 @@ DetectResult Detector::finish(bool complete)
     take(readings);
     if (unreadable)
         result.encoding = guess;
-    // Hong Kong's characters further on than the sample: it reads alike in
-    // Big5 and Big5-HKSCS, the rest of the file only in Big5-HKSCS.
-    static const Encoding big5 = Encoding::named(QStringLiteral("Big5"));
-    static const Encoding hongKong = Encoding::named(QStringLiteral("Big5-HKSCS"));
-    if (result.encoding == big5 && census.hongKongLeads > 0
-        && std::none_of(sample.cbegin(), sample.cend(), [](char c) { return isHongKongLead(uchar(c)); })) {
-        result.encoding = hongKong;
+    // Hong Kong's characters, or quotes and dashes, further on than the
+    // sample: it reads alike in the encoding judged and the wider one, the
+    // rest of the file only in the wider.
+    const Widening widening = wideningOf(result.encoding);
+    const qint64 beyond = widening.bytes == Widening::Bytes::HongKongLeads ? census.hongKongLeads
+        : widening.bytes == Widening::Bytes::Controls                      ? census.c1Controls
+                                                                           : 0;
+    if (beyond > 0 && widening.find(sample.cbegin(), sample.cend()) == sample.cend()) {
         for (DetectResult::Candidate &candidate : result.candidates) {
-            if (candidate.encoding == big5)
-                candidate.encoding = hongKong;
+            if (candidate.encoding == result.encoding)
+                candidate.encoding = widening.encoding;
         }
+        result.encoding = widening.encoding;
     }
     return result;
 }

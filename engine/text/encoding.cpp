@@ -207,6 +207,47 @@ Encoding Encoding::named(const QString &name)
     return of(QTextCodec::codecForName(name.toUtf8()));
 }
 
+Widening wideningOf(const Encoding &encoding)
+{
+    static const struct
+    {
+        Encoding narrow;
+        Widening wider;
+    } widenings[] = {
+        {Encoding::named(QStringLiteral("Big5")),
+            {Encoding::named(QStringLiteral("Big5-HKSCS")), Widening::Bytes::HongKongLeads}},
+        {Encoding::named(QStringLiteral("ISO-8859-1")),
+            {Encoding::named(QStringLiteral("windows-1252")), Widening::Bytes::Controls}},
+        {Encoding::named(QStringLiteral("ISO-8859-9")),
+            {Encoding::named(QStringLiteral("windows-1254")), Widening::Bytes::Controls}},
+        {Encoding::named(QStringLiteral("US-ASCII")), {Encoding::utf8(), Widening::Bytes::NonAscii}},
+    };
+    for (const auto &widening : widenings) {
+        if (widening.narrow == encoding)
+            return widening.wider;
+    }
+    return Widening();
+}
+
+const char *Widening::find(const char *begin, const char *end) const
+{
+    if (bytes == Bytes::None)
+        return end;
+    const Range range = rangeOf(bytes);
+    // Most streams hold none: blocks without an early exit, which the
+    // compiler turns into vector instructions, pass them at memory speed.
+    constexpr int block = 256;
+    const char *at = begin;
+    for (; end - at >= block; at += block) {
+        uchar any = 0;
+        for (int i = 0; i < block; ++i)
+            any |= range.contains(uchar(at[i]));
+        if (any)
+            break;
+    }
+    return std::find_if(at, end, [range](char c) { return range.contains(uchar(c)); });
+}
+
 Encoding Encoding::utf8()
 {
     static const Encoding encoding = of(QTextCodec::codecForMib(106));

@@ -88,6 +88,47 @@ inline Encoding defaultTargetCodec()
     return Encoding::utf8();
 }
 
+// Where text judged to be in an encoding may turn out to be in a wider one,
+// which reads what that one reads as text alike, and also bytes that one
+// reads as private or control characters, or not at all: Big5-HKSCS for
+// Big5 (Hong Kong's characters), windows-1252 for ISO-8859-1 and
+// windows-1254 for ISO-8859-9 (quotes, dashes, the euro), UTF-8 for ASCII.
+// A file judged on a part of it that holds none of those bytes is in the
+// wider one where the rest holds one.
+struct Widening
+{
+    // In Big5 text, a byte from 0x87 to 0xA0 can only start a pair of the
+    // user-defined area, where HKSCS puts Hong Kong's characters and Qt's
+    // Big5 reads private ones; the ISO code pages read 0x80 to 0x9F as C1
+    // controls, which no text holds; ASCII reads no byte above 0x7F.
+    enum class Bytes { None, HongKongLeads, Controls, NonAscii };
+
+    struct Range
+    {
+        unsigned char first;
+        unsigned char last;
+        constexpr bool contains(unsigned char b) const
+        {
+            return static_cast<unsigned char>(b - first) <= static_cast<unsigned char>(last - first);
+        }
+    };
+    static constexpr Range rangeOf(Bytes bytes)
+    {
+        return bytes == Bytes::HongKongLeads ? Range {0x87, 0xA0}
+            : bytes == Bytes::Controls       ? Range {0x80, 0x9F}
+                                             : Range {0x80, 0xFF};
+    }
+
+    Encoding encoding; // none if there is no wider one
+    Bytes bytes = Bytes::None;
+
+    // The first byte in [begin, end) that begins one of the wider
+    // encoding's own characters, or end.
+    const char *find(const char *begin, const char *end) const;
+};
+
+Widening wideningOf(const Encoding &encoding);
+
 } // namespace Karvo
 
 Q_DECLARE_METATYPE(Karvo::Encoding)

@@ -12,6 +12,7 @@
 #include <QThreadPool>
 #include <QtEndian>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -677,13 +678,18 @@ void advance(Position &position, const QString &text, int begin, int end)
 class StreamTranscoder
 {
 public:
-    StreamTranscoder(int source, const QByteArray &head, const Encoding &from, const Encoding &to, QIODevice &sink)
+    StreamTranscoder(int source, const QByteArray &head, const Encoding &from, const Encoding &to, QIODevice &sink,
+        bool judgedOnHead)
         : source(source)
         , held(head)
         , from(from)
         , to(to)
         , sink(sink)
-    { }
+    {
+        const Widening widening = wideningOf(from);
+        if (judgedOnHead && widening.find(head.cbegin(), head.cend()) == head.cend())
+            wider = widening;
+    }
 
     Outcome run()
     {
@@ -752,9 +758,32 @@ private:
         return write(bytes);
     }
 
+    // Decodes one chunk as SourceDecoder::decode does, in the wider encoding
+    // from the first byte that begins one of its own characters on.
+    int decode(std::unique_ptr<SourceDecoder> &decoder, const char *data, int size, QString &text)
+    {
+        const char *const end = data + size;
+        const char *const turn = wider.find(data, end);
+        int bad = decoder->decode(data, int(turn - data), text);
+        if (turn == end || bad >= 0)
+            return bad;
+        // A character cut short by that byte is one neither encoding reads.
+        if (!decoder->finish())
+            return text.size();
+        from = wider.encoding;
+        wider = Widening();
+        decoder = std::make_unique<SourceDecoder>(from, false);
+        QString rest;
+        bad = decoder->decode(turn, int(end - turn), rest);
+        if (bad >= 0)
+            bad += text.size();
+        text += rest;
+        return bad;
+    }
+
     Outcome sequentially(bool atStart, Position position)
     {
-        SourceDecoder decoder(from, atStart);
+        auto decoder = std::make_unique<SourceDecoder>(from, atStart);
         TargetEncoder encoder(to, atStart);
         qint64 encoded = 0; // characters given to the encoder
         QByteArray buffer(chunkSize, Qt::Uninitialized);
@@ -765,7 +794,7 @@ private:
                 return cannotRead();
             int bad = -1;
             if (read > 0)
-                bad = decoder.decode(buffer.constData(), int(read), text);
+                bad = decode(decoder, buffer.constData(), int(read), text);
             else
                 text.clear();
             // Whatever the target can write of the characters before a bad
@@ -793,11 +822,12 @@ private:
             if (bad >= 0)
                 return at(Failure::LossySource, position, from);
             if (read == 0)
-                return decoder.finish() ? Outcome::success() : at(Failure::CutSource, position, from);
+                return decoder->finish() ? Outcome::success() : at(Failure::CutSource, position, from);
         }
     }
 
-    enum class Cut { Piece, End, NoLineFeed, ReadError };
+    // Rest: what is left goes as one stream, after the pieces before it.
+    enum class Cut { Piece, End, Rest, ReadError };
 
     // The next piece: whole lines, up to pieceSize bytes or as much as has
     // come when the source is slow, or the rest of the stream.
@@ -826,21 +856,32 @@ private:
             filled += int(read);
         }
         block.truncate(filled);
+        // The pieces are read in parallel, each in one encoding: the turn to
+        // the wider one is made in one stream.
+        if (wider.find(block.cbegin(), block.cend()) != block.cend()) {
+            handBack(block);
+            return Cut::Rest;
+        }
         if (end) {
             piece.last = true;
             return block.isEmpty() ? Cut::End : Cut::Piece;
         }
         const int at = block.lastIndexOf('\n');
         if (at < 0) {
-            // A line longer than a piece: the rest goes as one stream, from
-            // these bytes on.
-            held = block + held.mid(heldAt);
-            heldAt = 0;
-            return Cut::NoLineFeed;
+            // A line longer than a piece goes as one stream.
+            handBack(block);
+            return Cut::Rest;
         }
         carry = block.mid(at + 1);
         block.truncate(at + 1);
         return Cut::Piece;
+    }
+
+    // Bytes read for a piece, to be read again by the stream that follows.
+    void handBack(const QByteArray &block)
+    {
+        held = block + held.mid(heldAt);
+        heldAt = 0;
     }
 
     // A piece that failed: the whole characters before the failure are
@@ -883,7 +924,7 @@ private:
         bool atStart = true;
         Position position;
         bool more = true;
-        bool noLineFeed = false;
+        bool rest = false;
         for (;;) {
             while (more && int(inFlight.size()) < threads + 2) {
                 // A slow writer's lines are written out before waiting for more.
@@ -895,7 +936,7 @@ private:
                 if (cut == Cut::ReadError)
                     return finish(cannotRead());
                 if (cut != Cut::Piece) {
-                    noLineFeed = cut == Cut::NoLineFeed;
+                    rest = cut == Cut::Rest;
                     more = false;
                     break;
                 }
@@ -922,7 +963,7 @@ private:
             position.line += piece->lineFeeds;
         }
         pool.waitForDone();
-        if (!noLineFeed)
+        if (!rest)
             return Outcome::success();
         return sequentially(atStart, position);
     }
@@ -930,7 +971,8 @@ private:
     const int source;
     QByteArray held; // read ahead, and not converted yet
     int heldAt = 0;
-    const Encoding from;
+    Encoding from;
+    Widening wider; // while the stream may turn out to be in a wider encoding
     const Encoding to;
     QIODevice &sink;
     QByteArray carry; // read beyond the last line feed of a piece
@@ -943,9 +985,10 @@ Outcome transcode(QIODevice &source, const Encoding &from, const Encoding &to, Q
     return Transcoder(source, from, to, sink).run();
 }
 
-Outcome transcodeStream(int source, const QByteArray &head, const Encoding &from, const Encoding &to, QIODevice &sink)
+Outcome transcodeStream(
+    int source, const QByteArray &head, const Encoding &from, const Encoding &to, QIODevice &sink, bool judgedOnHead)
 {
-    return StreamTranscoder(source, head, from, to, sink).run();
+    return StreamTranscoder(source, head, from, to, sink, judgedOnHead).run();
 }
 
 } // namespace Karvo

@@ -23,7 +23,12 @@ Outcome transcode(QIODevice &source, const Encoding &from, const Encoding &to, Q
 // bytes `head`, already read from it, come first, then the rest of the file
 // descriptor `source` to its end. Memory stays flat however long the stream.
 // On a failure the sink has every whole character before it, and no more.
-Outcome transcodeStream(int source, const QByteArray &head, const Encoding &from, const Encoding &to, QIODevice &sink);
+// Where `from` was judged on `head` alone and may turn out to be in a wider
+// encoding (wideningOf), and the head holds none of the bytes only that one
+// reads as text, the stream goes on in it from the first: a file is read
+// whole in the wider encoding then, but a stream cannot go back.
+Outcome transcodeStream(int source, const QByteArray &head, const Encoding &from, const Encoding &to, QIODevice &sink,
+    bool judgedOnHead = false);
 
 } // namespace Karvo
 
