@@ -3,12 +3,17 @@
 // file is detected, then converted with the picked codecs, and the outcome
 // must be one of the two honest ones: a refusal that left the source as it
 // was and wrote nothing, or a written file that reads back, with the target
-// codec, as exactly the text the source reads as.
+// codec, as exactly the text the source reads as. A file that converts is
+// then streamed as `karvo -` would, judged on its first half, and must give
+// that text again, or the wider encoding's from the first byte only it
+// reads.
 #include "charactertable.h"
 #include "conversion.h"
 #include "detection.h"
 #include "encoding.h"
+#include "transcoder.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
@@ -20,6 +25,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -49,6 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static QTemporaryDir dir;
     static const QString source = dir.filePath(QStringLiteral("source.txt"));
     static const QString target = dir.filePath(QStringLiteral("target.txt"));
+    static const QString rest = dir.filePath(QStringLiteral("rest.txt"));
 
     if (size < 2)
         return 0;
@@ -88,13 +97,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             broken("a refused conversion wrote a file", input, from, to);
         return 0;
     }
-    QString text = from.codec()->toUnicode(input);
-    const QString back = to.codec()->toUnicode(contents(target));
     // A text that begins with U+FEFF begins with its bytes in the target too,
     // where every reader takes them for a byte-order mark, as they are meant.
-    if (text.startsWith(QChar(QChar::ByteOrderMark)) && !back.startsWith(QChar(QChar::ByteOrderMark)))
-        text.remove(0, 1);
-    if (back != text)
+    const auto readsBackAs = [&](const QByteArray &written, QString text) {
+        const QString back = to.codec()->toUnicode(written);
+        if (text.startsWith(QChar(QChar::ByteOrderMark)) && !back.startsWith(QChar(QChar::ByteOrderMark)))
+            text.remove(0, 1);
+        return back == text;
+    };
+    if (!readsBackAs(contents(target), from.codec()->toUnicode(input)))
         broken("the written file does not read back as the source's text", input, from, to);
+
+    const QByteArray head = input.left(input.size() / 2);
+    QFile restFile(rest);
+    if (!restFile.open(QIODevice::WriteOnly) || restFile.write(input.mid(head.size())) != input.size() - head.size())
+        std::abort();
+    restFile.close();
+    const int fd = ::open(QFile::encodeName(rest).constData(), O_RDONLY);
+    QBuffer sink;
+    sink.open(QIODevice::WriteOnly);
+    const Karvo::Outcome streamed = Karvo::transcodeStream(fd, head, from, to, sink, true);
+    ::close(fd);
+    const Karvo::Widening widening = Karvo::wideningOf(from);
+    int turn = input.size();
+    if (widening.find(head.cbegin(), head.cend()) == head.cend())
+        turn = int(widening.find(input.cbegin() + head.size(), input.cend()) - input.cbegin());
+    if (!streamed.ok() && turn == input.size())
+        broken("the stream refused what the file converts", input, from, to);
+    // Bytes that the wider encoding does not read are a failure, as any are.
+    if (streamed.ok()
+        && !readsBackAs(sink.data(),
+            from.codec()->toUnicode(input.left(turn))
+                + (turn < input.size() ? widening.encoding.codec()->toUnicode(input.mid(turn)) : QString())))
+        broken("the stream does not read back as the source's text", input, from, to);
     return 0;
 }
