@@ -301,7 +301,7 @@ int runCommandLine(QCoreApplication &app)
     const QCommandLineOption listOption(
         QStringLiteral("list-encodings"), CommandLine::tr("List the encodings karvo knows, with their aliases."));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
-        CommandLine::tr("Print only the files that failed or whose encoding is uncertain."));
+        CommandLine::tr("Print only the files that failed or whose encoding is uncertain, and hard links left with the old text."));
     const QCommandLineOption overwriteOption(QStringLiteral("overwrite"),
         CommandLine::tr("With -o, replace a different file of the same name in the save folder."));
     const QCommandLineOption backupOption(QStringLiteral("backup-dir"),
@@ -439,6 +439,7 @@ int runCommandLine(QCoreApplication &app)
             const FileResult &result = reported.at(nextToPrint);
             // For --check, a file that would convert is what failed the check.
             const bool problem = result.status == FileStatus::Failed || result.status == FileStatus::Doubtful
+                || result.outcome.failure == Failure::HardLinkInRun
                 || (check && result.status == FileStatus::Converted);
             if (filled.at(nextToPrint) && json)
                 records.append(fileReport(result, options.dryRun));

@@ -525,6 +525,7 @@ void TestCommandLine::attacks_data()
     row("... converted with a backup kept first", "locked", "nobody:--backup-dir,bak,in/gb.txt", 0,
         "in/gb.txt=utf8,bak/gb.txt=gb", "[Success]");
     row("root's file in nobody's folder", "root's", "nobody:in/gb.txt", 0, "in/gb.txt=utf8", "owner could not be kept");
+    row("a hard link, quietly", "hard link", "-q,in", 0, "in/sub/gb.txt=gb", "this name keeps the old text");
 }
 
 void TestCommandLine::attacks()
@@ -550,6 +551,8 @@ void TestCommandLine::attacks()
         QVERIFY(QFile::link(s.file(path("elsewhere.txt"), gb18030()), path("in/outside.txt")));
     } else if (setup == QLatin1String("other")) {
         s.file(path("out/gb.txt"), "other");
+    } else if (setup == QLatin1String("hard link")) {
+        QCOMPARE(::link(native("in/gb.txt").constData(), native("in/link.txt").constData()), 0);
     } else if (setup == QLatin1String("link to in")) {
         QVERIFY(QFile::link(path("in"), path("in-link")));
     } else if (setup == QLatin1String("locked") || setup == QLatin1String("root's")) {

@@ -117,8 +117,8 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
         <translation>Die Kodierungen, die karvo kennt, mit ihren Aliasnamen auflisten.</translation>
     </message>
     <message>
-        <source>Print only the files that failed or whose encoding is uncertain.</source>
-        <translation>Nur die Dateien ausgeben, die fehlschlugen oder deren Kodierung unsicher ist.</translation>
+        <source>Print only the files that failed or whose encoding is uncertain, and hard links left with the old text.</source>
+        <translation>Nur die Dateien ausgeben, die fehlschlugen oder deren Kodierung unsicher ist, und harte Links, die noch den alten Text enthalten.</translation>
     </message>
     <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>

@@ -117,8 +117,8 @@ Sin argumentos, karvo abre su ventana.</translation>
         <translation>Lista las codificaciones que karvo conoce, con sus alias.</translation>
     </message>
     <message>
-        <source>Print only the files that failed or whose encoding is uncertain.</source>
-        <translation>Imprime solo los archivos que fallaron o cuya codificación es dudosa.</translation>
+        <source>Print only the files that failed or whose encoding is uncertain, and hard links left with the old text.</source>
+        <translation>Imprime solo los archivos que fallaron o cuya codificación es dudosa, y los enlaces duros que siguen con el texto antiguo.</translation>
     </message>
     <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>

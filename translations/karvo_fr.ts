@@ -117,8 +117,8 @@ Sans argument, karvo ouvre sa fenêtre.</translation>
         <translation>Liste les encodages que karvo connaît, avec leurs alias.</translation>
     </message>
     <message>
-        <source>Print only the files that failed or whose encoding is uncertain.</source>
-        <translation>N’affiche que les fichiers en échec ou dont l’encodage est incertain.</translation>
+        <source>Print only the files that failed or whose encoding is uncertain, and hard links left with the old text.</source>
+        <translation>N’affiche que les fichiers en échec ou dont l’encodage est incertain, et les liens physiques qui gardent l’ancien texte.</translation>
     </message>
     <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>

@@ -117,8 +117,8 @@ Without arguments, karvo opens its window.</source>
         <translation>karvo が扱える文字コードを別名とともに一覧表示します。</translation>
     </message>
     <message>
-        <source>Print only the files that failed or whose encoding is uncertain.</source>
-        <translation>失敗したファイルと文字コードが不確かなファイルだけを出力します。</translation>
+        <source>Print only the files that failed or whose encoding is uncertain, and hard links left with the old text.</source>
+        <translation>失敗したファイルと文字コードが不確かなファイル、古い内容が残ったハードリンクだけを出力します。</translation>
     </message>
     <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>

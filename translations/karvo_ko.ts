@@ -117,8 +117,8 @@ Without arguments, karvo opens its window.</source>
         <translation>karvo가 아는 인코딩을 별칭과 함께 나열합니다.</translation>
     </message>
     <message>
-        <source>Print only the files that failed or whose encoding is uncertain.</source>
-        <translation>실패했거나 인코딩이 불확실한 파일만 출력합니다.</translation>
+        <source>Print only the files that failed or whose encoding is uncertain, and hard links left with the old text.</source>
+        <translation>실패했거나 인코딩이 불확실한 파일과 예전 내용이 남은 하드 링크만 출력합니다.</translation>
     </message>
     <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>

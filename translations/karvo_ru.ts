@@ -117,8 +117,8 @@ Without arguments, karvo opens its window.</source>
         <translation>Перечислить известные karvo кодировки с их псевдонимами.</translation>
     </message>
     <message>
-        <source>Print only the files that failed or whose encoding is uncertain.</source>
-        <translation>Выводить только файлы, которые не удалось обработать или чья кодировка под вопросом.</translation>
+        <source>Print only the files that failed or whose encoding is uncertain, and hard links left with the old text.</source>
+        <translation>Выводить только файлы, которые не удалось обработать или чья кодировка под вопросом, и жёсткие ссылки, хранящие старый текст.</translation>
     </message>
     <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>

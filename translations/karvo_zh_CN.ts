@@ -117,8 +117,8 @@ Without arguments, karvo opens its window.</source>
         <translation>列出 karvo 支持的编码及其别名。</translation>
     </message>
     <message>
-        <source>Print only the files that failed or whose encoding is uncertain.</source>
-        <translation>只输出失败或编码不确定的文件。</translation>
+        <source>Print only the files that failed or whose encoding is uncertain, and hard links left with the old text.</source>
+        <translation>只输出失败或编码不确定的文件，以及仍是旧内容的硬链接。</translation>
     </message>
     <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>

@@ -117,8 +117,8 @@ Without arguments, karvo opens its window.</source>
         <translation>列出 karvo 支援的編碼及其別名。</translation>
     </message>
     <message>
-        <source>Print only the files that failed or whose encoding is uncertain.</source>
-        <translation>只輸出失敗或編碼不確定的檔案。</translation>
+        <source>Print only the files that failed or whose encoding is uncertain, and hard links left with the old text.</source>
+        <translation>只輸出失敗或編碼不確定的檔案，以及仍是舊內容的硬連結。</translation>
     </message>
     <message>
         <source>unknown encoding &apos;%1&apos;; see --list-encodings</source>
