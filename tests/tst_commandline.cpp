@@ -525,6 +525,7 @@ void TestCommandLine::attacks_data()
     row("... converted with a backup kept first", "locked", "nobody:--backup-dir,bak,in/gb.txt", 0,
         "in/gb.txt=utf8,bak/gb.txt=gb", "[Success]");
     row("root's file in nobody's folder", "root's", "nobody:in/gb.txt", 0, "in/gb.txt=utf8", "owner could not be kept");
+    row("... foreseen by a dry run", "root's", "nobody:-n,in/gb.txt", 0, "in/gb.txt=gb", "owner could not be kept");
     row("a hard link, quietly", "hard link", "-q,in", 0, "in/sub/gb.txt=gb", "this name keeps the old text");
 }
 

@@ -69,9 +69,10 @@ QString verdict(const FileResult &result)
     if (!result.outcome.ok())
         return failureCode(result.outcome.failure);
     QStringList words(QStringLiteral("ok"));
-    for (const auto &[notice, word] : {std::pair {Notice::OwnerNotKept, "owner-not-kept"},
-             {Notice::SetIdDropped, "set-id-dropped"}, {Notice::AttributesNotKept, "attributes-not-kept"},
-             {Notice::OtherLinksKeepOldText, "other-links"}, {Notice::ReplacedExisting, "replaced"}}) {
+    for (const auto &[notice, word] :
+        {std::pair {Notice::OwnerNotKept, "owner-not-kept"}, {Notice::GroupNotKept, "group-not-kept"},
+            {Notice::SetIdDropped, "set-id-dropped"}, {Notice::AttributesNotKept, "attributes-not-kept"},
+            {Notice::OtherLinksKeepOldText, "other-links"}, {Notice::ReplacedExisting, "replaced"}}) {
         if (result.outcome.notices.testFlag(notice))
             words.append(QLatin1String(word));
     }
@@ -80,11 +81,12 @@ QString verdict(const FileResult &result)
 
 // Runs `job` as nobody in a child process, for what only binds an
 // unprivileged user; its exit code comes back.
-int asNobody(const std::function<int()> &job)
+int asNobody(const std::function<int()> &job, bool inRootsGroup = false)
 {
     const pid_t pid = ::fork();
     if (pid == 0) {
-        if (::setgroups(0, nullptr) != 0 || ::setresgid(65534, 65534, 65534) != 0
+        const gid_t root = 0;
+        if (::setgroups(inRootsGroup ? 1 : 0, &root) != 0 || ::setresgid(65534, 65534, 65534) != 0
             || ::setresuid(65534, 65534, 65534) != 0)
             ::_exit(99);
         ::_exit(job());
@@ -206,8 +208,16 @@ private slots:
         row("a hard link elsewhere", "hard link", "ok other-links");
         row("a hard link elsewhere, in a dry run", "hard link, dry run", "ok other-links");
         row("an access list", "acl", "ok");
-        row("root's 0666 file in my folder", "root's file", "ok owner-not-kept");
-        row("root's 2666 file in my folder", "root's setgid file", "ok owner-not-kept set-id-dropped");
+        row("root's 0666 file in my folder", "root's file", "ok owner-not-kept group-not-kept");
+        row("root's 2666 file in my folder", "root's setgid file", "ok owner-not-kept group-not-kept set-id-dropped");
+        row("... as a member of root's group", "root's setgid file, in root's group", "ok owner-not-kept");
+        // What a dry run foresees, without trying.
+        row("root's 2666 file in my folder, in a dry run", "root's setgid file, dry run",
+            "ok owner-not-kept group-not-kept set-id-dropped");
+        row("... as a member of root's group, in a dry run", "root's setgid file, in root's group, dry run",
+            "ok owner-not-kept");
+        row("nobody's file, by root, in a dry run", "nobody's file, dry run", "ok");
+        row("root's file copied into my folder, in a dry run", "root's file copied, dry run", "ok");
     }
 
     void attacks()
@@ -262,19 +272,37 @@ private slots:
             QCOMPARE(::setxattr(QFile::encodeName(source).constData(), "system.posix_acl_access", acl.constData(),
                          size_t(acl.size()), 0),
                 0);
+        } else if (attack == QLatin1String("nobody's file, dry run")) {
+            if (::geteuid() != 0)
+                QSKIP("needs root to give a file away");
+            QCOMPARE(::chown(QFile::encodeName(source).constData(), 65534, 65534), 0);
+            options.dryRun = true;
         } else if (attack.startsWith(QLatin1String("root's"))) {
             if (::geteuid() != 0)
                 QSKIP("needs root to make a file of root's in nobody's folder");
             QCOMPARE(::chown(QFile::encodeName(s.path(QStringLiteral("src/sub"))).constData(), 65534, 65534), 0);
             QCOMPARE(::chmod(QFile::encodeName(s.path(QStringLiteral("src"))).constData(), 0755), 0);
             QCOMPARE(::chmod(QFile::encodeName(s.dir.path()).constData(), 0755), 0);
-            QCOMPARE(::chmod(QFile::encodeName(source).constData(), attack.contains("setgid") ? 02666 : 0666), 0);
-            const int verdictCode = asNobody([&] { return verdict(process(source, options)) == expected ? 0 : 1; });
+            const mode_t mode = attack.contains("setgid") ? 02666 : 0666;
+            QCOMPARE(::chmod(QFile::encodeName(source).constData(), mode), 0);
+            options.dryRun = attack.endsWith(QLatin1String("dry run"));
+            if (attack.contains(QLatin1String("copied"))) {
+                options.saveFolder = s.path(QStringLiteral("out"));
+                QCOMPARE(::chown(QFile::encodeName(s.path(QStringLiteral("out"))).constData(), 65534, 65534), 0);
+            }
+            const int verdictCode = asNobody([&] { return verdict(process(source, options)) == expected ? 0 : 1; },
+                attack.contains(QLatin1String("root's group")));
             QCOMPARE(verdictCode, 0);
-            struct stat info; // the new file is nobody's, and set-group-ID goes with root's group
-            QVERIFY(::stat(QFile::encodeName(source).constData(), &info) == 0 && info.st_uid == 65534
-                && (info.st_mode & 07777) == 0666);
-            QCOMPARE(contents(source), chinese.toUtf8());
+            struct stat info; // the new file is nobody's; set-group-ID goes with root's group, or stays with it
+            QVERIFY(::stat(QFile::encodeName(source).constData(), &info) == 0);
+            if (options.dryRun) {
+                QVERIFY(info.st_uid == 0 && (info.st_mode & 07777) == mode);
+                QCOMPARE(contents(source), gb18030(chinese));
+            } else {
+                QVERIFY(info.st_uid == 65534
+                    && (info.st_mode & 07777) == (attack.contains(QLatin1String("root's group")) ? mode : 0666));
+                QCOMPARE(contents(source), chinese.toUtf8());
+            }
             return;
         }
 

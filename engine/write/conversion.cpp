@@ -151,7 +151,7 @@ Outcome write(SourceFile &source, const Folder &folder, const QByteArray &entry,
         NullSink sink;
         outcome = source.rewind() ? fill(sink) : Outcome::failed(Failure::CannotRead, errno);
         if (outcome.ok())
-            outcome.notices = unlinked;
+            outcome.notices = unlinked | (writer.exists() ? Writer::ownershipLost(writer.existingInfo()) : Notices());
         return outcome;
     }
 

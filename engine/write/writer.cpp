@@ -308,6 +308,29 @@ QByteArray Writer::digest() const
     return sink ? sink->digest() : QByteArray();
 }
 
+Notices Writer::ownershipLost(const struct stat &replaced)
+{
+    // Only root may give a file away; its owner only to a group of theirs.
+    const uid_t me = ::geteuid();
+    if (me == 0)
+        return {};
+    const bool ownerKept = replaced.st_uid == me;
+    bool groupKept = replaced.st_gid == ::getegid();
+    if (!groupKept) {
+        QVector<gid_t> groups(qMax(0, ::getgroups(0, nullptr)));
+        groups.resize(qMax(0, ::getgroups(groups.size(), groups.data())));
+        groupKept = groups.contains(replaced.st_gid);
+    }
+    Notices notices;
+    if (!ownerKept)
+        notices |= Notice::OwnerNotKept;
+    if (!groupKept)
+        notices |= Notice::GroupNotKept;
+    if ((!ownerKept && (replaced.st_mode & S_ISUID)) || (!groupKept && (replaced.st_mode & S_ISGID)))
+        notices |= Notice::SetIdDropped;
+    return notices;
+}
+
 Outcome Writer::finish(const Metadata &metadata, Notices &notices)
 {
     newSize = sink->written();

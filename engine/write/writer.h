@@ -111,6 +111,9 @@ public:
     // a copy of the original kept. Without, that is FolderNotWritable.
     Outcome open(bool mayOverwrite);
     bool overwrites() const { return overwriting; }
+    // What finish() will not keep of a file it replaces, for whoever writes:
+    // a dry run says so without trying.
+    static Notices ownershipLost(const struct stat &replaced);
     QIODevice &device();
 
     // Instead of open(): makes the temporary file a second name of
