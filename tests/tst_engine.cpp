@@ -244,6 +244,8 @@ private slots:
             iconv(traditional + cantonese, "BIG5-HKSCS"), "BIG5-HKSCS");
         sure("Big5-HKSCS whose own characters come only after the sample, which reads as Big5",
             iconv(pastTheSample + cantonese, "BIG5-HKSCS"), "BIG5-HKSCS");
+        sure("Big5 and Big5-HKSCS close on the sample, Hong Kong's characters after it: Big5-HKSCS, once",
+            iconv(traditional, "BIG5") + "\xC8\x40\n" + iconv(pastTheSample + cantonese, "BIG5-HKSCS"), "BIG5-HKSCS");
         sure("long Big5 with a character of the user-defined area that HKSCS leaves out: not Big5-HKSCS",
             iconv(traditional, "BIG5") + "\x87\x66\n" + iconv(pastTheSample, "BIG5"), "BIG5");
         // The detector reads a long file's first 4 MiB only.
@@ -374,6 +376,12 @@ private slots:
                                                              : DetectResult::Kind::Text;
         QCOMPARE(int(result.kind), int(kind));
         QVERIFY(result.confidence >= 0 && result.confidence <= 1);
+        QSet<QString> offered; // Review offers each encoding once
+        for (const DetectResult::Candidate &candidate : result.candidates)
+            offered.insert(candidate.encoding.name());
+        QCOMPARE(offered.size(), result.candidates.size());
+        if (!result.candidates.isEmpty() && result.candidates.first().encoding == result.encoding)
+            QCOMPARE(result.confidence, result.candidates.first().score);
         if (outcome != QLatin1String("right"))
             QCOMPARE(result.doubtful, outcome == QLatin1String("doubtful") || outcome == QLatin1String("asks"));
         if (outcome == QLatin1String("right")) {

@@ -76,6 +76,35 @@ constexpr bool isStrayControl(uchar b)
     return (b >= 0x01 && b <= 0x07) || (b >= 0x0E && b <= 0x19) || (b >= 0x1C && b <= 0x1F);
 }
 
+// The answer, judged on a sample, turned out to be in its wider encoding:
+// the sample's reading in that one, where it was weighed too, is now the
+// same answer, so its score adds to the answer's, and a doubt between the
+// two is none.
+void widen(DetectResult &result, const Encoding &wider)
+{
+    const Encoding narrow = result.encoding;
+    QList<DetectResult::Candidate> candidates;
+    for (DetectResult::Candidate candidate : qAsConst(result.candidates)) {
+        if (candidate.encoding == narrow)
+            candidate.encoding = wider;
+        const auto same = std::find_if(candidates.begin(), candidates.end(),
+            [&](const DetectResult::Candidate &c) { return c.encoding == candidate.encoding; });
+        if (same == candidates.end())
+            candidates.append(candidate);
+        else
+            same->score += candidate.score;
+    }
+    result.candidates = candidates;
+    result.encoding = wider;
+    result.confidence = candidates.first().score; // the answer's, as it was
+    const auto between = [&](const Doubt &doubt) {
+        return std::all_of(doubt.encodings.cbegin(), doubt.encodings.cend(),
+            [&](const Encoding &e) { return e == narrow || e == wider; });
+    };
+    result.doubts.erase(std::remove_if(result.doubts.begin(), result.doubts.end(), between), result.doubts.end());
+    result.doubtful = !result.doubts.isEmpty();
+}
+
 // Counts, in the one pass detection makes anyway, the bytes that tell text
 // from binary and the places of zero bytes, which tell UTF-16 and UTF-32.
 class ByteCensus
@@ -657,13 +686,8 @@ DetectResult Detector::finish(bool complete)
     const qint64 beyond = widening.bytes == Widening::Bytes::HongKongLeads ? census.hongKongLeads
         : widening.bytes == Widening::Bytes::Controls                      ? census.c1Controls
                                                                            : 0;
-    if (beyond > 0 && widening.find(sample.cbegin(), sample.cend()) == sample.cend()) {
-        for (DetectResult::Candidate &candidate : result.candidates) {
-            if (candidate.encoding == result.encoding)
-                candidate.encoding = widening.encoding;
-        }
-        result.encoding = widening.encoding;
-    }
+    if (beyond > 0 && widening.find(sample.cbegin(), sample.cend()) == sample.cend())
+        widen(result, widening.encoding);
     return result;
 }
 
