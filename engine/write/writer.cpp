@@ -308,6 +308,25 @@ QByteArray Writer::digest() const
     return sink ? sink->digest() : QByteArray();
 }
 
+namespace {
+
+// What a file of permission bits `mode` loses when its owner or group is
+// not kept. Set-user-ID and set-group-ID go only with the owner and group
+// they were set for: elsewhere they would hand rights to someone else.
+Notices lost(bool ownerKept, bool groupKept, mode_t mode)
+{
+    Notices notices;
+    if (!ownerKept)
+        notices |= Notice::OwnerNotKept;
+    if (!groupKept)
+        notices |= Notice::GroupNotKept;
+    if ((!ownerKept && (mode & S_ISUID)) || (!groupKept && (mode & S_ISGID)))
+        notices |= Notice::SetIdDropped;
+    return notices;
+}
+
+} // namespace
+
 Notices Writer::ownershipLost(const struct stat &replaced)
 {
     // Only root may give a file away; its owner only to a group of theirs.
@@ -321,14 +340,7 @@ Notices Writer::ownershipLost(const struct stat &replaced)
         groups.resize(qMax(0, ::getgroups(groups.size(), groups.data())));
         groupKept = groups.contains(replaced.st_gid);
     }
-    Notices notices;
-    if (!ownerKept)
-        notices |= Notice::OwnerNotKept;
-    if (!groupKept)
-        notices |= Notice::GroupNotKept;
-    if ((!ownerKept && (replaced.st_mode & S_ISUID)) || (!groupKept && (replaced.st_mode & S_ISGID)))
-        notices |= Notice::SetIdDropped;
-    return notices;
+    return lost(ownerKept, groupKept, replaced.st_mode);
 }
 
 Outcome Writer::finish(const Metadata &metadata, Notices &notices)
@@ -349,19 +361,10 @@ Outcome Writer::finish(const Metadata &metadata, Notices &notices)
             // still give it to the group.
             ownerKept = metadata.owner == ::geteuid();
             groupKept = sys().fchown(fd, uid_t(-1), metadata.group) == 0 || metadata.group == ::getegid();
-            if (!ownerKept)
-                notices |= Notice::OwnerNotKept;
-            if (!groupKept)
-                notices |= Notice::GroupNotKept;
         }
     }
-    // Set-user-ID and set-group-ID go only with the owner and group they
-    // were set for: elsewhere they would hand rights to someone else.
-    mode_t bits = metadata.mode & 07777;
-    if ((!ownerKept && (bits & S_ISUID)) || (!groupKept && (bits & S_ISGID))) {
-        bits &= ~mode_t((ownerKept ? 0 : S_ISUID) | (groupKept ? 0 : S_ISGID));
-        notices |= Notice::SetIdDropped;
-    }
+    notices |= lost(ownerKept, groupKept, metadata.mode);
+    const mode_t bits = metadata.mode & 07777 & ~mode_t((ownerKept ? 0 : S_ISUID) | (groupKept ? 0 : S_ISGID));
     if (sys().fchmod(fd, bits) != 0)
         return Outcome::writeError(errno, path);
     // The access list comes after the mode bits, which it refines: the
