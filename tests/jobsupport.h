@@ -56,6 +56,10 @@ public:
     {
         return hit("fsetxattr") ? -1 : SystemCalls::fsetxattr(fd, name, value, size, flags);
     }
+    int fremovexattr(int fd, const char *name) override
+    {
+        return hit("fremovexattr") ? -1 : SystemCalls::fremovexattr(fd, name);
+    }
 
     std::atomic<int> seen {0};
 

@@ -141,6 +141,7 @@ private slots:
         row("in place", "fchmod", EPERM, 1, "permission-denied");
         row("in place", "fsetxattr", EIO, 1, "cannot-write");
         row("in place", "fsetxattr", ENOTSUP, 1, "ok attributes-not-kept");
+        row("in place", "fremovexattr", EIO, 1, "cannot-write");
         row("in place", "renameat2", EIO, 1, "cannot-write");
         row("in place", "fsync", EIO, 1, "cannot-write");
         row("copy", "renameat2", EDQUOT, 1, "no-space");
@@ -208,6 +209,8 @@ private slots:
         row("a hard link elsewhere", "hard link", "ok other-links");
         row("a hard link elsewhere, in a dry run", "hard link, dry run", "ok other-links");
         row("an access list", "acl", "ok");
+        row("none, in a folder with a default access list", "default acl", "ok");
+        row("in a set-group-ID folder of another group", "setgid folder", "ok");
         row("root's 0666 file in my folder", "root's file", "ok owner-not-kept group-not-kept");
         row("root's 2666 file in my folder", "root's setgid file", "ok owner-not-kept group-not-kept set-id-dropped");
         row("... as a member of root's group", "root's setgid file, in root's group", "ok owner-not-kept");
@@ -272,6 +275,19 @@ private slots:
             QCOMPARE(::setxattr(QFile::encodeName(source).constData(), "system.posix_acl_access", acl.constData(),
                          size_t(acl.size()), 0),
                 0);
+        } else if (attack == QLatin1String("default acl")) { // nobody may read the file, nor its new version
+            QCOMPARE(::chmod(QFile::encodeName(source).constData(), 0600), 0);
+            QByteArray acl = accessList();
+            if (::setxattr(QFile::encodeName(s.path(QStringLiteral("src/sub"))).constData(),
+                    "system.posix_acl_default", acl.constData(), size_t(acl.size()), 0)
+                != 0)
+                QSKIP("this file system keeps no access lists");
+        } else if (attack == QLatin1String("setgid folder")) {
+            if (::geteuid() != 0)
+                QSKIP("needs root to give the folder to a group of which the file is not");
+            QCOMPARE(::chown(QFile::encodeName(s.path(QStringLiteral("src/sub"))).constData(), uid_t(-1), 65534), 0);
+            QCOMPARE(::chmod(QFile::encodeName(s.path(QStringLiteral("src/sub"))).constData(), 02775), 0);
+            QCOMPARE(::chmod(QFile::encodeName(source).constData(), 0640), 0);
         } else if (attack == QLatin1String("nobody's file, dry run")) {
             if (::geteuid() != 0)
                 QSKIP("needs root to give a file away");
@@ -335,6 +351,15 @@ private slots:
                 QFile::encodeName(source).constData(), "system.posix_acl_access", acl.data(), size_t(acl.size()))));
             QCOMPARE(acl, accessList());
             QCOMPARE(int(QFileInfo(source).permissions() & permissions(0x0070)), int(permissions(0x0060)));
+        }
+        if (attack == QLatin1String("default acl")) {
+            QCOMPARE(::getxattr(QFile::encodeName(source).constData(), "system.posix_acl_access", nullptr, 0), -1);
+        }
+        if (attack == QLatin1String("default acl") || attack == QLatin1String("setgid folder")) {
+            struct stat info;
+            QVERIFY(::stat(QFile::encodeName(source).constData(), &info) == 0);
+            QCOMPARE(info.st_gid, ::getegid());
+            QCOMPARE(info.st_mode & 07777, mode_t(attack == QLatin1String("default acl") ? 0600 : 0640));
         }
     }
 

@@ -88,6 +88,11 @@ int SystemCalls::fsetxattr(int fd, const char *name, const void *value, size_t s
     return ::fsetxattr(fd, name, value, size, flags);
 }
 
+int SystemCalls::fremovexattr(int fd, const char *name)
+{
+    return ::fremovexattr(fd, name);
+}
+
 int SystemCalls::futimens(int fd, const timespec times[2])
 {
     return ::futimens(fd, times);

@@ -34,6 +34,7 @@ public:
     virtual int fchmod(int fd, mode_t mode);
     virtual int fchown(int fd, uid_t owner, gid_t group);
     virtual int fsetxattr(int fd, const char *name, const void *value, size_t size, int flags);
+    virtual int fremovexattr(int fd, const char *name);
     virtual int futimens(int fd, const timespec times[2]);
 };
 

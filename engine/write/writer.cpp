@@ -9,6 +9,7 @@
 #include <QMutex>
 #include <QMutexLocker>
 
+#include <algorithm>
 #include <cerrno>
 #include <condition_variable>
 #include <mutex>
@@ -351,19 +352,33 @@ Outcome Writer::finish(const Metadata &metadata, Notices &notices)
     if (sys().fdatasync(fd) != 0)
         return Outcome::writeError(errno, path);
 
+    // The new file is the writer's, in the writer's group, or in its
+    // folder's where that folder is set-group-ID.
+    struct stat made;
+    if (::fstat(fd, &made) != 0)
+        return Outcome::writeError(errno, path);
     bool ownerKept = true;
     bool groupKept = true;
-    if (metadata.keepOwner && (metadata.owner != ::geteuid() || metadata.group != ::getegid())) {
+    if (metadata.keepOwner && (metadata.owner != made.st_uid || metadata.group != made.st_gid)) {
         if (sys().fchown(fd, metadata.owner, metadata.group) != 0) {
             if (errno != EPERM)
                 return Outcome::writeError(errno, path);
             // Only root may give a file away; a member of the group may
             // still give it to the group.
-            ownerKept = metadata.owner == ::geteuid();
-            groupKept = sys().fchown(fd, uid_t(-1), metadata.group) == 0 || metadata.group == ::getegid();
+            ownerKept = metadata.owner == made.st_uid;
+            groupKept = sys().fchown(fd, uid_t(-1), metadata.group) == 0 || metadata.group == made.st_gid;
         }
     }
     notices |= lost(ownerKept, groupKept, metadata.mode);
+    // A new file takes its folder's default access list, which may let
+    // more people read it than could read the file it replaces.
+    const auto hasOwnList = [&] {
+        return std::any_of(metadata.attributes.begin(), metadata.attributes.end(),
+            [](const auto &attribute) { return attribute.first == aclAccess; });
+    };
+    if (metadata.keepOwner && !hasOwnList() && sys().fremovexattr(fd, aclAccess) != 0 && errno != ENODATA
+        && !isUnsupported(errno))
+        return Outcome::writeError(errno, path);
     const mode_t bits = metadata.mode & 07777 & ~mode_t((ownerKept ? 0 : S_ISUID) | (groupKept ? 0 : S_ISGID));
     if (sys().fchmod(fd, bits) != 0)
         return Outcome::writeError(errno, path);
