@@ -117,7 +117,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes"); // or, for what is not a file, its kind
         // sure, doubtful (the truth among the candidates), asks (doubtful, keeping the
-        // detector's answer, which no codec reads whole), binary, empty or unread
+        // detector's answer, which no codec reads whole), mixed (doubtful: UTF-8 and
+        // something else; any name is the first candidate), binary, empty or unread
         QTest::addColumn<QString>("outcome");
         // When sure (or asking), any name of the encoding; when doubtful, the
         // text to find among the candidates.
@@ -165,6 +166,25 @@ private slots:
         sure("UTF-8 whose only characters beyond ASCII are quotation marks",
             "\xe2\x80\x9cQuoted\xe2\x80\x9d text\n", "UTF-8");
         sure("pure ASCII", "plain old text\n", "ASCII");
+        sure("ISO-2022-JP after 4 KiB of ASCII", QByteArray(5000, 'x') + '\n' + iconv(japanese, "ISO-2022-JP"),
+            "ISO-2022-JP");
+        QByteArray hz = iconv(QStringLiteral("中华人民共和国"), "GB2312");
+        for (char &c : hz)
+            c &= 0x7F;
+        sure("HZ", "~{" + hz + "~}\n", "HZ-GB-2312");
+        // Polish that the detector takes for windows-1252, beyond the sample's start.
+        const QByteArray polish = iconv(QStringLiteral("Zażółć gęślą jaźń, źdźbło trawy. "), "ISO-8859-2");
+        sure("Polish on one line, longer than the sample's start", "title\n" + polish.repeated(3000) + '\n',
+            "ISO-8859-2");
+        sure("Polish after 64 KiB of lines ended by CR",
+            QByteArray("plain old text\r").repeated(5000) + (polish + '\r').repeated(20), "ISO-8859-2");
+        // The sample's start ends inside a character, where the rest of its line goes on.
+        sure("Korean on a line that the sample's start cuts",
+            QByteArray(64 * 1024 - 1, 'x')
+                + iconv(QString(korean).replace(QLatin1Char('\n'), QLatin1Char(' ')).repeated(4), "EUC-KR") + '\n',
+            "UHC");
+        sure("Polish after 64 KiB of ASCII, on a line too long to take whole",
+            QByteArray("plain old text\n").repeated(5000) + polish.repeated(300) + '\n', "ISO-8859-2");
         sure("one stray control in plenty of text", QByteArray(200, 'a') + '\x01', "ASCII");
         sure("UTF-16LE without BOM", iconv(french, "UTF-16LE"), "UTF-16LE");
         sure("UTF-16BE without BOM", iconv(russian, "UTF-16BE"), "UTF-16BE");
@@ -346,6 +366,15 @@ private slots:
         sure("UTF-16LE without BOM, ending in a NUL", iconv(french, "UTF-16LE") + QByteArray(2, '\0'), "UTF-16LE");
         binary("UTF-32LE without BOM but beyond U+10FFFF", iconv(french, "UTF-32LE") + QByteArray("\0\0\x11\0", 4));
         binary("UTF-16LE with BOM, but controls", "\xff\xfe" + QByteArray("\x01\x00\x02\x00\x03\x00a\x00", 8));
+        binary("UTF-16LE with BOM, cut short", iconv(french, "UTF-16").chopped(1));
+        binary("UTF-32BE BOM, then no UTF-32", QByteArray("\0\0\xfe\xff", 4) + elfHeader());
+        const auto mixed = [](const char *row, const QByteArray &bytes, const char *first) {
+            QTest::newRow(row) << bytes << "mixed" << QString::fromLatin1(first);
+        };
+        mixed("UTF-8 with a word of Shift_JIS", japanese.toUtf8() + iconv(QStringLiteral("テスト"), "SHIFT_JIS"), "");
+        mixed("UTF-8 with one byte of Latin-1", QStringLiteral("Größe café\n").repeated(20).toUtf8() + "\xe9\n", "");
+        mixed("UTF-8 BOM, then Shift_JIS", "\xef\xbb\xbf" + iconv(japanese, "SHIFT_JIS"), "SHIFT_JIS");
+        mixed("UTF-8 BOM, then EUC-KR", "\xef\xbb\xbf" + iconv(korean, "EUC-KR"), "UHC");
         QTest::newRow("empty") << QByteArray() << "empty" << QString();
         for (const char *kind : {"missing", "folder", "fifo", "dangling link", "/dev/zero"})
             QTest::newRow(kind) << QByteArray(kind) << "unread" << QString();
@@ -383,7 +412,16 @@ private slots:
         if (!result.candidates.isEmpty() && result.candidates.first().encoding == result.encoding)
             QCOMPARE(result.confidence, result.candidates.first().score);
         if (outcome != QLatin1String("right"))
-            QCOMPARE(result.doubtful, outcome == QLatin1String("doubtful") || outcome == QLatin1String("asks"));
+            QCOMPARE(result.doubtful,
+                outcome == QLatin1String("doubtful") || outcome == QLatin1String("asks")
+                    || outcome == QLatin1String("mixed"));
+        if (outcome == QLatin1String("mixed")) {
+            QVERIFY(std::any_of(result.doubts.cbegin(), result.doubts.cend(),
+                [](const Karvo::Doubt &doubt) { return doubt.kind == Karvo::Doubt::Kind::MixedEncodings; }));
+            if (!name.isEmpty())
+                QCOMPARE(result.candidates.value(0).encoding.name(), Karvo::Encoding::named(name).name());
+            return;
+        }
         if (outcome == QLatin1String("right")) {
             QVERIFY(!result.candidates.isEmpty());
             // windows-1258 writes tones as combining marks.
@@ -407,6 +445,7 @@ private slots:
         if (!name.isEmpty() && !expected.isValid()) // Qt has no codec: the detector's name is kept
             QCOMPARE(result.detectorName, name);
         if (outcome == QLatin1String("sure")) {
+            QCOMPARE(result.asciiOnly, name == QLatin1String("ASCII"));
             QVERIFY(!result.candidates.isEmpty());
             QCOMPARE(result.candidates.first().encoding.name(), expected.name());
         }

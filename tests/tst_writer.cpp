@@ -278,8 +278,8 @@ private slots:
         } else if (attack == QLatin1String("default acl")) { // nobody may read the file, nor its new version
             QCOMPARE(::chmod(QFile::encodeName(source).constData(), 0600), 0);
             QByteArray acl = accessList();
-            if (::setxattr(QFile::encodeName(s.path(QStringLiteral("src/sub"))).constData(),
-                    "system.posix_acl_default", acl.constData(), size_t(acl.size()), 0)
+            if (::setxattr(QFile::encodeName(s.path(QStringLiteral("src/sub"))).constData(), "system.posix_acl_default",
+                    acl.constData(), size_t(acl.size()), 0)
                 != 0)
                 QSKIP("this file system keeps no access lists");
         } else if (attack == QLatin1String("setgid folder")) {

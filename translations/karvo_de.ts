@@ -681,9 +681,9 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>die Zeichensatzerkennung sagt %1, das Karvo nicht lesen kann</translation>
     </message>
     <message>
-        <source>it starts as UTF-8, but has other bytes further in</source>
+        <source>part of it is UTF-8, and part is not</source>
         <extracomment>why detection asks</extracomment>
-        <translation>es beginnt als UTF-8, enthält aber weiter hinten andere Bytes</translation>
+        <translation>ein Teil davon ist UTF-8, ein Teil nicht</translation>
     </message>
     <message>
         <source>English</source>

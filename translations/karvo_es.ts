@@ -681,9 +681,9 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>el detector de juegos de caracteres dice %1, que Karvo no puede leer</translation>
     </message>
     <message>
-        <source>it starts as UTF-8, but has other bytes further in</source>
+        <source>part of it is UTF-8, and part is not</source>
         <extracomment>why detection asks</extracomment>
-        <translation>empieza como UTF-8, pero más adelante tiene otros bytes</translation>
+        <translation>una parte es UTF-8 y otra no</translation>
     </message>
     <message>
         <source>English</source>

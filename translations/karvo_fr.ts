@@ -681,9 +681,9 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>le détecteur de jeu de caractères indique %1, que Karvo ne sait pas lire</translation>
     </message>
     <message>
-        <source>it starts as UTF-8, but has other bytes further in</source>
+        <source>part of it is UTF-8, and part is not</source>
         <extracomment>why detection asks</extracomment>
-        <translation>il commence en UTF-8, mais contient d’autres octets plus loin</translation>
+        <translation>une partie est en UTF-8, une autre non</translation>
     </message>
     <message>
         <source>English</source>

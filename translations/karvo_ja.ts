@@ -668,9 +668,9 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>文字コード検出器は %1 と判定しましたが、Karvo はこれを読めません</translation>
     </message>
     <message>
-        <source>it starts as UTF-8, but has other bytes further in</source>
+        <source>part of it is UTF-8, and part is not</source>
         <extracomment>why detection asks</extracomment>
-        <translation>UTF-8 で始まっていますが、途中から別のバイトが含まれています</translation>
+        <translation>一部は UTF-8 ですが、残りはそうではありません</translation>
     </message>
     <message>
         <source>English</source>

@@ -668,9 +668,9 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>문자 집합 검출기는 %1(이)라고 하지만 Karvo는 이를 읽을 수 없습니다</translation>
     </message>
     <message>
-        <source>it starts as UTF-8, but has other bytes further in</source>
+        <source>part of it is UTF-8, and part is not</source>
         <extracomment>why detection asks</extracomment>
-        <translation>UTF-8로 시작하지만 뒤쪽에 다른 바이트가 있습니다</translation>
+        <translation>일부는 UTF-8이지만 나머지는 아닙니다</translation>
     </message>
     <message>
         <source>English</source>

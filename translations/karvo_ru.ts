@@ -694,9 +694,9 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>детектор кодировок сообщает %1, а Karvo не умеет её читать</translation>
     </message>
     <message>
-        <source>it starts as UTF-8, but has other bytes further in</source>
+        <source>part of it is UTF-8, and part is not</source>
         <extracomment>why detection asks</extracomment>
-        <translation>начинается как UTF-8, но дальше содержит другие байты</translation>
+        <translation>часть текста в UTF-8, а часть — нет</translation>
     </message>
     <message>
         <source>English</source>

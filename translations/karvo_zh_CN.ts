@@ -668,9 +668,9 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>字符集检测器认为是 %1，但 Karvo 无法读取该编码</translation>
     </message>
     <message>
-        <source>it starts as UTF-8, but has other bytes further in</source>
+        <source>part of it is UTF-8, and part is not</source>
         <extracomment>why detection asks</extracomment>
-        <translation>文件以 UTF-8 开头，但后面有其他字节</translation>
+        <translation>部分是 UTF-8，部分不是</translation>
     </message>
     <message>
         <source>English</source>

@@ -668,9 +668,9 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>字元集偵測器認為是 %1，但 Karvo 無法讀取該編碼</translation>
     </message>
     <message>
-        <source>it starts as UTF-8, but has other bytes further in</source>
+        <source>part of it is UTF-8, and part is not</source>
         <extracomment>why detection asks</extracomment>
-        <translation>檔案以 UTF-8 開頭，但後面有其他位元組</translation>
+        <translation>部分是 UTF-8，部分不是</translation>
     </message>
     <message>
         <source>English</source>

@@ -191,22 +191,36 @@ public:
 
     bool complete() const { return seen <= head.size(); }
 
-    // The sample as ASCII-compatible text: whole lines only, unless the file
-    // is all there.
+    // The sample as ASCII-compatible text, cut only after a byte that ends a
+    // character in any such encoding, unless the file is all there.
     QByteArray text() const
     {
         if (complete())
             return head;
-        // Without a line end to cut at, the head may end inside a character
-        // that no later line could continue: then the lines alone, if any.
-        const int end = head.lastIndexOf('\n');
-        return end > 0 ? head.left(end + 1) + lines : lines.isEmpty() ? head : lines;
+        const int end = lastBoundary(head.constData(), head.size());
+        return end > 0 ? head.left(end) + lines : lines.isEmpty() ? head : lines;
     }
 
     // The sample for UTF-16 and UTF-32: the raw start of the file.
     QByteArray start() const { return head; }
 
 private:
+    // Controls, space, digits aside, and the punctuation below them are a
+    // character of their own in every encoding the judge weighs, never the
+    // second byte of one (Shift_JIS, Big5 and GBK take anything from 0x40
+    // on, GB18030's four-byte characters digits): a sample may be cut
+    // after one.
+    static bool isBoundary(char c) { return uchar(c) < 0x30; }
+
+    // Where the bytes up to `size` may be cut, at the latest: just after a
+    // boundary (0: nowhere).
+    static qint64 lastBoundary(const char *data, qint64 size)
+    {
+        while (size > 0 && !isBoundary(data[size - 1]))
+            --size;
+        return size;
+    }
+
     static qint64 countHigh(const char *data, qint64 size)
     {
         qint64 n = 0;
@@ -215,26 +229,35 @@ private:
         return n;
     }
 
+    // Lines with bytes beyond ASCII, ended by LF or CR; of a line too long,
+    // or cut by the chunk's edges, its part from boundary to boundary.
     void takeLines(const char *data, qint64 from, qint64 size)
     {
-        qint64 lineStart = from;
-        // A line that began in an earlier chunk is not whole here.
-        bool whole = from > 0 ? data[from - 1] == '\n' : lastByte == '\n';
-        for (qint64 i = from; i < size; ++i) {
-            if (data[i] != '\n')
-                continue;
-            const qint64 length = i + 1 - lineStart;
-            if (whole && length <= longestLine) {
-                const qint64 high = countHigh(data + lineStart, length);
-                if (high > 0) {
-                    lines.append(data + lineStart, int(length));
-                    telling += high;
-                    if (telling >= enough || head.size() + lines.size() >= maxSize)
-                        return;
-                }
+        const auto isLineEnd = [](char c) { return c == '\n' || c == '\r'; };
+        bool atStart = isLineEnd(from > 0 ? data[from - 1] : lastByte);
+        for (qint64 lineStart = from; lineStart < size;) {
+            qint64 lineEnd = lineStart;
+            while (lineEnd < size && !isLineEnd(data[lineEnd]))
+                ++lineEnd;
+            lineEnd = std::min(lineEnd + 1, size);
+            qint64 start = lineStart;
+            if (!atStart) {
+                while (start < lineEnd && !isBoundary(data[start]))
+                    ++start;
+                start = std::min(start + 1, lineEnd);
             }
-            lineStart = i + 1;
-            whole = true;
+            qint64 end = std::min(lineEnd, start + longestLine);
+            if (end < lineEnd || !isLineEnd(data[end - 1]))
+                end = start + lastBoundary(data + start, end - start);
+            const qint64 high = countHigh(data + start, end - start);
+            if (high > 0) {
+                lines.append(data + start, int(end - start));
+                telling += high;
+                if (telling >= enough || head.size() + lines.size() >= maxSize)
+                    return;
+            }
+            atStart = isLineEnd(data[lineEnd - 1]);
+            lineStart = lineEnd;
         }
     }
 
@@ -302,9 +325,18 @@ constexpr double rivalShare = 0.01;
 // write without asking, and why. The one place that decides it: every
 // reason is a Doubt, and a detection is doubtful when it has any.
 QVector<Doubt> doubtsAbout(const QVector<Reading> &readings, const Encoding &guess, const QString &detectorName,
-    const DetectionThresholds &thresholds)
+    bool partlyUtf8, const DetectionThresholds &thresholds)
 {
     QVector<Doubt> doubts;
+    if (partlyUtf8) {
+        // Whichever reading is taken, one of the parts comes out garbled.
+        Doubt doubt;
+        doubt.kind = Doubt::Kind::MixedEncodings;
+        doubt.encodings.append(Encoding::utf8());
+        if (!readings.isEmpty())
+            doubt.encodings.append(readings.first().encoding);
+        doubts.append(doubt);
+    }
     const Reading *best = readings.isEmpty() ? nullptr : &readings.first();
     const auto about = [&](Doubt::Kind kind, double least) {
         Doubt doubt;
@@ -357,6 +389,32 @@ bool isBeyondDoubt(const QVector<Reading> &readings, const DetectionThresholds &
     const double reach = thresholds.detectorWord + mostRarity()
         + thresholds.temperature * std::log2(thresholds.sure / (1 - thresholds.sure));
     return readings.size() == 1 || readings.at(1).cost - best.cost > reach;
+}
+
+// Whether bytes that are not UTF-8 are UTF-8 for the most part: a UTF-8
+// file with a word or a line from a code page pasted in.
+bool isMostlyUtf8(const QByteArray &bytes, const DetectionThresholds &thresholds)
+{
+    qint64 sequences = 0;
+    qint64 strays = 0;
+    for (qint64 at = 0; at < bytes.size();) {
+        if (uchar(bytes.at(int(at))) < 0x80) {
+            ++at;
+            continue;
+        }
+        const int length = utf8SequenceLength(bytes.constData() + at, bytes.size() - at);
+        sequences += length > 1 ? 1 : 0;
+        strays += length > 1 ? 0 : 1;
+        at += std::max(1, length);
+    }
+    return sequences >= thresholds.mostlyUtf8 && sequences >= thresholds.mostlyUtf8 * strays;
+}
+
+// Encodings of seven bits that escape sequences or "~{" switch.
+bool isEscapeBased(const Encoding &encoding)
+{
+    const QString name = encoding.name();
+    return name.startsWith(QLatin1String("ISO-2022-")) || name == QLatin1String("HZ-GB-2312");
 }
 
 // The encodings whose escape sequences announce them at the start of a
@@ -549,8 +607,11 @@ DetectResult Detector::finish(bool complete)
         }
     }
     const qint64 controls = census.controls - s.shifts;
-    const bool binary = wideBom ? (layout == nullptr && !s.wide.empty() && s.wide.front().second.isValid())
-                                : (layout == nullptr && (census.nul > 0 || controls * 100 > census.total));
+    // A byte-order mark that what follows does not bear out is no reason to
+    // take zero bytes and controls for text.
+    const bool binary = layout == nullptr
+        && ((wideBom && !s.wide.empty() && s.wide.front().second.isValid()) || census.nul > 0
+            || controls * 100 > census.total);
     if (binary) {
         result.kind = DetectResult::Kind::Binary;
         result.confidence = 1;
@@ -594,7 +655,13 @@ DetectResult Detector::finish(bool complete)
     }
 
     const bool utf8 = complete ? s.utf8.isUtf8() : s.utf8.validSoFar() && census.nonAscii > 0;
-    const QByteArray sample = s.sampler.text();
+    // A UTF-8 byte-order mark before text that is not UTF-8 is no part of
+    // that text: read in a code page of two-byte characters it would put
+    // every pair out of step.
+    QByteArray sample = s.sampler.text();
+    if (bom == Bom::Utf8 && !utf8 && sample.startsWith("\xEF\xBB\xBF"))
+        sample.remove(0, 3);
+    const bool partlyUtf8 = !utf8 && census.nonAscii > 0 && (bom == Bom::Utf8 || isMostlyUtf8(sample, thresholds));
     const bool sampleComplete = complete && s.sampler.complete();
     const auto take = [&result](const QVector<Reading> &readings) {
         const Reading &best = readings.first();
@@ -609,7 +676,8 @@ DetectResult Detector::finish(bool complete)
         }
         return result;
     };
-    if (!utf8 && census.nonAscii > 0 && s.held.size() == census.total && sampleComplete && !s.declared.isValid()) {
+    if (!utf8 && census.nonAscii > 0 && s.held.size() == census.total && sampleComplete && !s.declared.isValid()
+        && !partlyUtf8) {
         // The detector has not been fed yet. Where Karvo's own best reading
         // fits its language and leads the others by more than the
         // detector's word and any rarity could make up, asking it changes
@@ -627,7 +695,9 @@ DetectResult Detector::finish(bool complete)
     result.detectorName = QString::fromLatin1(charset ? charset : "");
     const Encoding guess = Encoding::named(result.detectorName);
     if (census.nonAscii == 0) {
-        result.asciiOnly = true;
+        // Seven bits may still be ISO-2022-JP whose escapes come after the
+        // start, or HZ: the detector saw them.
+        result.asciiOnly = !isEscapeBased(guess);
         return sure(guess); // plain ASCII leaves nothing to weigh
     }
     // The detector takes short UTF-8 texts such as "café" for a legacy code
@@ -665,7 +735,7 @@ DetectResult Detector::finish(bool complete)
     const Encoding witness = byDeclaration ? s.declared : guess;
     const QVector<Reading> readings = weighReadings(
         sample, sampleComplete, witness, utf8, thresholds, byDeclaration ? Witness::Declaration : Witness::Detector);
-    result.doubts = doubtsAbout(readings, witness, result.detectorName, thresholds);
+    result.doubts = doubtsAbout(readings, witness, result.detectorName, partlyUtf8, thresholds);
     result.doubtful = !result.doubts.isEmpty();
     if (readings.isEmpty()) {
         result.encoding = guess;

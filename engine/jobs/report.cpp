@@ -247,7 +247,7 @@ QString describe(const Doubt &doubt)
         return Report::tr("the charset detector says %1, which Karvo cannot read").arg(doubt.detectorName);
     case Doubt::Kind::MixedEncodings:
         //: why detection asks
-        return Report::tr("it starts as UTF-8, but has other bytes further in");
+        return Report::tr("part of it is UTF-8, and part is not");
     }
     return QString();
 }
