@@ -527,6 +527,9 @@ void TestCommandLine::attacks_data()
     row("root's file in nobody's folder", "root's", "nobody:in/gb.txt", 0, "in/gb.txt=utf8", "owner could not be kept");
     row("... foreseen by a dry run", "root's", "nobody:-n,in/gb.txt", 0, "in/gb.txt=gb", "owner could not be kept");
     row("a hard link, quietly", "hard link", "-q,in", 0, "in/sub/gb.txt=gb", "this name keeps the old text");
+    row("a backup folder in the tree, kept from a run before", "old backup", "-r,--backup-dir,in/bak,in", 0,
+        "in/bak/old.txt=gb,in/gb.txt=utf8", "[Success]");
+    row("a link to nothing in the tree", "dangling", "-r,in", 0, "in/sub/gb.txt=utf8", "[Skipped]");
 }
 
 void TestCommandLine::attacks()
@@ -554,6 +557,10 @@ void TestCommandLine::attacks()
         s.file(path("out/gb.txt"), "other");
     } else if (setup == QLatin1String("hard link")) {
         QVERIFY(hardLink(path("in/gb.txt"), path("in/link.txt")));
+    } else if (setup == QLatin1String("old backup")) {
+        s.file(path("in/bak/old.txt"), gb18030());
+    } else if (setup == QLatin1String("dangling")) {
+        QVERIFY(QFile::link(path("gone"), path("in/sub/gone.txt")));
     } else if (setup == QLatin1String("link to in")) {
         QVERIFY(QFile::link(path("in"), path("in-link")));
     } else if (setup == QLatin1String("locked") || setup == QLatin1String("root's")) {

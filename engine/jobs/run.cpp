@@ -116,8 +116,7 @@ QString escapedName(const QByteArray &bytes)
 struct Walker
 {
     bool recursive = false;
-    quint64 excludedDevice = 0;
-    quint64 excludedInode = 0;
+    QSet<QPair<quint64, quint64>> excluded; // folders
     QStringList roots; // canonical paths of the dropped folders
     QVector<PlannedFile> files;
     QSet<QPair<quint64, quint64>> visited; // folders, against loops through bind mounts
@@ -187,7 +186,9 @@ struct Walker
             QString resolved;
             if (S_ISLNK(info.st_mode)) {
                 if (::fstatat(fd, name.constData(), &info, 0) != 0) {
-                    refuse(path, relative, Outcome::failed(Failure::CannotRead, errno));
+                    // A link to nothing, or to itself, is no file to convert.
+                    const bool nothing = errno == ENOENT || errno == ELOOP;
+                    refuse(path, relative, Outcome::failed(nothing ? Failure::NotRegular : Failure::CannotRead, errno));
                     continue;
                 }
                 // Links to folders could lead in circles or out of the tree.
@@ -199,7 +200,7 @@ struct Walker
                     continue;
                 }
             } else if (S_ISDIR(info.st_mode)) {
-                if (recursive && !(info.st_dev == excludedDevice && info.st_ino == excludedInode)
+                if (recursive && !excluded.contains({info.st_dev, info.st_ino})
                     && !visited.contains({info.st_dev, info.st_ino}))
                     subfolders.append({name, true});
                 continue;
@@ -312,14 +313,14 @@ PlannedFile plannedFrom(const FileResult &result)
     return file;
 }
 
-QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive, const QString &excluded, int *hidden)
+QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive, const QStringList &excluded, int *hidden)
 {
     Walker walker;
     walker.recursive = recursive;
     struct stat info;
-    if (!excluded.isEmpty() && ::stat(QFile::encodeName(excluded).constData(), &info) == 0) {
-        walker.excludedDevice = info.st_dev;
-        walker.excludedInode = info.st_ino;
+    for (const QString &folder : excluded) {
+        if (!folder.isEmpty() && ::stat(QFile::encodeName(folder).constData(), &info) == 0)
+            walker.excluded.insert({info.st_dev, info.st_ino});
     }
     for (const QString &path : paths) {
         if (QFileInfo(path).isDir())
@@ -567,7 +568,8 @@ void Run::walk(const QStringList &paths)
     pool.start([] { prepareWeighing(); });
     inBackground(
         [this, paths] {
-            planned = walkPaths(paths, runOptions.recursive, runOptions.saveFolder, &hidden);
+            // Copies made by earlier runs are not the user's text to convert.
+            planned = walkPaths(paths, runOptions.recursive, {runOptions.saveFolder, runOptions.backupFolder}, &hidden);
             saveMissing = !runOptions.saveFolder.isEmpty() && !QFileInfo(runOptions.saveFolder).isDir();
             for (PlannedFile &file : planned) {
                 if (file.refusal.ok())

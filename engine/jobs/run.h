@@ -100,9 +100,10 @@ struct RunOptions
 // folder is accounted for: hidden ones are counted in `hidden`; a name
 // that is not UTF-8, an unreadable file or folder, a link to a file outside
 // the dropped folders, a FIFO or a device each get a refusal. Links to
-// folders are passed over, and so is `excluded` (the save folder).
+// folders are passed over, and so are the `excluded` folders (the save and
+// backup folders). Links to nothing are left alone as not regular.
 QVector<PlannedFile> walkPaths(
-    const QStringList &paths, bool recursive = false, const QString &excluded = QString(), int *hidden = nullptr);
+    const QStringList &paths, bool recursive = false, const QStringList &excluded = {}, int *hidden = nullptr);
 
 // Marks each file that an earlier file of `files` already is (the same
 // file twice, however reached) or whose destination it already has, so
