@@ -13,6 +13,7 @@
 
 #include <fcntl.h>
 #include <sys/fsuid.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -371,6 +372,28 @@ private slots:
             QStringList {"sub"});
         QCOMPARE(
             QDir(f.path(QStringLiteral("out/sub"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    void manyFolders()
+    {
+        // Far more folders than descriptors to spare: each is let go when
+        // done with.
+        Scratch f;
+        for (int i = 0; i < 300; ++i)
+            f.file(QStringLiteral("in/%1/a.txt").arg(i), gb18030(chinese));
+        const int open = QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System).size();
+        struct rlimit limit;
+        QCOMPARE(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+        const rlimit tight = {rlim_t(open + 200), limit.rlim_max}; // a worker holds four or five
+        QCOMPARE(::setrlimit(RLIMIT_NOFILE, &tight), 0);
+        RunOptions options = into(QStringLiteral("UTF-8"));
+        options.recursive = true;
+        Run run(options);
+        const QList<FileResult> results = runAll(run, {f.path(QStringLiteral("in"))});
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+        QCOMPARE(results.size(), 300);
+        for (const FileResult &result : results)
+            QVERIFY2(result.outcome.ok(), qPrintable(result.path + QLatin1Char(' ') + describe(result.outcome)));
     }
 
     void clashes_data()

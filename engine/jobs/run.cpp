@@ -277,6 +277,13 @@ bool RunContext::claim(quint64 device, quint64 inode, const QString &path, QStri
 Outcome RunContext::folderOf(const QString &path, std::shared_ptr<const Folder> &folder)
 {
     QMutexLocker lock(&mutex);
+    // A run over a tree of thousands of folders holds open only those of
+    // the files in hand and a few more, within the usual 1,024 descriptors.
+    constexpr int mostIdleFolders = 32;
+    if (folders.size() > mostIdleFolders && !folders.contains(path)) {
+        for (auto it = folders.begin(); it != folders.end();)
+            it = it.value().use_count() == 1 ? folders.erase(it) : std::next(it);
+    }
     std::shared_ptr<const Folder> &known = folders[path];
     if (!known) {
         auto opened = std::make_shared<Folder>();
