@@ -57,13 +57,15 @@ int usageError(const QString &message, bool hint = true)
     return ExitUsage;
 }
 
-// Ctrl+C only writes a byte here; the event loop reads it and cancels the
-// run, so that the files being written are finished and reported.
+// Ctrl+C, or the end of a session or a `timeout`, only writes the signal's
+// number here; the event loop reads it and cancels the run, so that the
+// files being written are finished and reported, and no half-written copy
+// is left behind.
 int interruptPipe[2] = {-1, -1};
 
-void onInterrupt(int)
+void onInterrupt(int signal)
 {
-    const char byte = 1;
+    const char byte = char(signal);
     const ssize_t written = ::write(interruptPipe[1], &byte, 1);
     (void)written;
 }
@@ -80,7 +82,8 @@ bool installInterruptHandler()
     action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    return ::sigaction(SIGINT, &action, nullptr) == 0;
+    return ::sigaction(SIGINT, &action, nullptr) == 0 && ::sigaction(SIGTERM, &action, nullptr) == 0
+        && ::sigaction(SIGHUP, &action, nullptr) == 0;
 }
 
 // "[done/total] name" on a terminal's standard error, redrawn in place and
@@ -199,10 +202,10 @@ int countStatus(const QList<FileResult> &results, FileStatus status)
         std::count_if(results.cbegin(), results.cend(), [status](const FileResult &r) { return r.status == status; }));
 }
 
-int exitCodeFor(const QList<FileResult> &results, bool check, bool interrupted)
+int exitCodeFor(const QList<FileResult> &results, bool check, int interrupted)
 {
     if (interrupted)
-        return ExitInterrupted;
+        return ExitInterrupted - SIGINT + interrupted;
     if (check && countStatus(results, FileStatus::Converted) > 0)
         return ExitNeedsConverting;
     if (countStatus(results, FileStatus::Failed) > 0 || countStatus(results, FileStatus::Doubtful) > 0)
@@ -301,7 +304,8 @@ int runCommandLine(QCoreApplication &app)
     const QCommandLineOption listOption(
         QStringLiteral("list-encodings"), CommandLine::tr("List the encodings karvo knows, with their aliases."));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
-        CommandLine::tr("Print only the files that failed or whose encoding is uncertain, and hard links left with the old text."));
+        CommandLine::tr(
+            "Print only the files that failed or whose encoding is uncertain, and hard links left with the old text."));
     const QCommandLineOption overwriteOption(QStringLiteral("overwrite"),
         CommandLine::tr("With -o, replace a different file of the same name in the save folder."));
     const QCommandLineOption backupOption(QStringLiteral("backup-dir"),
@@ -411,7 +415,7 @@ int runCommandLine(QCoreApplication &app)
 
     Run run(options);
     ProgressLine progress(!quiet && ::isatty(STDERR_FILENO));
-    bool interrupted = false;
+    int interrupted = 0; // by this signal
     QString planError;
 
     std::unique_ptr<QSocketNotifier> interruptNotifier;
@@ -419,8 +423,8 @@ int runCommandLine(QCoreApplication &app)
         interruptNotifier.reset(new QSocketNotifier(interruptPipe[0], QSocketNotifier::Read));
         QObject::connect(interruptNotifier.get(), &QSocketNotifier::activated, [&] {
             char byte;
-            while (::read(interruptPipe[0], &byte, 1) > 0) { }
-            interrupted = true;
+            while (::read(interruptPipe[0], &byte, 1) > 0)
+                interrupted = byte;
             run.cancel();
         });
     }
@@ -491,7 +495,7 @@ int runCommandLine(QCoreApplication &app)
     // The summary's several-files form, which counts, even for one file: its
     // line is already printed above.
     const QString summary = summaryText(results, options.target.name(), planned == 1 && !interrupted ? 0 : planned,
-        interrupted, run.hiddenPassedOver());
+        interrupted != 0, run.hiddenPassedOver());
     if (json) {
         const QJsonObject report {
             {QStringLiteral("version"), reportVersion},
@@ -509,7 +513,7 @@ int runCommandLine(QCoreApplication &app)
                     {QStringLiteral("doubtful"), countStatus(results, FileStatus::Doubtful)},
                     {QStringLiteral("skipped"), countStatus(results, FileStatus::Skipped)},
                     {QStringLiteral("failed"), countStatus(results, FileStatus::Failed)},
-                    {QStringLiteral("cancelled"), interrupted},
+                    {QStringLiteral("cancelled"), interrupted != 0},
                     {QStringLiteral("text"), summary},
                     {QStringLiteral("exitCode"), code},
                 }},

@@ -15,7 +15,7 @@ enum CommandLineExit {
     ExitUsage = 2, // bad options or arguments; nothing was written
     ExitNeedsConverting = 3, // --check found files not in the target encoding
     ExitReportLost = 4, // the report could not be written (a full disk, a closed pipe)
-    ExitInterrupted = 130, // Ctrl+C: the files begun were finished, the rest left alone
+    ExitInterrupted = 130, // Ctrl+C (128 + SIGINT; SIGTERM and SIGHUP give theirs): the files begun were finished, the rest left alone
 };
 
 // Parses the application's arguments, runs, reports and returns the exit code.

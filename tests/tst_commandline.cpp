@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+#include <csignal>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -134,6 +136,8 @@ private slots:
     void window();
     void attacks_data();
     void attacks();
+    void stopped_data();
+    void stopped();
 };
 
 void TestCommandLine::run_data()
@@ -582,6 +586,45 @@ void TestCommandLine::attacks()
     QVERIFY2(QString::fromUtf8(said).contains(output), said);
     compareFiles(s, files);
     QFile::setPermissions(path("in"), permissions(0x7777));
+}
+
+void TestCommandLine::stopped_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("Ctrl+C") << SIGINT;
+    QTest::newRow("timeout, kill") << SIGTERM;
+    QTest::newRow("the terminal closed") << SIGHUP;
+}
+
+// Stopped while it writes, karvo finishes the file it began, leaves no
+// half-written copy behind, and says by what it was stopped.
+void TestCommandLine::stopped()
+{
+    QFETCH(int, signal);
+
+    Scratch s;
+    const QByteArray original = gb18030().repeated(48 * 1024 * 1024 / gb18030().size());
+    s.file(QStringLiteral("big.txt"), original);
+    QProcess process;
+    process.setWorkingDirectory(s.dir.path());
+    process.start(QStringLiteral(KARVO_BINARY), {QStringLiteral("big.txt")});
+    QVERIFY(process.waitForStarted());
+    // Once karvo catches the signal, which it does just before the run.
+    const QString status = QStringLiteral("/proc/%1/status").arg(process.processId());
+    const auto catches = [&] {
+        const QByteArray text = contents(status);
+        const int at = text.indexOf("SigCgt:");
+        return at >= 0 && (text.mid(at + 7, 17).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(catches() || process.state() != QProcess::Running, 60000);
+    QVERIFY2(process.state() == QProcess::Running, "karvo never caught the signal");
+    ::kill(pid_t(process.processId()), signal);
+    QVERIFY(process.waitForFinished(120000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 128 + signal);
+    QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"big.txt"});
+    const QByteArray after = s.bytes(QStringLiteral("big.txt"));
+    QVERIFY(after == original || after == QTextCodec::codecForName("GB18030")->toUnicode(original).toUtf8());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
