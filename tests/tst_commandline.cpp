@@ -268,13 +268,18 @@ void TestCommandLine::filter_data()
     row("stream cut inside a character", "-", longGb + "ab\xB4", 1, longUtf8 + "ab",
         "ends in the middle of a GB18030 character, at " + at.arg(lines + 1).arg(3));
     // Big5 reads Hong Kong's characters as private ones without complaint;
-    // a stream told Big5 by its first MiB turns to Big5-HKSCS at the first.
+    // a stream told Big5 by its first MiB, which HKSCS reads alike, is read
+    // in HKSCS.
     const QString taiwanese = QString::fromUtf8("中華民國的國語是標準的漢語，我們今天去學校上課。\n");
     const QString longTaiwanese = taiwanese.repeated(30000);
     const QString cantonese = QString::fromUtf8("佢哋話今日唔返嚟食飯，因為要返工。\n");
     const QByteArray longBig5 = encoded("Big5", longTaiwanese);
     row("Hong Kong's characters deep in a stream", "-", longBig5 + encoded("Big5-HKSCS", cantonese), 0,
         (longTaiwanese + cantonese).toUtf8(), "");
+    // Big5 reads C6A1 as a private character too; HKSCS, as ①: one way, all through.
+    const QByteArray later = "\xC6\xA1\n" + encoded("Big5-HKSCS", cantonese) + "\xC6\xA1\n";
+    row("the same bytes before and after Hong Kong's characters", "-", longBig5 + later, 0,
+        (longTaiwanese + QTextCodec::codecForName("Big5-HKSCS")->toUnicode(later)).toUtf8(), "");
     row("a Big5 character cut short by a Hong Kong one", "-", longBig5 + "ab\xA4\x92\x5D\n", 1,
         longTaiwanese.toUtf8() + "ab", at.arg(30001).arg(3) + " are not valid Big5");
     const QString french = QString::fromUtf8("Été comme hiver, la forêt était très belle à voir.\n").repeated(25000)
@@ -292,6 +297,10 @@ void TestCommandLine::filter_data()
     const QByteArray leftOut = encoded("Big5", taiwanese) + "\x87\x66\n" + longBig5 + encoded("Big5-HKSCS", cantonese);
     row("a character HKSCS leaves out early in a stream", "-", leftOut, 0,
         QTextCodec::codecForName("Big5")->toUnicode(leftOut).toUtf8(), "");
+    // Big5 reads F9FE as ▓, HKSCS as ￭.
+    const QByteArray readTwoWays = "\xF9\xFE\n" + longBig5 + encoded("Big5-HKSCS", cantonese);
+    row("a character Big5 and HKSCS read apart early in a stream", "-", readTwoWays, 0,
+        QTextCodec::codecForName("Big5")->toUnicode(readTwoWays).toUtf8(), "");
     row("a character the target lacks", "-t,KOI8-R,-", (russian + QString::fromUtf8("ок 中")).toUtf8(), 1,
         encoded("KOI8-R", russian + QString::fromUtf8("ок ")), "(U+4E2D) at " + at.arg(41).arg(4));
     // A target that keeps a state between characters goes as one stream.

@@ -686,9 +686,14 @@ public:
         , to(to)
         , sink(sink)
     {
+        // Judged on its first MiB, a stream may hold further on what only a
+        // wider encoding reads: Hong Kong's characters after Big5, curly
+        // quotes after ISO-8859-1, UTF-8 after ASCII. Where the first MiB
+        // reads alike in both, the wider one reads it all, so that no bytes
+        // are read one way before some point and another way after it.
         const Widening widening = wideningOf(from);
-        if (judgedOnHead && widening.find(head.cbegin(), head.cend()) == head.cend())
-            wider = widening;
+        if (judgedOnHead && widening.encoding.isValid() && readsAlike(head, from, widening.encoding))
+            this->from = widening.encoding;
     }
 
     Outcome run()
@@ -713,6 +718,14 @@ private:
     static Outcome cannotWrite() { return Outcome::writeError(errno); }
 
     bool write(const QByteArray &bytes) { return bytes.isEmpty() || sink.write(bytes) == bytes.size(); }
+
+    static bool readsAlike(const QByteArray &bytes, const Encoding &a, const Encoding &b)
+    {
+        QTextCodec::ConverterState aState;
+        QTextCodec::ConverterState bState;
+        return a.codec()->toUnicode(bytes.constData(), bytes.size(), &aState)
+            == b.codec()->toUnicode(bytes.constData(), bytes.size(), &bState);
+    }
 
     // Up to `size` bytes: what was read ahead first, then one read of the
     // source, which returns what a slow writer has written so far.
@@ -758,29 +771,6 @@ private:
         return write(bytes);
     }
 
-    // Decodes one chunk as SourceDecoder::decode does, in the wider encoding
-    // from the first byte that begins one of its own characters on.
-    int decode(std::unique_ptr<SourceDecoder> &decoder, const char *data, int size, QString &text)
-    {
-        const char *const end = data + size;
-        const char *const turn = wider.find(data, end);
-        int bad = decoder->decode(data, int(turn - data), text);
-        if (turn == end || bad >= 0)
-            return bad;
-        // A character cut short by that byte is one neither encoding reads.
-        if (!decoder->finish())
-            return text.size();
-        from = wider.encoding;
-        wider = Widening();
-        decoder = std::make_unique<SourceDecoder>(from, false);
-        QString rest;
-        bad = decoder->decode(turn, int(end - turn), rest);
-        if (bad >= 0)
-            bad += text.size();
-        text += rest;
-        return bad;
-    }
-
     Outcome sequentially(bool atStart, Position position)
     {
         auto decoder = std::make_unique<SourceDecoder>(from, atStart);
@@ -794,7 +784,7 @@ private:
                 return cannotRead();
             int bad = -1;
             if (read > 0)
-                bad = decode(decoder, buffer.constData(), int(read), text);
+                bad = decoder->decode(buffer.constData(), int(read), text);
             else
                 text.clear();
             // Whatever the target can write of the characters before a bad
@@ -856,12 +846,6 @@ private:
             filled += int(read);
         }
         block.truncate(filled);
-        // The pieces are read in parallel, each in one encoding: the turn to
-        // the wider one is made in one stream.
-        if (wider.find(block.cbegin(), block.cend()) != block.cend()) {
-            handBack(block);
-            return Cut::Rest;
-        }
         if (end) {
             piece.last = true;
             return block.isEmpty() ? Cut::End : Cut::Piece;
@@ -972,7 +956,6 @@ private:
     QByteArray held; // read ahead, and not converted yet
     int heldAt = 0;
     Encoding from;
-    Widening wider; // while the stream may turn out to be in a wider encoding
     const Encoding to;
     QIODevice &sink;
     QByteArray carry; // read beyond the last line feed of a piece
