@@ -137,6 +137,16 @@ int convert(int fd, const QString &name, const Encoding &target, const Encoding 
     // UTF-8 read and written again would lose its byte-order mark; a file
     // already in the target comes out as it went in.
     if (encoding.isUtf8() && target.isUtf8()) {
+        // A stream whose encoding was named has not been read ahead.
+        if (head.isEmpty() && ::lseek(fd, 0, SEEK_CUR) < 0) {
+            head.resize(3);
+            const qint64 read = readFully(fd, head.data(), head.size());
+            if (read < 0) {
+                fail(name, systemReason(errno));
+                return ExitSomeFailed;
+            }
+            head.truncate(int(read));
+        }
         char mark[3];
         const bool stream = !head.isEmpty();
         const qint64 read = stream ? qMin(3, head.size()) : ::pread(fd, mark, 3, ::lseek(fd, 0, SEEK_CUR));

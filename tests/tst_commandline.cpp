@@ -262,6 +262,7 @@ void TestCommandLine::filter_data()
     row("into another target", "-t,GB18030,-", utf8, 0, gb, "");
     row("empty", "-", "", 0, "", "");
     row("UTF-8 keeps its mark", "-", "\xEF\xBB\xBF" + utf8, 0, "\xEF\xBB\xBF" + utf8, "");
+    row("UTF-8 named keeps its mark", "--force-encoding,UTF-8,-", "\xEF\xBB\xBF" + utf8, 0, "\xEF\xBB\xBF" + utf8, "");
     row("bad bytes deep in a stream", "-", longGb + "ab\x80\xFF" + gb, 1, longUtf8 + "ab",
         at.arg(lines + 1).arg(3) + " are not valid GB18030");
     row("bad bytes deep in a file", "--stdout,in/bad.txt", "", 1, longUtf8 + "ab", at.arg(lines + 1).arg(3));
