@@ -15,7 +15,10 @@
 #include <QSet>
 #include <QThread>
 
+#include <QTextDecoder>
+
 #include <cerrno>
+#include <cstring>
 #include <utility>
 
 #include <dirent.h>
@@ -422,6 +425,34 @@ void forceEncoding(DetectResult &detection, const Encoding &encoding)
     detection.asciiOnly = false;
 }
 
+// Whether `target` writes the ASCII of an open file as it stands: every
+// ASCII-compatible encoding does; ICU's Shift_JIS does too, but for three
+// controls it swaps, and ISO-2022-JP but for its escapes and shifts.
+bool keepsAscii(const SourceFile &source, const Encoding &target)
+{
+    if (target.isAsciiCompatible())
+        return true;
+    // UTF-16 and UTF-32 change every byte alike.
+    QByteArray changed;
+    for (int b = 0; b < 0x80; ++b) {
+        const QByteArray byte(1, char(b));
+        QTextDecoder decoder(target.codec(), QTextCodec::IgnoreHeader);
+        QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+        if (decoder.toUnicode(byte) != QString(QChar(b)) || decoder.hasFailure()
+            || target.codec()->fromUnicode(QString(QChar(b)).constData(), 1, &state) != byte)
+            changed += char(b);
+    }
+    QByteArray block(1 << 20, Qt::Uninitialized);
+    ssize_t read = 0;
+    for (off_t at = 0; (read = ::pread(source.fd(), block.data(), size_t(block.size()), at)) > 0; at += read) {
+        for (const char b : changed) {
+            if (std::memchr(block.constData(), b, size_t(read)))
+                return false;
+        }
+    }
+    return read == 0;
+}
+
 // Converts, copies or leaves alone a file whose encoding is settled.
 void decide(
     SourceFile &source, const PlannedFile &file, const RunOptions &options, RunContext &context, FileResult &result)
@@ -448,7 +479,7 @@ void decide(
     // that reads its bytes as ASCII. Rewriting them unchanged would only give
     // them a new inode and time, and break their other hard links.
     const bool inTarget = detection.kind == DetectResult::Kind::Empty || detection.encoding == options.target
-        || (detection.asciiOnly && options.target.isAsciiCompatible());
+        || (detection.asciiOnly && keepsAscii(source, options.target));
     const bool intoFolder = !options.saveFolder.isEmpty();
     if (inTarget && !intoFolder) {
         result.status = FileStatus::Unchanged;
