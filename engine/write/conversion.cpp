@@ -167,7 +167,9 @@ Outcome write(SourceFile &source, const Folder &folder, const QByteArray &entry,
         return outcome;
 
     const Metadata metadata = writer.exists() ? Metadata::of(writer.existing()) : Metadata::forCopyOf(source.fd());
-    Notices notices = unlinked;
+    // Written over where it stands, the file keeps its inode: every name of it
+    // has the new text.
+    Notices notices = writer.overwrites() ? Notices() : unlinked;
     outcome = writer.finish(metadata, notices);
     if (!outcome.ok())
         return outcome;
