@@ -1,6 +1,7 @@
 #include "filter.h"
 
 #include "commandline.h"
+#include "conversion.h"
 #include "detection.h"
 #include "report.h"
 #include "terminal.h"
@@ -154,8 +155,18 @@ int convert(int fd, const QString &name, const Encoding &target, const Encoding 
         if (start == "\xEF\xBB\xBF" && out.write(start) != 3)
             return outputLost(errno);
     }
+    // The old encoding's name in the text (a coding cookie, <meta charset>)
+    // would have its readers read the new bytes wrong, as in a converted
+    // file. A stream whose encoding was named goes through as it comes, a
+    // line at a time, and is not held back for it.
+    const bool heldBack = !forced.isValid() || ::lseek(fd, 0, SEEK_CUR) >= 0;
+    DeclarationSink declared(out, target);
     // What the first MiB of a stream was judged on may not be all there is.
-    const Outcome outcome = transcodeStream(fd, head, encoding, target, out, head.size() == streamHead);
+    const Outcome outcome = transcodeStream(
+        fd, head, encoding, target, heldBack ? static_cast<QIODevice &>(declared) : out, head.size() == streamHead);
+    // The text before a failure is written as well.
+    if (heldBack && !declared.finish() && outcome.ok())
+        return outputLost(errno);
     if (outcome.ok())
         return ExitDone;
     if (outcome.failure == Failure::CannotWrite || outcome.failure == Failure::NoSpace

@@ -262,6 +262,8 @@ void TestCommandLine::filter_data()
     row("into another target", "-t,GB18030,-", utf8, 0, gb, "");
     row("empty", "-", "", 0, "", "");
     row("UTF-8 keeps its mark", "-", "\xEF\xBB\xBF" + utf8, 0, "\xEF\xBB\xBF" + utf8, "");
+    row("a coding cookie names the new encoding", "-", "# -*- coding: latin-1 -*-\nprint('Stra\xdf" "e')\n", 0,
+        "# -*- coding: utf-8 -*-\nprint('Stra\xc3\x9f" "e')\n", "");
     row("UTF-8 named keeps its mark", "--force-encoding,UTF-8,-", "\xEF\xBB\xBF" + utf8, 0, "\xEF\xBB\xBF" + utf8, "");
     row("bad bytes deep in a stream", "-", longGb + "ab\x80\xFF" + gb, 1, longUtf8 + "ab",
         at.arg(lines + 1).arg(3) + " are not valid GB18030");

@@ -52,59 +52,6 @@ bool copyStream(QIODevice &from, QIODevice &to)
     return read == 0;
 }
 
-// Holds back the start of the new text to put the target's name where it
-// declares an encoding (<meta charset>, encoding="...", a coding cookie):
-// left as it was, the declaration would tell every browser, parser and
-// editor to read the new bytes in the old encoding, or in whatever it named
-// wrongly before. Written in the case it was (an editor may know "utf-8"
-// and not "UTF-8"). Only an ASCII-compatible target spells it in bytes
-// that can be found so; in UTF-16, say, it stays as it was.
-class DeclarationSink : public QIODevice
-{
-public:
-    DeclarationSink(QIODevice &sink, const Encoding &to)
-        : sink(sink)
-        , to(to)
-    {
-        open(QIODevice::WriteOnly);
-    }
-
-    // Passes on what is held; false where the sink would not take it.
-    bool finish() { return passing || release(); }
-
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-    qint64 writeData(const char *data, qint64 size) override
-    {
-        if (passing)
-            return sink.write(data, size);
-        held.append(data, int(size));
-        return held.size() < heldBytes || release() ? size : -1;
-    }
-
-private:
-    // Where detection looks, a KiB of the old text, and what that can grow
-    // to in the new.
-    static constexpr int heldBytes = 4096;
-
-    bool release()
-    {
-        passing = true;
-        const Declaration declaration = findDeclaration(held.left(heldBytes));
-        if (declaration.encoding.isValid()) {
-            const QByteArray said = held.mid(declaration.at, declaration.length);
-            const QByteArray name = to.name().toLatin1();
-            held.replace(declaration.at, declaration.length, said == said.toLower() ? name.toLower() : name);
-        }
-        return sink.write(held) == held.size();
-    }
-
-    QIODevice &sink;
-    const Encoding to;
-    QByteArray held;
-    bool passing = false;
-};
-
 bool isSameFile(const struct stat &a, const struct stat &b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
@@ -220,6 +167,38 @@ Outcome folderOf(const QString &path, bool followLink, Folder &folder, QByteArra
 }
 
 } // namespace
+
+DeclarationSink::DeclarationSink(QIODevice &sink, const Encoding &to)
+    : sink(sink)
+    , to(to)
+{
+    open(QIODevice::WriteOnly);
+}
+
+bool DeclarationSink::finish()
+{
+    return passing || release();
+}
+
+qint64 DeclarationSink::writeData(const char *data, qint64 size)
+{
+    if (passing)
+        return sink.write(data, size);
+    held.append(data, int(size));
+    return held.size() < heldBytes || release() ? size : -1;
+}
+
+bool DeclarationSink::release()
+{
+    passing = true;
+    const Declaration declaration = findDeclaration(held.left(heldBytes));
+    if (declaration.encoding.isValid()) {
+        const QByteArray said = held.mid(declaration.at, declaration.length);
+        const QByteArray name = to.name().toLatin1();
+        held.replace(declaration.at, declaration.length, said == said.toLower() ? name.toLower() : name);
+    }
+    return sink.write(held) == held.size();
+}
 
 Keeper::~Keeper() = default;
 

@@ -11,6 +11,7 @@
 #include "source.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 #include <sys/stat.h>
@@ -47,6 +48,38 @@ public:
     // Whether keep() makes a copy that survives the original being written
     // over, where its folder takes no new file.
     virtual bool keepsCopies() const = 0;
+};
+
+// Holds back the start of the new text to put the target's name where it
+// declares an encoding (<meta charset>, encoding="...", a coding cookie):
+// left as it was, the declaration would tell every browser, parser and
+// editor to read the new bytes in the old encoding, or in whatever it named
+// wrongly before. Written in the case it was (an editor may know "utf-8"
+// and not "UTF-8"). Only an ASCII-compatible target spells it in bytes
+// that can be found so; in UTF-16, say, it stays as it was.
+class DeclarationSink : public QIODevice
+{
+public:
+    DeclarationSink(QIODevice &sink, const Encoding &to);
+
+    // Passes on what is held; false where the sink would not take it.
+    bool finish();
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override;
+
+private:
+    // Where detection looks, a KiB of the old text, and what that can grow
+    // to in the new.
+    static constexpr int heldBytes = 4096;
+
+    bool release();
+
+    QIODevice &sink;
+    const Encoding to;
+    QByteArray held;
+    bool passing = false;
 };
 
 struct WriteOptions
