@@ -548,6 +548,9 @@ void TestCommandLine::attacks_data()
     row("a backup folder in the tree, kept from a run before", "old backup", "-r,--backup-dir,in/bak,in", 0,
         "in/bak/old.txt=gb,in/gb.txt=utf8", "[Success]");
     row("a link to nothing in the tree", "dangling", "-r,in", 0, "in/sub/gb.txt=utf8", "[Skipped]");
+    row("a backup kept already", "kept", "--backup-dir,bak,in/gb.txt", 0, "in/gb.txt=utf8,bak/gb.txt=gb", "[Success]");
+    row("... but of other bytes", "other kept", "--backup-dir,bak,in/gb.txt", 1, "in/gb.txt=gb,bak/gb.txt=other",
+        "[Failed]");
 }
 
 void TestCommandLine::attacks()
@@ -577,6 +580,8 @@ void TestCommandLine::attacks()
         QVERIFY(hardLink(path("in/gb.txt"), path("in/link.txt")));
     } else if (setup == QLatin1String("old backup")) {
         s.file(path("in/bak/old.txt"), gb18030());
+    } else if (setup == QLatin1String("kept") || setup == QLatin1String("other kept")) {
+        s.file(path("bak/gb.txt"), setup == QLatin1String("kept") ? gb18030() : QByteArray("other"));
     } else if (setup == QLatin1String("dangling")) {
         QVERIFY(QFile::link(path("gone"), path("in/sub/gone.txt")));
     } else if (setup == QLatin1String("link to in")) {

@@ -56,9 +56,13 @@ public:
             return Outcome::failed(Failure::CannotKeepOriginal, outcome.error, outcome.path);
         Writer writer(below, QFile::encodeName(listed.fileName()));
         outcome = writer.look();
-        if (outcome.ok() && writer.exists())
+        if (outcome.ok() && writer.exists()) {
+            // Kept already, by a run that stopped before it was done, say.
+            if (writer.existing() >= 0 && sameBytes(replacement.existingFd, writer.existing()))
+                return Outcome::success();
             return Outcome::failed(
                 Failure::CannotKeepOriginal, EEXIST, below.pathOf(QFile::encodeName(listed.fileName())));
+        }
         if (outcome.ok())
             outcome = writer.open(false);
         if (outcome.ok() && !copyFrom(replacement.existingFd, writer.device()))

@@ -18,29 +18,6 @@ namespace Karvo {
 
 namespace {
 
-bool sameBytes(int a, int b)
-{
-    QByteArray mine(chunkSize, Qt::Uninitialized);
-    QByteArray theirs(chunkSize, Qt::Uninitialized);
-    for (off_t at = 0;;) {
-        const ssize_t read = ::pread(a, mine.data(), size_t(mine.size()), at);
-        if (read < 0)
-            return false;
-        ssize_t other = 0;
-        while (other < read) {
-            const ssize_t got = ::pread(b, theirs.data() + other, size_t(read - other), at + other);
-            if (got <= 0)
-                return false;
-            other += got;
-        }
-        if (!std::equal(mine.constData(), mine.constData() + read, theirs.constData()))
-            return false;
-        if (read == 0)
-            return ::pread(b, theirs.data(), 1, at) == 0;
-        at += read;
-    }
-}
-
 bool copyStream(QIODevice &from, QIODevice &to)
 {
     QByteArray buffer(chunkSize, Qt::Uninitialized);
@@ -198,6 +175,29 @@ bool DeclarationSink::release()
         held.replace(declaration.at, declaration.length, said == said.toLower() ? name.toLower() : name);
     }
     return sink.write(held) == held.size();
+}
+
+bool sameBytes(int a, int b)
+{
+    QByteArray mine(chunkSize, Qt::Uninitialized);
+    QByteArray theirs(chunkSize, Qt::Uninitialized);
+    for (off_t at = 0;;) {
+        const ssize_t read = ::pread(a, mine.data(), size_t(mine.size()), at);
+        if (read < 0)
+            return false;
+        ssize_t other = 0;
+        while (other < read) {
+            const ssize_t got = ::pread(b, theirs.data() + other, size_t(read - other), at + other);
+            if (got <= 0)
+                return false;
+            other += got;
+        }
+        if (!std::equal(mine.constData(), mine.constData() + read, theirs.constData()))
+            return false;
+        if (read == 0)
+            return ::pread(b, theirs.data(), 1, at) == 0;
+        at += read;
+    }
 }
 
 Keeper::~Keeper() = default;

@@ -82,6 +82,9 @@ private:
     bool passing = false;
 };
 
+// Whether two open files hold the same bytes.
+bool sameBytes(int a, int b);
+
 struct WriteOptions
 {
     QString name; // the file as the run lists it
