@@ -531,6 +531,10 @@ void TestCommandLine::attacks_data()
         "[Skipped]    outside.txt");
     row("a different file in the save folder", "other", "-o,out,in/gb.txt", 1, "out/gb.txt=other", "[Failed]");
     row("... replaced when asked", "other", "--overwrite,-o,out,in/gb.txt", 0, "out/gb.txt=utf8", "[Success]");
+    row("the copy a run before made", "converted before", "-o,out,in/gb.txt", 0, "out/gb.txt=utf8", "[Success]");
+    row("... foreseen by a dry run", "converted before", "-n,-o,out,in/gb.txt", 0, "out/gb.txt=utf8", "[Success]");
+    row("... and added to since", "converted before, and more", "-o,out,in/gb.txt", 1, "in/gb.txt=gb", "[Failed]");
+    row("... or cut short", "converted before, cut short", "-o,out,in/gb.txt", 1, "in/gb.txt=gb", "[Failed]");
     row("the save folder is the source folder", "", "-o,in,in", 2, "in/gb.txt=gb", "is the folder of");
     row("the save folder leads to the source folder", "link to in", "-o,in-link,in/gb.txt", 2, "in/gb.txt=gb",
         "is the folder of");
@@ -580,6 +584,9 @@ void TestCommandLine::attacks()
         QVERIFY(hardLink(path("in/gb.txt"), path("in/link.txt")));
     } else if (setup == QLatin1String("old backup")) {
         s.file(path("in/bak/old.txt"), gb18030());
+    } else if (setup.startsWith(QLatin1String("converted before"))) {
+        const QByteArray before = chinese.toUtf8() + (setup.endsWith(QLatin1String("more")) ? "more" : "");
+        s.file(path("out/gb.txt"), setup.endsWith(QLatin1String("short")) ? before.left(10) : before);
     } else if (setup == QLatin1String("kept") || setup == QLatin1String("other kept")) {
         s.file(path("bak/gb.txt"), setup == QLatin1String("kept") ? gb18030() : QByteArray("other"));
     } else if (setup == QLatin1String("dangling")) {

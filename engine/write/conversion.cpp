@@ -29,6 +29,43 @@ bool copyStream(QIODevice &from, QIODevice &to)
     return read == 0;
 }
 
+// Takes bytes only to compare them with an open file's, from its start.
+class ComparingSink : public QIODevice
+{
+public:
+    explicit ComparingSink(int fd)
+        : fd(fd)
+    {
+        open(QIODevice::WriteOnly);
+    }
+
+    // Whether all that was written is all the file holds.
+    bool same()
+    {
+        char byte;
+        return alike && ::pread(fd, &byte, 1, at) == 0;
+    }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        QByteArray theirs(int(size), Qt::Uninitialized);
+        for (qint64 got = 0; alike && got < size;) {
+            const ssize_t read = ::pread(fd, theirs.data() + got, size_t(size - got), at + got);
+            alike = read > 0 && std::equal(data + got, data + got + read, theirs.constData() + got);
+            got += std::max<ssize_t>(read, 0);
+        }
+        at += size;
+        return size;
+    }
+
+private:
+    const int fd;
+    off_t at = 0;
+    bool alike = true;
+};
+
 bool isSameFile(const struct stat &a, const struct stat &b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
@@ -54,6 +91,14 @@ Outcome write(SourceFile &source, const Folder &folder, const QByteArray &entry,
             return converting ? Outcome::failed(Failure::DestinationIsSource, 0, path) : Outcome::success();
         if (!converting && writer.existing() >= 0 && sameBytes(source.fd(), writer.existing()))
             return Outcome::success();
+        // The copy an earlier run made is no other file: a run may be
+        // run again.
+        if (!options.replaceExisting && converting && writer.existing() >= 0) {
+            ComparingSink compared(writer.existing());
+            outcome = source.rewind() ? fill(compared) : Outcome::failed(Failure::CannotRead, errno);
+            if (!outcome.ok() || compared.same())
+                return outcome;
+        }
         if (!options.replaceExisting)
             return Outcome::failed(Failure::DestinationExists, 0, path);
     }
