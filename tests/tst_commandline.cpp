@@ -466,12 +466,14 @@ void TestCommandLine::gitTextconv()
     // The lines the manual page gives.
     run({"init", "-q"});
     writeFile(dir.filePath(QStringLiteral(".gitattributes")), "*.txt diff=karvo\n");
-    run({"config", "diff.karvo.textconv", KARVO_BINARY " --stdout"});
+    run({"config", "diff.karvo.textconv", KARVO_BINARY " --stdout --"});
     writeFile(dir.filePath(QStringLiteral("gb.txt")), gb18030());
+    writeFile(dir.filePath(QStringLiteral("-dash.txt")), gb18030());
     run({"add", "."});
     run({"-c", "user.name=Test", "-c", "user.email=t@example.org", "commit", "-qm", "GB18030"});
     const QString added = QString::fromUtf8("夏天也来了。\n");
     writeFile(dir.filePath(QStringLiteral("gb.txt")), gb18030() + gb18030(added));
+    writeFile(dir.filePath(QStringLiteral("-dash.txt")), gb18030() + gb18030(added));
 
     const QByteArray diff = run({"diff"});
     QVERIFY2(diff.contains("\n+" + added.toUtf8()), diff);
