@@ -396,15 +396,18 @@ private slots:
         const QByteArray line = stat.readAll();
         const QByteArray started = line.mid(line.lastIndexOf(')') + 2).split(' ').value(19);
         const QString me = QString::number(::getpid());
-        const QString live = QStringLiteral(".karvo-%1-%2-running").arg(me, QString::fromLatin1(started));
+        const QString live = QStringLiteral(".karvo-%1-%2-00000running0").arg(me, QString::fromLatin1(started));
         const QString source = s.file(QStringLiteral("a.txt"), gb18030(chinese));
-        s.file(QStringLiteral(".karvo-999999999-1-dead"), "half a file");
-        s.file(QStringLiteral(".karvo-%1-1-reused").arg(me), "half a file"); // the number, of another process
+        s.file(QStringLiteral(".karvo-999999999-1-00000000dead0"), "half a file");
+        s.file(QStringLiteral(".karvo-%1-1-000000reused0").arg(me), "half a file"); // the number, of another process
         s.file(live, "being written");
         s.file(QStringLiteral(".karvo-abc"), "of an older Karvo");
         s.file(QStringLiteral(".karvo-notes.txt"), "the user's");
+        s.file(QStringLiteral(".karvo-2024-12-backup"), "the user's");
         QCOMPARE(verdict(process(source, into())), QStringLiteral("ok"));
-        QCOMPARE(s.everything(), QStringList({QLatin1Char('/') + live, "/.karvo-abc", "/.karvo-notes.txt", "/a.txt"}));
+        QStringList left {QLatin1Char('/') + live, "/.karvo-2024-12-backup", "/.karvo-abc", "/.karvo-notes.txt", "/a.txt"};
+        left.sort();
+        QCOMPARE(s.everything(), left);
     }
 
     void sweepsAFolderMadeWhereOneWasSwept()
@@ -419,7 +422,7 @@ private slots:
         for (int i = 0; i < 100 && (made.isEmpty() || inodeOf(made) != swept); ++i)
             made = s.folder(QStringLiteral("new%1").arg(i));
         const QString source = s.file(made + QStringLiteral("/b.txt"), gb18030(chinese));
-        s.file(made + QStringLiteral("/.karvo-999999999-1-dead"), "half a file");
+        s.file(made + QStringLiteral("/.karvo-999999999-1-00000000dead0"), "half a file");
         QCOMPARE(verdict(process(source, into())), QStringLiteral("ok"));
         QCOMPARE(QDir(made).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("b.txt")});
     }

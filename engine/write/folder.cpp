@@ -10,6 +10,7 @@
 #include <QRandomGenerator>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -26,6 +27,8 @@ namespace Karvo {
 namespace {
 
 const QByteArray temporaryPrefix = QByteArrayLiteral(".karvo-");
+// A 64-bit random number in base 36, padded with zeros.
+constexpr int randomWidth = 13;
 
 // When a process started, in clock ticks since boot: with its number, it
 // tells a running process from a later one that reuses the number. 0 when
@@ -61,8 +64,13 @@ bool isLeftover(const char *name)
     bool pidOk = false, startOk = false;
     const pid_t pid = pid_t(parts.value(0).toInt(&pidOk));
     const quint64 start = parts.value(1).toULongLong(&startOk);
-    if (parts.size() != 3 || !pidOk || !startOk || pid <= 0)
-        return false; // not of this form: not ours to remove
+    // Not of this form, down to the random part's width: not ours to remove
+    // (".karvo-2024-12-backup" is someone's own file).
+    const bool random = parts.value(2).size() == randomWidth
+        && std::all_of(parts.value(2).cbegin(), parts.value(2).cend(),
+            [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); });
+    if (parts.size() != 3 || !pidOk || !startOk || pid <= 0 || !random)
+        return false;
     return startTime(pid) != start;
 }
 
@@ -169,7 +177,9 @@ void Folder::removeLeftovers() const
     // A folder is known by its device and inode and, where the file system
     // keeps it, the time it was made: once a folder is gone its inode number
     // is soon given to a new one, which has not been swept.
-    struct statx born {};
+    struct statx born
+    {
+    };
     if (::statx(descriptor, "", AT_EMPTY_PATH, STATX_BTIME, &born) != 0 || !(born.stx_mask & STATX_BTIME))
         born.stx_btime = {};
     static QMutex mutex;
@@ -198,7 +208,8 @@ void Folder::removeLeftovers() const
 
 QByteArray temporaryName()
 {
-    return temporaryPrefix + processTag() + '-' + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+    return temporaryPrefix + processTag() + '-'
+        + QByteArray::number(QRandomGenerator::global()->generate64(), 36).rightJustified(randomWidth, '0');
 }
 
 bool sameEntry(const QString &a, const QString &b)
