@@ -11,14 +11,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QMutex>
 #include <QMutexLocker>
 #include <QSet>
+#include <QTextDecoder>
 #include <QThread>
 
-#include <QTextDecoder>
-
+#include <algorithm>
+#include <array>
 #include <cerrno>
-#include <cstring>
 #include <utility>
 
 #include <dirent.h>
@@ -436,23 +437,35 @@ bool keepsAscii(const SourceFile &source, const Encoding &target)
 {
     if (target.isAsciiCompatible())
         return true;
-    // UTF-16 and UTF-32 change every byte alike.
+    // Worked out once for each target (UTF-16 and UTF-32 change every byte).
+    static QMutex mutex;
+    static QHash<QTextCodec *, QByteArray> changedByTarget;
     QByteArray changed;
-    for (int b = 0; b < 0x80; ++b) {
-        const QByteArray byte(1, char(b));
-        QTextDecoder decoder(target.codec(), QTextCodec::IgnoreHeader);
-        QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
-        if (decoder.toUnicode(byte) != QString(QChar(b)) || decoder.hasFailure()
-            || target.codec()->fromUnicode(QString(QChar(b)).constData(), 1, &state) != byte)
-            changed += char(b);
+    {
+        const QMutexLocker lock(&mutex);
+        const auto known = changedByTarget.constFind(target.codec());
+        if (known != changedByTarget.cend()) {
+            changed = known.value();
+        } else {
+            for (int b = 0; b < 0x80; ++b) {
+                const QByteArray byte(1, char(b));
+                QTextDecoder decoder(target.codec(), QTextCodec::IgnoreHeader);
+                QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+                if (decoder.toUnicode(byte) != QString(QChar(b)) || decoder.hasFailure()
+                    || target.codec()->fromUnicode(QString(QChar(b)).constData(), 1, &state) != byte)
+                    changed += char(b);
+            }
+            changedByTarget.insert(target.codec(), changed);
+        }
     }
+    std::array<bool, 0x80> isChanged {};
+    for (const char b : qAsConst(changed))
+        isChanged[size_t(b)] = true;
     QByteArray block(1 << 20, Qt::Uninitialized);
     ssize_t read = 0;
     for (off_t at = 0; (read = ::pread(source.fd(), block.data(), size_t(block.size()), at)) > 0; at += read) {
-        for (const char b : changed) {
-            if (std::memchr(block.constData(), b, size_t(read)))
-                return false;
-        }
+        if (std::any_of(block.cbegin(), block.cbegin() + read, [&](char b) { return isChanged[uchar(b) & 0x7F]; }))
+            return false;
     }
     return read == 0;
 }
