@@ -177,9 +177,7 @@ void Folder::removeLeftovers() const
     // A folder is known by its device and inode and, where the file system
     // keeps it, the time it was made: once a folder is gone its inode number
     // is soon given to a new one, which has not been swept.
-    struct statx born
-    {
-    };
+    struct statx born {};
     if (::statx(descriptor, "", AT_EMPTY_PATH, STATX_BTIME, &born) != 0 || !(born.stx_mask & STATX_BTIME))
         born.stx_btime = {};
     static QMutex mutex;
