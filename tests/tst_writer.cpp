@@ -142,6 +142,8 @@ private slots:
         row("in place", "fsetxattr", EIO, 1, "cannot-write");
         row("in place", "fsetxattr", ENOTSUP, 1, "ok attributes-not-kept");
         row("in place", "fremovexattr", EIO, 1, "cannot-write");
+        row("in place", "fremovexattr", ENODATA, 1, "ok"); // no list to take off
+        row("in place", "fremovexattr", ENOTSUP, 1, "ok");
         row("in place", "renameat2", EIO, 1, "cannot-write");
         row("in place", "fsync", EIO, 1, "cannot-write");
         row("copy", "renameat2", EDQUOT, 1, "no-space");
