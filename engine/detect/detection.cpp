@@ -407,7 +407,7 @@ bool isMostlyUtf8(const QByteArray &bytes, const DetectionThresholds &thresholds
         strays += length > 1 ? 0 : 1;
         at += std::max(1, length);
     }
-    return sequences >= thresholds.mostlyUtf8 && sequences >= thresholds.mostlyUtf8 * strays;
+    return sequences >= thresholds.mostlyUtf8 * std::max<qint64>(strays, 1);
 }
 
 // Encodings of seven bits that escape sequences or "~{" switch.
