@@ -371,8 +371,8 @@ private slots:
         const auto mixed = [](const char *row, const QByteArray &bytes, const char *first) {
             QTest::newRow(row) << bytes << "mixed" << QString::fromLatin1(first);
         };
-        mixed("UTF-8 with a word of Shift_JIS", japanese.toUtf8() + iconv(QStringLiteral("テスト"), "SHIFT_JIS"), "");
-        mixed("UTF-8 with one byte of Latin-1", QStringLiteral("Größe café\n").repeated(20).toUtf8() + "\xe9\n", "");
+        mixed("UTF-8 with a word of Shift_JIS", japanese.toUtf8() + iconv(QStringLiteral("テスト"), "SHIFT_JIS"), "UTF-8");
+        mixed("UTF-8 with one byte of Latin-1", QStringLiteral("Größe café\n").repeated(20).toUtf8() + "\xe9\n", "UTF-8");
         mixed("UTF-8 BOM, then Shift_JIS", "\xef\xbb\xbf" + iconv(japanese, "SHIFT_JIS"), "SHIFT_JIS");
         mixed("UTF-8 BOM, then EUC-KR", "\xef\xbb\xbf" + iconv(korean, "EUC-KR"), "UHC");
         QTest::newRow("empty") << QByteArray() << "empty" << QString();

@@ -661,7 +661,8 @@ DetectResult Detector::finish(bool complete)
     QByteArray sample = s.sampler.text();
     if (bom == Bom::Utf8 && !utf8 && sample.startsWith("\xEF\xBB\xBF"))
         sample.remove(0, 3);
-    const bool partlyUtf8 = !utf8 && census.nonAscii > 0 && (bom == Bom::Utf8 || isMostlyUtf8(sample, thresholds));
+    const bool mostlyUtf8 = !utf8 && census.nonAscii > 0 && isMostlyUtf8(sample, thresholds);
+    const bool partlyUtf8 = mostlyUtf8 || (bom == Bom::Utf8 && !utf8);
     const bool sampleComplete = complete && s.sampler.complete();
     const auto take = [&result](const QVector<Reading> &readings) {
         const Reading &best = readings.first();
@@ -737,9 +738,22 @@ DetectResult Detector::finish(bool complete)
         sample, sampleComplete, witness, utf8, thresholds, byDeclaration ? Witness::Declaration : Witness::Detector);
     result.doubts = doubtsAbout(readings, witness, result.detectorName, partlyUtf8, thresholds);
     result.doubtful = !result.doubts.isEmpty();
+    // Text that is UTF-8 for the most part reads best, as a person would see
+    // it, in UTF-8 with the pasted bytes marked: that comes first, though it
+    // converts nothing until the rest is mended, and no reading is likelier
+    // than even.
+    const auto utf8First = [&result] {
+        for (DetectResult::Candidate &candidate : result.candidates)
+            candidate.score /= 2;
+        result.candidates.prepend({Encoding::utf8(), 0.5});
+        result.encoding = Encoding::utf8();
+        result.confidence = 0.5;
+        result.language.clear();
+        return result;
+    };
     if (readings.isEmpty()) {
         result.encoding = guess;
-        return result;
+        return mostlyUtf8 ? utf8First() : result;
     }
     // Where the detector named an encoding Qt cannot read and Karvo is not
     // sure of its own, the answer stays the detector's, which nothing can
@@ -747,6 +761,8 @@ DetectResult Detector::finish(bool complete)
     const bool unreadable = std::any_of(result.doubts.cbegin(), result.doubts.cend(),
         [](const Doubt &doubt) { return doubt.kind == Doubt::Kind::NoCodec; });
     take(readings);
+    if (mostlyUtf8)
+        return utf8First();
     if (unreadable)
         result.encoding = guess;
     // Hong Kong's characters, or quotes and dashes, further on than the
