@@ -467,12 +467,20 @@ int runCommandLine(QCoreApplication &app)
             pending[files.at(i).path].append(i);
         run.process(files);
     });
+    // A name given that is not UTF-8 is reported by its bytes, as one a
+    // folder holds is.
+    const QList<QByteArray> native = nativeArguments(paths);
     QObject::connect(&run, &Run::fileFinished, [&](const FileResult &result) {
         QVector<int> &places = pending[result.path];
         if (places.isEmpty())
             return;
         const int index = places.takeLast();
         reported[index] = result;
+        const int given = result.rawPath.isEmpty() && result.path.contains(QChar::ReplacementCharacter)
+            ? int(paths.indexOf(result.path))
+            : -1;
+        if (given >= 0)
+            reported[index].rawPath = native.at(given);
         filled[index] = true;
         printReady(false);
     });

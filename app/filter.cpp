@@ -191,14 +191,16 @@ int runFilter(const QStringList &paths, const Encoding &target, const Encoding &
         fail(Filter::tr("standard output"), out.errorString());
         return ExitSomeFailed;
     }
-    for (const QString &path : paths) {
+    const QList<QByteArray> native = nativeArguments(paths);
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString &path = paths.at(i);
         int code = ExitDone;
         if (path == QLatin1String("-")) {
             // Fewer, larger reads from a pipe, and a writer that waits less.
             ::fcntl(STDIN_FILENO, F_SETPIPE_SZ, 1 << 20);
             code = convert(STDIN_FILENO, Filter::tr("standard input"), target, source, out);
         } else {
-            const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+            const int fd = ::open(native.at(i).constData(), O_RDONLY | O_CLOEXEC);
             if (fd < 0) {
                 fail(path, systemReason(errno));
                 return ExitSomeFailed;

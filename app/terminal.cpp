@@ -2,6 +2,8 @@
 
 #include "utf8validator.h"
 
+#include <QFile>
+
 namespace Karvo {
 
 namespace {
@@ -72,6 +74,30 @@ QString terminalSafe(const QByteArray &name)
     }
     out += terminalSafe(QString::fromUtf8(name.constData() + start, name.size() - start));
     return out;
+}
+
+QList<QByteArray> nativeArguments(const QStringList &arguments)
+{
+    QList<QByteArray> given;
+    QFile commandLine(QStringLiteral("/proc/self/cmdline"));
+    if (commandLine.open(QIODevice::ReadOnly))
+        given = commandLine.readAll().split('\0');
+    QList<QByteArray> native;
+    int next = 1; // past the program's name
+    for (const QString &argument : arguments) {
+        QByteArray bytes = QFile::encodeName(argument);
+        if (argument.contains(QChar::ReplacementCharacter)) {
+            for (int i = next; i < given.size(); ++i) {
+                if (QFile::decodeName(given.at(i)) == argument) {
+                    bytes = given.at(i);
+                    next = i + 1;
+                    break;
+                }
+            }
+        }
+        native.append(bytes);
+    }
+    return native;
 }
 
 } // namespace Karvo

@@ -138,6 +138,7 @@ private slots:
     void attacks();
     void stopped_data();
     void stopped();
+    void nameNotUtf8();
 };
 
 void TestCommandLine::run_data()
@@ -657,6 +658,34 @@ void TestCommandLine::stopped()
     QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"big.txt"});
     const QByteArray after = s.bytes(QStringLiteral("big.txt"));
     QVERIFY(after == original || after == QTextCodec::codecForName("GB18030")->toUnicode(original).toUtf8());
+}
+
+// A shell hands on a name's bytes as they are, where Qt's arguments have
+// U+FFFD for those that are not UTF-8.
+void TestCommandLine::nameNotUtf8()
+{
+    Scratch s;
+    const QByteArray name("f\xe9.txt");
+    // Two names that Qt reads alike, U+FFFD for the one byte.
+    for (const QByteArray &bytes : {gb18030(), gb18030(chinese + chinese)}) {
+        const QByteArray file = QFile::encodeName(s.dir.path()) + (bytes == gb18030() ? "/f\xe9.txt" : "/f\xe8.txt");
+        const int fd = ::open(file.constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size());
+        ::close(fd);
+    }
+    const auto karvoOn = [&](const QString &options) {
+        QProcess process;
+        process.setWorkingDirectory(s.dir.path());
+        process.start(QStringLiteral("sh"),
+            {QStringLiteral("-c"), QStringLiteral("exec \"$0\" %1 \"$(printf 'f\\351.txt')\" \"$(printf 'f\\350.txt')\"").arg(options),
+                QStringLiteral(KARVO_BINARY)});
+        process.waitForFinished(60000);
+        return process.readAllStandardOutput();
+    };
+    QCOMPARE(karvoOn(QStringLiteral("--stdout")), chinese.repeated(3).toUtf8());
+    const QJsonObject report = QJsonDocument::fromJson(karvoOn(QStringLiteral("-n --json"))).object();
+    QCOMPARE(report.value(QStringLiteral("files")).toArray().at(0).toObject().value(QStringLiteral("pathBytes")),
+        QJsonValue(QString::fromLatin1(name.toBase64())));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
