@@ -307,6 +307,8 @@ void TestCommandLine::filter_data()
         QTextCodec::codecForName("Big5")->toUnicode(readTwoWays).toUtf8(), "");
     row("a character the target lacks", "-t,KOI8-R,-", (russian + QString::fromUtf8("ок 中")).toUtf8(), 1,
         encoded("KOI8-R", russian + QString::fromUtf8("ок ")), "(U+4E2D) at " + at.arg(41).arg(4));
+    row("a stateful target shifted back at the end", "--force-encoding,UTF-8,-t,ISO-2022-JP,-",
+        QString::fromUtf8("日本").toUtf8(), 0, "\x1b$BF|K\\\x1b(B", "");
     // A target that keeps a state between characters goes as one stream.
     row("a character a stateful target lacks", "--force-encoding,UTF-8,-t,ISO-2022-JP,-",
         (kana + QString::fromUtf8("é")).toUtf8(), 1, encoded("ISO-2022-JP", kana), "(U+00E9) at " + at.arg(1).arg(10));

@@ -714,6 +714,13 @@ private slots:
             = [](const QByteArray &bytes) { return QString::fromLatin1(bytes.constData(), bytes.size()); };
         const auto hex = [](const char *digits) { return QByteArray::fromHex(digits); };
         row("UTF-8 to UTF-16LE writes one BOM", "ab", detection("UTF-8"), "UTF-16LE", written(hex("fffe61006200")));
+        // Text in these must end in ASCII, even where it ends in a kanji.
+        row("ISO-2022-JP shifts back at the end", "\xe6\x97\xa5\xe6\x9c\xac", detection("UTF-8"), "ISO-2022-JP",
+            written("\x1b$BF|K\\\x1b(B"));
+        row("ISO-2022-CN shifts in at the end", "\xe4\xb8\xad\xe6\x96\x87", detection("UTF-8"), "ISO-2022-CN",
+            written("\x1b$)A\x0eVPND\x0f"));
+        row("... and not twice", "\xe4\xb8\xad\xe6\x96\x87\n", detection("UTF-8"), "ISO-2022-CN",
+            written("\x1b$)A\x0eVPND\x0f\n"));
         row("UTF-8 to UTF-32BE writes one BOM", "a", detection("UTF-8"), "UTF-32BE", written(hex("0000feff00000061")));
         row("beyond U+FFFF into UTF-32BE, one unit each", "\xf0\x9f\x98\x80\xf0\x9f\x8e\x89\n", detection("UTF-8"),
             "UTF-32BE", written(hex("0000feff0001f6000001f3890000000a")));

@@ -168,13 +168,27 @@ public:
         // name gives none.
         , bigEndian(ending.startsWith('\0'))
         , byteOrderMark(atStart)
+        , shifts(encoding.name().startsWith(QLatin1String("ISO-2022-JP"))    ? Shifts::Escapes
+                  : encoding.name().startsWith(QLatin1String("ISO-2022-CN")) ? Shifts::ShiftOut
+                                                                             : Shifts::None)
     { }
+
+    // What takes the target back to ASCII after the last character, as
+    // ISO-2022-JP and ISO-2022-CN text must end: Qt's encoders leave it to
+    // a character that never comes.
+    QByteArray closing() const
+    {
+        if (!shifted)
+            return QByteArray();
+        return shifts == Shifts::Escapes ? QByteArrayLiteral("\x1b(B") : QByteArrayLiteral("\x0f");
+    }
 
     Loss encode(const QString &text, QByteArray &bytes)
     {
         if (check == Check::Utf32)
             return encodeUtf32(text, bytes);
         bytes = encoder.fromUnicode(text);
+        noteShifts(bytes);
         switch (check) {
         case Check::Nothing:
         case Check::Utf32:
@@ -317,6 +331,21 @@ private:
         return {confirmed + offset, codePointAt(pending, offset)};
     }
 
+    // Where the last escape sequence, or shift, left the target.
+    void noteShifts(const QByteArray &bytes)
+    {
+        if (shifts == Shifts::Escapes) {
+            const int escape = bytes.lastIndexOf('\x1b');
+            if (escape >= 0)
+                shifted = bytes.mid(escape, 3) != "\x1b(B";
+        } else if (shifts == Shifts::ShiftOut) {
+            const int out = bytes.lastIndexOf('\x0e');
+            const int in = bytes.lastIndexOf('\x0f');
+            if (out >= 0 || in >= 0)
+                shifted = out > in;
+        }
+    }
+
     QTextEncoder encoder;
     QTextDecoder decoder;
     QByteArray ending;
@@ -327,6 +356,9 @@ private:
     qint64 confirmed = 0;
     uint lastCharacter = 0;
     ushort held = 0; // a surrogate the UTF-8 or UTF-32 encoder has not written yet
+    enum class Shifts { None, Escapes, ShiftOut };
+    const Shifts shifts;
+    bool shifted = false; // out of ASCII
 };
 
 struct Position
@@ -533,6 +565,8 @@ private:
                 loss = encoder.finish();
             if (loss.index >= 0)
                 return lost(before + loss.index, loss.character);
+            if (read == 0)
+                bytes += encoder.closing();
 
             if (!write(bytes))
                 return cannotWrite();
@@ -805,6 +839,8 @@ private:
                 advance(position, text, 0, length);
                 return at(Failure::LossyTarget, position, to, loss.character);
             }
+            if (read == 0 || bad >= 0)
+                bytes += encoder.closing();
             if (!write(bytes))
                 return cannotWrite();
             encoded += text.size();
