@@ -479,8 +479,11 @@ int runCommandLine(QCoreApplication &app)
         const int given = result.rawPath.isEmpty() && result.path.contains(QChar::ReplacementCharacter)
             ? int(paths.indexOf(result.path))
             : -1;
-        if (given >= 0)
-            reported[index].rawPath = native.at(given);
+        if (given >= 0) {
+            const QByteArray &bytes = native.at(given);
+            reported[index].rawPath = bytes;
+            reported[index].fileName = escapedName(bytes.mid(bytes.lastIndexOf('/') + 1));
+        }
         filled[index] = true;
         printReady(false);
     });

@@ -103,24 +103,6 @@ FileStatus statusOf(const Outcome &refusal, bool named)
     }
 }
 
-// A name as people can read it: each byte that is no part of UTF-8 as \xNN.
-QString escapedName(const QByteArray &bytes)
-{
-    QString name;
-    for (int i = 0; i < bytes.size();) {
-        const int length = utf8SequenceLength(bytes.constData() + i, bytes.size() - i);
-        if (length > 0) {
-            name += QString::fromUtf8(bytes.constData() + i, length);
-            i += length;
-            continue;
-        }
-        name += QStringLiteral("\\x")
-            + QString::number(uchar(bytes.at(i)), 16).toUpper().rightJustified(2, QLatin1Char('0'));
-        ++i;
-    }
-    return name;
-}
-
 struct Walker
 {
     bool recursive = false;
@@ -311,6 +293,23 @@ void RunContext::recordFolders(const QStringList &made)
     if (recorder)
         for (const QString &folder : made)
             recorder->createdFolder(folder);
+}
+
+QString escapedName(const QByteArray &bytes)
+{
+    QString name;
+    for (int i = 0; i < bytes.size();) {
+        const int length = utf8SequenceLength(bytes.constData() + i, bytes.size() - i);
+        if (length > 0) {
+            name += QString::fromUtf8(bytes.constData() + i, length);
+            i += length;
+            continue;
+        }
+        name += QStringLiteral("\\x")
+            + QString::number(uchar(bytes.at(i)), 16).toUpper().rightJustified(2, QLatin1Char('0'));
+        ++i;
+    }
+    return name;
 }
 
 QString resolvedPath(const PlannedFile &file)

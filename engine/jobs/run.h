@@ -58,6 +58,9 @@ struct PlannedFile
 // The file's canonical path, or its absolute path if it has none.
 QString resolvedPath(const PlannedFile &file);
 
+// A name as people can read it: each byte that is no part of UTF-8 as \xNN.
+QString escapedName(const QByteArray &bytes);
+
 // The record of one processed file.
 struct FileResult
 {
