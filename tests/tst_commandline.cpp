@@ -537,7 +537,6 @@ void TestCommandLine::attacks_data()
     row("a different file in the save folder", "other", "-o,out,in/gb.txt", 1, "out/gb.txt=other", "[Failed]");
     row("... replaced when asked", "other", "--overwrite,-o,out,in/gb.txt", 0, "out/gb.txt=utf8", "[Success]");
     row("the copy a run before made", "converted before", "-o,out,in/gb.txt", 0, "out/gb.txt=utf8", "[Success]");
-    row("... foreseen by a dry run", "converted before", "-n,-o,out,in/gb.txt", 0, "out/gb.txt=utf8", "[Success]");
     row("... and added to since", "converted before, and more", "-o,out,in/gb.txt", 1, "in/gb.txt=gb", "[Failed]");
     row("... or cut short", "converted before, cut short", "-o,out,in/gb.txt", 1, "in/gb.txt=gb", "[Failed]");
     row("the save folder is the source folder", "", "-o,in,in", 2, "in/gb.txt=gb", "is the folder of");
@@ -645,11 +644,9 @@ void TestCommandLine::stopped()
     process.start(QStringLiteral(KARVO_BINARY), {QStringLiteral("big.txt")});
     QVERIFY(process.waitForStarted());
     // Once karvo catches the signal, which it does just before the run.
-    const QString status = QStringLiteral("/proc/%1/status").arg(process.processId());
     const auto catches = [&] {
-        const QByteArray text = contents(status);
-        const int at = text.indexOf("SigCgt:");
-        return at >= 0 && (text.mid(at + 7, 17).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
+        const QByteArray text = contents(QStringLiteral("/proc/%1/status").arg(process.processId()));
+        return (text.mid(text.indexOf("SigCgt:") + 7, 17).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
     };
     QTRY_VERIFY_WITH_TIMEOUT(catches() || process.state() != QProcess::Running, 60000);
     QVERIFY2(process.state() == QProcess::Running, "karvo never caught the signal");
@@ -658,37 +655,33 @@ void TestCommandLine::stopped()
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 128 + signal);
     QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"big.txt"});
-    const QByteArray after = s.bytes(QStringLiteral("big.txt"));
-    QVERIFY(after == original || after == QTextCodec::codecForName("GB18030")->toUnicode(original).toUtf8());
+    QVERIFY(QList<QByteArray>({original, QTextCodec::codecForName("GB18030")->toUnicode(original).toUtf8()})
+                .contains(s.bytes(QStringLiteral("big.txt"))));
 }
 
 // A shell hands on a name's bytes as they are, where Qt's arguments have
 // U+FFFD for those that are not UTF-8.
 void TestCommandLine::nameNotUtf8()
 {
+    // Two names that Qt reads alike, U+FFFD for the one byte, made by the shell.
     Scratch s;
-    const QByteArray name("f\xe9.txt");
-    // Two names that Qt reads alike, U+FFFD for the one byte.
-    for (const QByteArray &bytes : {gb18030(), gb18030(chinese + chinese)}) {
-        const QByteArray file = QFile::encodeName(s.dir.path()) + (bytes == gb18030() ? "/f\xe9.txt" : "/f\xe8.txt");
-        const int fd = ::open(file.constData(), O_WRONLY | O_CREAT, 0644);
-        QVERIFY(fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size());
-        ::close(fd);
-    }
-    const auto karvoOn = [&](const QString &options) {
+    s.file(QStringLiteral("a.txt"), gb18030());
+    s.file(QStringLiteral("b.txt"), gb18030(chinese + chinese));
+    const QString names
+        = QStringLiteral(R"(e=$(printf 'f\351.txt') g=$(printf 'f\350.txt'); [ -e a.txt ] && mv a.txt "$e" && mv b.txt "$g")");
+    const auto karvoOn = [&](const QString &command) {
         QProcess process;
         process.setWorkingDirectory(s.dir.path());
-        process.start(QStringLiteral("sh"),
-            {QStringLiteral("-c"), QStringLiteral("exec \"$0\" %1 \"$(printf 'f\\351.txt')\" \"$(printf 'f\\350.txt')\"").arg(options),
-                QStringLiteral(KARVO_BINARY)});
+        process.start(QStringLiteral("sh"), {QStringLiteral("-c"), names + QStringLiteral("; ") + command, KARVO_BINARY});
         process.waitForFinished(60000);
         return process.readAllStandardOutput();
     };
-    QCOMPARE(karvoOn(QStringLiteral("--stdout")), chinese.repeated(3).toUtf8());
-    const QJsonObject report = QJsonDocument::fromJson(karvoOn(QStringLiteral("-n --json"))).object();
-    const QJsonObject file = report.value(QStringLiteral("files")).toArray().at(0).toObject();
-    QCOMPARE(file.value(QStringLiteral("pathBytes")), QJsonValue(QString::fromLatin1(name.toBase64())));
-    QCOMPARE(file.value(QStringLiteral("name")), QJsonValue(QStringLiteral("f\\xE9.txt"))); // as a folder lists it
+    QCOMPARE(karvoOn(QStringLiteral(R"("$0" --stdout "$e" "$g")")), chinese.repeated(3).toUtf8());
+    const QJsonObject report = QJsonDocument::fromJson(karvoOn(QStringLiteral(R"("$0" -n --json "$e")"))).object();
+    const QJsonArray files = report[QStringLiteral("files")].toArray();
+    QCOMPARE(files.at(0)[QStringLiteral("pathBytes")].toString(), QStringLiteral("ZukudHh0")); // f\xE9.txt
+    QCOMPARE(files.at(0)[QStringLiteral("name")], QJsonValue(QStringLiteral("f\\xE9.txt"))); // as a folder lists it
+    karvoOn(QStringLiteral(R"(rm "$e" "$g")")); // QTemporaryDir cannot remove what Qt cannot name
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

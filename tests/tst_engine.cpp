@@ -367,14 +367,12 @@ private slots:
         binary("UTF-32LE without BOM but beyond U+10FFFF", iconv(french, "UTF-32LE") + QByteArray("\0\0\x11\0", 4));
         binary("UTF-16LE with BOM, but controls", "\xff\xfe" + QByteArray("\x01\x00\x02\x00\x03\x00a\x00", 8));
         binary("UTF-16LE with BOM, cut short", iconv(french, "UTF-16").chopped(1));
-        binary("UTF-32BE BOM, then no UTF-32", QByteArray("\0\0\xfe\xff", 4) + elfHeader());
         const auto mixed = [](const char *row, const QByteArray &bytes, const char *first) {
             QTest::newRow(row) << bytes << "mixed" << QString::fromLatin1(first);
         };
         mixed("UTF-8 with a word of Shift_JIS", japanese.toUtf8() + iconv(QStringLiteral("テスト"), "SHIFT_JIS"), "UTF-8");
         mixed("UTF-8 with one byte of Latin-1", QStringLiteral("Größe café\n").repeated(20).toUtf8() + "\xe9\n", "UTF-8");
         mixed("UTF-8 BOM, then Shift_JIS", "\xef\xbb\xbf" + iconv(japanese, "SHIFT_JIS"), "SHIFT_JIS");
-        mixed("UTF-8 BOM, then EUC-KR", "\xef\xbb\xbf" + iconv(korean, "EUC-KR"), "UHC");
         QTest::newRow("empty") << QByteArray() << "empty" << QString();
         for (const char *kind : {"missing", "folder", "fifo", "dangling link", "/dev/zero"})
             QTest::newRow(kind) << QByteArray(kind) << "unread" << QString();
@@ -569,48 +567,6 @@ private slots:
                     qPrintable(QStringLiteral("%1: %2 under %3, against %4").arg(model->code()).arg(bits).arg(limit).arg(fromBytes.bits)));
             }
         }
-    }
-
-    void describesDoubts_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QStringList>("encodings");
-        QTest::addColumn<QStringList>("languages");
-        QTest::addColumn<QStringList>("words"); // what the words must name
-
-        using Kind = Karvo::Doubt::Kind;
-        QTest::newRow("two readings of one language")
-            << int(Kind::CloseReadings) << QStringList {"windows-1250", "ISO-8859-16"} << QStringList {"ro", "ro"}
-            << QStringList {"Romanian", "windows-1250", "ISO-8859-16"};
-        QTest::newRow("two languages") << int(Kind::CloseReadings) << QStringList {"windows-1252", "windows-1257"}
-                                       << QStringList {"it", "lt"}
-                                       << QStringList {"Italian", "Lithuanian", "windows-1252", "windows-1257"};
-        QTest::newRow("few characters") << int(Kind::FewCharacters) << QStringList {"windows-1252", "IBM850"}
-                                        << QStringList {"es", "ca"} << QStringList {"Spanish", "IBM850", "(2)"};
-        QTest::newRow("traditional Chinese")
-            << int(Kind::NoLanguage) << QStringList {"Big5"} << QStringList {"zh-hant"} << QStringList {"Big5"};
-        QTest::newRow("an encoding Qt lacks")
-            << int(Kind::NoCodec) << QStringList {"windows-1258"} << QStringList {"vi"} << QStringList {"VISCII"};
-    }
-
-    void describesDoubts()
-    {
-        QFETCH(int, kind);
-        QFETCH(QStringList, encodings);
-        QFETCH(QStringList, languages);
-        QFETCH(QStringList, words);
-
-        Karvo::Doubt doubt;
-        doubt.kind = Karvo::Doubt::Kind(kind);
-        for (const QString &name : encodings)
-            doubt.encodings.append(Karvo::Encoding::named(name));
-        doubt.languages = languages;
-        doubt.characters = 2;
-        doubt.detectorName = QStringLiteral("VISCII");
-        const QString text = Karvo::describe(doubt);
-        for (const QString &word : words)
-            QVERIFY2(text.contains(word), qPrintable(text));
-        QVERIFY(!Karvo::doubtCode(doubt.kind).isEmpty());
     }
 
     void binaryIsSettledEarly_data()

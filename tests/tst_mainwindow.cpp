@@ -289,27 +289,6 @@ private slots:
         QCOMPARE(box->currentText(), target);
     }
 
-    void homeAndAbout()
-    {
-        // Home offers the web site and the About box (which F1 opens too:
-        // see keyboard()).
-        Scenario s;
-        auto *home = s.child<QToolButton>("moreAppButton");
-        QVERIFY(!home->toolTip().isEmpty());
-        QCOMPARE(home->menu()->actions().size(), 2);
-        UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
-        home->menu()->actions().at(0)->trigger();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QCOMPARE(catcher.opened, QList<QUrl>({QUrl(QStringLiteral("https://karvo.org/"))}));
-        home->menu()->actions().at(1)->trigger();
-        auto *about = s.window.findChild<QMessageBox *>(QStringLiteral("aboutBox"));
-        QVERIFY(about);
-        for (const QString &fact : {QStringLiteral("Karvo 1."), QStringLiteral("MIT"),
-                 QStringLiteral("Qt %1").arg(QString::fromLatin1(qVersion())), QStringLiteral("uchardet 0.")})
-            QVERIFY2(about->text().contains(fact), qPrintable(fact));
-    }
-
     void chooser_data()
     {
         QTest::addColumn<QString>("how"); // keys, or the widget clicked
@@ -445,44 +424,6 @@ private slots:
         QVERIFY(why->heightForWidth(why->width()) <= why->height());
         QVERIFY(s.shown("checkButton"));
         QCOMPARE(s.boxes, QStringList());
-    }
-
-    void translated_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("dropText");
-        QTest::addColumn<QString>("summary");
-        QTest::addColumn<QString>("failure");
-
-        QTest::newRow("de") << QLocale("de_DE") << "Hier ablegen oder klicken,\num Datei oder Ordner zu wählen"
-                            << "[1/2] umgewandelt\n1 fehlgeschlagen"
-                            << "Die Datei ließ sich nicht umwandeln: Das Zeichen „春“ (U+6625) in Zeile 1, Spalte 1 "
-                               "lässt sich in ISO-8859-1 nicht schreiben.";
-        QTest::newRow("zh_CN") << QLocale("zh_CN") << QString::fromUtf8("拖放到这里，或点击选择\n文件或文件夹")
-                               << QString::fromUtf8("[1/2] 已转换\n1 个失败")
-                               << QString::fromUtf8("无法转换文件：第 1 行第 1 列的字符“春”(U+6625) 无法用 "
-                                                    "ISO-8859-1 表示。");
-    }
-
-    // The window, the summary and the engine's words in the user's language,
-    // with the run's figures and names in place.
-    void translated()
-    {
-        QFETCH(QLocale, locale);
-        QFETCH(QString, dropText);
-        QFETCH(QString, summary);
-        QFETCH(QString, failure);
-
-        QVERIFY(!Karvo::installTranslators(*qApp, locale).isEmpty());
-        Scenario s;
-        QCOMPARE(s.child<QLabel>("dropLabel")->text(), dropText);
-        s.file(QStringLiteral("b.txt"), gb18030(chinese));
-        s.file(QStringLiteral("c.txt"), "caf\xc3\xa9\n");
-        s.controller()->setTarget(Karvo::Encoding::named(QStringLiteral("ISO-8859-1")));
-        QVERIFY(s.run({QStringLiteral("b.txt"), QStringLiteral("c.txt")}));
-        QCOMPARE(s.child<QLabel>("resultLabel")->text(), summary);
-        KvResultDialog *detail = s.detail();
-        QCOMPARE(detail->table()->model()->index(0, 4).data().toString(), failure);
     }
 
     void detailTable()

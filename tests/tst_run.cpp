@@ -133,8 +133,6 @@ private slots:
         row("ASCII is Shift_JIS already: nothing written", ascii, "Shift_JIS", "", none, FileStatus::Unchanged, ascii);
         row("... but for a control ICU's Shift_JIS swaps: converted", "plain\x1a\n", "Shift_JIS", "", none,
             FileStatus::Converted, encoded("Shift_JIS", QStringLiteral("plain\x1a\n")));
-        row("ASCII is ISO-2022-JP already: nothing written", ascii, "ISO-2022-JP", "", none, FileStatus::Unchanged,
-            ascii);
         row("ASCII is no UTF-16: converted", ascii, "UTF-16LE", "", none, FileStatus::Converted,
             QByteArray::fromHex("fffe70006c00610069006e000a00"));
         row("empty: nothing to convert", empty, "UTF-8", "", none, FileStatus::Unchanged, empty);
