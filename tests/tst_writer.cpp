@@ -96,6 +96,52 @@ int asNobody(const std::function<int()> &job, bool inRootsGroup = false)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
+// The source's folder takes no new file, as another user's folder would,
+// so that the file is written over where it stands; and the disk is full:
+// "no room" to set aside, or writes to the file itself stop half way
+// ("full"), then even to put the original back ("full for good").
+class WrittenOver : public SystemCalls
+{
+public:
+    WrittenOver(const QString &file, const QString &fault)
+        : file(QFileInfo(file).canonicalFilePath())
+        , fault(fault)
+    {
+        setSystemCalls(this);
+    }
+    ~WrittenOver() override { setSystemCalls(nullptr); }
+
+    int openat(int folder, const char *name, int flags, mode_t mode) override
+    {
+        if ((flags & O_CREAT) && pathOf(folder) == QFileInfo(file).path()) {
+            errno = EACCES;
+            return -1;
+        }
+        return SystemCalls::openat(folder, name, flags, mode);
+    }
+    int fallocate(int fd, int mode, off_t offset, off_t length) override
+    {
+        errno = fault == QLatin1String("no room") ? ENOSPC : EOPNOTSUPP;
+        return fault.startsWith(QLatin1String("no ")) ? -1 : SystemCalls::fallocate(fd, mode, offset, length);
+    }
+    ssize_t write(int fd, const void *data, size_t size) override
+    {
+        if (!fault.startsWith(QLatin1String("full")) || pathOf(fd) != file)
+            return SystemCalls::write(fd, data, size);
+        if (++writes == 1)
+            return SystemCalls::write(fd, data, size / 2);
+        errno = ENOSPC;
+        return writes == 2 || fault == QLatin1String("full for good") ? -1 : SystemCalls::write(fd, data, size);
+    }
+
+private:
+    static QString pathOf(int fd) { return QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(fd)); }
+
+    const QString file;
+    const QString fault;
+    int writes = 0;
+};
+
 // An access ACL as the kernel stores it: the owner rw-, user nobody rw-,
 // the owning group ---, mask rw-, others ---.
 QByteArray accessList()
@@ -189,6 +235,71 @@ private slots:
             QCOMPARE(s.everything(), before); // nothing left behind
         } else {
             QCOMPARE(contents(result.destination), chinese.toUtf8());
+        }
+    }
+
+    void writtenOver_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("undoable"); // kept for Undo, else in a backup folder
+        QTest::addColumn<QByteArray>("original");
+        QTest::addColumn<QByteArray>("converted");
+        QTest::addColumn<QString>("expected"); // the record's verdict()
+
+        const QString german = QStringLiteral("Gr\u00FC\u00DFe aus K\u00F6ln, sagte er.\n").repeated(20);
+        const auto row = [&](const char *name, const char *fault, bool undoable, const char *expected) {
+            QTest::newRow(name) << fault << undoable << gb18030(chinese) << chinese.toUtf8() << expected;
+        };
+        row("grows", "", true, "ok");
+        QTest::newRow("shrinks") << QString() << false << encoded("UTF-16LE", german) << german.toUtf8() << "ok";
+        row("no room is set aside", "no fallocate", false, "ok");
+        row("no room for it", "no room", false, "no-space");
+        row("the disk fills half way", "full", true, "no-space");
+        row("... with a backup folder", "full", false, "no-space");
+        row("... and the original cannot go back", "full for good", true, "cut-short");
+        row("... nor from the backup folder", "full for good", false, "cut-short");
+    }
+
+    // Written over where it stands, a file holds the new text, or its
+    // original with its times; where neither, the record says where the
+    // original is kept, and Undo puts it back.
+    void writtenOver()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, undoable);
+        QFETCH(QByteArray, original);
+        QFETCH(QByteArray, converted);
+        QFETCH(QString, expected);
+
+        Scene s;
+        const QString source = s.file("in/a.txt", original);
+        const timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(source).constData(), old, 0), 0);
+        const QString store = s.path(QStringLiteral("store"));
+        RunOptions options = undoable ? keeping(store) : into();
+        if (!undoable)
+            options.backupFolder = s.path(QStringLiteral("bak"));
+        Run run(options);
+        FileResult result;
+        {
+            WrittenOver over(source, fault);
+            result = runAll(run, {source}).value(0);
+        }
+        QCOMPARE(verdict(result), expected);
+        const QString id = run.undoRunId();
+        if (result.outcome.ok()) {
+            QCOMPARE(contents(source), converted);
+        } else if (result.outcome.failure == Failure::CutShort) {
+            QCOMPARE(contents(result.outcome.path), original);
+            QCOMPARE(describe(result.outcome).count(result.outcome.path), 1);
+            if (undoable) {
+                undoAll(store, id);
+                QCOMPARE(contents(source), original);
+            }
+        } else {
+            QCOMPARE(contents(source), original);
+            QCOMPARE(QFileInfo(source).lastModified().toSecsSinceEpoch(), 1000000000);
+            QVERIFY(id.isEmpty()); // nothing to undo
         }
     }
 

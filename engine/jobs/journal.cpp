@@ -157,6 +157,11 @@ bool readJournal(const QString &runFolder, JournalContents &contents)
             contents.nextNumber = qMax(contents.nextNumber, kept.number + 1);
         } else if (UndoEntry *done = entry(record, "done")) {
             done->state = UndoEntry::State::Done;
+            if (record.contains(QStringLiteral("hash"))) { // what a write that broke off left
+                done->size = number(record.value(QStringLiteral("size")));
+                done->mtime = number(record.value(QStringLiteral("mtime")));
+                done->hash = QByteArray::fromHex(record.value(QStringLiteral("hash")).toString().toLatin1());
+            }
         } else if (UndoEntry *dropped = entry(record, "dropped")) {
             dropped->state = UndoEntry::State::Dropped;
         } else if (UndoEntry *undone = entry(record, "undone")) {

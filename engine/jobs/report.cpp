@@ -94,6 +94,11 @@ QString sentence(const Outcome &o)
     case Failure::PermissionDenied:
     case Failure::CannotWrite:
         return Engine::tr("Could not write target file.");
+    case Failure::CutShort:
+        //: %1 is the path of the copy of the original kept before the file was written over.
+        return Engine::tr("Could not write target file, nor put its original back: it is cut short. "
+                          "Its original is kept as %1.")
+            .arg(QDir::toNativeSeparators(o.path));
     case Failure::Cancelled:
         return Engine::tr("Not done: the run was cancelled.");
     case Failure::ChangedSinceRun:
@@ -282,7 +287,7 @@ QString describe(const Outcome &outcome)
     QString why = outcome.error != 0 ? systemReason(outcome.error) : QString();
     if (outcome.failure == Failure::NotRegular)
         why = Engine::tr("It is not a regular file.");
-    if (!outcome.path.isEmpty())
+    if (!outcome.path.isEmpty() && outcome.failure != Failure::CutShort)
         //: %1 is a file's path, %2 why something went wrong with it.
         why = why.isEmpty() ? QDir::toNativeSeparators(outcome.path)
                             : Engine::tr("%1: %2").arg(QDir::toNativeSeparators(outcome.path), why);
@@ -382,6 +387,8 @@ QString failureCode(Failure failure)
         return QStringLiteral("permission-denied");
     case Failure::CannotWrite:
         return QStringLiteral("cannot-write");
+    case Failure::CutShort:
+        return QStringLiteral("cut-short");
     case Failure::Cancelled:
         return QStringLiteral("cancelled");
     case Failure::ChangedSinceRun:

@@ -55,14 +55,15 @@ public:
         Outcome outcome = folder.openBelow(listed.path(), true, below);
         if (!outcome.ok())
             return Outcome::failed(Failure::CannotKeepOriginal, outcome.error, outcome.path);
-        Writer writer(below, QFile::encodeName(listed.fileName()));
+        const QByteArray entry = QFile::encodeName(listed.fileName());
+        replacement.kept = below.pathOf(entry);
+        Writer writer(below, entry);
         outcome = writer.look();
         if (outcome.ok() && writer.exists()) {
             // Kept already, by a run that stopped before it was done, say.
             if (writer.existing() >= 0 && sameBytes(replacement.existingFd, writer.existing()))
                 return Outcome::success();
-            return Outcome::failed(
-                Failure::CannotKeepOriginal, EEXIST, below.pathOf(QFile::encodeName(listed.fileName())));
+            return Outcome::failed(Failure::CannotKeepOriginal, EEXIST, replacement.kept);
         }
         if (outcome.ok())
             outcome = writer.open(false);

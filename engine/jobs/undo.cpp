@@ -586,6 +586,7 @@ Outcome UndoRecorder::keep(Replacement &replacement)
         entry.originalModified = nanoseconds(original.st_mtim);
         entry.originalSize = original.st_size;
         const QByteArray kept = native(entry.kept);
+        replacement.kept = folder.pathOf(kept);
         // A second name for the original costs nothing, unless the file is
         // to be written over, which the second name would see.
         bool linked = false;
@@ -628,7 +629,16 @@ Outcome UndoRecorder::keep(Replacement &replacement)
 
 void UndoRecorder::done(const Replacement &replacement, bool changed)
 {
-    journal.append({{changed ? "done" : "dropped", replacement.ticket}}, false);
+    QJsonObject record {{changed ? "done" : "dropped", replacement.ticket}};
+    // A file cut short holds neither text. What it holds is noted, so that
+    // undo knows it for the run's and puts the original back.
+    UndoEntry holding;
+    if (changed && replacement.cutShort && fingerprintOf(replacement.existingFd, holding)) {
+        record.insert(QStringLiteral("size"), QString::number(holding.size));
+        record.insert(QStringLiteral("mtime"), QString::number(holding.mtime));
+        record.insert(QStringLiteral("hash"), QString::fromLatin1(holding.hash.toHex()));
+    }
+    journal.append(record, false);
     if (changed)
         changedCount.fetchAndAddRelaxed(1);
     else if (replacement.existing)

@@ -45,6 +45,7 @@ enum class Failure {
     NoSpace,
     PermissionDenied,
     CannotWrite,
+    CutShort, // a write over the file broke off, and its original, kept at `path`, could not be put back
     Cancelled,
     // Undo.
     ChangedSinceRun, // the file was changed after the run, and is left as it is

@@ -172,6 +172,17 @@ Outcome write(SourceFile &source, const Folder &folder, const QByteArray &entry,
         kept = check.ok();
         return check.ok() ? source.unchanged(true) : check;
     });
+    // A write over the file that broke off has cut it short: the copy kept
+    // first goes back in, or, where even that fails, the user is told where
+    // it is.
+    if (!outcome.ok() && writer.overwrites() && writer.changed()) {
+        const int copy = ::open(QFile::encodeName(replacement.kept).constData(), O_RDONLY | O_CLOEXEC);
+        replacement.cutShort = copy < 0 || !writer.putBack(copy, replacement.original).ok();
+        if (replacement.cutShort)
+            outcome = Outcome::failed(Failure::CutShort, outcome.error, replacement.kept);
+        if (copy >= 0)
+            ::close(copy);
+    }
     if (kept)
         keeper->done(replacement, writer.changed());
     if (outcome.ok())

@@ -34,6 +34,8 @@ struct Replacement
     qint64 newMtime = 0; // 0 where it is known only after the write
     QByteArray newDigest;
     int ticket = -1; // the keeper's, between keep() and done()
+    QString kept; // where keep() put its copy of the original, if it made one
+    bool cutShort = false; // the write broke off, and the original could not be put back
 };
 
 class Keeper

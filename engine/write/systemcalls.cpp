@@ -53,6 +53,11 @@ int SystemCalls::ftruncate(int fd, off_t size)
     return ::ftruncate(fd, size);
 }
 
+int SystemCalls::fallocate(int fd, int mode, off_t offset, off_t length)
+{
+    return ::fallocate(fd, mode, offset, length);
+}
+
 int SystemCalls::renameat2(int fromFolder, const char *from, int toFolder, const char *to, unsigned flags)
 {
     return ::renameat2(fromFolder, from, toFolder, to, flags);

@@ -27,6 +27,7 @@ public:
     virtual int fdatasync(int fd);
     virtual int fsync(int fd); // a folder's, after a name in it changed
     virtual int ftruncate(int fd, off_t size);
+    virtual int fallocate(int fd, int mode, off_t offset, off_t length);
     virtual int renameat2(int fromFolder, const char *from, int toFolder, const char *to, unsigned flags);
     virtual int linkat(int fromFolder, const char *from, int toFolder, const char *to, int flags);
     virtual int unlinkat(int folder, const char *name, int flags);

@@ -148,6 +148,21 @@ bool syncFolder(const Folder &folder)
     }
 }
 
+// Writes all of the open file `from` over `to`, from its start, and cuts
+// `to` to its length; false, with errno, when anything fails.
+bool writeOver(int from, int to)
+{
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    off_t at = 0;
+    if (::lseek(to, 0, SEEK_SET) != 0)
+        return false;
+    for (ssize_t read; (read = ::pread(from, buffer.data(), size_t(buffer.size()), at)) != 0; at += read) {
+        if (read < 0 || !writeAll(to, buffer.constData(), read))
+            return false;
+    }
+    return sys().ftruncate(to, at) == 0 && sys().fdatasync(to) == 0;
+}
+
 } // namespace
 
 Metadata Metadata::of(int fd)
@@ -483,20 +498,27 @@ Outcome Writer::overwrite(const std::function<Outcome()> &beforeRename)
         if (!agreed.ok())
             return agreed;
     }
-    if (::lseek(fd, 0, SEEK_SET) != 0 || sys().ftruncate(writableFd, 0) != 0)
+    // Room for every new byte, set aside while the old text is still whole:
+    // a disk too full for them fails here, not halfway. The old bytes are
+    // written over, never cut off first, which would give their room away.
+    // A file system that sets no room aside is written all the same.
+    if (newSize > 0 && sys().fallocate(writableFd, FALLOC_FL_KEEP_SIZE, 0, newSize) != 0 && errno != EOPNOTSUPP)
         return Outcome::writeError(errno, path);
     destinationChanged = true;
-    QByteArray buffer(1 << 20, Qt::Uninitialized);
-    ssize_t read = 0;
-    while ((read = ::read(fd, buffer.data(), size_t(buffer.size()))) > 0) {
-        if (!writeAll(writableFd, buffer.constData(), read))
-            return Outcome::writeError(errno, path);
-    }
-    if (read < 0 || sys().fdatasync(writableFd) != 0)
+    if (!writeOver(fd, writableFd))
         return Outcome::writeError(errno, path);
     struct stat info;
     if (::fstat(writableFd, &info) == 0)
         newMtime = nanoseconds(info.st_mtim);
+    return Outcome::success();
+}
+
+Outcome Writer::putBack(int kept, const struct stat &original)
+{
+    const timespec times[2] = {original.st_atim, original.st_mtim};
+    if (!writeOver(kept, writableFd) || sys().futimens(writableFd, times) != 0)
+        return Outcome::writeError(errno, path);
+    destinationChanged = false;
     return Outcome::success();
 }
 

@@ -134,6 +134,9 @@ public:
     // Whether the destination changed, even where commit() then failed (a
     // write over the old file that broke off, say).
     bool changed() const { return destinationChanged; }
+    // After a write over the old file broke off: its original bytes from
+    // the copy `kept`, and its times, back in it.
+    Outcome putBack(int kept, const struct stat &original);
 
 private:
     Outcome overwrite(const std::function<Outcome()> &beforeRename);
