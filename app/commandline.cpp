@@ -449,7 +449,7 @@ int runCommandLine(QCoreApplication &app)
                 records.append(fileReport(result, options.dryRun));
             if (filled.at(nextToPrint) && !json && (!quiet || problem)) {
                 progress.clear();
-                print(stdout, detailLine(printable(result), options.target.name()) + QLatin1Char('\n'));
+                print(stdout, detailLine(printable(result), options.target.name(), check) + QLatin1Char('\n'));
             }
         }
     };
@@ -506,7 +506,7 @@ int runCommandLine(QCoreApplication &app)
     // The summary's several-files form, which counts, even for one file: its
     // line is already printed above.
     const QString summary = summaryText(results, options.target.name(), planned == 1 && !interrupted ? 0 : planned,
-        interrupted != 0, run.hiddenPassedOver());
+        interrupted != 0, run.hiddenPassedOver(), check);
     if (json) {
         const QJsonObject report {
             {QStringLiteral("version"), reportVersion},

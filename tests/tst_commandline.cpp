@@ -165,7 +165,8 @@ void TestCommandLine::run_data()
     row("hidden files counted", "in", 0, files("utf8"), "", "[2/2] Success!\n1 hidden file passed over\n");
     row("dry run", "-n,--json,in", 0, files("gb"), "gb.txt=would convert,utf.txt=unchanged", "\"dryRun\": true");
     row("quiet check names what fails it", "--check,-q,in", 3, files("gb"), "",
-        "=[Success] gb.txt  (GB18030->UTF-8)\n");
+        "=[To convert] gb.txt  (GB18030->UTF-8)\n");
+    row("check counts what passes", "--check,in", 3, files("gb"), "", "[1/2] in UTF-8 already\n1 to convert,");
     row("check passes", "--check,in/utf.txt", 0, files("gb"), "", "");
     row("save folder made", "-o,out/new,--json,in", 0, files("gb", "gb", "out/new/gb.txt=utf8,out/new/utf.txt=utf8"),
         "gb.txt=converted,utf.txt=copied", "");
@@ -625,9 +626,11 @@ void TestCommandLine::attacks()
 void TestCommandLine::stopped_data()
 {
     QTest::addColumn<int>("signal");
-    QTest::newRow("Ctrl+C") << SIGINT;
-    QTest::newRow("timeout, kill") << SIGTERM;
-    QTest::newRow("the terminal closed") << SIGHUP;
+    QTest::addColumn<QString>("check"); // "--check": what it says, else a conversion
+    QTest::newRow("Ctrl+C") << SIGINT << QString();
+    QTest::newRow("timeout, kill") << SIGTERM << QString();
+    QTest::newRow("the terminal closed") << SIGHUP << QString();
+    QTest::newRow("a check, by Ctrl+C") << SIGINT << "--check";
 }
 
 // Stopped while it writes, karvo finishes the file it began, leaves no
@@ -635,13 +638,16 @@ void TestCommandLine::stopped_data()
 void TestCommandLine::stopped()
 {
     QFETCH(int, signal);
+    QFETCH(QString, check);
 
     Scratch s;
     const QByteArray original = gb18030().repeated(48 * 1024 * 1024 / gb18030().size());
     s.file(QStringLiteral("big.txt"), original);
+    s.file(QStringLiteral("small.txt"), gb18030());
     QProcess process;
     process.setWorkingDirectory(s.dir.path());
-    process.start(QStringLiteral(KARVO_BINARY), {QStringLiteral("big.txt")});
+    process.start(QStringLiteral(KARVO_BINARY),
+        check.isEmpty() ? QStringList {"big.txt"} : QStringList {check, "big.txt", "small.txt"});
     QVERIFY(process.waitForStarted());
     // Once karvo catches the signal, which it does just before the run.
     const auto catches = [&] {
@@ -654,7 +660,11 @@ void TestCommandLine::stopped()
     QVERIFY(process.waitForFinished(120000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 128 + signal);
-    QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"big.txt"});
+    QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList {"big.txt", "small.txt"}));
+    if (!check.isEmpty()) { // a check that was stopped converted nothing
+        const QByteArray said = process.readAllStandardOutput();
+        QVERIFY2(said.contains("to convert") && !said.contains("converted"), said);
+    }
     QVERIFY(QList<QByteArray>({original, QTextCodec::codecForName("GB18030")->toUnicode(original).toUtf8()})
                 .contains(s.bytes(QStringLiteral("big.txt"))));
 }

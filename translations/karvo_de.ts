@@ -311,6 +311,11 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
         <extracomment>Two names of one file (hard links) in one run, the file replaced under the other name alone; that name follows in brackets.</extracomment>
         <translation>Nicht umgewandelt: Es ist dieselbe Datei wie eine andere dieses Laufs, die nur unter jenem Namen ersetzt wird; dieser Name behält den alten Text.</translation>
     </message>
+    <message>
+        <source>Could not write target file, nor put its original back: it is cut short. Its original is kept as %1.</source>
+        <extracomment>%1 is the path of the copy of the original kept before the file was written over.</extracomment>
+        <translation>Die Zieldatei ließ sich nicht schreiben und das Original nicht zurückschreiben: Sie ist abgeschnitten. Das Original liegt unter %1.</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Filter</name>
@@ -689,6 +694,24 @@ The status before the name of a file run alone. The space after it only pads it 
         <source>English</source>
         <extracomment>Your language&apos;s word for the English language. Where this stays &quot;English&quot;, Karvo names languages in English.</extracomment>
         <translation>Englisch</translation>
+    </message>
+    <message>
+        <source>[To convert] </source>
+        <extracomment>The status that begins a Detail line of a check: the file is not in the target encoding yet. The space after it only pads it.</extracomment>
+        <translation>[Umzuwandeln] </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to convert</source>
+        <comment>files not in the target encoding yet</comment>
+        <translation>
+            <numerusform>%Ln umzuwandeln</numerusform>
+            <numerusform>%Ln umzuwandeln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>[%1/%2] in %3 already</source>
+        <extracomment>The summary of a check: %1 of the %2 text files are in the target encoding %3 already.</extracomment>
+        <translation>[%1/%2] schon in %3</translation>
     </message>
 </context>
 <context>

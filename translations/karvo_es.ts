@@ -311,6 +311,11 @@ Sin argumentos, karvo abre su ventana.</translation>
         <extracomment>Two names of one file (hard links) in one run, the file replaced under the other name alone; that name follows in brackets.</extracomment>
         <translation>No convertido: es el mismo archivo que otro de esta tanda, reemplazado solo con aquel nombre; este nombre conserva el texto antiguo.</translation>
     </message>
+    <message>
+        <source>Could not write target file, nor put its original back: it is cut short. Its original is kept as %1.</source>
+        <extracomment>%1 is the path of the copy of the original kept before the file was written over.</extracomment>
+        <translation>No se pudo escribir el archivo de destino ni volver a poner el original: ha quedado cortado. El original se conserva en %1.</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Filter</name>
@@ -689,6 +694,24 @@ The status before the name of a file run alone. The space after it only pads it 
         <source>English</source>
         <extracomment>Your language&apos;s word for the English language. Where this stays &quot;English&quot;, Karvo names languages in English.</extracomment>
         <translation>inglés</translation>
+    </message>
+    <message>
+        <source>[To convert] </source>
+        <extracomment>The status that begins a Detail line of a check: the file is not in the target encoding yet. The space after it only pads it.</extracomment>
+        <translation>[Por convertir] </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to convert</source>
+        <comment>files not in the target encoding yet</comment>
+        <translation>
+            <numerusform>%Ln por convertir</numerusform>
+            <numerusform>%Ln por convertir</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>[%1/%2] in %3 already</source>
+        <extracomment>The summary of a check: %1 of the %2 text files are in the target encoding %3 already.</extracomment>
+        <translation>[%1/%2] ya en %3</translation>
     </message>
 </context>
 <context>

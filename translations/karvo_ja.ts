@@ -311,6 +311,11 @@ Without arguments, karvo opens its window.</source>
         <extracomment>Two names of one file (hard links) in one run, the file replaced under the other name alone; that name follows in brackets.</extracomment>
         <translation>変換しませんでした: 今回の変換にある別のファイルと同じファイルで、置き換えられるのはその名前だけです。この名前には古い内容が残ります。</translation>
     </message>
+    <message>
+        <source>Could not write target file, nor put its original back: it is cut short. Its original is kept as %1.</source>
+        <extracomment>%1 is the path of the copy of the original kept before the file was written over.</extracomment>
+        <translation>変換先のファイルに書き込めず、元の内容も戻せませんでした: ファイルは途中で切れています。元のファイルは %1 に保管されています。</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Filter</name>
@@ -676,6 +681,23 @@ The status before the name of a file run alone. The space after it only pads it 
         <source>English</source>
         <extracomment>Your language&apos;s word for the English language. Where this stays &quot;English&quot;, Karvo names languages in English.</extracomment>
         <translation>英語</translation>
+    </message>
+    <message>
+        <source>[To convert] </source>
+        <extracomment>The status that begins a Detail line of a check: the file is not in the target encoding yet. The space after it only pads it.</extracomment>
+        <translation>[要変換] </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to convert</source>
+        <comment>files not in the target encoding yet</comment>
+        <translation>
+            <numerusform>%Ln 件要変換</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>[%1/%2] in %3 already</source>
+        <extracomment>The summary of a check: %1 of the %2 text files are in the target encoding %3 already.</extracomment>
+        <translation>[%1/%2] すでに %3</translation>
     </message>
 </context>
 <context>

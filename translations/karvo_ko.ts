@@ -311,6 +311,11 @@ Without arguments, karvo opens its window.</source>
         <extracomment>Two names of one file (hard links) in one run, the file replaced under the other name alone; that name follows in brackets.</extracomment>
         <translation>변환하지 않았습니다: 이번 작업의 다른 파일과 같은 파일이며 그 이름으로만 바뀝니다. 이 이름에는 예전 내용이 남습니다.</translation>
     </message>
+    <message>
+        <source>Could not write target file, nor put its original back: it is cut short. Its original is kept as %1.</source>
+        <extracomment>%1 is the path of the copy of the original kept before the file was written over.</extracomment>
+        <translation>대상 파일을 쓸 수 없었고 원본도 되돌릴 수 없었습니다: 파일이 잘려 있습니다. 원본은 %1에 보관되어 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>Karvo::Filter</name>
@@ -676,6 +681,23 @@ The status before the name of a file run alone. The space after it only pads it 
         <source>English</source>
         <extracomment>Your language&apos;s word for the English language. Where this stays &quot;English&quot;, Karvo names languages in English.</extracomment>
         <translation>영어</translation>
+    </message>
+    <message>
+        <source>[To convert] </source>
+        <extracomment>The status that begins a Detail line of a check: the file is not in the target encoding yet. The space after it only pads it.</extracomment>
+        <translation>[변환 필요] </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln to convert</source>
+        <comment>files not in the target encoding yet</comment>
+        <translation>
+            <numerusform>%Ln개 변환 필요</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>[%1/%2] in %3 already</source>
+        <extracomment>The summary of a check: %1 of the %2 text files are in the target encoding %3 already.</extracomment>
+        <translation>[%1/%2] 이미 %3</translation>
     </message>
 </context>
 <context>

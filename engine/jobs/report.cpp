@@ -497,11 +497,16 @@ ReportRow reportRow(const UndoResult &result)
     return row;
 }
 
-QString detailLine(const FileResult &result, const QString &target)
+QString detailLine(const FileResult &result, const QString &target, bool checking)
 {
     const QString encodings = QStringLiteral("  (%1->%2)").arg(detectedLabel(result), target);
     switch (result.status) {
     case FileStatus::Converted:
+        if (checking)
+            //: The status that begins a Detail line of a check: the file is not in the target encoding yet. The
+            //: space after it only pads it.
+            return Report::tr("[To convert] ") + result.fileName + encodings;
+        Q_FALLTHROUGH();
     case FileStatus::Copied:
     case FileStatus::Unchanged:
         //: The status that begins a Detail line. The spaces after it only pad it; they align nothing and may change.
@@ -533,8 +538,8 @@ QString detailLine(const FileResult &result, const QString &target)
     return QString();
 }
 
-QString summaryText(
-    const QList<FileResult> &results, const QString &target, int planned, bool cancelled, int hiddenPassedOver)
+QString summaryText(const QList<FileResult> &results, const QString &target, int planned, bool cancelled,
+    int hiddenPassedOver, bool checking)
 {
     if (planned == 1 && results.size() == 1) {
         const FileResult &result = results.first();
@@ -582,9 +587,15 @@ QString summaryText(
     const int leftOut = count(Verdict::LeftOut);
     // Binary files and second names of a file are not text to convert.
     const int text = done + failed + doubtful + leftOut;
+    // A check converts nothing: what it would convert is what fails it.
+    const int toConvert = !checking ? 0
+                                    : int(std::count_if(results.cbegin(), results.cend(),
+                                        [](const FileResult &r) { return r.status == FileStatus::Converted; }));
 
     QStringList notes;
-    if (cancelled && done > 0)
+    if (toConvert > 0)
+        notes.append(Report::tr("%Ln to convert", "files not in the target encoding yet", toConvert));
+    if (cancelled && done > 0 && !checking)
         notes.append(Report::tr("%Ln converted", "files", done));
     if (failed > 0)
         notes.append(Report::tr("%Ln failed", "files", failed));
@@ -612,6 +623,9 @@ QString summaryText(
     } else if (text == 0) {
         text1 = results.isEmpty() && hiddenPassedOver == 0 ? Report::tr("Nothing to convert: the folder is empty")
                                                            : Report::tr("Nothing to convert");
+    } else if (checking) {
+        //: The summary of a check: %1 of the %2 text files are in the target encoding %3 already.
+        text1 = Report::tr("[%1/%2] in %3 already").arg(done - toConvert).arg(text).arg(target);
     } else if (done == text) {
         //: The summary of a run in which every text file succeeded: %1 of %2.
         text1 = Report::tr("[%1/%2] Success!").arg(done).arg(text);

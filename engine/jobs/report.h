@@ -70,15 +70,17 @@ ReportRow reportRow(const FileResult &result, const QString &target);
 ReportRow reportRow(const UndoResult &result);
 
 // One line of the Detail list, for a run into `target`: status, name,
-// "(detected->target)" and, for a file that was not converted, why.
-QString detailLine(const FileResult &result, const QString &target);
+// "(detected->target)" and, for a file that was not converted, why. In a
+// check, a file that would be converted is what fails it.
+QString detailLine(const FileResult &result, const QString &target, bool checking = false);
 
 // The result page's text. A run that planned one file names it; a larger
 // run counts its successes among the text files, then notes what failed,
 // what needs review, what was left alone and whether it was cancelled.
-// "Success!" only when every text file succeeded.
-QString summaryText(
-    const QList<FileResult> &results, const QString &target, int planned, bool cancelled, int hiddenPassedOver = 0);
+// "Success!" only when every text file succeeded. A check counts the text
+// files in the target encoding already, and notes those to convert.
+QString summaryText(const QList<FileResult> &results, const QString &target, int planned, bool cancelled,
+    int hiddenPassedOver = 0, bool checking = false);
 
 // The same for an undo: the result page's text.
 QString undoSummary(const QList<UndoResult> &results, int total, bool cancelled);
