@@ -251,6 +251,29 @@ QString checkPlan(const QVector<PlannedFile> &files, const QStringList &paths, c
     return QString();
 }
 
+// Why the save folder, or the backup folder, named on the command line
+// cannot be used, or be made where it is missing (`make`: a dry run makes
+// no folder either); empty when it can.
+QString folderProblem(const QString &folder, bool make, bool save)
+{
+    const QFileInfo info(folder);
+    const QString name = terminalSafe(folder);
+    if (info.exists() && !info.isDir())
+        return save ? CommandLine::tr("cannot use '%1' as the save folder: it is not a folder").arg(name)
+                    : CommandLine::tr("cannot use '%1' as the backup folder: it is not a folder").arg(name);
+    errno = 0;
+    if (!make || QDir().mkpath(folder))
+        return QString();
+    const QString reason = errno != 0 ? systemReason(errno) : QString();
+    if (reason.isEmpty())
+        return save ? CommandLine::tr("cannot create the save folder '%1'").arg(name)
+                    : CommandLine::tr("cannot create the backup folder '%1'").arg(name);
+    //: %2 is the system's reason
+    return save ? CommandLine::tr("cannot create the save folder '%1': %2").arg(name, reason)
+                //: %2 is the system's reason
+                : CommandLine::tr("cannot create the backup folder '%1': %2").arg(name, reason);
+}
+
 void listEncodings()
 {
     QStringList lines;
@@ -393,24 +416,19 @@ int runCommandLine(QCoreApplication &app)
 
     if (parser.isSet(intoOption)) {
         const QString folder = parser.value(intoOption);
-        const QFileInfo info(folder);
         if (folder.isEmpty())
             return usageError(CommandLine::tr("the save folder's name is empty"));
-        if (info.exists() && !info.isDir())
-            return usageError(
-                CommandLine::tr("cannot use '%1' as the save folder: it is not a folder").arg(terminalSafe(folder)),
-                false);
-        // A dry run writes nothing, not even the save folder.
-        errno = 0;
-        if (!options.dryRun && !QDir().mkpath(folder)) {
-            const QString reason = errno != 0 ? systemReason(errno) : QString();
-            return usageError(reason.isEmpty()
-                    ? CommandLine::tr("cannot create the save folder '%1'").arg(terminalSafe(folder))
-                    //: %2 is the system's reason
-                    : CommandLine::tr("cannot create the save folder '%1': %2").arg(terminalSafe(folder), reason),
-                false);
-        }
+        const QString problem = folderProblem(folder, !options.dryRun, true);
+        if (!problem.isEmpty())
+            return usageError(problem, false);
         options.saveFolder = QDir::cleanPath(folder);
+    }
+    // Every file would fail for want of it: a backup folder that cannot be
+    // is refused before anything is read, as a save folder is.
+    if (!options.backupFolder.isEmpty()) {
+        const QString problem = folderProblem(options.backupFolder, !options.dryRun, false);
+        if (!problem.isEmpty())
+            return usageError(problem, false);
     }
 
     Run run(options);

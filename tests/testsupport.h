@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QtGlobal>
@@ -37,7 +38,9 @@ inline QByteArray elfHeader()
 inline QByteArray contents(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    return QFileInfo(path).isDir()      ? QByteArray("<folder>")
+        : file.open(QIODevice::ReadOnly) ? file.readAll()
+                                         : QByteArray("<missing>");
 }
 
 // A temporary folder to make files in; names are below it unless absolute.

@@ -171,7 +171,9 @@ void TestCommandLine::run_data()
     row("save folder made", "-o,out/new,--json,in", 0, files("gb", "gb", "out/new/gb.txt=utf8,out/new/utf.txt=utf8"),
         "gb.txt=converted,utf.txt=copied", "");
     row("save folder impossible", "-o,in/gb.txt/x,in", 2, files("gb"), "", "save folder 'in/gb.txt/x'");
-    row("dry run makes no save folder", "-n,-o,out,in", 0, files("gb", "gb", "out/gb.txt=none"), "", "");
+    row("backup folder a file", "--backup-dir,in/utf.txt,in", 2, files("gb"), "", "'in/utf.txt' as the backup folder");
+    row("backup folder impossible", "--backup-dir,in/gb.txt/x,in", 2, files("gb"), "", "backup folder 'in/gb.txt/x'");
+    row("dry run makes no folder", "-n,-o,out,--backup-dir,bak,in", 0, files("gb", "gb", "out=none,bak=none"), "", "");
     row("copies landing on each other", "-o,out,in/gb.txt,in/sub/gb.txt", 2, files("gb", "gb", "out/gb.txt=none"), "",
         "would both be written to 'out/gb.txt'");
     row("named twice, converted once", "--json,in,in/gb.txt,in/./gb.txt", 0, files("utf8"),

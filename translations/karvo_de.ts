@@ -142,6 +142,7 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
     </message>
     <message>
         <source>cannot create the save folder &apos;%1&apos;: %2</source>
+        <extracomment>%2 is the system&apos;s reason</extracomment>
         <translation>der Zielordner „%1“ lässt sich nicht anlegen: %2</translation>
     </message>
     <message>
@@ -193,6 +194,19 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
     <message>
         <source>- (standard input) goes alone, or with --stdout</source>
         <translation>- (Standardeingabe) steht allein oder mit --stdout</translation>
+    </message>
+    <message>
+        <source>cannot use &apos;%1&apos; as the backup folder: it is not a folder</source>
+        <translation>„%1“ kann nicht als Sicherungsordner dienen: es ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder &apos;%1&apos;</source>
+        <translation>der Sicherungsordner „%1“ lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder &apos;%1&apos;: %2</source>
+        <extracomment>%2 is the system&apos;s reason</extracomment>
+        <translation>der Sicherungsordner „%1“ lässt sich nicht anlegen: %2</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,7 @@ Sin argumentos, karvo abre su ventana.</translation>
     </message>
     <message>
         <source>cannot create the save folder &apos;%1&apos;: %2</source>
+        <extracomment>%2 is the system&apos;s reason</extracomment>
         <translation>no se puede crear la carpeta de destino «%1»: %2</translation>
     </message>
     <message>
@@ -193,6 +194,19 @@ Sin argumentos, karvo abre su ventana.</translation>
     <message>
         <source>- (standard input) goes alone, or with --stdout</source>
         <translation>- (entrada estándar) va solo o con --stdout</translation>
+    </message>
+    <message>
+        <source>cannot use &apos;%1&apos; as the backup folder: it is not a folder</source>
+        <translation>no se puede usar «%1» como carpeta de copias: no es una carpeta</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder &apos;%1&apos;</source>
+        <translation>no se puede crear la carpeta de copias «%1»</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder &apos;%1&apos;: %2</source>
+        <extracomment>%2 is the system&apos;s reason</extracomment>
+        <translation>no se puede crear la carpeta de copias «%1»: %2</translation>
     </message>
 </context>
 <context>

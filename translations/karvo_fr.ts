@@ -142,6 +142,7 @@ Sans argument, karvo ouvre sa fenêtre.</translation>
     </message>
     <message>
         <source>cannot create the save folder &apos;%1&apos;: %2</source>
+        <extracomment>%2 is the system&apos;s reason</extracomment>
         <translation>impossible de créer le dossier de destination « %1 » : %2</translation>
     </message>
     <message>
@@ -193,6 +194,19 @@ Sans argument, karvo ouvre sa fenêtre.</translation>
     <message>
         <source>- (standard input) goes alone, or with --stdout</source>
         <translation>- (entrée standard) s’emploie seul, ou avec --stdout</translation>
+    </message>
+    <message>
+        <source>cannot use &apos;%1&apos; as the backup folder: it is not a folder</source>
+        <translation>impossible d’utiliser « %1 » comme dossier de sauvegarde : ce n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder &apos;%1&apos;</source>
+        <translation>impossible de créer le dossier de sauvegarde « %1 »</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder &apos;%1&apos;: %2</source>
+        <extracomment>%2 is the system&apos;s reason</extracomment>
+        <translation>impossible de créer le dossier de sauvegarde « %1 » : %2</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,7 @@ Without arguments, karvo opens its window.</source>
     </message>
     <message>
         <source>cannot create the save folder &apos;%1&apos;: %2</source>
+        <extracomment>%2 is the system&apos;s reason</extracomment>
         <translation>保存先フォルダー「%1」を作成できません: %2</translation>
     </message>
     <message>
@@ -193,6 +194,19 @@ Without arguments, karvo opens its window.</source>
     <message>
         <source>- (standard input) goes alone, or with --stdout</source>
         <translation>-（標準入力）は単独か、--stdout と一緒にだけ使えます</translation>
+    </message>
+    <message>
+        <source>cannot use &apos;%1&apos; as the backup folder: it is not a folder</source>
+        <translation>「%1」はフォルダーではないため、バックアップ先にできません</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder &apos;%1&apos;</source>
+        <translation>バックアップ先フォルダー「%1」を作成できません</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder &apos;%1&apos;: %2</source>
+        <extracomment>%2 is the system&apos;s reason</extracomment>
+        <translation>バックアップ先フォルダー「%1」を作成できません: %2</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,7 @@ Without arguments, karvo opens its window.</source>
     </message>
     <message>
         <source>cannot create the save folder &apos;%1&apos;: %2</source>
+        <extracomment>%2 is the system&apos;s reason</extracomment>
         <translation>저장 폴더 &apos;%1&apos;을(를) 만들 수 없습니다: %2</translation>
     </message>
     <message>
@@ -193,6 +194,19 @@ Without arguments, karvo opens its window.</source>
     <message>
         <source>- (standard input) goes alone, or with --stdout</source>
         <translation>-(표준 입력)는 혼자 쓰거나 --stdout과 함께 써야 합니다</translation>
+    </message>
+    <message>
+        <source>cannot use &apos;%1&apos; as the backup folder: it is not a folder</source>
+        <translation>&apos;%1&apos;은(는) 폴더가 아니므로 백업 폴더로 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder &apos;%1&apos;</source>
+        <translation>백업 폴더 &apos;%1&apos;을(를) 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder &apos;%1&apos;: %2</source>
+        <extracomment>%2 is the system&apos;s reason</extracomment>
+        <translation>백업 폴더 &apos;%1&apos;을(를) 만들 수 없습니다: %2</translation>
     </message>
 </context>
 <context>

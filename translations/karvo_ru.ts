@@ -142,6 +142,7 @@ Without arguments, karvo opens its window.</source>
     </message>
     <message>
         <source>cannot create the save folder &apos;%1&apos;: %2</source>
+        <extracomment>%2 is the system&apos;s reason</extracomment>
         <translation>не удаётся создать папку для сохранения «%1»: %2</translation>
     </message>
     <message>
@@ -193,6 +194,19 @@ Without arguments, karvo opens its window.</source>
     <message>
         <source>- (standard input) goes alone, or with --stdout</source>
         <translation>- (стандартный ввод) указывается один или с --stdout</translation>
+    </message>
+    <message>
+        <source>cannot use &apos;%1&apos; as the backup folder: it is not a folder</source>
+        <translation>нельзя хранить копии в «%1»: это не папка</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder &apos;%1&apos;</source>
+        <translation>не удаётся создать папку для копий «%1»</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder &apos;%1&apos;: %2</source>
+        <extracomment>%2 is the system&apos;s reason</extracomment>
+        <translation>не удаётся создать папку для копий «%1»: %2</translation>
     </message>
 </context>
 <context>

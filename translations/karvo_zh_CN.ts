@@ -142,6 +142,7 @@ Without arguments, karvo opens its window.</source>
     </message>
     <message>
         <source>cannot create the save folder &apos;%1&apos;: %2</source>
+        <extracomment>%2 is the system&apos;s reason</extracomment>
         <translation>无法创建保存文件夹“%1”：%2</translation>
     </message>
     <message>
@@ -193,6 +194,19 @@ Without arguments, karvo opens its window.</source>
     <message>
         <source>- (standard input) goes alone, or with --stdout</source>
         <translation>-（标准输入）只能单独使用，或与 --stdout 一起使用</translation>
+    </message>
+    <message>
+        <source>cannot use &apos;%1&apos; as the backup folder: it is not a folder</source>
+        <translation>无法将“%1”用作备份文件夹：它不是文件夹</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder &apos;%1&apos;</source>
+        <translation>无法创建备份文件夹“%1”</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder &apos;%1&apos;: %2</source>
+        <extracomment>%2 is the system&apos;s reason</extracomment>
+        <translation>无法创建备份文件夹“%1”：%2</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,7 @@ Without arguments, karvo opens its window.</source>
     </message>
     <message>
         <source>cannot create the save folder &apos;%1&apos;: %2</source>
+        <extracomment>%2 is the system&apos;s reason</extracomment>
         <translation>無法建立儲存資料夾「%1」：%2</translation>
     </message>
     <message>
@@ -193,6 +194,19 @@ Without arguments, karvo opens its window.</source>
     <message>
         <source>- (standard input) goes alone, or with --stdout</source>
         <translation>-（標準輸入）只能單獨使用，或與 --stdout 一起使用</translation>
+    </message>
+    <message>
+        <source>cannot use &apos;%1&apos; as the backup folder: it is not a folder</source>
+        <translation>無法將「%1」用作備份資料夾：它不是資料夾</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder &apos;%1&apos;</source>
+        <translation>無法建立備份資料夾「%1」</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder &apos;%1&apos;: %2</source>
+        <extracomment>%2 is the system&apos;s reason</extracomment>
+        <translation>無法建立備份資料夾「%1」：%2</translation>
     </message>
 </context>
 <context>
