@@ -38,7 +38,7 @@ inline QByteArray elfHeader()
 inline QByteArray contents(const QString &path)
 {
     QFile file(path);
-    return QFileInfo(path).isDir()      ? QByteArray("<folder>")
+    return QFileInfo(path).isDir()       ? QByteArray("<folder>")
         : file.open(QIODevice::ReadOnly) ? file.readAll()
                                          : QByteArray("<missing>");
 }

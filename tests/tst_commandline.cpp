@@ -548,11 +548,26 @@ void TestCommandLine::attacks_data()
     row("a dry run of a lossy conversion", "", "-n,-t,latin1,in/gb.txt", 1, "in/gb.txt=gb", "ISO-8859-1");
     row("a check of a lossy conversion", "", "--check,-t,latin1,in/gb.txt", 1, "in/gb.txt=gb", "[Failed]");
     row("the report to a full disk", "full", "--json,in/gb.txt", 4, "in/gb.txt=utf8", "could not be written");
-    row("a folder that takes no new file", "locked", "nobody:in/gb.txt", 1, "in/gb.txt=gb", "no new files");
+    row("a folder that takes no new file", "locked", "nobody:in/gb.txt", 1, "in/gb.txt=gb", "cannot be replaced");
     row("... converted with a backup kept first", "locked", "nobody:--backup-dir,bak,in/gb.txt", 0,
         "in/gb.txt=utf8,bak/gb.txt=gb", "[Success]");
     row("... and its other hard link, written over with it", "locked, hard link", "nobody:--backup-dir,bak,in/gb.txt", 0,
         "in/gb.txt=utf8,in/link.txt=utf8,bak/gb.txt=gb", "!old text");
+    row("... foreseen by a dry run, which converts in memory", "locked",
+        "nobody:-n,-t,ASCII,--backup-dir,bak,in/gb.txt", 1, "in/gb.txt=gb", "cannot be written in US-ASCII");
+    row("another's file in a sticky folder", "sticky", "nobody:in/gb.txt", 1, "in/gb.txt=gb", "only be written over");
+    row("... foreseen by a dry run", "sticky", "nobody:-n,in/gb.txt", 1, "in/gb.txt=gb", "only be written over");
+    row("... written over with a backup kept first", "sticky", "nobody:--backup-dir,bak,in/gb.txt", 0,
+        "in/gb.txt=utf8,bak/gb.txt=gb", "written over in place");
+    row("... foreseen by a dry run", "sticky", "nobody:-n,--backup-dir,bak,in/gb.txt", 0, "in/gb.txt=gb",
+        "written over in place");
+    row("... but not in one that is not sticky", "open", "nobody:in/gb.txt", 0, "in/gb.txt=utf8", "!written over");
+    row("one's own file in a sticky folder", "sticky, nobody's file", "nobody:in/gb.txt", 0, "in/gb.txt=utf8",
+        "!written over");
+    row("another's file in one's own sticky folder", "sticky, nobody's folder", "nobody:in/gb.txt", 0, "in/gb.txt=utf8",
+        "!written over");
+    row("root, in another's sticky folder", "sticky, nobody's file and folder", "in/gb.txt", 0, "in/gb.txt=utf8",
+        "!written over");
     row("root's file in nobody's folder", "root's", "nobody:in/gb.txt", 0, "in/gb.txt=utf8", "owner could not be kept");
     row("... foreseen by a dry run", "root's", "nobody:-n,in/gb.txt", 0, "in/gb.txt=gb", "owner could not be kept");
     row("a hard link, quietly", "hard link", "-q,in", 0, "in/sub/gb.txt=gb", "this name keeps the old text");
@@ -600,18 +615,26 @@ void TestCommandLine::attacks()
         QVERIFY(QFile::link(path("gone"), path("in/sub/gone.txt")));
     } else if (setup == QLatin1String("link to in")) {
         QVERIFY(QFile::link(path("in"), path("in-link")));
-    } else if (setup.startsWith(QLatin1String("locked")) || setup == QLatin1String("root's")) {
+    } else if (setup.startsWith(QLatin1String("locked")) || setup == QLatin1String("root's")
+        || setup.startsWith(QLatin1String("sticky")) || setup == QLatin1String("open")) {
         if (setup.endsWith(QLatin1String("hard link")))
             QVERIFY(hardLink(path("in/gb.txt"), path("in/link.txt")));
         // Nobody's own folder to write the backup in; a file anyone may write,
-        // in a folder nobody may add to, or in nobody's folder but root's.
+        // in a folder nobody may add to, in nobody's folder but root's, or in
+        // a sticky folder, where the file or the folder may be nobody's.
         QVERIFY(QFile::setPermissions(s.dir.path(), permissions(0x7755)));
         QCOMPARE(::chown(QFile::encodeName(s.folder(QStringLiteral("bak"))).constData(), 65534, 65534), 0);
         QCOMPARE(::chmod(native("in/gb.txt").constData(), 0666), 0);
-        if (setup == QLatin1String("root's"))
+        if (setup.contains(QLatin1String("nobody's file")))
+            QCOMPARE(::chown(native("in/gb.txt").constData(), 65534, 65534), 0);
+        if (setup == QLatin1String("root's") || setup.endsWith(QLatin1String("folder")))
             QCOMPARE(::chown(native("in").constData(), 65534, 65534), 0);
-        else
-            QCOMPARE(::chmod(native("in").constData(), 0555), 0);
+        QCOMPARE(::chmod(native("in").constData(),
+                     setup.startsWith(QLatin1String("sticky")) ? 01777
+                         : setup == QLatin1String("root's")    ? 0755
+                         : setup == QLatin1String("open")      ? 0777
+                                                               : 0555),
+            0);
     }
 
     const Ran ran = karvo(s.dir.path(), args.mid(asNobody ? 7 : 0).split(QLatin1Char(',')), QByteArray(), QStringList(),

@@ -300,8 +300,8 @@ Ohne Argumente öffnet karvo sein Fenster.</translation>
         <translation>Nicht umgewandelt: Die Datei ist schreibgeschützt.</translation>
     </message>
     <message>
-        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
-        <translation>Nicht umgewandelt: Der Ordner nimmt keine neuen Dateien an, die Datei ließe sich also nur an Ort und Stelle überschreiben, und dafür muss vorher eine Kopie gesichert werden (Rückgängig im Fenster, --backup-dir auf der Kommandozeile).</translation>
+        <source>Not converted: it cannot be replaced in its folder, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>Nicht umgewandelt: Die Datei lässt sich in ihrem Ordner nicht ersetzen, also nur an Ort und Stelle überschreiben, und dafür muss vorher eine Kopie gesichert werden (Rückgängig im Fenster, --backup-dir auf der Kommandozeile).</translation>
     </message>
     <message>
         <source>Not converted: the file changed while it was being converted.</source>
@@ -559,8 +559,8 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>die erweiterten Attribute oder die ACL ließen sich nicht erhalten</translation>
     </message>
     <message>
-        <source>written over in place, as its folder takes no new files; the original was kept first</source>
-        <translation>an Ort und Stelle überschrieben, da der Ordner keine neuen Dateien annimmt; das Original wurde vorher gesichert</translation>
+        <source>written over in place, as it cannot be replaced in its folder; the original was kept first</source>
+        <translation>an Ort und Stelle überschrieben, da sie sich in ihrem Ordner nicht ersetzen lässt; das Original wurde vorher gesichert</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>

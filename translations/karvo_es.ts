@@ -300,8 +300,8 @@ Sin argumentos, karvo abre su ventana.</translation>
         <translation>No convertido: el archivo es de solo lectura.</translation>
     </message>
     <message>
-        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
-        <translation>No convertido: su carpeta no admite archivos nuevos, así que solo podría sobrescribirse en su sitio, y eso requiere guardar antes una copia (Deshacer en la ventana, --backup-dir en la línea de órdenes).</translation>
+        <source>Not converted: it cannot be replaced in its folder, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>No convertido: no se puede reemplazar en su carpeta, así que solo podría sobrescribirse en su sitio, y eso requiere guardar antes una copia (Deshacer en la ventana, --backup-dir en la línea de órdenes).</translation>
     </message>
     <message>
         <source>Not converted: the file changed while it was being converted.</source>
@@ -559,8 +559,8 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>no se pudieron conservar sus atributos extendidos o su ACL</translation>
     </message>
     <message>
-        <source>written over in place, as its folder takes no new files; the original was kept first</source>
-        <translation>sobrescrito en su sitio, porque su carpeta no admite archivos nuevos; antes se guardó el original</translation>
+        <source>written over in place, as it cannot be replaced in its folder; the original was kept first</source>
+        <translation>sobrescrito en su sitio, porque no se puede reemplazar en su carpeta; antes se guardó el original</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>

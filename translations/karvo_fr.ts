@@ -300,8 +300,8 @@ Sans argument, karvo ouvre sa fenêtre.</translation>
         <translation>Non converti : le fichier est en lecture seule.</translation>
     </message>
     <message>
-        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
-        <translation>Non converti : son dossier n’accepte pas de nouveaux fichiers, il ne pourrait donc être réécrit que sur place, ce qui demande d’en garder une copie d’abord (Annuler dans la fenêtre, --backup-dir en ligne de commande).</translation>
+        <source>Not converted: it cannot be replaced in its folder, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>Non converti : il ne peut pas être remplacé dans son dossier, il ne pourrait donc être réécrit que sur place, ce qui demande d’en garder une copie d’abord (Annuler dans la fenêtre, --backup-dir en ligne de commande).</translation>
     </message>
     <message>
         <source>Not converted: the file changed while it was being converted.</source>
@@ -559,8 +559,8 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>ses attributs étendus ou son ACL n’ont pas pu être conservés</translation>
     </message>
     <message>
-        <source>written over in place, as its folder takes no new files; the original was kept first</source>
-        <translation>réécrit sur place, son dossier n’acceptant pas de nouveaux fichiers ; l’original a été gardé d’abord</translation>
+        <source>written over in place, as it cannot be replaced in its folder; the original was kept first</source>
+        <translation>réécrit sur place, car il ne peut pas être remplacé dans son dossier ; l’original a été gardé d’abord</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>

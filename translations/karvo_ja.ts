@@ -300,8 +300,8 @@ Without arguments, karvo opens its window.</source>
         <translation>変換しませんでした: ファイルが読み取り専用です。</translation>
     </message>
     <message>
-        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
-        <translation>変換しませんでした: フォルダーに新しいファイルを置けないため、その場で上書きするしかなく、それには先にコピーを残す必要があります（ウィンドウでは「元に戻す」、コマンドラインでは --backup-dir）。</translation>
+        <source>Not converted: it cannot be replaced in its folder, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>変換しませんでした: フォルダー内でファイルを置き換えられないため、その場で上書きするしかなく、それには先にコピーを残す必要があります（ウィンドウでは「元に戻す」、コマンドラインでは --backup-dir）。</translation>
     </message>
     <message>
         <source>Not converted: the file changed while it was being converted.</source>
@@ -555,8 +555,8 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>拡張属性または ACL を保てませんでした</translation>
     </message>
     <message>
-        <source>written over in place, as its folder takes no new files; the original was kept first</source>
-        <translation>フォルダーに新しいファイルを置けないため、その場で上書きしました。元のファイルは先に保存してあります</translation>
+        <source>written over in place, as it cannot be replaced in its folder; the original was kept first</source>
+        <translation>フォルダー内でファイルを置き換えられないため、その場で上書きしました。元のファイルは先に保存してあります</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>

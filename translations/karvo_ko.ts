@@ -300,8 +300,8 @@ Without arguments, karvo opens its window.</source>
         <translation>변환하지 않았습니다: 읽기 전용 파일입니다.</translation>
     </message>
     <message>
-        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
-        <translation>변환하지 않았습니다: 폴더에 새 파일을 만들 수 없어 그 자리에 덮어쓸 수밖에 없는데, 그러려면 먼저 사본을 남겨야 합니다(창에서는 되돌리기, 명령줄에서는 --backup-dir).</translation>
+        <source>Not converted: it cannot be replaced in its folder, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>변환하지 않았습니다: 폴더 안에서 파일을 바꿀 수 없어 그 자리에 덮어쓸 수밖에 없는데, 그러려면 먼저 사본을 남겨야 합니다(창에서는 되돌리기, 명령줄에서는 --backup-dir).</translation>
     </message>
     <message>
         <source>Not converted: the file changed while it was being converted.</source>
@@ -555,8 +555,8 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>확장 속성이나 ACL을 유지할 수 없었습니다</translation>
     </message>
     <message>
-        <source>written over in place, as its folder takes no new files; the original was kept first</source>
-        <translation>폴더에 새 파일을 만들 수 없어 그 자리에 덮어썼습니다. 원본은 먼저 보관했습니다</translation>
+        <source>written over in place, as it cannot be replaced in its folder; the original was kept first</source>
+        <translation>폴더 안에서 파일을 바꿀 수 없어 그 자리에 덮어썼습니다. 원본은 먼저 보관했습니다</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>

@@ -300,8 +300,8 @@ Without arguments, karvo opens its window.</source>
         <translation>Не преобразован: файл только для чтения.</translation>
     </message>
     <message>
-        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
-        <translation>Не преобразован: в его папке нельзя создавать файлы, так что его можно только перезаписать на месте, а для этого нужно заранее сохранить копию (отмена в окне, --backup-dir в командной строке).</translation>
+        <source>Not converted: it cannot be replaced in its folder, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>Не преобразован: его нельзя заменить в его папке, так что его можно только перезаписать на месте, а для этого нужно заранее сохранить копию (отмена в окне, --backup-dir в командной строке).</translation>
     </message>
     <message>
         <source>Not converted: the file changed while it was being converted.</source>
@@ -563,8 +563,8 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>расширенные атрибуты или ACL сохранить не удалось</translation>
     </message>
     <message>
-        <source>written over in place, as its folder takes no new files; the original was kept first</source>
-        <translation>перезаписан на месте, так как в папке нельзя создавать файлы; оригинал сохранён заранее</translation>
+        <source>written over in place, as it cannot be replaced in its folder; the original was kept first</source>
+        <translation>перезаписан на месте, так как его нельзя заменить в папке; оригинал сохранён заранее</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>

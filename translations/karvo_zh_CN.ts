@@ -300,8 +300,8 @@ Without arguments, karvo opens its window.</source>
         <translation>未转换：该文件是只读的。</translation>
     </message>
     <message>
-        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
-        <translation>未转换：其所在文件夹不接受新文件，只能原地覆盖，而这需要先保留一份副本（窗口中的“撤销”，命令行中的 --backup-dir）。</translation>
+        <source>Not converted: it cannot be replaced in its folder, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>未转换：无法在其文件夹中替换它，只能原地覆盖，而这需要先保留一份副本（窗口中的“撤销”，命令行中的 --backup-dir）。</translation>
     </message>
     <message>
         <source>Not converted: the file changed while it was being converted.</source>
@@ -555,8 +555,8 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>无法保留其扩展属性或 ACL</translation>
     </message>
     <message>
-        <source>written over in place, as its folder takes no new files; the original was kept first</source>
-        <translation>已原地覆盖，因为其文件夹不接受新文件；事先已保留原文件</translation>
+        <source>written over in place, as it cannot be replaced in its folder; the original was kept first</source>
+        <translation>已原地覆盖，因为无法在其文件夹中替换它；事先已保留原文件</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>

@@ -300,8 +300,8 @@ Without arguments, karvo opens its window.</source>
         <translation>未轉換：該檔案為唯讀。</translation>
     </message>
     <message>
-        <source>Not converted: its folder takes no new files, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
-        <translation>未轉換：其所在資料夾不接受新檔案，只能就地覆寫，而這需要先保留一份副本（視窗中的「復原」，命令列中的 --backup-dir）。</translation>
+        <source>Not converted: it cannot be replaced in its folder, so it could only be written over in place, which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).</source>
+        <translation>未轉換：無法在其資料夾中取代它，只能就地覆寫，而這需要先保留一份副本（視窗中的「復原」，命令列中的 --backup-dir）。</translation>
     </message>
     <message>
         <source>Not converted: the file changed while it was being converted.</source>
@@ -555,8 +555,8 @@ The status before the name of a file run alone. The space after it only pads it 
         <translation>無法保留其延伸屬性或 ACL</translation>
     </message>
     <message>
-        <source>written over in place, as its folder takes no new files; the original was kept first</source>
-        <translation>已就地覆寫，因為其資料夾不接受新檔案；事先已保留原始檔</translation>
+        <source>written over in place, as it cannot be replaced in its folder; the original was kept first</source>
+        <translation>已就地覆寫，因為無法在其資料夾中取代它；事先已保留原始檔</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>

@@ -74,7 +74,7 @@ QString sentence(const Outcome &o)
         return Engine::tr("Not converted: the file is read-only.");
     case Failure::FolderNotWritable:
         return Engine::tr(
-            "Not converted: its folder takes no new files, so it could only be written over in place, "
+            "Not converted: it cannot be replaced in its folder, so it could only be written over in place, "
             "which needs a copy of it kept first (Undo in the window, --backup-dir on the command line).");
     case Failure::ChangedWhileConverting:
         return Engine::tr("Not converted: the file changed while it was being converted.");
@@ -313,7 +313,7 @@ QString describe(Notice notice)
     case Notice::AttributesNotKept:
         return Report::tr("its extended attributes or ACL could not be kept");
     case Notice::KeptBeforeWritingInPlace:
-        return Report::tr("written over in place, as its folder takes no new files; the original was kept first");
+        return Report::tr("written over in place, as it cannot be replaced in its folder; the original was kept first");
     }
     return QString();
 }
@@ -588,9 +588,9 @@ QString summaryText(const QList<FileResult> &results, const QString &target, int
     // Binary files and second names of a file are not text to convert.
     const int text = done + failed + doubtful + leftOut;
     // A check converts nothing: what it would convert is what fails it.
-    const int toConvert = !checking ? 0
-                                    : int(std::count_if(results.cbegin(), results.cend(),
-                                        [](const FileResult &r) { return r.status == FileStatus::Converted; }));
+    int toConvert = 0;
+    for (const FileResult &result : results)
+        toConvert += checking && result.status == FileStatus::Converted;
 
     QStringList notes;
     if (toConvert > 0)

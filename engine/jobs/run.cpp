@@ -544,6 +544,7 @@ void decide(
     write.inPlace = !intoFolder;
     write.replaceExisting = options.overwrite;
     write.dryRun = options.dryRun;
+    write.copiesKept = options.keepOriginals || !options.backupFolder.isEmpty();
     result.outcome = inTarget
         ? copy(source, *folder, entry, write, context.keeper)
         : convert(source, detection.encoding, options.target, *folder, entry, write, context.keeper);

@@ -35,7 +35,7 @@ enum class Failure {
     DestinationIsSource, // the save folder is the file's own folder
     SaveFolderGone, // the save folder `path` is not there
     ReadOnly, // the file to replace is read-only
-    FolderNotWritable, // the file's folder `path` takes no new file, and no copy could be kept first
+    FolderNotWritable, // its folder `path` lets no new file take its name (sticky, or taking none); no copy kept
     ChangedWhileConverting, // the file changed between reading and replacing it
     SameFileInRun, // the same file is already in this run, as `path`
     HardLinkInRun, // a hard link to a file already in this run as `path`, replaced in place under that name alone

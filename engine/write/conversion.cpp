@@ -108,18 +108,20 @@ Outcome write(SourceFile &source, const Folder &folder, const QByteArray &entry,
             return outcome;
     }
 
-    const bool keepsCopies = keeper && keeper->keepsCopies();
+    const bool keepsCopies = keeper ? keeper->keepsCopies() : options.dryRun && options.copiesKept;
     // Replacing gives the name a new file: any other name keeps the old one.
     const Notices unlinked = options.inPlace && source.info().st_nlink > 1 ? Notice::OtherLinksKeepOldText : Notices();
     if (options.dryRun) {
         // All a real write would check, in memory.
-        if (::faccessat(folder.fd(), ".", W_OK | X_OK, AT_EACCESS) != 0)
-            return writer.exists() && keepsCopies ? Outcome::success()
-                : writer.exists()                 ? Outcome::failed(Failure::FolderNotWritable, EACCES, folder.path())
-                                                  : Outcome::writeError(EACCES, path);
+        const bool replaceable = ::faccessat(folder.fd(), ".", W_OK | X_OK, AT_EACCESS) == 0 && !writer.stickyRefuses();
+        if (!replaceable && !(writer.exists() && keepsCopies))
+            return writer.exists() ? Outcome::failed(Failure::FolderNotWritable, EACCES, folder.path())
+                                   : Outcome::writeError(EACCES, path);
         NullSink sink;
         outcome = source.rewind() ? fill(sink) : Outcome::failed(Failure::CannotRead, errno);
-        if (outcome.ok())
+        if (outcome.ok() && !replaceable)
+            outcome.notices = Notice::KeptBeforeWritingInPlace;
+        else if (outcome.ok())
             outcome.notices = unlinked | (writer.exists() ? Writer::ownershipLost(writer.existingInfo()) : Notices());
         return outcome;
     }

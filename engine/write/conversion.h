@@ -93,6 +93,7 @@ struct WriteOptions
     bool inPlace = false; // the destination is the source itself
     bool replaceExisting = false; // a different file at the destination may give way
     bool dryRun = false; // check everything, write nothing
+    bool copiesKept = false; // in a dry run, which keeps nothing: whether the real run would keep copies
 };
 
 // Converts the open `source`, read from its start, from `from` to `to`,

@@ -269,11 +269,21 @@ Outcome Writer::mayReplace()
     return Outcome::success();
 }
 
+bool Writer::stickyRefuses() const
+{
+    struct stat info;
+    const uid_t me = ::geteuid();
+    return exists() && me != 0 && old.st_uid != me && ::fstat(folder.fd(), &info) == 0 && (info.st_mode & S_ISVTX)
+        && info.st_uid != me;
+}
+
 Outcome Writer::open(bool mayOverwrite)
 {
     folder.removeLeftovers();
-    int error = 0;
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+    // The rename would be refused at the end, after all the work.
+    const bool refused = stickyRefuses();
+    int error = refused ? EPERM : 0;
+    for (int attempt = 0; !refused && fd < 0 && attempt < 100; ++attempt) {
         temporary = temporaryName();
         // O_EXCL and O_NOFOLLOW: a name that somebody slipped in is never used.
         fd = sys().openat(folder.fd(), temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0600);

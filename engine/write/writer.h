@@ -111,6 +111,10 @@ public:
     // a copy of the original kept. Without, that is FolderNotWritable.
     Outcome open(bool mayOverwrite);
     bool overwrites() const { return overwriting; }
+    // Whether the existing file is another user's in a sticky folder (/tmp)
+    // that is not ours either: the kernel lets no new file take its name,
+    // so it can only be written over, as where the folder takes no new file.
+    bool stickyRefuses() const;
     // What finish() will not keep of a file it replaces, for whoever writes:
     // a dry run says so without trying.
     static Notices ownershipLost(const struct stat &replaced);
