@@ -286,33 +286,6 @@ private slots:
         }
     }
 
-    void undoWhereNoNewFiles()
-    {
-        // A folder that takes no new files makes the conversion write
-        // through the file itself, where a hard link would see the new bytes.
-        Scratch f;
-        const QString source = f.file(QStringLiteral("ro/a.txt"), gb18030(chinese));
-        QVERIFY(QFile::setPermissions(source, permissions(0x6666)));
-        QVERIFY(QFile::setPermissions(f.path(QStringLiteral("ro")), permissions(0x5555)));
-        UndoStore store(f.folder(QStringLiteral("store")));
-        std::unique_ptr<UndoRecorder> recorder = store.begin(QStringLiteral("UTF-8"), QString());
-        QVERIFY(QFile::setPermissions(store.runFolder(recorder->id()), permissions(0x7777)));
-        FileResult result;
-        {
-            PermissionsBind asNobody(f.dir.path());
-            RunContext context(into(QStringLiteral("UTF-8")), recorder.get(), recorder.get());
-            result = processFile(walkPaths({source}).value(0), into(QStringLiteral("UTF-8")), &context);
-        }
-        QCOMPARE(result.status, FileStatus::Converted);
-        QCOMPARE(f.bytes(QStringLiteral("ro/a.txt")), chinese.toUtf8());
-        const QString id = recorder->id();
-        recorder.reset();
-
-        QCOMPARE(undoAll(store.folder(), id).value(0).undone, true);
-        QCOMPARE(f.bytes(QStringLiteral("ro/a.txt")), gb18030(chinese));
-        QCOMPARE(f.names(QStringLiteral("ro")), QStringList {"a.txt"});
-    }
-
     void undoStoreLimits()
     {
         Scratch f;

@@ -113,11 +113,10 @@ public:
 
     int openat(int folder, const char *name, int flags, mode_t mode) override
     {
-        if ((flags & O_CREAT) && pathOf(folder) == QFileInfo(file).path()) {
-            errno = EACCES;
-            return -1;
-        }
-        return SystemCalls::openat(folder, name, flags, mode);
+        errno = EACCES;
+        return (flags & O_CREAT) && pathOf(folder) == QFileInfo(file).path()
+            ? -1
+            : SystemCalls::openat(folder, name, flags, mode);
     }
     int fallocate(int fd, int mode, off_t offset, off_t length) override
     {
@@ -289,6 +288,10 @@ private slots:
         const QString id = run.undoRunId();
         if (result.outcome.ok()) {
             QCOMPARE(contents(source), converted);
+            if (undoable) {
+                undoAll(store, id);
+                QCOMPARE(contents(source), original);
+            }
         } else if (result.outcome.failure == Failure::CutShort) {
             QCOMPARE(contents(result.outcome.path), original);
             QCOMPARE(describe(result.outcome).count(result.outcome.path), 1);
