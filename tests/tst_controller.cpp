@@ -190,7 +190,6 @@ private slots:
     void settingsOfEitherQt_data();
     void settingsOfEitherQt();
     void targetList();
-    void dropDuringRun();
     void cancelled();
     void review();
     void undo();
@@ -255,8 +254,6 @@ void TstController::run_data()
         "a.txt=utf8|gone/a.txt=none");
     row("save folder missing, and cannot be made: asked again", "a.txt=gb|file=gb", "a.txt", "save=file/gone",
         "folder=create|folder=cancel", "", nullptr, "a.txt=gb|file=gb");
-    row("save folder missing: nothing done", "a.txt=gb", "a.txt", "save=gone", "folder=cancel", "", nullptr,
-        "a.txt=gb|gone/a.txt=none");
     row("no Undo: declined", "a.txt=gb", "a.txt", "store=broken", "undo=no", "", nullptr, "a.txt=gb");
     row("no Undo: converted anyway", "a.txt=gb", "a.txt", "store=broken", "undo=yes", converted, success, "a.txt=utf8");
 }
@@ -355,29 +352,6 @@ void TstController::targetList()
     QCOMPARE(separators, 1);
     QCOMPARE(names.mid(0, 4), QStringList({"UTF-8", "UTF-16", "UTF-16LE", "UTF-16BE"}));
     QCOMPARE(names.removeDuplicates(), 0);
-}
-
-void TstController::dropDuringRun()
-{
-    // A second drop during a run waits; the summary of the first stays until
-    // the user leaves it, then the second runs.
-    World world;
-    world.make({"a.txt=gb", "b.txt=ru"});
-    Driver driver(world);
-    QSignalSpy waiting(&driver.controller, &RunController::waitingDropsChanged);
-    driver.controller.start({world.path(QStringLiteral("a.txt"))});
-    driver.controller.start({world.path(QStringLiteral("b.txt"))});
-    QCOMPARE(driver.controller.waitingDrops(), 1);
-    QVERIFY(QTest::qWaitFor([&] { return driver.controller.state() == State::Summary; }, 20000));
-    QCOMPARE(driver.controller.results().value(0).fileName, QStringLiteral("a.txt"));
-    QCOMPARE(world.bytes(QStringLiteral("b.txt")), bytesFor(QStringLiteral("ru")));
-    driver.controller.back();
-    QCOMPARE(driver.controller.waitingDrops(), 0);
-    QVERIFY(QTest::qWaitFor([&] { return driver.controller.state() == State::Summary; }, 20000));
-    QCOMPARE(driver.controller.results().value(0).fileName, QStringLiteral("b.txt"));
-    QCOMPARE(waiting.size(), 2);
-    driver.controller.back();
-    QCOMPARE(driver.controller.state(), State::Idle);
 }
 
 void TstController::cancelled()

@@ -619,13 +619,14 @@ private slots:
     {
         // The processing page: progress, a drop that waits its turn, and
         // Escape as Cancel; the result page tells that the waiting drop
-        // starts on the way back.
+        // starts on the way back, where it does.
         Scenario s;
         const int count = 1000;
         for (int i = 0; i < count; ++i)
             s.file(QStringLiteral("in/%1.txt").arg(i), gb18030(chinese));
         s.file(QStringLiteral("b.txt"), gb18030(chinese));
         auto *bar = s.child<QProgressBar>("progressBar");
+        QSignalSpy waiting(s.controller(), &RunController::waitingDropsChanged);
         s.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&s.window));
         s.drop({QStringLiteral("in")});
@@ -639,6 +640,8 @@ private slots:
         QTest::mouseClick(s.child<QToolButton>("backButton"), Qt::LeftButton);
         QVERIFY(s.settle());
         QVERIFY(!s.shown("nextLabel"));
+        QCOMPARE(s.window.lastRun().value(0).fileName, QStringLiteral("b.txt"));
+        QCOMPARE(waiting.size(), 2);
     }
 };
 

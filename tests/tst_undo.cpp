@@ -97,7 +97,7 @@ private slots:
     {
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("repeat"); // of the text in each file
-        QTest::addColumn<QString>("killAfter"); // a system call, and after how many of them
+        QTest::addColumn<QString>("killAfter"); // a system call, and after how many of them; "undo": of the undo
 
         // The store's own writes come first: its run counter (one rename,
         // one folder sync) and the journal's first line (two syncs).
@@ -108,6 +108,7 @@ private slots:
         QTest::newRow("after a folder sync") << 40 << 1 << "fsync:12";
         QTest::newRow("a large file, right after its rename") << 1 << 60000 << "renameat2:2";
         QTest::newRow("a large file, before its rename") << 1 << 60000 << "fdatasync:4";
+        QTest::newRow("an undo, after twelve renames") << 30 << 1 << "undo renameat2:12";
     }
 
     void killed()
@@ -118,38 +119,30 @@ private slots:
 
         Tree t;
         const QHash<QString, QByteArray> originals = t.files(count, repeat);
-        QCOMPARE(helper({t.store(), QStringLiteral("--stop-after"), killAfter, t.data()}), -1);
+        const bool undoKilled = killAfter.startsWith(QLatin1String("undo "));
+        if (undoKilled) { // of a run that ended
+            QCOMPARE(helper({t.store(), t.data()}), 0);
+            const QString id = UndoStore(t.store()).runIds().value(0);
+            QCOMPARE(helper({t.store(), "--undo", id, "--stop-after", killAfter.mid(5)}), -1);
+            QVERIFY(t.stillChanged(originals) < count);
+        } else {
+            QCOMPARE(helper({t.store(), QStringLiteral("--stop-after"), killAfter, t.data()}), -1);
+        }
         const int changed = t.stillChanged(originals);
 
         // At the next start, the run is there to undo, with every file it
-        // changed, and an undo puts each back.
+        // changed (and any a killed undo put back before it could say so),
+        // and an undo puts each back.
         const QList<UndoRunInfo> runs = UndoStore(t.store()).runs();
         QCOMPARE(runs.size(), changed > 0 ? 1 : 0);
         if (changed > 0) {
-            QCOMPARE(runs.first().files, changed);
+            QVERIFY(runs.first().files == changed || (undoKilled && runs.first().files > changed));
             for (const UndoResult &result : undoAll(t.store(), runs.first().id))
                 QVERIFY2(result.undone, qPrintable(describe(result.outcome)));
         }
         QCOMPARE(t.stillChanged(originals), 0);
         // No original is kept that a journal does not name for undo.
         QCOMPARE(t.kept(), QStringList());
-    }
-
-    void killedUndoIsDoneAgain()
-    {
-        Tree t;
-        const QHash<QString, QByteArray> originals = t.files(30);
-        const QStringList run {t.store(), t.data()};
-        QProcess p;
-        helper(run, &p);
-        p.waitForFinished();
-        const QString id = QString::fromLatin1(p.readAllStandardOutput()).trimmed();
-        QCOMPARE(t.stillChanged(originals), 30);
-        QCOMPARE(helper({t.store(), QStringLiteral("--undo"), id, QStringLiteral("--stop-after"), "renameat2:12"}), -1);
-        QVERIFY(t.stillChanged(originals) < 30);
-        for (const UndoResult &result : undoAll(t.store(), id))
-            QVERIFY2(result.undone, qPrintable(describe(result.outcome)));
-        QCOMPARE(t.stillChanged(originals), 0);
     }
 
     void runStillGoingIsBusy()
@@ -197,7 +190,8 @@ private slots:
     void listingsSideBySide()
     {
         // Another listing looking at the run at the same moment holds its
-        // lock shared.
+        // lock shared; an undo that starts then waits for it instead of
+        // calling the run busy.
         QFETCH(QString, stopAfter);
         QFETCH(bool, busy);
         Tree t;
@@ -209,35 +203,17 @@ private slots:
         const QString id = UndoStore(t.store()).runIds().value(0);
         const QString journal = UndoStore(t.store()).runFolder(id) + QStringLiteral("/journal");
         const QByteArray before = contents(journal);
-        const int lock = ::open(QFile::encodeName(UndoStore(t.store()).runFolder(id) + "/lock"), O_RDONLY);
+        const int lock = ::open(QFile::encodeName(UndoStore(t.store()).runFolder(id) + "/lock"), O_RDONLY | O_CLOEXEC);
         QVERIFY(lock >= 0 && ::flock(lock, LOCK_SH) == 0);
-        QList<UndoRunInfo> runs = UndoStore(t.store()).runs();
+        const QList<UndoRunInfo> runs = UndoStore(t.store()).runs();
         QCOMPARE(contents(journal), before);
-        ::close(lock);
         QCOMPARE(runs.size(), 1);
         QCOMPARE(runs.first().busy, busy);
-        runs = UndoStore(t.store()).runs();
-        QCOMPARE(runs.size(), 1);
-        QVERIFY(!runs.first().busy);
-        undoAll(t.store(), id);
-        QCOMPARE(t.stillChanged(originals), 0);
-    }
-
-    void listingMeanwhileIsNoRunGoing()
-    {
-        // A listing holds a run's lock for a moment; an undo that starts
-        // then waits for it instead of calling the run busy.
-        Tree t;
-        const QHash<QString, QByteArray> originals = t.files(2);
-        Run run(keeping(t.store()));
-        runAll(run, {t.data()});
-        const int listing
-            = ::open(QFile::encodeName(UndoStore(t.store()).runFolder(run.undoRunId()) + "/lock"), O_RDWR | O_CLOEXEC);
-        QCOMPARE(::flock(listing, LOCK_SH), 0);
-        QTimer::singleShot(200, [listing] { ::close(listing); });
-        bool busy = true;
-        QCOMPARE(undoAll(t.store(), run.undoRunId(), false, &busy).size(), 2);
-        QVERIFY(!busy);
+        QTimer::singleShot(200, [lock] { ::close(lock); });
+        bool undoBusy = true;
+        for (const UndoResult &result : undoAll(t.store(), id, false, &undoBusy))
+            QVERIFY2(result.undone, qPrintable(describe(result.outcome)));
+        QVERIFY(!undoBusy);
         QCOMPARE(t.stillChanged(originals), 0);
     }
 
@@ -267,7 +243,7 @@ private slots:
 
     void storeFailures_data()
     {
-        QTest::addColumn<QString>("call");
+        QTest::addColumn<QString>("call"); // "cancel": no fault, the undo is cancelled as it starts
         QTest::addColumn<int>("nth");
         QTest::addColumn<bool>("undoing"); // the fault hits the undo, not the run
 
@@ -275,6 +251,7 @@ private slots:
         // then its journal line.
         QTest::newRow("the journal cannot be synced") << "fdatasync" << 4 << false;
         QTest::newRow("an undo runs out of space") << "renameat2" << 1 << true;
+        QTest::newRow("an undo cancelled halfway") << "cancel" << 0 << true;
     }
 
     void storeFailures()
@@ -283,8 +260,10 @@ private slots:
         QFETCH(int, nth);
         QFETCH(bool, undoing);
 
+        const bool cancel = call == QLatin1String("cancel");
+        const int count = cancel ? 300 : 3; // enough for a cancel to come halfway
         Tree t;
-        const QHash<QString, QByteArray> originals = t.files(3);
+        const QHash<QString, QByteArray> originals = t.files(count);
         RunOptions options = keeping(t.store());
         options.threads = 1;
         QList<FileResult> results;
@@ -304,26 +283,20 @@ private slots:
         const QString id = UndoStore(t.store()).runs().value(0).id;
         QList<UndoResult> undone;
         {
-            Faults failing(call.toLatin1(), ENOSPC, nth);
-            undone = undoAll(t.store(), id);
+            std::unique_ptr<Faults> failing(cancel ? nullptr : new Faults(call.toLatin1(), ENOSPC, nth));
+            undone = undoAll(t.store(), id, cancel);
         }
-        QCOMPARE(std::count_if(undone.cbegin(), undone.cend(), [](const UndoResult &r) { return !r.undone; }), 1);
-        // A failed undo stays undoable, and a second one puts it back.
-        QCOMPARE(UndoStore(t.store()).runs().value(0).files, 1);
+        // A failed undo, or one cancelled halfway, says how far it got; the
+        // run stays undoable for the rest, and a second undo puts it back.
+        const int failed
+            = int(std::count_if(undone.cbegin(), undone.cend(), [](const UndoResult &r) { return !r.undone; }));
+        QCOMPARE(failed, cancel ? 0 : 1);
+        const int left = count - int(undone.size()) + failed;
+        QVERIFY(left > 0);
+        QCOMPARE(t.stillChanged(originals), left);
+        QCOMPARE(UndoStore(t.store()).runs().value(0).files, left);
         undoAll(t.store(), id);
         QCOMPARE(t.stillChanged(originals), 0);
-    }
-
-    void cancelledUndoSaysHowFar()
-    {
-        Tree t;
-        const QHash<QString, QByteArray> originals = t.files(300);
-        Run run(keeping(t.store()));
-        runAll(run, {t.data()});
-        const QList<UndoResult> undone = undoAll(t.store(), run.undoRunId(), true);
-        QVERIFY(undone.size() < 300);
-        QCOMPARE(t.stillChanged(originals), 300 - undone.size());
-        QCOMPARE(UndoStore(t.store()).runs().value(0).files, 300 - undone.size());
     }
 };
 
