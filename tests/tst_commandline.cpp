@@ -533,8 +533,12 @@ void TestCommandLine::attacks_data()
     row("a folder that takes no new file", "locked", "nobody:in/gb.txt", 1, "in/gb.txt=gb", "cannot be replaced");
     row("... converted with a backup kept first", "locked", "nobody:--backup-dir,bak,in/gb.txt", 0,
         "in/gb.txt=utf8,bak/gb.txt=gb", "[Success]");
-    row("... and its other hard link, written over with it", "locked, hard link", "nobody:--backup-dir,bak,in/gb.txt", 0,
-        "in/gb.txt=utf8,in/link.txt=utf8,bak/gb.txt=gb", "!old text");
+    row("... and its other hard link, written over with it", "locked, hard link", "nobody:--backup-dir,bak,in", 0,
+        "in/gb.txt=utf8,in/link.txt=utf8", "!old text");
+    row("... neither, without a copy kept", "locked, hard link", "nobody:in", 1, "in/gb.txt=gb,in/link.txt=gb",
+        "old text");
+    row("... or in a sticky folder", "sticky, hard link", "nobody:--backup-dir,bak,in", 0,
+        "in/gb.txt=utf8,in/link.txt=utf8", "!old text");
     row("... foreseen by a dry run, which converts in memory", "locked",
         "nobody:-n,-t,ASCII,--backup-dir,bak,in/gb.txt", 1, "in/gb.txt=gb", "cannot be written in US-ASCII");
     row("another's file in a sticky folder", "sticky", "nobody:in/gb.txt", 1, "in/gb.txt=gb", "only be written over");

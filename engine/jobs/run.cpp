@@ -373,6 +373,26 @@ QVector<PlannedFile> walkPaths(const QStringList &paths, bool recursive, const Q
     return walker.files;
 }
 
+namespace {
+
+// Whether `file` will be written over where it stands, keeping its inode,
+// so that every name of it gets the new text: its folder lets no new file
+// take its name, and the run keeps a copy first.
+bool writtenOver(const PlannedFile &file, const RunOptions &options)
+{
+    if (!options.keepOriginals && options.backupFolder.isEmpty())
+        return false;
+    const QString resolved = resolvedPath(file);
+    const QByteArray path = QFile::encodeName(resolved);
+    const QByteArray folder = QFile::encodeName(QFileInfo(resolved).path());
+    struct stat info, folderInfo;
+    return ::faccessat(AT_FDCWD, folder.constData(), W_OK | X_OK, AT_EACCESS) != 0
+        || (::stat(path.constData(), &info) == 0 && ::stat(folder.constData(), &folderInfo) == 0
+            && stickyRefuses(info, folderInfo));
+}
+
+} // namespace
+
 void markClashes(QVector<PlannedFile> &files, const RunOptions &options)
 {
     const QString folder = options.saveFolder.isEmpty() ? QString() : resolvedPath(options.saveFolder);
@@ -389,7 +409,8 @@ void markClashes(QVector<PlannedFile> &files, const RunOptions &options)
                 // Replaced in place, a file is a new file under the name
                 // it was reached by: its other hard links keep the old one.
                 const PlannedFile &done = files.at(*first);
-                const bool keepsOldText = folder.isEmpty() && !sameEntry(resolvedPath(file), resolvedPath(done));
+                const bool keepsOldText = folder.isEmpty() && !sameEntry(resolvedPath(file), resolvedPath(done))
+                    && !writtenOver(done, options);
                 file.refusal
                     = Outcome::failed(keepsOldText ? Failure::HardLinkInRun : Failure::SameFileInRun, 0, done.path);
                 continue;

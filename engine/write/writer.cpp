@@ -269,12 +269,16 @@ Outcome Writer::mayReplace()
     return Outcome::success();
 }
 
+bool stickyRefuses(const struct stat &file, const struct stat &folder)
+{
+    const uid_t me = ::geteuid();
+    return me != 0 && file.st_uid != me && (folder.st_mode & S_ISVTX) && folder.st_uid != me;
+}
+
 bool Writer::stickyRefuses() const
 {
     struct stat info;
-    const uid_t me = ::geteuid();
-    return exists() && me != 0 && old.st_uid != me && ::fstat(folder.fd(), &info) == 0 && (info.st_mode & S_ISVTX)
-        && info.st_uid != me;
+    return exists() && ::fstat(folder.fd(), &info) == 0 && Karvo::stickyRefuses(old, info);
 }
 
 Outcome Writer::open(bool mayOverwrite)

@@ -162,6 +162,10 @@ private:
     qint64 newMtime = 0;
 };
 
+// Whether a sticky folder (/tmp) lets no new file take the place of `file`:
+// it is another user's, in a folder that is not ours either.
+bool stickyRefuses(const struct stat &file, const struct stat &folder);
+
 // Copies all of an open file, from its start, into `to`; false, with errno,
 // when reading or writing fails.
 bool copyFrom(int fd, QIODevice &to);
