@@ -459,29 +459,26 @@ bool keepsAscii(const SourceFile &source, const Encoding &target)
     if (target.isAsciiCompatible())
         return true;
     // Worked out once for each target (UTF-16 and UTF-32 change every byte).
+    using Changed = std::array<bool, 0x80>;
     static QMutex mutex;
-    static QHash<QTextCodec *, QByteArray> changedByTarget;
-    QByteArray changed;
+    static QHash<QTextCodec *, Changed> changedByTarget;
+    Changed isChanged {};
     {
         const QMutexLocker lock(&mutex);
         const auto known = changedByTarget.constFind(target.codec());
         if (known != changedByTarget.cend()) {
-            changed = known.value();
+            isChanged = known.value();
         } else {
             for (int b = 0; b < 0x80; ++b) {
                 const QByteArray byte(1, char(b));
                 QTextDecoder decoder(target.codec(), QTextCodec::IgnoreHeader);
                 QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
-                if (decoder.toUnicode(byte) != QString(QChar(b)) || decoder.hasFailure()
-                    || target.codec()->fromUnicode(QString(QChar(b)).constData(), 1, &state) != byte)
-                    changed += char(b);
+                isChanged[size_t(b)] = decoder.toUnicode(byte) != QString(QChar(b)) || decoder.hasFailure()
+                    || target.codec()->fromUnicode(QString(QChar(b)).constData(), 1, &state) != byte;
             }
-            changedByTarget.insert(target.codec(), changed);
+            changedByTarget.insert(target.codec(), isChanged);
         }
     }
-    std::array<bool, 0x80> isChanged {};
-    for (const char b : qAsConst(changed))
-        isChanged[size_t(b)] = true;
     QByteArray block(1 << 20, Qt::Uninitialized);
     ssize_t read = 0;
     for (off_t at = 0; (read = ::pread(source.fd(), block.data(), size_t(block.size()), at)) > 0; at += read) {
