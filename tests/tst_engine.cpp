@@ -223,6 +223,7 @@ private slots:
         right("Japanese line in Shift_JIS, not Mac Cyrillic", "OCSPターゲットの設定エラー:", "SHIFT_JIS");
         right("Japanese paragraph in EUC-JP, not Big5", japanese.section(QLatin1Char('\n'), 0, 2), "EUC-JP");
         right("twelve everyday Chinese characters in GB18030, not TIS-620", "今天我们一起去公园散步吧", "GB18030");
+        right("Chinese in GB18030, not the hanja of windows-949, which Korean seldom writes", "铜制钥匙", "GB18030");
         right("Chinese manual page in GB18030, not Mac Cyrillic",
             ".SH 选项\n\\fI选项\\fR 可以是下列之一：\n.TP\n\\fB\\-v\\fR\n显示详细信息。\n", "GB18030");
         right("Chinese with emoji and CJK Extension B in GB18030, not windows-1251",
