@@ -535,8 +535,8 @@ void TestCommandLine::attacks_data()
         "in/gb.txt=utf8,bak/gb.txt=gb", "[Success]");
     row("... and its other hard link, written over with it", "locked, hard link", "nobody:--backup-dir,bak,in", 0,
         "in/gb.txt=utf8,in/link.txt=utf8", "!old text");
-    row("... neither, without a copy kept", "locked, hard link", "nobody:in", 1, "in/gb.txt=gb,in/link.txt=gb",
-        "old text");
+    row("... neither, without a copy kept, and neither name is said to keep the old text", "locked, hard link",
+        "nobody:in", 1, "in/gb.txt=gb,in/link.txt=gb", "Done once");
     row("... or in a sticky folder", "sticky, hard link", "nobody:--backup-dir,bak,in", 0,
         "in/gb.txt=utf8,in/link.txt=utf8", "!old text");
     row("... foreseen by a dry run, which converts in memory", "locked",

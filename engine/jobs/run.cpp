@@ -413,6 +413,7 @@ void markClashes(QVector<PlannedFile> &files, const RunOptions &options)
                     && !writtenOver(done, options);
                 file.refusal
                     = Outcome::failed(keepsOldText ? Failure::HardLinkInRun : Failure::SameFileInRun, 0, done.path);
+                file.sameAs = *first;
                 continue;
             }
             seen.insert(identity, i);
@@ -713,8 +714,20 @@ void Run::process(const QVector<PlannedFile> &files)
     steps.item = [this](int i) {
         FileResult result = processFile(queued.at(i), runOptions, context.get());
         QMutexLocker lock(&mutex);
+        const int first = queued.at(i).sameAs;
+        if (result.outcome.failure == Failure::HardLinkInRun) {
+            // Only once its other name is done can a hard link say whether
+            // that name was replaced. That name comes first in the list, so a
+            // worker has it in hand already.
+            while (!done.at(first))
+                recorded.wait(&mutex);
+            const FileResult &other = records.at(first);
+            if (other.status != FileStatus::Converted || !other.outcome.ok())
+                result.outcome.failure = Failure::SameFileInRun; // nothing was replaced: both names keep one text
+        }
         records[i] = std::move(result);
         done[i] = true;
+        recorded.wakeAll();
     };
     steps.conclude = [this] {
         context.reset();

@@ -22,6 +22,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <QWaitCondition>
 
 #include <memory>
 
@@ -47,7 +48,7 @@ struct PlannedFile
     qint64 size = 0;
     Outcome refusal; // set: recorded as it says, never opened
     bool named = false; // dropped or named itself, not found in a folder
-    QString clash; // an earlier file of the run with the same destination
+    int sameAs = -1; // a hard link's other name, done first in the run: its place in the run's list
     QString resolved; // the canonical path where the walk knew it; empty: look it up
     QByteArray rawPath; // the path's bytes, where they are no UTF-8 (`path` cannot name the file)
     quint64 device = 0; // with `inode`, the file's identity; 0: not known
@@ -206,6 +207,7 @@ private:
     int undoCount = 0;
 
     mutable QMutex mutex; // guards the records, shared with the workers
+    QWaitCondition recorded; // another record is in
     QVector<FileResult> records;
     QVector<bool> done;
 };
