@@ -190,6 +190,10 @@ private slots:
         sure("UTF-16BE Japanese", iconv(japanese, "UTF-16BE"), "UTF-16BE");
         sure("UTF-32LE without BOM", iconv(korean, "UTF-32LE"), "UTF-32LE");
         sure("UTF-32BE without BOM", iconv(french, "UTF-32BE"), "UTF-32BE");
+        QString yi; // syllables in no order: no language
+        for (char16_t c = 0xA000; c < 0xA000 + 40 * 29; c += 29)
+            yi += QChar(c) + QLatin1Char(' ');
+        doubtful("UTF-16LE that reads as no language", yi, "UTF-16LE");
         sureOf("one Russian word", "привет", "WINDOWS-1251");
         sureOf("one line of Greek, the same text in ISO-8859-7", "Καλημέρα, τι κάνεις σήμερα;", "WINDOWS-1253");
         sureOf("one German word the detector takes for ISO-8859-3, the same text in windows-1252", "müssen",

@@ -639,6 +639,7 @@ DetectResult Detector::finish(bool complete)
             result.doubts.append(doubt);
             result.doubtful = true;
             result.confidence = 0.5;
+            result.candidates.first().score = 0.5;
         }
         return result;
     }
