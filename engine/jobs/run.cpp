@@ -714,11 +714,11 @@ void Run::process(const QVector<PlannedFile> &files)
     steps.item = [this](int i) {
         FileResult result = processFile(queued.at(i), runOptions, context.get());
         QMutexLocker lock(&mutex);
-        const int first = queued.at(i).sameAs;
         if (result.outcome.failure == Failure::HardLinkInRun) {
             // Only once its other name is done can a hard link say whether
             // that name was replaced. That name comes first in the list, so a
             // worker has it in hand already.
+            const int first = queued.at(i).sameAs;
             while (!done.at(first))
                 recorded.wait(&mutex);
             const FileResult &other = records.at(first);
