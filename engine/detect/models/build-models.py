@@ -975,18 +975,16 @@ def learn_cjk(language, texts):
         for c, m in top:
             table.append((c, cost((m + 0.1) / (n + 1.0))))
         left = n - sum(m for _, m in top)
-        # One of the rest costs what the rarest in the table costs, plus a
-        # little: a rare character is no sign of a wrong reading by itself.
-        # That holds where the language writes enough of the kind to fill the
-        # table. Where the table holds every one the text had (our Korean
-        # text has five hanja in 180,000 characters), the rarest there says
-        # nothing of the thousands never seen, and one of those costs its
-        # share of the kind: Chinese read as Korean hanja in windows-949
-        # ("铜制钥匙") must not cost less than it does as Chinese.
+        # One of the rest costs its share of the kind: the odds of a
+        # character the text never had, spread over the kind's members, and a
+        # little more than the rarest in the table. Capped near the rarest, it
+        # would say that a rare character is no sign of a wrong reading; but
+        # where the table holds every one the text had (our Korean text has
+        # five hanja in 180,000 characters), the rarest says nothing of the
+        # thousands never seen, and Chinese read as Korean hanja in
+        # windows-949 ("铜制钥匙") would cost less than as Chinese.
         rarest = max((cost((m + 0.1) / (n + 1.0)) for _, m in top), default=40)
         spread = int(round((-math.log2((left + 1.0) / (n + 2.0)) + math.log2(CJK_MEMBERS[k])) / STEP))
-        if len(top) == CJK_TABLE[k]:
-            spread = min(spread, rarest + 12)
         rest[k] = min(TOP_LEVEL, max(rarest + 4, spread))
     table.sort(key=lambda e: ord(e[0]))
     costs = {c: level for c, level in table}
