@@ -542,7 +542,8 @@ void TestCommandLine::attacks_data()
     row("... foreseen by a dry run, which converts in memory", "locked",
         "nobody:-n,-t,ASCII,--backup-dir,bak,in/gb.txt", 1, "in/gb.txt=gb", "cannot be written in US-ASCII");
     row("another's file in a sticky folder", "sticky", "nobody:in/gb.txt", 1, "in/gb.txt=gb", "only be written over");
-    row("... foreseen by a dry run", "sticky", "nobody:-n,in/gb.txt", 1, "in/gb.txt=gb", "only be written over");
+    row("... foreseen by a dry run, for the reason the real run meets", "sticky", "nobody:-n,in/gb.txt", 1,
+        "in/gb.txt=gb", "/in: Operation not permitted)");
     row("... written over with a backup kept first", "sticky", "nobody:--backup-dir,bak,in/gb.txt", 0,
         "in/gb.txt=utf8,bak/gb.txt=gb", "written over in place");
     row("... foreseen by a dry run", "sticky", "nobody:-n,--backup-dir,bak,in/gb.txt", 0, "in/gb.txt=gb",

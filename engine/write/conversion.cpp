@@ -113,10 +113,17 @@ Outcome write(SourceFile &source, const Folder &folder, const QByteArray &entry,
     const Notices unlinked = options.inPlace && source.info().st_nlink > 1 ? Notice::OtherLinksKeepOldText : Notices();
     if (options.dryRun) {
         // All a real write would check, in memory.
-        const bool replaceable = ::faccessat(folder.fd(), ".", W_OK | X_OK, AT_EACCESS) == 0 && !writer.stickyRefuses();
+        // With the reason the real write would meet: a sticky folder
+        // refuses the rename with EPERM.
+        int refusal = 0;
+        if (::faccessat(folder.fd(), ".", W_OK | X_OK, AT_EACCESS) != 0)
+            refusal = EACCES;
+        else if (writer.stickyRefuses())
+            refusal = EPERM;
+        const bool replaceable = refusal == 0;
         if (!replaceable && !(writer.exists() && keepsCopies))
-            return writer.exists() ? Outcome::failed(Failure::FolderNotWritable, EACCES, folder.path())
-                                   : Outcome::writeError(EACCES, path);
+            return writer.exists() ? Outcome::failed(Failure::FolderNotWritable, refusal, folder.path())
+                                   : Outcome::writeError(refusal, path);
         NullSink sink;
         outcome = source.rewind() ? fill(sink) : Outcome::failed(Failure::CannotRead, errno);
         if (outcome.ok() && !replaceable)
