@@ -673,9 +673,11 @@ void TestCommandLine::stopped()
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 128 + signal);
     QCOMPARE(QDir(s.dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList {"big.txt", "small.txt"}));
-    if (!check.isEmpty()) { // a check that was stopped converted nothing
+    if (!check.isEmpty()) { // a check that was stopped converted nothing, and counts what it had found
         const QByteArray said = process.readAllStandardOutput();
-        QVERIFY2(said.contains("to convert") && !said.contains("converted"), said);
+        QVERIFY2(!said.contains("converted"), said);
+        // Under a sanitizer the signal may come before even the small file is done.
+        QVERIFY2(said.contains("to convert") || said.contains("Cancelled after 0 of"), said);
     }
     QVERIFY(QList<QByteArray>({original, QTextCodec::codecForName("GB18030")->toUnicode(original).toUtf8()})
                 .contains(s.bytes(QStringLiteral("big.txt"))));
