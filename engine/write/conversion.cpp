@@ -112,9 +112,8 @@ Outcome write(SourceFile &source, const Folder &folder, const QByteArray &entry,
     // Replacing gives the name a new file: any other name keeps the old one.
     const Notices unlinked = options.inPlace && source.info().st_nlink > 1 ? Notice::OtherLinksKeepOldText : Notices();
     if (options.dryRun) {
-        // All a real write would check, in memory.
-        // With the reason the real write would meet: a sticky folder
-        // refuses the rename with EPERM.
+        // All a real write would check, in memory, with the reason it would
+        // meet: a sticky folder refuses the rename with EPERM.
         int refusal = 0;
         if (::faccessat(folder.fd(), ".", W_OK | X_OK, AT_EACCESS) != 0)
             refusal = EACCES;
