@@ -188,6 +188,12 @@ private slots:
         sure("UTF-16BE without BOM", iconv(russian, "UTF-16BE"), "UTF-16BE");
         sure("UTF-16LE Chinese, hardly a zero byte", iconv(chinese, "UTF-16LE"), "UTF-16LE");
         sure("UTF-16BE Japanese", iconv(japanese, "UTF-16BE"), "UTF-16BE");
+        // In UTF-16, CJK text alone, without even a line feed, shows no zero byte.
+        right("Chinese in UTF-16LE without a zero byte", "这是简单的中文句子……", "UTF-16LE");
+        right("Korean in UTF-16BE without a zero byte", "서울특별시", "UTF-16BE");
+        right("Japanese in UTF-16LE without a zero byte, not binary for its full stop's 02 byte",
+            "これは日本語の文です。", "UTF-16LE");
+        right("German word in windows-1252, not the CJK of UTF-16BE (\"来淤略爊\")", "gemäuer\n", "WINDOWS-1252");
         sure("UTF-32LE without BOM", iconv(korean, "UTF-32LE"), "UTF-32LE");
         sure("UTF-32BE without BOM", iconv(french, "UTF-32BE"), "UTF-32BE");
         QString yi; // syllables in no order: no language
@@ -592,6 +598,23 @@ private slots:
         }
         QCOMPARE(more ? 0 : fed, settledBy);
         QCOMPARE(detector.finish().kind == DetectResult::Kind::Binary, settledBy > 0);
+    }
+
+    void bareUtf16IsJudgedOnItsWholeStart()
+    {
+        // UTF-16 with no zero byte and controls for its full stops, whose
+        // first piece reads as CJK text and the rest not: the same however
+        // it arrives.
+        const QByteArray bytes
+            = iconv(QStringLiteral("日本語の文です。").repeated(300) + QStringLiteral("ā"), "UTF-16LE");
+        Karvo::Detector whole({}, bytes.size());
+        whole.feed(bytes.constData(), bytes.size());
+        Karvo::Detector inPieces({}, bytes.size());
+        inPieces.feed(bytes.constData(), 4096);
+        inPieces.feed(bytes.constData() + 4096, bytes.size() - 4096);
+        const DetectResult expected = whole.finish();
+        QCOMPARE(inPieces.finish().encoding.name(), expected.encoding.name());
+        QCOMPARE(expected.kind, DetectResult::Kind::Binary);
     }
 
     void chunkedDetectionMatchesOneShot_data()

@@ -438,15 +438,17 @@ const char *escapeEncodingOf(const QByteArray &start)
 }
 
 // The wide layouts a file's start allows, set on its first bytes: the one
-// its byte-order mark names, or all four when it shows zero bytes.
-void startLayouts(Bom bom, bool zeros, std::vector<std::pair<WideLayout, WideValidator>> &wide)
+// its byte-order mark names, all four when it shows zero bytes, and those
+// of UTF-16 that CJK text with none may be in (`bare`, little- and
+// big-endian).
+void startLayouts(Bom bom, bool zeros, const bool (&bare)[2], std::vector<std::pair<WideLayout, WideValidator>> &wide)
 {
     for (const WideLayout &layout : wideLayouts) {
         const bool byBom = (bom == Bom::Utf16LE && layout.unit == 2 && !layout.big)
             || (bom == Bom::Utf16BE && layout.unit == 2 && layout.big)
             || (bom == Bom::Utf32LE && layout.unit == 4 && !layout.big)
             || (bom == Bom::Utf32BE && layout.unit == 4 && layout.big);
-        if (byBom || (bom == Bom::None && zeros))
+        if (byBom || (bom == Bom::None && (zeros || (layout.unit == 2 && bare[layout.big]))))
             wide.emplace_back(layout, WideValidator(layout.unit, layout.big, !byBom));
     }
 }
@@ -542,8 +544,11 @@ bool Detector::feed(const char *data, qint64 size)
     if (first) {
         s.bom = bomOf(QByteArray::fromRawData(data, int(std::min<qint64>(size, 4))));
         // Only a file that shows zero bytes from its start can be UTF-16 or
-        // UTF-32 without a byte-order mark.
-        startLayouts(s.bom, s.census.nul > 0, s.wide);
+        // UTF-32 without a byte-order mark, or one of CJK characters alone,
+        // which may show none: finish() looks at its whole start again.
+        const qint64 start = std::min<qint64>(size, Sampler::headSize);
+        const bool bare[] = {readsAsCjkUtf16(data, start, false), readsAsCjkUtf16(data, start, true)};
+        startLayouts(s.bom, s.census.nul > 0, bare, s.wide);
         s.escapes = escapeEncodingOf(QByteArray::fromRawData(data, int(std::min<qint64>(size, 4096))));
         s.pdf = QByteArray::fromRawData(data, int(std::min<qint64>(size, 5))) == "%PDF-";
         s.declared = findDeclaration(QByteArray::fromRawData(data, int(std::min<qint64>(size, 1024)))).encoding;
@@ -587,14 +592,21 @@ DetectResult Detector::finish(bool complete)
     // Of the layouts that decode the whole file strictly and hold no stray
     // controls, the one whose zero bytes fit, or failing that whose start
     // reads best, wins; CJK text in UTF-16 has hardly a zero byte to show.
+    const qint64 controls = census.controls - s.shifts;
     const WideLayout *layout = nullptr;
     double layoutExcess = 0;
     bool layoutFits = false;
+    const QByteArray start = s.sampler.start();
     for (const auto &[l, v] : s.wide) {
         if (!(complete ? v.isValid() : v.validSoFar()) || v.controls() * 100 > v.characters())
             continue;
+        // CJK text with no zero byte, where its controls leave no legacy
+        // reading ("。" is 02 30); without them, it is weighed with those
+        // (see weighReadings).
+        if (!wideBom && census.nul == 0
+            && (controls * 100 <= census.total || !readsAsCjkUtf16(start.constData(), start.size(), l.big)))
+            continue;
         QString text;
-        const QByteArray start = s.sampler.start();
         decodeStrictly(Encoding::named(QLatin1String(l.name)), start.left(start.size() & ~(l.unit - 1)), false, text);
         const LanguageFit fit = bestFit(text.left(4096));
         const bool fits = wideBom || zerosFit(l, census.zeros);
@@ -606,7 +618,6 @@ DetectResult Detector::finish(bool complete)
             layoutFits = fits;
         }
     }
-    const qint64 controls = census.controls - s.shifts;
     // A byte-order mark that what follows does not bear out is no reason to
     // take zero bytes and controls for text.
     const bool binary = layout == nullptr
