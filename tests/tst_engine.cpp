@@ -194,6 +194,12 @@ private slots:
         right("Japanese in UTF-16LE without a zero byte, not binary for its full stop's 02 byte",
             "これは日本語の文です。", "UTF-16LE");
         right("German word in windows-1252, not the CJK of UTF-16BE (\"来淤略爊\")", "gemäuer\n", "WINDOWS-1252");
+        right("Russian word in UTF-16BE, not binary for its 04 bytes", "взаимопонимание", "UTF-16BE");
+        right("Korean in UTF-16LE whose one zero byte is 가's, not UTF-16BE", "디렉터리가", "UTF-16LE");
+        right("Chinese in UTF-16LE whose one zero byte is 开's, not UTF-16BE", "打开", "UTF-16LE");
+        sure("an ASCII word, not the Chinese of UTF-16BE (\"数楬数獩\")", "epilepsi", "ASCII");
+        binary("controls that read as no language in UTF-16 either",
+            QByteArray::fromHex("671c041d2013441717024b233e1f017c091d101a034c1b2a0621441d405e3871"));
         sure("UTF-32LE without BOM", iconv(korean, "UTF-32LE"), "UTF-32LE");
         sure("UTF-32BE without BOM", iconv(french, "UTF-32BE"), "UTF-32BE");
         QString yi; // syllables in no order: no language
@@ -600,23 +606,6 @@ private slots:
         QCOMPARE(detector.finish().kind == DetectResult::Kind::Binary, settledBy > 0);
     }
 
-    void bareUtf16IsJudgedOnItsWholeStart()
-    {
-        // UTF-16 with no zero byte and controls for its full stops, whose
-        // first piece reads as CJK text and the rest not: the same however
-        // it arrives.
-        const QByteArray bytes
-            = iconv(QStringLiteral("日本語の文です。").repeated(300) + QStringLiteral("ā"), "UTF-16LE");
-        Karvo::Detector whole({}, bytes.size());
-        whole.feed(bytes.constData(), bytes.size());
-        Karvo::Detector inPieces({}, bytes.size());
-        inPieces.feed(bytes.constData(), 4096);
-        inPieces.feed(bytes.constData() + 4096, bytes.size() - 4096);
-        const DetectResult expected = whole.finish();
-        QCOMPARE(inPieces.finish().encoding.name(), expected.encoding.name());
-        QCOMPARE(expected.kind, DetectResult::Kind::Binary);
-    }
-
     void chunkedDetectionMatchesOneShot_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -924,6 +913,36 @@ private slots:
         QCOMPARE(codec->fromUnicode(outside.constData(), outside.size(), &state), QByteArray("\x1b$)C??"));
         QCOMPARE(codec->fromUnicode(outside.constData(), outside.size(), &state), QByteArray("??"));
         QCOMPARE(state.invalidChars, 4);
+    }
+
+    void bareUtf16AtTheStartOfAStream()
+    {
+        // Russian in UTF-16BE, with no zero byte, cut inside a character.
+        const QByteArray bytes = iconv(QStringLiteral("взаимопонимание").repeated(40), "UTF-16BE");
+        Karvo::Detector detector;
+        detector.feed(bytes.constData(), bytes.size() - 1);
+        QCOMPARE(detector.finish(false).encoding.name(), QStringLiteral("UTF-16BE"));
+    }
+
+    void decodeStrictlyRefusesALoneSurrogate_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // UTF-16BE
+        QTest::addColumn<bool>("complete");
+        QTest::addColumn<bool>("decodes");
+        QTest::newRow("a pair") << QByteArray::fromHex("4e2dd83dde00") << true << true;
+        QTest::newRow("half a pair at the end") << QByteArray::fromHex("4e2ddb66") << true << false;
+        QTest::newRow("half a pair at the end of a cut sample") << QByteArray::fromHex("4e2ddb66") << false << true;
+        QTest::newRow("a low half alone") << QByteArray::fromHex("de004e2d") << false << false;
+    }
+
+    void decodeStrictlyRefusesALoneSurrogate()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, complete);
+        QFETCH(bool, decodes);
+        QString text;
+        QCOMPARE(
+            Karvo::decodeStrictly(Karvo::Encoding::named(QStringLiteral("UTF-16BE")), bytes, complete, text), decodes);
     }
 
     void characterTableReadsAsTheCodec_data()

@@ -438,17 +438,15 @@ const char *escapeEncodingOf(const QByteArray &start)
 }
 
 // The wide layouts a file's start allows, set on its first bytes: the one
-// its byte-order mark names, all four when it shows zero bytes, and those
-// of UTF-16 that CJK text with none may be in (`bare`, little- and
-// big-endian).
-void startLayouts(Bom bom, bool zeros, const bool (&bare)[2], std::vector<std::pair<WideLayout, WideValidator>> &wide)
+// its byte-order mark names, or all four when it shows zero bytes.
+void startLayouts(Bom bom, bool zeros, std::vector<std::pair<WideLayout, WideValidator>> &wide)
 {
     for (const WideLayout &layout : wideLayouts) {
         const bool byBom = (bom == Bom::Utf16LE && layout.unit == 2 && !layout.big)
             || (bom == Bom::Utf16BE && layout.unit == 2 && layout.big)
             || (bom == Bom::Utf32LE && layout.unit == 4 && !layout.big)
             || (bom == Bom::Utf32BE && layout.unit == 4 && layout.big);
-        if (byBom || (bom == Bom::None && (zeros || (layout.unit == 2 && bare[layout.big]))))
+        if (byBom || (bom == Bom::None && zeros))
             wide.emplace_back(layout, WideValidator(layout.unit, layout.big, !byBom));
     }
 }
@@ -504,7 +502,9 @@ struct Detector::State
             return true;
         if (bom != Bom::None && bom != Bom::Utf8)
             return false;
-        const bool controls = census.nul > 0 || (size >= 0 && (census.controls - shifts) * 100 > size);
+        // A file small enough to be read whole as UTF-16 at the end may owe
+        // its controls to that (see finish()).
+        const bool controls = census.nul > 0 || (size > Sampler::headSize && (census.controls - shifts) * 100 > size);
         return controls
             && std::none_of(wide.cbegin(), wide.cend(), [this](const auto &w) { return alive(w.first, w.second); });
     }
@@ -543,12 +543,10 @@ bool Detector::feed(const char *data, qint64 size)
     s.sampler.feed(data, size);
     if (first) {
         s.bom = bomOf(QByteArray::fromRawData(data, int(std::min<qint64>(size, 4))));
-        // Only a file that shows zero bytes from its start can be UTF-16 or
-        // UTF-32 without a byte-order mark, or one of CJK characters alone,
-        // which may show none: finish() looks at its whole start again.
-        const qint64 start = std::min<qint64>(size, Sampler::headSize);
-        const bool bare[] = {readsAsCjkUtf16(data, start, false), readsAsCjkUtf16(data, start, true)};
-        startLayouts(s.bom, s.census.nul > 0, bare, s.wide);
+        // Only a file that shows zero bytes from its start is followed as
+        // UTF-16 or UTF-32 without a byte-order mark; a small one that shows
+        // none is read whole at the end.
+        startLayouts(s.bom, s.census.nul > 0, s.wide);
         s.escapes = escapeEncodingOf(QByteArray::fromRawData(data, int(std::min<qint64>(size, 4096))));
         s.pdf = QByteArray::fromRawData(data, int(std::min<qint64>(size, 5))) == "%PDF-";
         s.declared = findDeclaration(QByteArray::fromRawData(data, int(std::min<qint64>(size, 1024)))).encoding;
@@ -589,35 +587,68 @@ DetectResult Detector::finish(bool complete)
     // or text in an ASCII-compatible encoding.
     const Bom bom = s.bom;
     const bool wideBom = bom != Bom::None && bom != Bom::Utf8;
-    // Of the layouts that decode the whole file strictly and hold no stray
-    // controls, the one whose zero bytes fit, or failing that whose start
-    // reads best, wins; CJK text in UTF-16 has hardly a zero byte to show.
+    // The layouts that decode the whole file strictly and hold no stray
+    // controls, with how their start reads.
     const qint64 controls = census.controls - s.shifts;
-    const WideLayout *layout = nullptr;
-    double layoutExcess = 0;
-    bool layoutFits = false;
     const QByteArray start = s.sampler.start();
+    struct WideReading
+    {
+        const WideLayout *layout;
+        LanguageFit fit;
+        bool fits; // its zero bytes sit where its ASCII would put them
+    };
+    std::vector<WideReading> wide;
+    const auto read = [&](const WideLayout &l, const QString &text) {
+        wide.push_back({&l, bestFit(text.left(4096)), wideBom || zerosFit(l, census.zeros)});
+    };
     for (const auto &[l, v] : s.wide) {
-        if (!(complete ? v.isValid() : v.validSoFar()) || v.controls() * 100 > v.characters())
-            continue;
-        // CJK text with no zero byte, where its controls leave no legacy
-        // reading ("。" is 02 30); without them, it is weighed with those
-        // (see weighReadings).
-        if (!wideBom && census.nul == 0
-            && (controls * 100 <= census.total || !readsAsCjkUtf16(start.constData(), start.size(), l.big)))
-            continue;
         QString text;
-        decodeStrictly(Encoding::named(QLatin1String(l.name)), start.left(start.size() & ~(l.unit - 1)), false, text);
-        const LanguageFit fit = bestFit(text.left(4096));
-        const bool fits = wideBom || zerosFit(l, census.zeros);
-        if (!fits && (fit.telling < 4 || fit.excess() > thresholds.noLanguage / 2))
-            continue;
-        if (!layout || (fits && !layoutFits) || (fits == layoutFits && fit.excess() < layoutExcess)) {
-            layout = &l;
-            layoutExcess = fit.excess();
-            layoutFits = fits;
+        if ((complete ? v.isValid() : v.validSoFar()) && v.controls() * 100 <= v.characters()) {
+            decodeStrictly(
+                Encoding::named(QLatin1String(l.name)), start.left(start.size() & ~(l.unit - 1)), false, text);
+            read(l, text);
         }
     }
+    // UTF-16 shows no zero byte where it holds no ASCII, nor a control
+    // character, and its bytes may leave it no legacy reading ("взаимопон"
+    // is 04 32 04 30 …, "。" 02 30): then its start is read in both byte
+    // orders, and only text that reads as its language is taken. Without
+    // such controls, it is weighed with the legacy readings (see
+    // weighReadings).
+    if (census.nul == 0 && controls * 100 > census.total) {
+        for (const WideLayout &l : wideLayouts) {
+            QString text;
+            if (l.unit == 2
+                && decodeStrictly(
+                    Encoding::named(QLatin1String(l.name)), start, complete && s.sampler.complete(), text)) {
+                read(l, text);
+                if (wide.back().fit.excess() > thresholds.detectorFit)
+                    wide.pop_back();
+            }
+        }
+    }
+    // Zero bytes in a layout's high byte are the mark of the ASCII in its
+    // text and tell its byte order; CJK text without ASCII has its few in
+    // the low byte (가 is U+AC00, 开 U+5F00), and reads as its language
+    // only in the order they do not fit. So the layout whose zeros fit wins,
+    // unless another reads as its language; between two alike, the one that
+    // reads better. One whose zeros do not fit is taken for its text alone
+    // only where that says enough.
+    const auto reads = [&](const WideReading &r) { return r.fit.excess() <= thresholds.detectorFit; };
+    const auto beats = [&](const WideReading &a, const WideReading &b) {
+        if (a.fits == b.fits)
+            return a.fit.excess() < b.fit.excess();
+        return a.fits != reads(a.fits ? b : a);
+    };
+    const WideReading *chosen = nullptr;
+    for (const WideReading &r : wide) {
+        const bool eligible = r.fits || (r.fit.telling >= 4 && r.fit.excess() <= thresholds.noLanguage / 2)
+            || std::any_of(wide.cbegin(), wide.cend(), [&](const WideReading &w) { return w.fits && beats(r, w); });
+        if (eligible && (!chosen || beats(r, *chosen)))
+            chosen = &r;
+    }
+    const WideLayout *layout = chosen ? chosen->layout : nullptr;
+    const double layoutExcess = chosen ? chosen->fit.excess() : 0;
     // A byte-order mark that what follows does not bear out is no reason to
     // take zero bytes and controls for text.
     const bool binary = layout == nullptr

@@ -268,23 +268,6 @@ QVector<const LanguageModel *> languagesOf(const Encoding &encoding)
     return w ? w->languages : QVector<const LanguageModel *>();
 }
 
-bool readsAsCjkUtf16(const char *data, qint64 size, bool bigEndian)
-{
-    // The blocks CJK text draws on: punctuation, symbols and arrows, the
-    // CJK and kana blocks, hangul, the halves of a surrogate pair (Extension
-    // B and on), compatibility ideographs and forms, full-width forms.
-    const auto inCjkText = [](uint u) {
-        return (u >= 0x2000 && u < 0x2800) || (u >= 0x2E80 && u < 0xA000) || (u >= 0xAC00 && u < 0xE000)
-            || (u >= 0xF900 && u < 0xFB00) || (u >= 0xFE30 && u < 0xFE70) || (u >= 0xFF00 && u < 0xFFF0);
-    };
-    const auto *p = reinterpret_cast<const uchar *>(data);
-    for (qint64 i = 0; i + 1 < size; i += 2) {
-        if (!inCjkText(bigEndian ? uint(p[i]) << 8 | p[i + 1] : uint(p[i + 1]) << 8 | p[i]))
-            return false;
-    }
-    return true;
-}
-
 LanguageFit bestFit(const QString &text)
 {
     return cheapest(modelsForScriptOf(text), text);
@@ -307,6 +290,25 @@ struct BareUtf16
     bool little = false;
     bool big = false;
 };
+
+// Whether `size` bytes read as UTF-16 hold only characters CJK text is made
+// of.
+bool readsAsCjkUtf16(const char *data, qint64 size, bool bigEndian)
+{
+    // The blocks CJK text draws on: punctuation, symbols and arrows, the
+    // CJK and kana blocks, hangul, the halves of a surrogate pair (Extension
+    // B and on), compatibility ideographs and forms, full-width forms.
+    const auto inCjkText = [](uint u) {
+        return (u >= 0x2000 && u < 0x2800) || (u >= 0x2E80 && u < 0xA000) || (u >= 0xAC00 && u < 0xE000)
+            || (u >= 0xF900 && u < 0xFB00) || (u >= 0xFE30 && u < 0xFE70) || (u >= 0xFF00 && u < 0xFFF0);
+    };
+    const auto *p = reinterpret_cast<const uchar *>(data);
+    for (qint64 i = 0; i + 1 < size; i += 2) {
+        if (!inCjkText(bigEndian ? uint(p[i]) << 8 | p[i + 1] : uint(p[i + 1]) << 8 | p[i]))
+            return false;
+    }
+    return true;
+}
 
 bool mayBeBareUtf16(const QByteArray &sample, bool bigEndian)
 {
@@ -649,6 +651,14 @@ bool decodeStrictly(const Encoding &encoding, const QByteArray &bytes, bool comp
         if (decoder.needsMoreData())
             return false;
         if (encoding.unitSize() == 1 && decoder.toUnicode("\n", 1) != QLatin1String("\n"))
+            return false;
+    }
+    // Qt's UTF-16 lets a lone surrogate through, which no text can be
+    // written with; at the end of a cut sample, half a pair is no fault.
+    for (int i = 0; encoding.unitSize() == 2 && i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate() && (complete || i + 1 < text.size()))
             return false;
     }
     return true;

@@ -41,10 +41,6 @@ enum class Witness {
 QVector<Reading> weighReadings(const QByteArray &sample, bool complete, const Encoding &guess, bool utf8,
     const DetectionThresholds &thresholds, Witness witness = Witness::Detector);
 
-// Whether `size` bytes read as UTF-16 hold only characters CJK text is made
-// of: all that UTF-16 text with no zero byte can be (see weighReadings).
-bool readsAsCjkUtf16(const char *data, qint64 size, bool bigEndian);
-
 // The language `text` fits best, of any script.
 LanguageFit bestFit(const QString &text);
 
