@@ -544,8 +544,8 @@ bool Detector::feed(const char *data, qint64 size)
     if (first) {
         s.bom = bomOf(QByteArray::fromRawData(data, int(std::min<qint64>(size, 4))));
         // Only a file that shows zero bytes from its start is followed as
-        // UTF-16 or UTF-32 without a byte-order mark; a small one that shows
-        // none is read whole at the end.
+        // UTF-16 or UTF-32 without a byte-order mark; one that shows none is
+        // read from its start at the end, where its controls call for it.
         startLayouts(s.bom, s.census.nul > 0, s.wide);
         s.escapes = escapeEncodingOf(QByteArray::fromRawData(data, int(std::min<qint64>(size, 4096))));
         s.pdf = QByteArray::fromRawData(data, int(std::min<qint64>(size, 5))) == "%PDF-";
@@ -602,8 +602,8 @@ DetectResult Detector::finish(bool complete)
         wide.push_back({&l, bestFit(text.left(4096)), wideBom || zerosFit(l, census.zeros)});
     };
     for (const auto &[l, v] : s.wide) {
-        QString text;
         if ((complete ? v.isValid() : v.validSoFar()) && v.controls() * 100 <= v.characters()) {
+            QString text;
             decodeStrictly(
                 Encoding::named(QLatin1String(l.name)), start.left(start.size() & ~(l.unit - 1)), false, text);
             read(l, text);
