@@ -189,8 +189,8 @@ private slots:
         sure("UTF-16LE Chinese, hardly a zero byte", iconv(chinese, "UTF-16LE"), "UTF-16LE");
         sure("UTF-16BE Japanese", iconv(japanese, "UTF-16BE"), "UTF-16BE");
         // In UTF-16, CJK text alone, without even a line feed, shows no zero byte.
-        right("Chinese in UTF-16LE without a zero byte", "这是简单的中文句子……", "UTF-16LE");
-        right("Korean in UTF-16BE without a zero byte", "서울특별시", "UTF-16BE");
+        right("Chinese in UTF-16LE without a zero byte", "这是「简单的」中文句子……", "UTF-16LE");
+        right("Korean in UTF-16BE without a zero byte", "한국어", "UTF-16BE");
         right("Japanese in UTF-16LE without a zero byte, not binary for its full stop's 02 byte",
             "これは日本語の文です。", "UTF-16LE");
         right("Russian word in UTF-16BE, not binary for its 04 bytes", "взаимопонимание", "UTF-16BE");
