@@ -2,6 +2,7 @@
 
 #include "charactertable.h"
 #include "detection.h"
+#include "transcoder.h"
 
 #include <QHash>
 #include <QSet>
@@ -655,13 +656,8 @@ bool decodeStrictly(const Encoding &encoding, const QByteArray &bytes, bool comp
     }
     // Qt's UTF-16 lets a lone surrogate through, which no text can be
     // written with; at the end of a cut sample, half a pair is no fault.
-    for (int i = 0; encoding.unitSize() == 2 && i < text.size(); ++i) {
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        else if (text.at(i).isSurrogate() && (complete || i + 1 < text.size()))
-            return false;
-    }
-    return true;
+    const int lone = encoding.unitSize() == 2 ? loneSurrogateIn(text) : -1;
+    return lone < 0 || (!complete && lone == text.size() - 1);
 }
 
 void prepareWeighing()

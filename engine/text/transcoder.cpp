@@ -311,14 +311,8 @@ private:
                 return {confirmed - 1, held};
             i = 1;
         }
-        for (; i < text.size(); ++i) {
-            const QChar c = text.at(i);
-            if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-                ++i;
-            else if (c.isSurrogate())
-                return {confirmed + i, c.unicode()};
-        }
-        return {confirmed, 0};
+        const int lone = loneSurrogateIn(text, i);
+        return lone < 0 ? Loss {confirmed, 0} : Loss {confirmed + lone, text.at(lone).unicode()};
     }
 
     // The first character at or after `offset` in `pending` that failed;
@@ -998,6 +992,17 @@ private:
 };
 
 } // namespace
+
+int loneSurrogateIn(const QString &text, int from)
+{
+    for (int i = from; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            return i;
+    }
+    return -1;
+}
 
 Outcome transcode(QIODevice &source, const Encoding &from, const Encoding &to, QIODevice &sink)
 {

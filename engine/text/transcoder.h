@@ -30,6 +30,10 @@ Outcome transcode(QIODevice &source, const Encoding &from, const Encoding &to, Q
 Outcome transcodeStream(int source, const QByteArray &head, const Encoding &from, const Encoding &to, QIODevice &sink,
     bool judgedOnHead = false);
 
+// Where `text`, from `from` on, holds a surrogate that is not half of a
+// pair, which no encoding can write; -1 where it holds none.
+int loneSurrogateIn(const QString &text, int from = 0);
+
 } // namespace Karvo
 
 #endif
