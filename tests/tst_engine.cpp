@@ -197,6 +197,9 @@ private slots:
         right("Korean in UTF-16LE whose one zero byte is 가's, not UTF-16BE", "디렉터리가", "UTF-16LE");
         right("Chinese in UTF-16LE whose one zero byte is 开's, not UTF-16BE", "打开", "UTF-16LE");
         sure("an ASCII word, not the Chinese of UTF-16BE (\"数楬数獩\")", "epilepsi", "ASCII");
+        const QByteArray noise = QByteArray::fromHex("d1e1b88bc098d5f5ccddaae2e60bb7dd");
+        QTest::newRow("sixteen random bytes: asks, not Shift_JIS with a character no text holds")
+            << noise << "doubtful" << QTextCodec::codecForName("Shift_JIS")->toUnicode(noise);
         binary("controls that read as no language in UTF-16 either",
             QByteArray::fromHex("671c041d2013441717024b233e1f017c091d101a034c1b2a0621441d405e3871"));
         sure("UTF-32LE without BOM", iconv(korean, "UTF-32LE"), "UTF-32LE");
@@ -227,6 +230,7 @@ private slots:
         right("Ukrainian in windows-1251, not Greek", "Відкрити файл", "WINDOWS-1251");
         right("Arabic in windows-1256, not KOI8-R", "مرحبا بالعالم", "WINDOWS-1256");
         right("Latvian in windows-1257, not a Western code page", "Tas ir zināms visiem", "WINDOWS-1257");
+        sureOf("Persian in windows-1256, not ISO-8859-6 with a C1 control", "بر اساس کد مبدأ", "WINDOWS-1256");
         sureOf("English line in windows-1252, an apostrophe ’ in a word, not Hungarian in Mac Central European",
             "Don’t show flight status suggestions\n", "WINDOWS-1252");
         sureOf("English line in windows-1252, two apostrophes, English and not Hungarian with English mixed in",

@@ -73,9 +73,14 @@ struct SymbolData
 enum Symbol : quint8 { Boundary, OtherLetter, OtherSymbol, AsciiLetter, Digit, Punctuation, FirstSign };
 enum CjkKind : quint8 { Han = FirstSign, Hiragana, Katakana, HalfwidthKana, Hangul, CjkPunctuation, CjkKinds };
 // Controls, unassigned and private-use characters: no text holds them, so
-// any step to or from one costs the most there is.
+// any step to or from one costs twice the most a step between characters
+// that text does hold can. A C1 control in an ISO-8859-6 reading (98 for
+// windows-1256's "ک") is far less likely than the rarest pair of letters:
+// at the most a step costs, such readings sent two right lines of the dev
+// draws to be asked about; doubled, no answer else changed in the draws.
 constexpr quint8 junk = 0xFE;
 constexpr int mostCost = 63;
+constexpr int junkStep = 2 * mostCost;
 // A word that runs from ASCII letters into the letters of a language of
 // another script, or back ("withи", "sizesЕ"), is a wrong reading far more
 // often than the models can say: their steps stop at mostCost, where most
@@ -591,7 +596,7 @@ LanguageFit LanguageModel::fit(const QString &text) const
         }
         const quint8 letterCase = caseOf(c);
         if (symbol == junk) {
-            quarters += 2 * mostCost;
+            quarters += 2 * junkStep;
             symbol = OtherSymbol;
         } else if (high || previousHigh) {
             quarters += matrix[previous * size + symbol];
@@ -679,7 +684,8 @@ LanguageFit LanguageModel::fit(const BytePairs &pairs, const ByteSymbols &symbol
     for (const BytePairs::Pair &pair : pairs.pairs()) {
         const quint8 a = symbols.symbol[pair.first];
         const quint8 b = symbols.symbol[pair.second];
-        quarters += long(pair.count) * (a >= junk || b >= junk ? mostCost : matrix[a * size + b] + symbols.extra[pair.second]);
+        quarters += long(pair.count)
+            * (a >= junk || b >= junk ? junkStep : matrix[a * size + b] + symbols.extra[pair.second]);
         if (symbols.letterCase[pair.first] == Small && symbols.letterCase[pair.second] == Capital)
             switches += pair.count;
         if (quarters > mostQuarters) {
