@@ -338,6 +338,8 @@ private slots:
             "Maltese line in ISO-8859-3", "Il-fajl ma setax jiġi ssejvjat għax id-diska hija mimlija.\n", "ISO-8859-3");
         right("Polish line in ISO-8859-13, not read as windows-1250",
             "Nie można zapisać pliku, ponieważ dysk jest pełny. Spróbuj ponownie później.\n", "ISO-8859-13");
+        doubtful("a unit in windows-1252 that the detector takes for ISO-8859-10: asks, not Latvian \"100 kmē\"",
+            "100 km²\n", "WINDOWS-1252");
         right("Latvian line in ISO-8859-10, not read as ISO-8859-4",
             "Failu nevarēja saglabāt, jo disks ir pilns. Lūdzu, mēģiniet vēlreiz vēlāk.\n", "ISO-8859-10");
         right("Spanish line with euro signs in ISO-8859-15, not ¤ in ISO-8859-1",
