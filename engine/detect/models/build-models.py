@@ -509,8 +509,8 @@ def split_text(root, cache):
 # Han, hiragana, katakana, half-width katakana, hangul, CJK punctuation)
 # and, within each kind, the frequent characters one by one. Controls,
 # unassigned and private-use characters are no text: the detector makes any
-# step to or from one cost the most there is. The detector maps characters
-# the same way (languagemodel.cpp).
+# step to or from one cost twice the most a step between characters can.
+# The detector maps characters the same way (languagemodel.cpp).
 BOUNDARY, OTHER_LETTER, OTHER_SYMBOL, ASCII_LETTER, DIGIT, PUNCTUATION = range(6)
 SPECIALS = 6
 HAN, HIRAGANA, KATAKANA, HALFWIDTH_KANA, HANGUL, CJK_PUNCT = range(6, 12)
