@@ -231,6 +231,14 @@ private slots:
         right("Arabic in windows-1256, not KOI8-R", "مرحبا بالعالم", "WINDOWS-1256");
         right("Latvian in windows-1257, not a Western code page", "Tas ir zināms visiem", "WINDOWS-1257");
         sureOf("Persian in windows-1256, not ISO-8859-6 with a C1 control", "بر اساس کد مبدأ", "WINDOWS-1256");
+        // Direction marks: FD and FE in the Hebrew and Arabic code pages, letters in the others.
+        sureOf("Hebrew, a left-to-right mark before a placeholder, not Cyrillic", "עמוד \u200E%1", "WINDOWS-1255");
+        sureOf("Hebrew, a right-to-left mark before a colon", "פתח קובץ\u200F:", "WINDOWS-1255");
+        sureOf("Hebrew, an ellipsis before a mark, a control in ISO-8859-8", "עמוד הבית…\u200E%1", "WINDOWS-1255");
+        sureOf("Greek whose ώ is a mark inside a Hebrew word", "ζώνε", "ISO-8859-7");
+        sureOf("Vietnamese whose ư is a mark between a Latin and a Hebrew letter", "cứ", "WINDOWS-1258");
+        sureOf("Czech whose ý is a mark after Latin letters, in a reading with no Hebrew letter", "automatický",
+            "WINDOWS-1250");
         sureOf("English line in windows-1252, an apostrophe ’ in a word, not Hungarian in Mac Central European",
             "Don’t show flight status suggestions\n", "WINDOWS-1252");
         sureOf("English line in windows-1252, two apostrophes, English and not Hungarian with English mixed in",

@@ -81,6 +81,12 @@ enum CjkKind : quint8 { Han = FirstSign, Hiragana, Katakana, HalfwidthKana, Hang
 constexpr quint8 junk = 0xFE;
 constexpr int mostCost = 63;
 constexpr int junkStep = 2 * mostCost;
+
+// One of the model's own letters (or, for Chinese, Japanese and Korean, kinds).
+bool isSign(quint8 symbol)
+{
+    return symbol >= FirstSign && symbol < junk;
+}
 // A word that runs from ASCII letters into the letters of a language of
 // another script, or back ("withи", "sizesЕ"), is a wrong reading far more
 // often than the models can say: their steps stop at mostCost, where most
@@ -199,6 +205,7 @@ constexpr quint64 hashSymbol(quint64 hash, quint8 symbol)
 // few tell most where there are few, and where there are many the letters
 // tell enough.
 constexpr int mostWords = 24;
+constexpr int mostTriples = 64; // neighbourhoods of FD and FE told apart; marks in any further one keep their price
 
 // A telling word that the language uses with probability p is spared
 // knownWordBits + log2(p) bits, if that is more than none: a word of the
@@ -306,6 +313,46 @@ quint8 symbolCost(uint c)
         return t;
     }();
     return c <= 0xFFFF ? costs[c] : quint8(symbolData.rest);
+}
+
+// Right-to-left interface text in a code page puts a direction mark where
+// the direction turns: a left-to-right mark beside a run of Latin letters or digits
+// ("\u200E%1", "Qt\u200E"), a right-to-left one beside its own words
+// ("\u200F:"). Our training text hardly holds any (22 left-to-right marks in
+// 700,000 Hebrew characters), so the models price one as the rare symbol it
+// is there, and Hebrew lines with one were read as Cyrillic, where the
+// mark's byte FD is "э". Where a reading holds letters of its language and
+// a mark stands where it can turn, it costs what a space there would.
+// Anywhere else it keeps its price: most often it is a letter of another
+// code page read as an invisible mark, inside a word (a Slovak "ý", a
+// Vietnamese "ư", a Greek "ώ") or at the end of one (a Greek "ύ" after
+// letters that read as Hebrew).
+enum Direction : quint8 { NoMark, LeftToRightMark, RightToLeftMark };
+enum Side : quint8 { Neutral, LeftToRight, RightToLeft };
+
+quint8 directionOf(uint c)
+{
+    return c == 0x200E ? LeftToRightMark : c == 0x200F ? RightToLeftMark : NoMark;
+}
+
+// What stands beside a mark, by its symbol in a language of a
+// right-to-left script: Latin letters and digits run left to right, the
+// language's letters right to left, the rest goes either way.
+quint8 sideOf(quint8 symbol)
+{
+    if (symbol == AsciiLetter || symbol == Digit)
+        return LeftToRight;
+    return symbol == OtherLetter || isSign(symbol) ? RightToLeft : Neutral;
+}
+
+// Between a run of its own direction and a space or punctuation, or
+// between two of those. Not inside a word, nor between letters of the two
+// directions, where text that means it puts a space.
+bool turnsBetween(quint8 mark, quint8 before, quint8 after)
+{
+    const quint8 own = mark == LeftToRightMark ? LeftToRight : RightToLeft;
+    return (before == Neutral || before == own) && (after == Neutral || after == own)
+        && (before == Neutral || after == Neutral);
 }
 
 quint8 caseOf(uint c)
@@ -585,7 +632,7 @@ LanguageFit LanguageModel::fit(const QString &text) const
             wordHash = hashSymbol(wordHash, symbol);
             if (!high)
                 asciiHash = hashSymbol(asciiHash, quint8(c | 0x20));
-            spelled &= symbol >= FirstSign && symbol < junk;
+            spelled &= isSign(symbol);
         } else {
             if (words.inWord && words.high && !words.inTag && spelled && !knownTelling.hashes.empty())
                 known += knownTelling.spared(wordHash);
@@ -645,11 +692,52 @@ ByteSymbols LanguageModel::byteSymbols(const QString &characters) const
         symbols.letter[size_t(b)] = QChar::isLetter(c) || QChar::isMark(c);
         const quint8 kind = symbols.symbol[size_t(b)];
         symbols.extra[size_t(b)] = c >= 0x80 && (kind == OtherSymbol || kind == OtherLetter) ? symbolCost(c) : 0;
+        symbols.directionMark[size_t(b)] = directionOf(c);
+        symbols.anyDirectionMark |= directionOf(c) != NoMark;
     }
     return symbols;
 }
 
 LanguageFit LanguageModel::fit(const BytePairs &pairs, const ByteSymbols &symbols, double asciiBits, double limit) const
+{
+    if (!symbols.anyDirectionMark)
+        return fitBytes(pairs, symbols, asciiBits, limit);
+    bool marks = false;
+    bool signs = false;
+    for (int b = 0x80; b < 256; ++b) {
+        if (pairs.contains(b)) {
+            marks |= symbols.directionMark[size_t(b)] != NoMark;
+            signs |= symbols.directionMark[size_t(b)] == NoMark && isSign(symbols.symbol[size_t(b)]);
+        }
+    }
+    if (!marks || !signs)
+        return fitBytes(pairs, symbols, asciiBits, limit);
+    // Weighed whole at the marks' price, then the two steps beside each
+    // mark that turns given back down to a space's (between two such marks,
+    // by both: text seldom writes two), but for controls (ISO-8859-8 reads
+    // 80-9F so), which are priced apart.
+    LanguageFit fit = fitBytes(pairs, symbols, asciiBits, std::numeric_limits<double>::infinity());
+    const auto side
+        = [&](uchar b) { return symbols.directionMark[b] != NoMark ? quint8(Neutral) : sideOf(symbols.symbol[b]); };
+    long saved = 0;
+    for (const BytePairs::Triple &t : pairs.aroundMarks()) {
+        const quint8 mark = symbols.directionMark[t.mark];
+        const quint8 m = symbols.symbol[t.mark];
+        const quint8 a = symbols.symbol[t.before];
+        const quint8 b = symbols.symbol[t.after];
+        if (mark == NoMark || !turnsBetween(mark, side(t.before), side(t.after)) || a >= junk || b >= junk)
+            continue;
+        const int before = matrix[a * size + m] + symbols.extra[t.mark] - matrix[a * size + Boundary];
+        const int after = matrix[m * size + b] - matrix[Boundary * size + b];
+        saved += long(t.count) * std::max(0, before + after);
+    }
+    fit.tellingBits -= saved / 4.0;
+    fit.bits -= saved / 4.0;
+    return fit;
+}
+
+LanguageFit LanguageModel::fitBytes(
+    const BytePairs &pairs, const ByteSymbols &symbols, double asciiBits, double limit) const
 {
     LanguageFit result;
     result.language = this;
@@ -666,7 +754,7 @@ LanguageFit LanguageModel::fit(const BytePairs &pairs, const ByteSymbols &symbol
             bool spelled = true;
             for (const char b : word.bytes) {
                 const quint8 symbol = symbols.symbol[uchar(b)];
-                spelled = symbol >= FirstSign && symbol < junk;
+                spelled = isSign(symbol);
                 if (!spelled)
                     break;
                 hash = hashSymbol(hash, symbol);
@@ -791,6 +879,15 @@ BytePairs::BytePairs(const QByteArray &sample)
         if (c < 0x80 && previous < 0x80 && !words.inTag && (isAsciiLetter(c) || isAsciiLetter(previous)))
             addAscii(previous, c);
         words.feed(c);
+        if (c >= 0xFD && c <= 0xFE) {
+            const uint after = i + 1 < n ? p[i + 1] : uint(' ');
+            const auto same = [&](const Triple &t) { return t.before == previous && t.mark == c && t.after == after; };
+            const auto known = std::find_if(tripleList.begin(), tripleList.end(), same);
+            if (known != tripleList.end())
+                ++known->count;
+            else if (tripleList.size() < mostTriples)
+                tripleList.append({quint8(previous), quint8(c), quint8(after), 1});
+        }
         if (c >= 0x80) {
             ++nonAscii;
             add(previous, c);

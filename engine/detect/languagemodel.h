@@ -92,6 +92,17 @@ public:
     // each once with how often it comes there, and how many were looked at.
     const QVector<AsciiWord> &asciiWordList() const { return asciiWordsSeen; }
     int asciiWordsLookedUp() const { return asciiWordsRead; }
+    // Each byte FD or FE with the bytes before and after it (a space at
+    // either end), where the code pages of Hebrew and Arabic put their
+    // direction marks, and how often that comes; the first 64 such alone.
+    struct Triple
+    {
+        quint8 before;
+        quint8 mark;
+        quint8 after;
+        int count;
+    };
+    const QVector<Triple> &aroundMarks() const { return tripleList; }
     int count(int b) const { return counts[size_t(b)]; }
     bool contains(int b) const { return counts[size_t(b)] > 0; }
 
@@ -101,6 +112,7 @@ private:
     QVector<Pair> singleList;
     QVector<Pair> loneList;
     QVector<Word> wordList;
+    QVector<Triple> tripleList;
     QVector<AsciiWord> asciiWordsSeen;
     int asciiWordsRead = 0;
     int nonAscii = 0;
@@ -119,6 +131,8 @@ struct ByteSymbols
     std::array<quint8, 256> letterCase;
     std::array<bool, 256> letter;
     std::array<quint8, 256> extra;
+    std::array<quint8, 256> directionMark; // U+200E, U+200F or neither
+    bool anyDirectionMark = false;
 };
 
 class LanguageModel
@@ -154,6 +168,8 @@ public:
 private:
     LanguageModel() = default;
     quint8 symbolOf(uint c) const;
+    // fit() once it knows how the sample's direction marks count.
+    LanguageFit fitBytes(const BytePairs &pairs, const ByteSymbols &symbols, double asciiBits, double limit) const;
     void setRate(double rate);
     // What the ASCII words cost beside `telling` words with a non-ASCII
     // character, their steps costing `ownQuarters` in the language and
