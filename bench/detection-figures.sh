@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The detection figures the closing notes give, on the sets that
+# Our detection figures, on the sets that
 # bench/corpus/make-sets.sh makes:
 #
 #   bench/detection-figures.sh [build folder] [SETS]

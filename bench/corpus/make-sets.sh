@@ -6,8 +6,8 @@
 #
 # CACHE is build-models.py's (~/.cache/karvo-models; its text is split
 # there first if it is not yet). OUT (/tmp/karvo-sets) gets dev-11 … dev-15
-# and test-11 … test-14 (bench/corpus/real.py, the seeds the closing notes
-# quote), qt-1 … qt-3 (Qt's own translations, bench/corpus/qm-text.py),
+# and test-11 … test-14 (bench/corpus/real.py, the seeds our figures are
+# given for), qt-1 … qt-3 (Qt's own translations, bench/corpus/qm-text.py),
 # gb18030-chunks (held-out manual pages, bench/corpus/manpage-chunks.py) and
 # uchardet (its own test files, bench/corpus/uchardet-tests.py). Then
 # bench/detection-figures.sh BUILD OUT counts them. Some 2 to 3 minutes,
