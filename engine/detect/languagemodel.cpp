@@ -316,16 +316,16 @@ quint8 symbolCost(uint c)
 }
 
 // Right-to-left interface text in a code page puts a direction mark where
-// the direction turns: a left-to-right mark beside a run of Latin letters or digits
-// ("\u200E%1", "Qt\u200E"), a right-to-left one beside its own words
-// ("\u200F:"). Our training text hardly holds any (22 left-to-right marks in
-// 700,000 Hebrew characters), so the models price one as the rare symbol it
-// is there, and Hebrew lines with one were read as Cyrillic, where the
-// mark's byte FD is "э". Where a reading holds letters of its language and
-// a mark stands where it can turn, it costs what a space there would.
-// Anywhere else it keeps its price: most often it is a letter of another
-// code page read as an invisible mark, inside a word (a Slovak "ý", a
-// Vietnamese "ư", a Greek "ώ") or at the end of one (a Greek "ύ" after
+// the direction turns: a left-to-right mark beside a run of Latin letters
+// or digits ("\u200E%1", "Qt\u200E"), a right-to-left one beside its own
+// words ("\u200F:"). Our training text hardly holds any (22 left-to-right
+// marks in 700,000 Hebrew characters), so the models price one as the rare
+// symbol it is there, and Hebrew lines with one were read as Cyrillic,
+// where the mark's byte FD is "э". Where a reading holds letters of its
+// language and a mark stands where it can turn, it costs what a space there
+// would. Anywhere else it keeps its price: most often it is a letter of
+// another code page read as an invisible mark, inside a word (a Slovak "ý",
+// a Vietnamese "ư", a Greek "ώ") or at the end of one (a Greek "ύ" after
 // letters that read as Hebrew).
 enum Direction : quint8 { NoMark, LeftToRightMark, RightToLeftMark };
 enum Side : quint8 { Neutral, LeftToRight, RightToLeft };
