@@ -231,6 +231,8 @@ private slots:
         right("Arabic in windows-1256, not KOI8-R", "مرحبا بالعالم", "WINDOWS-1256");
         right("Latvian in windows-1257, not a Western code page", "Tas ir zināms visiem", "WINDOWS-1257");
         sureOf("Persian in windows-1256, not ISO-8859-6 with a C1 control", "بر اساس کد مبدأ", "WINDOWS-1256");
+        sureOf(
+            "Persian in windows-1256 as Windows writes it, ي for ی, not KOI8-U", "هيچ Source پيدا نشد", "WINDOWS-1256");
         // Direction marks: FD and FE in the Hebrew and Arabic code pages, letters in the others.
         sureOf("Hebrew, a left-to-right mark before a placeholder, not Cyrillic", "עמוד \u200E%1", "WINDOWS-1255");
         sureOf("Hebrew, a right-to-left mark before a colon", "פתח קובץ\u200F:", "WINDOWS-1255");

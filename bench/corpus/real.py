@@ -45,6 +45,12 @@ ENCODINGS = {
 FORMS = {"word": 12, "line": 30, "paragraph": 15, "srt": 6, "csv": 3, "html": 3}
 
 
+# windows-1256 has no Persian "ی" (U+06CC); Windows writes it as the Arabic
+# "ي" (U+064A), which is what such a file then holds, and which iconv would
+# refuse to stand in for it.
+AS_WRITTEN = {"WINDOWS-1256": str.maketrans("ی", "ي")}
+
+
 def encode(text, encoding):
     result = subprocess.run(["iconv", "-f", "UTF-8", "-t", encoding], input=text.encode("utf-8"),
                             capture_output=True)
@@ -151,6 +157,7 @@ def main():
                 rng.shuffle(order)
                 order.sort(key=lambda e: e != encodings[made % len(encodings)])
                 for encoding in order:
+                    text = text.translate(AS_WRITTEN.get(encoding, {}))
                     data = encode(text, encoding)
                     if data is None or not any(b >= 0x80 or b == 0x1B for b in data):
                         continue

@@ -612,6 +612,10 @@ def training_texts(cache, language):
         # windows-1250 and ISO-8859-2 have only the cedilla forms of ș and ț,
         # which Romanian written in them uses instead.
         running += [p.translate(ROMANIAN_CEDILLA) for p in running if any(c in p for c in "șțȘȚ")]
+    if language == "fa":
+        # windows-1256 has no Persian "ی": text written in it, as Windows
+        # writes it, holds the Arabic "ي" instead.
+        running += [p.translate(PERSIAN_YEH) for p in running if "ی" in p]
     if language == "ja":
         # Half-width katakana, from the days of single-byte kana, still turn
         # up in Shift_JIS text.
@@ -642,6 +646,7 @@ def typographic(running):
 
 
 ROMANIAN_CEDILLA = str.maketrans("șțȘȚ", "şţŞŢ")
+PERSIAN_YEH = str.maketrans("ی", "ي")
 HALFWIDTH = {unicodedata.normalize("NFKC", chr(c)): chr(c) for c in range(0xFF61, 0xFFA0)}
 
 
