@@ -157,15 +157,15 @@ def main():
                 rng.shuffle(order)
                 order.sort(key=lambda e: e != encodings[made % len(encodings)])
                 for encoding in order:
-                    text = text.translate(AS_WRITTEN.get(encoding, {}))
-                    data = encode(text, encoding)
+                    written = text.translate(AS_WRITTEN.get(encoding, {}))
+                    data = encode(written, encoding)
                     if data is None or not any(b >= 0x80 or b == 0x1B for b in data):
                         continue
                     name = "%05d" % len(rows)
                     with open(os.path.join(out, name + ".dat"), "wb") as f:
                         f.write(data)
                     with open(os.path.join(out, name + ".utf8"), "wb") as f:
-                        f.write(text.encode("utf-8"))
+                        f.write(written.encode("utf-8"))
                     rows.append((name + ".dat", "text", language, form, encoding, name + ".utf8"))
                     made += 1
                     break
