@@ -264,13 +264,16 @@ private slots:
             "1\n00:00:01,000 --> 00:00:03,000\nXin chào, bạn có khỏe không?\n\n2\n00:00:04,000 --> "
             "00:00:06,000\nTôi rất vui được gặp bạn.\n\n",
             "WINDOWS-1258");
-        right("Romanian line in windows-1250", "Fişierul nu a putut fi şters.", "WINDOWS-1250");
+        sureOf("Romanian line with ş in windows-1250 the detector takes for ISO-8859-10: ș, the letter Romanian writes",
+            "Fişierul nu a putut fi şters.", "WINDOWS-1250", "ISO-8859-16");
         sureOf("Romanian line in ISO-8859-16, as the detector says: ș, which windows-1250 spells ş",
             "Fire de execuție JVM\n", "ISO-8859-16");
         sureOf("Romanian list in ISO-8859-16, as the detector says, though it reads as Romanian none too well",
             "dolar canadian\nyuani chinezești (offshore)\ncolóni costaricani\nmarcă est-germană\n", "ISO-8859-16");
-        doubtful("Romanian line in ISO-8859-16 the detector does not name: two readings fit Romanian equally well",
-            "Și au un plan.\n", "ISO-8859-16");
+        sureOf("Romanian line in ISO-8859-16 the detector does not name, its one ș a capital", "Și au un plan.\n",
+            "ISO-8859-16");
+        sureOf("one Romanian word with ș the detector takes for ISO-8859-10, ISO-8859-16's rarity not held against it",
+            "același", "ISO-8859-16");
         // Hong Kong's characters, which Big5 reads into the private use area
         // without complaint: only Big5-HKSCS reads them as what was written.
         const QString cantonese = QStringLiteral("佢哋話今日唔返嚟食飯，因為要返工。\n");
@@ -296,6 +299,9 @@ private slots:
         // Files that say what they are in, as their writers saw them.
         sure("Hebrew page that says it is windows-1255 in capitals, which the detector takes for Greek",
             "<META CHARSET=\"windows-1255\">\n<P>" + iconv("שלום", "WINDOWS-1255") + "</P>\n", "windows-1255");
+        sure("Romanian page that says it is windows-1250: ş as written, not the ș of ISO-8859-16",
+            "<meta charset=\"windows-1250\">\n<p>" + iconv("Fişierul nu a putut fi şters.", "WINDOWS-1250") + "</p>\n",
+            "windows-1250");
         sure("Greek XML that says it is ISO-8859-7, which windows-1253 spells alike",
             "<?xml version=\"1.0\" encoding=\"ISO-8859-7\"?>\n<p>" + iconv("Καλημέρα, τι κάνεις σήμερα;", "ISO-8859-7")
                 + "</p>\n",

@@ -508,13 +508,19 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
     }
     // Readings that differ only where the language itself has two spellings
     // (Romanian ş and ș: windows-1250 has one, ISO-8859-16 the other) fit it
-    // alike, and Karvo has nothing to tell them apart by: there the
-    // detector, where it names one of them, has the last word, even on a
-    // text that reads as its language none too well (a list of names),
-    // since the other fits it no better; where it names neither, they are
-    // equally likely, and only the user can say which. Single-byte readings
-    // alone can differ in a letter and nothing else; they do where every
-    // byte of the sample reads as the same letter in both.
+    // alike, and the bytes cannot tell them apart: there the detector, where
+    // it names one of them, has the last word, even on a text that reads as
+    // its language none too well (a list of names), since the other fits it
+    // no better. Where it names neither, the one with the comma below
+    // stands for them all: that is the letter Romanian writes (22,567 of
+    // the 22,641 in the models' training text), the cedilla only the
+    // stand-in of code pages that had no other; the detector itself names
+    // ISO-8859-16 for such text, and never windows-1250 (162 and 0 of the
+    // 194 Romanian files of the dev draws with one); and a question whose
+    // two answers look the same on screen is no question to put to anyone.
+    // Single-byte readings alone can differ in a letter and nothing else;
+    // they do where every byte of the sample reads as the same letter in
+    // both.
     const auto spelledAlike = [&](const QString &x, const QString &y) {
         if (x.isEmpty() || y.isEmpty())
             return false;
@@ -526,6 +532,20 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
         }
         return true;
     };
+    // Takes the readings marked in `apart` into the one at `into`, as more
+    // encodings that read the sample its way.
+    const auto fold = [&readings](int into, const QVector<bool> &apart) {
+        for (int i = 0; i < readings.size(); ++i) {
+            if (apart.at(i))
+                readings[into].alike << readings.at(i).encoding << readings.at(i).alike;
+        }
+        QVector<Reading> kept;
+        for (int i = 0; i < readings.size(); ++i) {
+            if (!apart.at(i))
+                kept.append(readings.at(i));
+        }
+        readings = kept;
+    };
     const int guessAt = int(std::find_if(readings.cbegin(), readings.cend(), [](const Reading &r) { return r.isGuess; })
         - readings.cbegin());
     if (guessAt < readings.size()) {
@@ -533,25 +553,35 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
         QVector<bool> apart(readings.size());
         for (int i = 0; i < readings.size(); ++i)
             apart[i] = i != guessAt && spelledAlike(charactersOf(readings.at(i).encoding), guessCharacters);
-        QVector<Reading> kept;
-        for (int i = 0; i < readings.size(); ++i) {
-            if (apart.at(i))
-                readings[guessAt].alike << readings.at(i).encoding << readings.at(i).alike;
-        }
-        for (int i = 0; i < readings.size(); ++i) {
-            if (!apart.at(i))
-                kept.append(readings.at(i));
-        }
-        readings = kept;
+        fold(guessAt, apart);
     }
     if (!readings.isEmpty()) {
-        const auto best = std::min_element(readings.begin(), readings.end(),
-            [](const Reading &a, const Reading &b) { return a.cost < b.cost; });
-        const QString bestCharacters = charactersOf(best->encoding);
-        for (Reading &reading : readings) {
-            if (&reading != &*best && spelledAlike(charactersOf(reading.encoding), bestCharacters))
-                reading.cost = best->cost;
+        const int best
+            = int(std::min_element(readings.cbegin(), readings.cend(), [](const Reading &a, const Reading &b) {
+                  return a.cost < b.cost;
+              }) - readings.cbegin());
+        const QString bestCharacters = charactersOf(readings.at(best).encoding);
+        const auto commaBelow = [&](const QString &characters) {
+            for (int c = 0x80; c < 256; ++c) {
+                if (pairs.contains(c) && characters.at(c).unicode() >= 0x218 && characters.at(c).unicode() <= 0x21B)
+                    return true;
+            }
+            return false;
+        };
+        QVector<bool> apart(readings.size());
+        int keeper = best;
+        for (int i = 0; i < readings.size(); ++i) {
+            const QString characters = charactersOf(readings.at(i).encoding);
+            apart[i] = i != best && spelledAlike(characters, bestCharacters);
+            if (apart.at(i) && commaBelow(characters))
+                keeper = i;
         }
+        if (keeper != best) {
+            apart[best] = true;
+            apart[keeper] = false;
+            readings[keeper].cost = readings.at(best).cost;
+        }
+        fold(keeper, apart);
     }
     std::stable_sort(readings.begin(), readings.end(), [](const Reading &a, const Reading &b) {
         if (a.cost != b.cost)
