@@ -568,19 +568,18 @@ QVector<Reading> weigh(const QByteArray &sample, bool complete, const Encoding &
             }
             return false;
         };
+        // The cheapest reads alike with itself, so it too goes into the
+        // keeper where that is another.
         QVector<bool> apart(readings.size());
         int keeper = best;
         for (int i = 0; i < readings.size(); ++i) {
             const QString characters = charactersOf(readings.at(i).encoding);
-            apart[i] = i != best && spelledAlike(characters, bestCharacters);
+            apart[i] = spelledAlike(characters, bestCharacters);
             if (apart.at(i) && commaBelow(characters))
                 keeper = i;
         }
-        if (keeper != best) {
-            apart[best] = true;
-            apart[keeper] = false;
-            readings[keeper].cost = readings.at(best).cost;
-        }
+        apart[keeper] = false;
+        readings[keeper].cost = readings.at(best).cost;
         fold(keeper, apart);
     }
     std::stable_sort(readings.begin(), readings.end(), [](const Reading &a, const Reading &b) {
